@@ -1,0 +1,47 @@
+#include "app/errorbox.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace errorbox {
+
+namespace {
+Sink &sink()
+{
+    static Sink instance;
+    return instance;
+}
+} // namespace
+
+QString applicationTitle(const QString &programPath)
+{
+    QString name = QFileInfo(programPath).fileName();
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        name.truncate(dot);
+    if (name.isEmpty())
+        return name;
+    return name.left(1) + name.mid(1).toLower();
+}
+
+QString applicationTitle()
+{
+    const QStringList args = QCoreApplication::arguments();
+    return applicationTitle(args.isEmpty() ? QStringLiteral("tabelora") : args.first());
+}
+
+void show(const QString &text)
+{
+    if (sink()) {
+        sink()(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+void setSink(Sink newSink) { sink() = std::move(newSink); }
+
+} // namespace errorbox

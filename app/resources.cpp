@@ -1,0 +1,52 @@
+#include "app/resources.h"
+
+#include <QFontDatabase>
+
+static void initAssetResources() { Q_INIT_RESOURCE(assets); }
+
+namespace resources {
+
+namespace {
+QString sansFamily = QStringLiteral("Liberation Sans");
+QString comicFamily = QStringLiteral("Comic Neue");
+
+QFont makeFont(const QString &family, int pixelHeight, bool bold, bool italic)
+{
+    QFont font(family);
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    font.setItalic(italic);
+    font.setStyleStrategy(QFont::PreferMatch);
+    return font;
+}
+} // namespace
+
+void load()
+{
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    initAssetResources();
+    const char *files[] = {
+        "LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf", "LiberationSans-Italic.ttf",
+        "LiberationSans-BoldItalic.ttf", "LiberationSerif-Bold.ttf", "ComicNeue-Regular.otf",
+        "ComicNeue-Bold.otf", "ComicNeue-Italic.otf", "ComicNeue-BoldItalic.otf",
+    };
+    for (const char *file : files)
+        QFontDatabase::addApplicationFont(QStringLiteral(":/assets/fonts/") + QLatin1String(file));
+}
+
+QFont sansSerif(int pixelHeight, bool bold, bool italic, bool underline)
+{
+    QFont font = makeFont(sansFamily, pixelHeight, bold, italic);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont comic(int pixelHeight, bool bold, bool italic)
+{
+    return makeFont(comicFamily, pixelHeight, bold, italic);
+}
+
+} // namespace resources

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Fixed geometry of the exercise board, in client pixels of the 812 x 606 main window.
+// Cells and tray slots are 40 x 40 squares named by their top-left corner; neighbouring
+// cells share their edge lines.
+namespace board {
+
+inline constexpr int kElementCount = 114;
+inline constexpr int kCellSize = 40;
+
+// Colours as the layout stores them: 24-bit values with red in the low byte.
+using StoredColour = std::int32_t;
+inline constexpr StoredColour kEmptyCellColour = 13355181; // RGB 173, 200, 203
+inline constexpr StoredColour kLitCellColour = 65280;      // pure green
+inline constexpr StoredColour kWrongFrameColour = 255;     // red
+inline constexpr StoredColour kRightFrameColour = 65280;   // green
+
+struct Point
+{
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    friend constexpr bool operator==(Point, Point) = default;
+};
+
+// One run of consecutive atomic numbers on one row of the table; Left grows by 40 within it.
+struct CellRun
+{
+    int first;
+    int last;
+    int left;
+    int top;
+};
+
+inline constexpr CellRun kCellRuns[] = {
+    {1, 1, 10, 40},     {2, 2, 690, 40},     {3, 4, 10, 80},     {5, 10, 490, 80},
+    {11, 12, 10, 120},  {13, 18, 490, 120},  {19, 36, 10, 160},  {37, 54, 10, 200},
+    {55, 57, 10, 240},  {72, 86, 130, 240},  {87, 89, 10, 280},  {104, 114, 130, 280},
+    {58, 71, 130, 320}, {90, 103, 170, 360},
+};
+
+namespace detail {
+constexpr std::array<Point, kElementCount + 1> makeCellTable()
+{
+    std::array<Point, kElementCount + 1> table{};
+    for (const CellRun &run : kCellRuns)
+        for (int n = run.first; n <= run.last; ++n)
+            table[n] = {run.left + kCellSize * (n - run.first), run.top};
+    return table;
+}
+
+// Slots are numbered down each column: first the 20 x 5 block below the board, then the
+// 2 x 7 block to its right.
+constexpr std::array<Point, kElementCount + 1> makeSlotTable()
+{
+    std::array<Point, kElementCount + 1> table{};
+    int slot = 1;
+    for (int c = 1; c <= 20; ++c)
+        for (int r = 1; r <= 5; ++r)
+            table[slot++] = {40 * c - 40, 40 * r + 370};
+    for (int c = 1; c <= 2; ++c)
+        for (int r = 1; r <= 7; ++r)
+            table[slot++] = {40 * c + 690, 40 * r + 40};
+    return table;
+}
+} // namespace detail
+
+// Indexed 1..114; entry 0 is unused.
+inline constexpr std::array<Point, kElementCount + 1> kCellCorners = detail::makeCellTable();
+inline constexpr std::array<Point, kElementCount + 1> kTraySlots = detail::makeSlotTable();
+
+constexpr Point cellCorner(int n) { return kCellCorners[n]; }
+constexpr Point frameCorner(int n) { return {kCellCorners[n].x - 1, kCellCorners[n].y - 1}; }
+constexpr Point traySlot(int s) { return kTraySlots[s]; }
+
+// A point lies on cell n only when strictly inside its square: edge lines belong to no cell.
+constexpr bool pointOnCell(int n, std::int32_t x, std::int32_t y)
+{
+    const Point c = kCellCorners[n];
+    return c.x < x && x < c.x + kCellSize && c.y < y && y < c.y + kCellSize;
+}
+
+// The cell a point lies on, or 0 for none.
+int cellAt(std::int32_t x, std::int32_t y);
+
+} // namespace board

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "game/board.h"
+
+#include <cstdint>
+
+class TileView;
+
+// The window operations the game logic needs. Cells and frames are addressed by their atomic
+// number 1..114; the view resolves its controls once, so none of these looks anything up.
+class BoardView
+{
+public:
+    virtual ~BoardView() = default;
+
+    // Blank cells PanelN.
+    virtual void setPanelPos(int n, board::Point corner) = 0;
+    virtual board::Point panelPos(int n) const = 0;
+    virtual void setPanelVisible(int n, bool visible) = 0;
+    virtual bool panelVisible(int n) const = 0;
+    virtual void setPanelColour(int n, board::StoredColour colour) = 0;
+    virtual board::StoredColour panelColour(int n) const = 0;
+
+    // Frames ShapeN.
+    virtual void setShapePos(int n, board::Point corner) = 0;
+    virtual void setShapePen(int n, board::StoredColour colour) = 0;
+    virtual void setShapeVisible(int n, bool visible) = 0;
+    virtual void bringShapeToFront(int n) = 0;
+
+    // Tiles: made with the main window as owner and parent.
+    virtual TileView &createTile(int n) = 0;
+    // Cuts square n of the tile strip, at 1:1 from its top-left corner, into a size x size
+    // scratch bitmap and gives the tile a copy of it.
+    virtual void cutTileBitmap(TileView &tile, int n, int size) = 0;
+
+    // Score and counters.
+    virtual void setVecesCaption(std::int32_t gameCount) = 0;
+    virtual void setContadorCaption(std::int32_t hitTotal) = 0;
+    virtual void setGaugeProgress(int percent) = 0;
+    virtual void setCongratulationVisible(bool visible) = 0;
+
+    // Hidden diagnostic readouts Label1, Label2 and Label4.
+    virtual void showCentreReadout(std::int32_t x, std::int32_t y) = 0;
+    virtual void showCandidateReadout(int cell) = 0;
+
+    virtual void setTimer1Enabled(bool enabled) = 0;
+    // Makes a fresh information window, shows it modally and releases it when it closes.
+    virtual void showInformationWindow() = 0;
+};

@@ -1,0 +1,200 @@
+#include "game/game.h"
+
+#include "game/boardview.h"
+#include "game/random.h"
+#include "game/scoring.h"
+
+#include <numeric>
+
+using board::kElementCount;
+
+namespace {
+constexpr int kDealtTileSize = 38;  // a deal keeps the top-left 38 x 38 of each 40 x 40 square
+constexpr int kReloadTileSize = 40; // the strip reload keeps the whole square
+constexpr int kTrayInterval = 100;  // milliseconds
+constexpr int kReloadedTiles = 12;
+} // namespace
+
+Game::Game(BoardView &view, TileView::Handler onMove, TileView::Handler onUp)
+    : view_(view), onMove_(std::move(onMove)), onUp_(std::move(onUp))
+{
+}
+
+void Game::baraja()
+{
+    Random &random = Random::shared();
+    random.reseed();
+    std::array<std::int32_t, kElementCount + 1> pool{};
+    std::iota(pool.begin(), pool.end(), 0);
+    for (int n = kElementCount; n >= 1; --n) {
+        const auto r = static_cast<int>(random.below(static_cast<std::uint32_t>(n)));
+        DealOrder[n] = pool[r + 1];
+        pool[r + 1] = pool[n];
+    }
+}
+
+void Game::FormCreate()
+{
+    baraja();
+    HitTotal = 0;
+    CellsCounted = 0;
+    GameCount = 1;
+    // The tray slot table is constant (board::kTraySlots), so there is nothing to fill.
+    placeCellsAndFrames(false, false);
+    for (int i = 1; i <= kElementCount; ++i) {
+        TileView &tile = view_.createTile(i);
+        Tiles[i] = &tile;
+        tile.setOnMouseMove(onMove_);
+        tile.setOnMouseUp(onUp_);
+        tile.setColumns(1);
+        tile.setRows(1);
+        setUpTile(i);
+    }
+    moveTilesToTheirSlots();
+    Corrected = false;
+    view_.showInformationWindow();
+}
+
+void Game::NuevoTablero()
+{
+    baraja();
+    placeCellsAndFrames(true, true);
+    for (int i = 1; i <= kElementCount; ++i) {
+        TileView &tile = *Tiles[i];
+        tile.setAccepted(false);
+        tile.setOnMouseMove(onMove_);
+        tile.setOnMouseUp(onUp_);
+        setUpTile(i);
+    }
+    moveTilesToTheirSlots();
+    Corrected = false;
+}
+
+void Game::BitBtn2Click()
+{
+    view_.setCongratulationVisible(false);
+    NuevoTablero();
+    ++GameCount;
+    view_.setVecesCaption(GameCount);
+}
+
+void Game::Timer1Timer()
+{
+    if (!Corrected)
+        for (int n = 1; n <= kElementCount; ++n)
+            view_.setPanelVisible(n, true);
+    view_.setTimer1Enabled(false);
+    RestaurarPaneles();
+}
+
+void Game::CorrectClick()
+{
+    if (Corrected)
+        return;
+    std::int32_t hits = 0;
+    CellsCounted += kElementCount;
+    for (int n = 1; n <= kElementCount; ++n) {
+        TileView &tile = *Tiles[n];
+        tile.setOnMouseMove({});
+        view_.setPanelVisible(n, false);
+        const board::Point cell = view_.panelPos(n);
+        if (cell.x == tile.Left() && cell.y == tile.Top()) {
+            ++hits;
+            view_.setShapeVisible(n, true);
+            view_.setShapePen(n, board::kRightFrameColour);
+        } else {
+            view_.setShapeVisible(n, true);
+            view_.bringShapeToFront(n);
+        }
+        tile.sendToBack();
+        const board::Point home = board::cellCorner(tile.NumVista());
+        tile.setDestinyX(home.x);
+        tile.setDestinyY(home.y);
+        tile.setInterval(kTrayInterval);
+    }
+    Corrected = true;
+    HitTotal += hits;
+    view_.setContadorCaption(HitTotal);
+    view_.setGaugeProgress(hitPercentage());
+    if (HitTotal > scoring::kCongratulationThreshold)
+        view_.setCongratulationVisible(true);
+}
+
+void Game::RestaurarPaneles()
+{
+    for (int n = 1; n <= kElementCount; ++n)
+        view_.setPanelColour(n, board::kEmptyCellColour);
+    for (int n = 1; n <= kElementCount; ++n)
+        view_.setShapeVisible(n, false);
+}
+
+void Game::prepareStripReload()
+{
+    for (int i = 1; i <= kReloadedTiles; ++i) {
+        TileView &tile = *Tiles[i];
+        tile.setOnMouseMove(onMove_);
+        const board::Point slot = board::traySlot(DealOrder[i]);
+        tile.setDestinyX(slot.x);
+        tile.setDestinyY(slot.y);
+    }
+    Corrected = false;
+    view_.setTimer1Enabled(true);
+}
+
+void Game::LeerVistas()
+{
+    baraja();
+    for (int n = 1; n <= kElementCount; ++n) {
+        TileView &tile = *Tiles[n];
+        view_.cutTileBitmap(tile, n, kReloadTileSize);
+        tile.setNumVista(n);
+        const board::Point slot = board::traySlot(DealOrder[n]);
+        tile.setDestinyX(slot.x);
+        tile.setDestinyY(slot.y);
+        tile.setInterval(kTrayInterval);
+    }
+    moveTilesToTheirSlots();
+    CellsCounted += kReloadedTiles;
+}
+
+int Game::hitPercentage() const { return scoring::hitPercentage(HitTotal, CellsCounted); }
+
+void Game::placeCellsAndFrames(bool showCells, bool resetFrames)
+{
+    for (int n = 1; n <= kElementCount; ++n) {
+        view_.setPanelPos(n, board::cellCorner(n));
+        view_.setPanelVisible(n, showCells);
+    }
+    for (int n = 1; n <= kElementCount; ++n) {
+        view_.setShapePos(n, board::frameCorner(n));
+        if (resetFrames) {
+            view_.setShapePen(n, board::kWrongFrameColour);
+            view_.setShapeVisible(n, false);
+        }
+    }
+}
+
+// Steps shared by the first deal and every new one, for tile i.
+void Game::setUpTile(int i)
+{
+    TileView &tile = *Tiles[i];
+    view_.cutTileBitmap(tile, i, kDealtTileSize);
+    tile.setNumVista(i);
+    const board::Point slot = board::traySlot(DealOrder[i]);
+    tile.setDestinyX(slot.x);
+    tile.setDestinyY(slot.y);
+    tile.setInterval(kTrayInterval);
+    tile.setReversePlay(false);
+    tile.setTileEnabled(true);
+    tile.setTileVisible(true);
+}
+
+void Game::moveTilesToTheirSlots()
+{
+    for (int i = 1; i <= kElementCount; ++i) {
+        const board::Point slot = board::traySlot(DealOrder[i]);
+        Tiles[i]->setLeft(slot.x);
+        Tiles[i]->setTop(slot.y);
+        Tiles[i]->setTileVisible(true);
+    }
+}

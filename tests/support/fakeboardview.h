@@ -1,0 +1,142 @@
+#pragma once
+
+#include "game/board.h"
+#include "game/boardview.h"
+#include "game/tileview.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+// A tile that only keeps state. It sizes itself to the bitmap it is given, as the real
+// tile does after its first paint.
+class FakeTile : public TileView
+{
+public:
+    int columns = 0, rows = 0;
+    std::int32_t numVista = 0, destinyX = 0, destinyY = 0;
+    int interval = 0;
+    int intervalWrites = 0; // writes that changed the value
+    bool reversePlay = true, accepted = false, enabled = false, visible = false;
+    std::int32_t left = 0, top = 0, width = 100, height = 100;
+    int bitmapSquare = 0; // which strip square the bitmap came from
+    Handler onMove, onUp;
+    int stackPosition = 0; // lower is further back
+    int repaints = 0;
+
+    void setColumns(int v) override { columns = v; }
+    void setRows(int v) override { rows = v; }
+    void setNumVista(std::int32_t v) override { numVista = v; }
+    std::int32_t NumVista() const override { return numVista; }
+    void setDestinyX(std::int32_t v) override { destinyX = v; }
+    void setDestinyY(std::int32_t v) override { destinyY = v; }
+    std::int32_t DestinyX() const override { return destinyX; }
+    std::int32_t DestinyY() const override { return destinyY; }
+    void setInterval(int v) override
+    {
+        if (v != interval)
+            ++intervalWrites;
+        interval = v;
+    }
+    int Interval() const override { return interval; }
+    void setReversePlay(bool v) override { reversePlay = v; }
+    void setAccepted(bool v) override { accepted = v; }
+    bool Accepted() const override { return accepted; }
+    void setTileEnabled(bool v) override { enabled = v; }
+    void setTileVisible(bool v) override { visible = v; }
+    void setLeft(std::int32_t v) override { left = v; }
+    void setTop(std::int32_t v) override { top = v; }
+    std::int32_t Left() const override { return left; }
+    std::int32_t Top() const override { return top; }
+    std::int32_t Width() const override { return width; }
+    std::int32_t Height() const override { return height; }
+    void setOnMouseMove(Handler h) override { onMove = std::move(h); }
+    void setOnMouseUp(Handler h) override { onUp = std::move(h); }
+    void sendToBack() override { stackPosition = --backCounter(); }
+    void requestRepaint() override { ++repaints; }
+
+    void moveTo(board::Point p)
+    {
+        left = p.x;
+        top = p.y;
+    }
+
+    static int &backCounter()
+    {
+        static int counter = 0;
+        return counter;
+    }
+};
+
+// A board view that keeps the state of every control it stands for.
+class FakeBoardView : public BoardView
+{
+public:
+    struct Panel
+    {
+        board::Point pos{-1, -1};
+        bool visible = true; // the layout makes panels visible
+        board::StoredColour colour = board::kEmptyCellColour;
+        int colourChanges = 0;
+    };
+    struct Shape
+    {
+        board::Point pos{-1, -1};
+        board::StoredColour pen = board::kWrongFrameColour;
+        bool visible = false;
+        int frontCount = 0;
+    };
+
+    std::array<Panel, board::kElementCount + 1> panels{};
+    std::array<Shape, board::kElementCount + 1> shapes{};
+    std::vector<std::unique_ptr<FakeTile>> tiles;
+    int veces = 1;        // the layout's caption "1"
+    int contador = 0;     // the layout's caption "0"
+    int gauge = 0;
+    bool congratulation = false;
+    bool timer1Enabled = true;
+    int informationWindowsShown = 0;
+    int readoutX = 0, readoutY = 0, readoutCandidate = 0;
+
+    FakeTile &tile(int n) { return *tiles.at(n - 1); }
+
+    void setPanelPos(int n, board::Point p) override { panels[n].pos = p; }
+    board::Point panelPos(int n) const override { return panels[n].pos; }
+    void setPanelVisible(int n, bool v) override { panels[n].visible = v; }
+    bool panelVisible(int n) const override { return panels[n].visible; }
+    void setPanelColour(int n, board::StoredColour c) override
+    {
+        if (panels[n].colour != c)
+            ++panels[n].colourChanges;
+        panels[n].colour = c;
+    }
+    board::StoredColour panelColour(int n) const override { return panels[n].colour; }
+    void setShapePos(int n, board::Point p) override { shapes[n].pos = p; }
+    void setShapePen(int n, board::StoredColour c) override { shapes[n].pen = c; }
+    void setShapeVisible(int n, bool v) override { shapes[n].visible = v; }
+    void bringShapeToFront(int n) override { ++shapes[n].frontCount; }
+    TileView &createTile(int) override
+    {
+        tiles.push_back(std::make_unique<FakeTile>());
+        return *tiles.back();
+    }
+    void cutTileBitmap(TileView &tile, int n, int size) override
+    {
+        auto &fake = static_cast<FakeTile &>(tile);
+        fake.bitmapSquare = n;
+        fake.width = size;
+        fake.height = size;
+    }
+    void setVecesCaption(std::int32_t v) override { veces = v; }
+    void setContadorCaption(std::int32_t v) override { contador = v; }
+    void setGaugeProgress(int p) override { gauge = p; }
+    void setCongratulationVisible(bool v) override { congratulation = v; }
+    void showCentreReadout(std::int32_t x, std::int32_t y) override
+    {
+        readoutX = x;
+        readoutY = y;
+    }
+    void showCandidateReadout(int c) override { readoutCandidate = c; }
+    void setTimer1Enabled(bool e) override { timer1Enabled = e; }
+    void showInformationWindow() override { ++informationWindowsShown; }
+};

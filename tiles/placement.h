@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+class Game;
+class TileView;
+
+// The main window's reactions while tiles are moved: lighting the cell under a moved tile,
+// placing a released tile on it, and sending stray tiles back when the pointer crosses the
+// bare window. The lit cell lags one move behind the tile because a tile reports a move
+// before applying it.
+class Placement
+{
+public:
+    explicit Placement(Game &game);
+
+    // Centre of the tile last handled, or the pointer position of the last bare-window move.
+    std::int32_t TileCentreX = 0;
+    std::int32_t TileCentreY = 0;
+    // The cell under the centre of the tile at the last almovermouse, 0 for none.
+    std::int32_t CandidateCell = 0;
+
+    void almovermouse(TileView &sender);
+    void alSoltarmouse(TileView &sender);
+    void FormMouseMove(std::int32_t x, std::int32_t y);
+    void Panel1Click(int cell);
+
+private:
+    void takeCentreOf(const TileView &tile);
+
+    Game &game_;
+};

@@ -1,0 +1,253 @@
+#include "game/game.h"
+#include "game/random.h"
+#include "support/fakeboardview.h"
+#include "tiles/placement.h"
+
+#include <QTest>
+
+using board::kElementCount;
+
+namespace {
+// A game dealt on a fake board whose tiles call the real placement handlers.
+struct Fixture
+{
+    FakeBoardView view;
+    Placement *placement = nullptr;
+    Game game{view, [this](TileView &t) { placement->almovermouse(t); },
+              [this](TileView &t) { placement->alSoltarmouse(t); }};
+    Placement realPlacement{game};
+
+    Fixture()
+    {
+        placement = &realPlacement;
+        game.FormCreate();
+        game.Timer1Timer();
+    }
+
+    FakeTile &tile(int n) { return view.tile(n); }
+
+    // A tile reports a move before it moves, as the real tile does.
+    void hover(int n) { tile(n).onMove(tile(n)); }
+    void dragTo(int n, int left, int top)
+    {
+        hover(n);
+        tile(n).left = left;
+        tile(n).top = top;
+    }
+    void release(int n)
+    {
+        tile(n).accepted = false;
+        tile(n).onUp(tile(n));
+    }
+    int litCells() const
+    {
+        int lit = 0;
+        for (int c = 1; c <= kElementCount; ++c)
+            lit += view.panels[c].colour == board::kLitCellColour ? 1 : 0;
+        return lit;
+    }
+};
+
+// The corner that puts a 38 x 38 tile's centre on (x, y).
+board::Point cornerForCentre(int x, int y) { return {x - 19, y - 19}; }
+} // namespace
+
+class TestPlacement : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void hoverLightsTheCellUnderTheCentreAndStopsAllTimers();
+    void centreOnAnEdgeLineLightsNothing_data();
+    void centreOnAnEdgeLineLightsNothing();
+    void releaseOnTheLitCellPlacesAndUncoversTheTile();
+    void litCellLagsOneMoveBehind();
+    void releaseOnAnOccupiedCellPlacesToo();
+    void wrongTileOnACellSendsTheOwnerDrifting();
+    void releaseWithNoCandidateLeavesTheTileAlone();
+    void bareWindowMoveSendsEveryUnacceptedTileDrifting();
+    void afterCorrectionHoverChangesNothing();
+    void hoverOnTheSameCellDoesNotRepaintIt();
+    void clickHidesABlankCell();
+};
+
+void TestPlacement::hoverLightsTheCellUnderTheCentreAndStopsAllTimers()
+{
+    Fixture f;
+    const board::Point c = board::cellCorner(26);
+    f.tile(3).moveTo({c.x + 5, c.y + 5}); // centre at +24,+24: inside cell 26
+    f.view.shapes[40].visible = true;
+    f.hover(3);
+    QCOMPARE(f.realPlacement.CandidateCell, 26);
+    QCOMPARE(f.view.panels[26].colour, board::kLitCellColour);
+    QCOMPARE(f.litCells(), 1);
+    QVERIFY(!f.view.shapes[40].visible);
+    QCOMPARE(f.view.readoutX, c.x + 24);
+    QCOMPARE(f.view.readoutY, c.y + 24);
+    QCOMPARE(f.view.readoutCandidate, 26);
+    for (int i = 1; i <= kElementCount; ++i)
+        QCOMPARE(f.tile(i).interval, 0);
+}
+
+void TestPlacement::centreOnAnEdgeLineLightsNothing_data()
+{
+    QTest::addColumn<int>("cx");
+    QTest::addColumn<int>("cy");
+    const board::Point c = board::cellCorner(4);
+    QTest::newRow("left edge") << c.x << c.y + 20;
+    QTest::newRow("right edge") << c.x + 40 << c.y + 20;
+    QTest::newRow("top edge") << c.x + 20 << c.y;
+    QTest::newRow("bottom edge") << c.x + 20 << c.y + 40;
+}
+
+void TestPlacement::centreOnAnEdgeLineLightsNothing()
+{
+    QFETCH(int, cx);
+    QFETCH(int, cy);
+    Fixture f;
+    f.tile(4).moveTo(cornerForCentre(cx, cy));
+    f.hover(4);
+    QCOMPARE(f.realPlacement.CandidateCell, 0);
+    QCOMPARE(f.litCells(), 0);
+    f.release(4);
+    QVERIFY(!f.tile(4).accepted);
+    QVERIFY(f.view.panels[4].visible);
+}
+
+void TestPlacement::releaseOnTheLitCellPlacesAndUncoversTheTile()
+{
+    Fixture f;
+    const board::Point c = board::cellCorner(8);
+    f.dragTo(8, c.x + 3, c.y - 4);   // the first move reports the tray position
+    f.dragTo(8, c.x + 4, c.y - 3);   // now the lit cell is 8
+    QCOMPARE(f.realPlacement.CandidateCell, 8);
+    f.release(8);
+    QCOMPARE((board::Point{f.tile(8).left, f.tile(8).top}), c);
+    QVERIFY(f.tile(8).accepted);
+    QVERIFY(!f.view.panels[8].visible);
+    QCOMPARE(f.tile(8).interval, 0);
+    QVERIFY(f.tile(8).repaints > 0);
+    // The pointer then crosses the bare window: the placed tile stays put.
+    f.realPlacement.FormMouseMove(300, 590);
+    QCOMPARE(f.tile(8).interval, 0);
+    QCOMPARE(f.tile(9).interval, 10);
+}
+
+void TestPlacement::litCellLagsOneMoveBehind()
+{
+    Fixture f;
+    const board::Point c = board::cellCorner(30);
+    f.tile(12).moveTo({c.x + 2, c.y + 2});
+    f.hover(12);
+    QCOMPARE(f.realPlacement.CandidateCell, 30);
+    // A last fast move carries the centre onto cell 31; the candidate still names 30.
+    f.dragTo(12, c.x + 42, c.y + 2);
+    QCOMPARE(f.realPlacement.CandidateCell, 30);
+    f.release(12);
+    QVERIFY(!f.tile(12).accepted);
+    QVERIFY(f.view.panels[30].visible && f.view.panels[31].visible);
+    QCOMPARE(f.tile(12).left, c.x + 42);
+    // Tile 30 belongs on the candidate cell and is not accepted: it is sent drifting.
+    QCOMPARE(f.tile(30).interval, 10);
+}
+
+void TestPlacement::releaseOnAnOccupiedCellPlacesToo()
+{
+    Fixture f;
+    const board::Point c = board::cellCorner(20);
+    for (int n : {20, 21}) {
+        f.tile(n).moveTo({c.x + 1, c.y + 1});
+        f.hover(n);
+        f.release(n);
+        QVERIFY(f.tile(n).accepted);
+        QCOMPARE((board::Point{f.tile(n).left, f.tile(n).top}), c);
+    }
+}
+
+void TestPlacement::wrongTileOnACellSendsTheOwnerDrifting()
+{
+    Fixture f;
+    const board::Point c = board::cellCorner(8);
+    f.tile(50).moveTo({c.x + 2, c.y + 2});
+    f.hover(50);
+    f.release(50);
+    QVERIFY(f.tile(50).accepted);
+    QCOMPARE(f.tile(8).interval, 10);
+
+    // When the owner is already accepted it keeps its timer off.
+    Fixture g;
+    g.tile(8).accepted = true;
+    g.tile(50).moveTo({c.x + 2, c.y + 2});
+    g.hover(50);
+    g.release(50);
+    QCOMPARE(g.tile(8).interval, 0);
+}
+
+void TestPlacement::releaseWithNoCandidateLeavesTheTileAlone()
+{
+    Fixture f;
+    f.hover(1); // tiles start in the tray: no cell under any of them
+    QCOMPARE(f.realPlacement.CandidateCell, 0);
+    f.tile(1).accepted = true;
+    f.tile(1).onUp(f.tile(1));
+    QVERIFY(f.tile(1).accepted); // the handler did not touch it
+    QCOMPARE(f.tile(1).interval, 0);
+}
+
+void TestPlacement::bareWindowMoveSendsEveryUnacceptedTileDrifting()
+{
+    Fixture f;
+    f.hover(1);
+    f.tile(2).accepted = true;
+    f.realPlacement.FormMouseMove(400, 30);
+    QCOMPARE(f.view.readoutX, 400);
+    QCOMPARE(f.view.readoutY, 30);
+    QCOMPARE(f.realPlacement.TileCentreX, 400);
+    for (int i = 1; i <= kElementCount; ++i)
+        QCOMPARE(f.tile(i).interval, i == 2 ? 0 : 10);
+}
+
+void TestPlacement::afterCorrectionHoverChangesNothing()
+{
+    Fixture f;
+    const board::Point c = board::cellCorner(5);
+    f.tile(5).moveTo({c.x + 1, c.y + 1});
+    f.hover(5);
+    f.game.CorrectClick();
+    for (int i = 1; i <= kElementCount; ++i)
+        QVERIFY2(!f.tile(i).onMove, "moves over tiles no longer light cells or stop timers");
+    // The candidate of the last hover still drives a release after the correction.
+    f.release(5);
+    QVERIFY(f.tile(5).accepted);
+    QCOMPARE((board::Point{f.tile(5).left, f.tile(5).top}), c);
+}
+
+// Hovering over the same cell again writes no colour changes: only cells whose colour
+// really changes are touched.
+void TestPlacement::hoverOnTheSameCellDoesNotRepaintIt()
+{
+    Fixture f;
+    const board::Point c = board::cellCorner(40);
+    f.tile(6).moveTo({c.x + 5, c.y + 5});
+    f.hover(6);
+    const int changes = f.view.panels[40].colourChanges;
+    f.hover(6);
+    f.hover(6);
+    QCOMPARE(f.view.panels[40].colourChanges, changes);
+    f.tile(6).moveTo({c.x + 45, c.y + 5});
+    f.hover(6);
+    QCOMPARE(f.view.panels[40].colour, board::kEmptyCellColour);
+    QCOMPARE(f.view.panels[41].colour, board::kLitCellColour);
+    QCOMPARE(f.litCells(), 1);
+}
+
+void TestPlacement::clickHidesABlankCell()
+{
+    Fixture f;
+    QVERIFY(f.view.panels[77].visible);
+    f.realPlacement.Panel1Click(77);
+    QVERIFY(!f.view.panels[77].visible);
+}
+
+QTEST_APPLESS_MAIN(TestPlacement)
+#include "tst_placement.moc"

@@ -49,4 +49,34 @@ QFont comic(int pixelHeight, bool bold, bool italic)
     return makeFont(comicFamily, pixelHeight, bold, italic);
 }
 
+QImage picture(const QString &resource, int width, int height)
+{
+    QImage image(resource);
+    if (image.isNull() && width > 0 && height > 0) {
+        image = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+    }
+    return image;
+}
+
+QImage keyedBy(const QImage &image, QRgb key)
+{
+    QImage keyed = image.convertToFormat(QImage::Format_ARGB32);
+    key |= 0xff000000u;
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x)
+            if ((line[x] | 0xff000000u) == key)
+                line[x] = 0;
+    }
+    return keyed.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage keyedByBottomLeft(const QImage &image)
+{
+    if (image.isNull())
+        return image;
+    return keyedBy(image, image.pixel(0, image.height() - 1));
+}
+
 } // namespace resources

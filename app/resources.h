@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QString>
+
+#include <cstdint>
 
 // Fonts and pictures built into the program.
 namespace resources {
@@ -14,5 +18,19 @@ void load();
 // in pixels, as the layout gives them.
 QFont sansSerif(int pixelHeight, bool bold = false, bool italic = false, bool underline = false);
 QFont comic(int pixelHeight, bool bold = false, bool italic = false);
+
+// A colour as the layout stores it: a 24-bit value with red in the low byte.
+inline QColor storedColour(std::uint32_t value)
+{
+    return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
+}
+
+// A built-in picture; an empty picture of the given size when it is missing.
+QImage picture(const QString &resource, int width = 0, int height = 0);
+
+// The picture with every pixel of its bottom-left pixel's colour made transparent.
+QImage keyedByBottomLeft(const QImage &image);
+// The picture with every pixel of the given colour made transparent.
+QImage keyedBy(const QImage &image, QRgb key);
 
 } // namespace resources

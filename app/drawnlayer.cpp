@@ -1,0 +1,26 @@
+#include "app/drawnlayer.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+DrawnLayer::DrawnLayer(const QColor &background, QWidget *parent)
+    : QWidget(parent), background_(background)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void DrawnLayer::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), background_);
+}
+
+// Controls that take no pointer events of their own pass moves up to here: those are not
+// moves over the bare window.
+void DrawnLayer::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (childAt(pos) == nullptr && OnBareMouseMove)
+        OnBareMouseMove(pos.x(), pos.y());
+}

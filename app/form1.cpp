@@ -1,0 +1,385 @@
+#include "app/form1.h"
+
+#include "app/aboutbox.h"
+#include "app/bevel.h"
+#include "app/blankcell.h"
+#include "app/captionlabel.h"
+#include "app/commandbutton.h"
+#include "app/datosbox.h"
+#include "app/drawnlayer.h"
+#include "app/elementos.h"
+#include "app/errorbox.h"
+#include "app/frameshape.h"
+#include "app/gauge.h"
+#include "app/picturebox.h"
+#include "app/report.h"
+#include "app/resources.h"
+#include "app/striploader.h"
+#include "tiles/animatedcorvalia.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QScreen>
+#include <QTimerEvent>
+
+using namespace layout;
+
+namespace {
+QFont fontOf(const FontSpec &spec)
+{
+    return spec.face == Face::Comic ? resources::comic(spec.pixelHeight, spec.bold, spec.italic)
+                                    : resources::sansSerif(spec.pixelHeight, spec.bold, spec.italic);
+}
+
+// The strip the tiles are cut from, in a format that draws as a plain copy.
+QImage builtInStrip()
+{
+    QImage strip = resources::picture(QStringLiteral(":/assets/tilestrip.png"));
+    if (strip.isNull()) {
+        strip = QImage(40 * board::kElementCount, 40, QImage::Format_RGB32);
+        strip.fill(resources::storedColour(kEmptyCellColour));
+    }
+    return strip.convertToFormat(QImage::Format_RGB32);
+}
+} // namespace
+
+TForm1::TForm1(QWidget *parent)
+    : QWidget(parent),
+      game_(*this, [this](TileView &tile) { placement_.almovermouse(tile); },
+            [this](TileView &tile) { placement_.alSoltarmouse(tile); }),
+      placement_(game_), report_(std::make_unique<Report>()), Image1(builtInStrip())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tabelora"));
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(fontOf(kWindowFont));
+    buildLayout();
+    // The reveal timer counts from the moment the window is built.
+    Timer1.start(kTimer1Interval, this);
+    game_.FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildLayout()
+{
+    layer_ = new DrawnLayer(resources::storedColour(kMoneyGreen), this);
+    layer_->setGeometry(0, 0, kClientWidth, kClientHeight);
+    layer_->OnBareMouseMove = [this](int x, int y) {
+        errorbox::guarded([&] { placement_.FormMouseMove(x, y); });
+    };
+
+    for (const DrawnSpec &spec : kDrawnHead)
+        addDrawn(spec);
+    for (int group = 1; group <= 18; ++group)
+        addDrawn({Kind::Label, nullptr, kGroupLefts[group - 1], kGroupTop, group < 10 ? 8 : 15, 13,
+                  nullptr, kNumberFont, clRed, true},
+                 QString::number(group))
+            ->setObjectName(QStringLiteral("Label%1").arg(10 + group));
+    for (int period = 1; period <= 7; ++period)
+        addDrawn({Kind::Label, nullptr, 0, kPeriodTop(period), 8, 13, nullptr, kNumberFont, clRed,
+                  true},
+                 QString::number(period))
+            ->setObjectName(QStringLiteral("Label%1").arg(28 + period));
+    for (const DrawnSpec &spec : kDrawnSeries)
+        addDrawn(spec);
+    for (int n = 1; n <= board::kElementCount; ++n) {
+        shapes_[n] = new FrameShape(n, layer_);
+        shapes_[n]->resize(board::kCellSize, board::kCellSize);
+        shapes_[n]->hide();
+    }
+    for (const DrawnSpec &spec : kDrawnTail)
+        addDrawn(spec);
+
+    Contador = label("Contador");
+    Veces = label("Veces");
+    mensaje = label("mensaje");
+    genio = picture("genio");
+    Label1 = label("Label1");
+    Label2 = label("Label2");
+    Label4 = label("Label4");
+    gauge_ = findChild<TGauge *>(QStringLiteral("Gauge1"));
+
+    // Windowed controls: made after the surface, so they lie above everything drawn on it.
+    for (int n = 1; n <= board::kElementCount; ++n) {
+        panels_[n] = new BlankCell(n, this);
+        panels_[n]->resize(board::kCellSize, board::kCellSize);
+        panels_[n]->OnClick = [this](BlankCell &cell) {
+            errorbox::guarded([&] { placement_.Panel1Click(cell.cell()); });
+        };
+    }
+    addButtons();
+}
+
+QWidget *TForm1::addDrawn(const DrawnSpec &spec, const QString &caption)
+{
+    QWidget *control = nullptr;
+    switch (spec.kind) {
+    case Kind::LoweredBox:
+        control = new Bevel(Bevel::Shape::Box, layer_);
+        break;
+    case Kind::Label:
+    case Kind::RightLabel: {
+        const QString text = spec.text ? QString::fromUtf8(spec.text) : caption;
+        auto *label = new CaptionLabel(text, fontOf(spec.font), resources::storedColour(spec.colour),
+                                       spec.kind == Kind::RightLabel, layer_);
+        label->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        label->fitToCaption();
+        control = label;
+        break;
+    }
+    case Kind::Picture: {
+        const QImage image = resources::picture(QString::fromUtf8(spec.text), spec.width, spec.height);
+        control = new PictureBox(spec.transparent ? resources::keyedByBottomLeft(image) : image, layer_);
+        break;
+    }
+    case Kind::Gauge:
+        control = new TGauge(layer_);
+        control->setFont(fontOf(spec.font));
+        break;
+    }
+    if (spec.name)
+        control->setObjectName(QString::fromUtf8(spec.name));
+    if (spec.kind != Kind::Label && spec.kind != Kind::RightLabel)
+        control->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    control->setVisible(spec.visible);
+    return control;
+}
+
+void TForm1::addButtons()
+{
+    std::array<size_t, std::size(kButtons)> byTabOrder{};
+    for (size_t i = 0; i < std::size(kButtons); ++i) {
+        const ButtonSpec &spec = kButtons[i];
+        auto *button = new CommandButton(QString::fromUtf8(spec.caption),
+                                         resources::picture(QString::fromUtf8(spec.glyph)),
+                                         spec.glyphStates, this);
+        button->setObjectName(QString::fromUtf8(spec.name));
+        button->setGeometry(spec.left, spec.top, spec.width, kButtonHeight);
+        button->setVisible(spec.visible);
+        const Command command = spec.command;
+        connect(button, &QPushButton::clicked, this, [this, command] { runCommand(command); });
+        buttons_[i] = button;
+        byTabOrder[i] = i;
+    }
+    std::sort(byTabOrder.begin(), byTabOrder.end(),
+              [](size_t a, size_t b) { return kButtons[a].tabOrder < kButtons[b].tabOrder; });
+    for (size_t i = 1; i < byTabOrder.size(); ++i)
+        QWidget::setTabOrder(buttons_[byTabOrder[i - 1]], buttons_[byTabOrder[i]]);
+    button(Command::Corregir)->setFocus();
+}
+
+CommandButton *TForm1::button(Command command) const
+{
+    for (size_t i = 0; i < std::size(kButtons); ++i)
+        if (kButtons[i].command == command)
+            return buttons_[i];
+    return nullptr;
+}
+
+CaptionLabel *TForm1::label(const char *name) const
+{
+    return layer_->findChild<CaptionLabel *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+}
+
+PictureBox *TForm1::picture(const char *name) const
+{
+    return layer_->findChild<PictureBox *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+}
+
+void TForm1::setWindows(TDatosBox *datos, TElementos *elementos)
+{
+    datos_ = datos;
+    elementos_ = elementos;
+}
+
+TDatosBox &TForm1::datosBox()
+{
+    if (!datos_) {
+        datos_ = new TDatosBox(this);
+        datos_->setWindowFlag(Qt::Window);
+    }
+    return *datos_;
+}
+
+TElementos &TForm1::elementos()
+{
+    if (!elementos_)
+        elementos_ = new TElementos(this);
+    return *elementos_;
+}
+
+void TForm1::runCommand(Command command)
+{
+    errorbox::guarded([&] {
+        switch (command) {
+        case Command::Nuevo:
+            return BitBtn2Click();
+        case Command::Corregir:
+            return CorrectClick();
+        case Command::Datos:
+            return BitBtn3Click();
+        case Command::Enviar:
+            return Op1Click();
+        case Command::Ayuda:
+            return BitBtn1Click();
+        case Command::Elementos:
+            return BitBtn4Click();
+        case Command::Abrir:
+            return OpenClick();
+        }
+    });
+}
+
+void TForm1::BitBtn2Click() { game_.BitBtn2Click(); }
+
+void TForm1::CorrectClick() { game_.CorrectClick(); }
+
+void TForm1::BitBtn3Click()
+{
+    TDatosBox &box = datosBox();
+    box.showOrRaise();
+    box.setHeading(QStringLiteral("Prácticas del Tabelora"));
+}
+
+void TForm1::Op1Click() { report_->Op1Click(game_.HitTotal, game_.CellsCounted); }
+
+void TForm1::BitBtn1Click() { showInformationWindow(); }
+
+void TForm1::BitBtn4Click() { elementos().exec(); }
+
+void TForm1::OpenClick()
+{
+    game_.prepareStripReload();
+    const QString path = QFileDialog::getOpenFileName(
+        this, QString(), QString(), QStringLiteral("Archivos de 12 imágenes (*.BMP)"));
+    if (path.isEmpty())
+        return;
+    loadStripAndDeal(path);
+}
+
+void TForm1::loadStripAndDeal(const QString &path)
+{
+    Image1 = loadTileStrip(path).convertToFormat(QImage::Format_RGB32);
+    game_.LeerVistas();
+}
+
+// BoardView
+
+void TForm1::setPanelPos(int n, board::Point corner) { panels_[n]->move(corner.x, corner.y); }
+
+board::Point TForm1::panelPos(int n) const
+{
+    const QPoint p = panels_[n]->pos();
+    return {p.x(), p.y()};
+}
+
+void TForm1::setPanelVisible(int n, bool visible) { panels_[n]->setVisible(visible); }
+
+bool TForm1::panelVisible(int n) const { return !panels_[n]->isHidden(); }
+
+void TForm1::setPanelColour(int n, board::StoredColour colour)
+{
+    panels_[n]->setColour(static_cast<std::uint32_t>(colour));
+}
+
+board::StoredColour TForm1::panelColour(int n) const
+{
+    return static_cast<board::StoredColour>(panels_[n]->colour());
+}
+
+void TForm1::setShapePos(int n, board::Point corner) { shapes_[n]->move(corner.x, corner.y); }
+
+void TForm1::setShapePen(int n, board::StoredColour colour)
+{
+    shapes_[n]->setPen(static_cast<std::uint32_t>(colour));
+}
+
+void TForm1::setShapeVisible(int n, bool visible) { shapes_[n]->setVisible(visible); }
+
+void TForm1::bringShapeToFront(int n) { shapes_[n]->raise(); }
+
+TileView &TForm1::createTile(int n)
+{
+    auto *tile = new TAnimatedCorvalia(layer_);
+    tile->setObjectName(QStringLiteral("Tile%1").arg(n));
+    tiles_[n] = tile;
+    return *tile;
+}
+
+void TForm1::cutTileBitmap(TileView &tile, int n, int size)
+{
+    static_cast<TAnimatedCorvalia &>(tile).setBitmap(cutTile(Image1, n, size));
+}
+
+void TForm1::setVecesCaption(std::int32_t gameCount) { Veces->setCaption(QString::number(gameCount)); }
+
+void TForm1::setContadorCaption(std::int32_t hitTotal)
+{
+    Contador->setCaption(QString::number(hitTotal));
+}
+
+void TForm1::setGaugeProgress(int percent) { gauge_->setProgress(percent); }
+
+void TForm1::setCongratulationVisible(bool visible)
+{
+    mensaje->setVisible(visible);
+    genio->setVisible(visible);
+}
+
+// The readouts are never visible: their captions change only when the figures do.
+void TForm1::showCentreReadout(std::int32_t x, std::int32_t y)
+{
+    if (x != shownCentreX_)
+        Label1->setCaption(QString::number(shownCentreX_ = x));
+    if (y != shownCentreY_)
+        Label2->setCaption(QString::number(shownCentreY_ = y));
+}
+
+void TForm1::showCandidateReadout(int cell)
+{
+    if (cell != shownCandidate_)
+        Label4->setCaption(QString::number(shownCandidate_ = cell));
+}
+
+void TForm1::setTimer1Enabled(bool enabled)
+{
+    if (enabled)
+        Timer1.start(kTimer1Interval, this);
+    else
+        Timer1.stop();
+}
+
+void TForm1::showInformationWindow()
+{
+    TAboutBox box(this);
+    box.exec();
+}
+
+void TForm1::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != Timer1.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    errorbox::guarded([this] { game_.Timer1Timer(); });
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (centred_)
+        return;
+    centred_ = true;
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    QCoreApplication::quit();
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "app/layout.h"
+#include "game/boardview.h"
+#include "game/game.h"
+#include "tiles/placement.h"
+
+#include <QBasicTimer>
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class BlankCell;
+class CaptionLabel;
+class CommandButton;
+class DrawnLayer;
+class FrameShape;
+class PictureBox;
+class Report;
+class TAnimatedCorvalia;
+class TDatosBox;
+class TElementos;
+class TGauge;
+
+// The main window: the blank periodic table, the tray of tiles, the command bar and the
+// score. It builds its controls from the layout tables, deals the first game when it is
+// made, and is the board the game model drives. Every control that comes in a set is
+// resolved once here, so no event looks anything up by name.
+class TForm1 : public QWidget, public BoardView
+{
+    Q_OBJECT
+
+public:
+    // Builds the window and deals the first game, which ends by showing the information
+    // window modally before this window is on screen.
+    explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    Game &game() { return game_; }
+    Placement &placement() { return placement_; }
+    Report &report() { return *report_; }
+    TAnimatedCorvalia *tile(int n) const { return tiles_[n]; }
+    BlankCell *panel(int n) const { return panels_[n]; }
+    FrameShape *shape(int n) const { return shapes_[n]; }
+    CommandButton *button(layout::Command command) const;
+    TGauge *gauge() const { return gauge_; }
+    CaptionLabel *label(const char *name) const;
+    PictureBox *picture(const char *name) const;
+    DrawnLayer *surface() const { return layer_; }
+    const QImage &tileStrip() const { return Image1; }
+    bool timer1Active() const { return Timer1.isActive(); }
+
+    // The windows the commands open; made on first use when start-up has not given them.
+    void setWindows(TDatosBox *datos, TElementos *elementos);
+
+    // Loads a new tile strip from a file and deals it out: the second half of "&Abrir".
+    void loadStripAndDeal(const QString &path);
+
+    // Commands of the buttons.
+    void BitBtn2Click();
+    void CorrectClick();
+    void BitBtn3Click();
+    void Op1Click();
+    void BitBtn1Click();
+    void BitBtn4Click();
+    void OpenClick();
+
+    // BoardView
+    void setPanelPos(int n, board::Point corner) override;
+    board::Point panelPos(int n) const override;
+    void setPanelVisible(int n, bool visible) override;
+    bool panelVisible(int n) const override;
+    void setPanelColour(int n, board::StoredColour colour) override;
+    board::StoredColour panelColour(int n) const override;
+    void setShapePos(int n, board::Point corner) override;
+    void setShapePen(int n, board::StoredColour colour) override;
+    void setShapeVisible(int n, bool visible) override;
+    void bringShapeToFront(int n) override;
+    TileView &createTile(int n) override;
+    void cutTileBitmap(TileView &tile, int n, int size) override;
+    void setVecesCaption(std::int32_t gameCount) override;
+    void setContadorCaption(std::int32_t hitTotal) override;
+    void setGaugeProgress(int percent) override;
+    void setCongratulationVisible(bool visible) override;
+    void showCentreReadout(std::int32_t x, std::int32_t y) override;
+    void showCandidateReadout(int cell) override;
+    void setTimer1Enabled(bool enabled) override;
+    void showInformationWindow() override;
+
+protected:
+    void timerEvent(QTimerEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildLayout();
+    QWidget *addDrawn(const layout::DrawnSpec &spec, const QString &caption = {});
+    void addButtons();
+    void runCommand(layout::Command command);
+    TDatosBox &datosBox();
+    TElementos &elementos();
+
+    Game game_;
+    Placement placement_;
+    std::unique_ptr<Report> report_;
+    QImage Image1; // the tile strip
+    QBasicTimer Timer1;
+
+    DrawnLayer *layer_ = nullptr;
+    TGauge *gauge_ = nullptr;
+    CaptionLabel *Contador = nullptr;
+    CaptionLabel *Veces = nullptr;
+    CaptionLabel *mensaje = nullptr;
+    PictureBox *genio = nullptr;
+    CaptionLabel *Label1 = nullptr;
+    CaptionLabel *Label2 = nullptr;
+    CaptionLabel *Label4 = nullptr;
+    std::array<BlankCell *, board::kElementCount + 1> panels_{};
+    std::array<FrameShape *, board::kElementCount + 1> shapes_{};
+    std::array<TAnimatedCorvalia *, board::kElementCount + 1> tiles_{};
+    std::array<CommandButton *, std::size(layout::kButtons)> buttons_{};
+    std::int32_t shownCentreX_ = 0, shownCentreY_ = 0;
+    int shownCandidate_ = 0;
+    bool centred_ = false;
+    TDatosBox *datos_ = nullptr;
+    TElementos *elementos_ = nullptr;
+};

@@ -1,0 +1,32 @@
+#include "app/frameshape.h"
+
+#include "app/layout.h"
+#include "app/resources.h"
+
+#include <QPainter>
+
+FrameShape::FrameShape(int cell, QWidget *parent) : QWidget(parent), pen_(layout::clRed)
+{
+    setObjectName(QStringLiteral("Shape%1").arg(cell));
+}
+
+void FrameShape::setPen(std::uint32_t stored)
+{
+    if (stored == pen_)
+        return;
+    pen_ = stored;
+    update();
+}
+
+// A two-pixel pen centred on the rectangle (1, 1) - (38, 38): it covers columns and rows 0
+// to 38, leaving the last column and row clear.
+void FrameShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QColor colour = resources::storedColour(pen_);
+    const int extent = std::min(width(), height()) - 1; // 39 for a 40 x 40 frame
+    painter.fillRect(0, 0, extent, 2, colour);
+    painter.fillRect(0, extent - 2, extent, 2, colour);
+    painter.fillRect(0, 0, 2, extent, colour);
+    painter.fillRect(extent - 2, 0, 2, extent, colour);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+// The verdict frame of one board square: a 40 x 40 outline with a two-pixel pen, red
+// until a correction finds the square right and turns it green.
+class FrameShape : public QWidget
+{
+    Q_OBJECT
+
+public:
+    FrameShape(int cell, QWidget *parent);
+
+    std::uint32_t pen() const { return pen_; }
+    void setPen(std::uint32_t stored);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::uint32_t pen_;
+};

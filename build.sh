@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Sets up a Debian or Ubuntu machine for Tabelora, builds it, and runs it or its tests.
+#
+#   ./build.sh run     build and start build/tabelora
+#   ./build.sh test    build and run every test, headless
+#   ./build.sh bench   build the Release benchmarks and run the suite (see bench/README.md)
+#
+# Missing system packages are installed with apt-get (through sudo when not root). Builds
+# are incremental: running it again with nothing changed takes seconds.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+cd "$here"
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    xvfb xauth xdotool x11-utils imagemagick
+)
+
+die() {
+    echo "build.sh: $*" >&2
+    exit 1
+}
+
+install_packages() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    command -v apt-get >/dev/null || die "missing packages (${missing[*]}) and no apt-get to install them"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || die "missing packages (${missing[*]}): run as root or install sudo"
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -q || die "apt-get update failed"
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" \
+        || die "could not install ${missing[*]}"
+}
+
+configure_and_build() {
+    local dir="$1"
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S . -B "$dir" -G Ninja "$@" || die "configuring $dir failed"
+    fi
+    cmake --build "$dir" -j"$(nproc)" || die "building $dir failed"
+}
+
+command="${1:-}"
+case "$command" in
+run)
+    install_packages
+    configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    exec ./build/tabelora
+    ;;
+test)
+    install_packages
+    configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    export QT_QPA_PLATFORM=offscreen
+    ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 300 || die "tests failed"
+    ;;
+bench)
+    install_packages
+    configure_and_build build-release -DCMAKE_BUILD_TYPE=Release -DTABELORA_BUILD_BENCH=ON -DBUILD_TESTING=OFF
+    exec bench/run.sh build-release
+    ;;
+*)
+    echo "usage: ./build.sh run | test | bench" >&2
+    exit 2
+    ;;
+esac

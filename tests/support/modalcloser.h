@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+// Closes every modal window as soon as it appears, by pressing Escape on it as a pupil
+// would, and remembers which windows it met and what was on screen at that moment.
+class ModalCloser : public QObject
+{
+public:
+    QStringList seen;            // class names of the modal windows, in order
+    QList<bool> mainWindowShown; // whether `watched` was visible when each appeared
+    QWidget *watched = nullptr;
+
+    ModalCloser()
+    {
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+        timer_.start();
+    }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == last_)
+            return;
+        last_ = modal;
+        seen << QString::fromLatin1(modal->metaObject()->className());
+        mainWindowShown << (watched && watched->isVisible());
+        QTest::keyClick(modal, Qt::Key_Escape);
+        if (modal->isVisible()) {
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
+        }
+        last_ = nullptr;
+    }
+
+    QTimer timer_;
+    QWidget *last_ = nullptr;
+};

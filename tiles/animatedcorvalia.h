@@ -15,7 +15,8 @@ namespace corvalia {
 // 0 when c is 0.
 std::int32_t ScaledDivide(std::int32_t a, std::int32_t b, std::int32_t c);
 
-// What one paint computes from the bitmap size and the picture grid.
+// What one paint computes from the bitmap size and the picture grid. A grid without columns
+// or rows has no pictures: the sizes come out 0 and the index is left as it was.
 struct PictureSelection
 {
     quint16 setWidth = 0;
@@ -117,9 +118,16 @@ protected:
 
 private:
     void BitmapChanged();
+    // False for an empty bitmap or a grid without columns or rows: nothing to show.
+    bool hasPictures() const;
+    // Picks the picture to show and sizes the tile to it; true when the source rectangle
+    // of the bitmap changed.
+    bool selectPicture();
     // "Paint at once": selects the picture and resizes now, then asks for a repaint if
     // anything visible changed.
     void paintNow();
+    // Calls an event handler; false when the handler deleted the tile.
+    bool raiseEvent(const Handler &handler);
 
     QBasicTimer FTimer;
     QImage bitmap_;

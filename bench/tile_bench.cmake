@@ -1,0 +1,1 @@
+add_benchmark(bench_tile SOURCES bench_tile.cpp LIBS tabelora_tiles)

@@ -260,7 +260,7 @@ void TForm1::OpenClick()
 
 void TForm1::loadStripAndDeal(const QString &path)
 {
-    Image1 = loadTileStrip(path).convertToFormat(QImage::Format_RGB32);
+    Image1 = striploader::loadTileStrip(path).convertToFormat(QImage::Format_RGB32);
     game_.LeerVistas();
 }
 
@@ -309,7 +309,7 @@ TileView &TForm1::createTile(int n)
 
 void TForm1::cutTileBitmap(TileView &tile, int n, int size)
 {
-    static_cast<TAnimatedCorvalia &>(tile).setBitmap(cutTile(Image1, n, size));
+    static_cast<TAnimatedCorvalia &>(tile).setBitmap(striploader::cutTile(Image1, n, size));
 }
 
 void TForm1::setVecesCaption(std::int32_t gameCount) { Veces->setCaption(QString::number(gameCount)); }

@@ -1,0 +1,159 @@
+#include "game/board.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Starts the real program in the X server this test runs in, closes the information window,
+// drags one tile onto its cell with the real pointer, corrects, and reads the verdict off a
+// screenshot.
+class TestX11Session : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void dragOneTileHomeAndCorrect();
+
+private:
+    QString run(const QStringList &args, int timeoutMs = 10000);
+    QImage screenshot();
+    QPoint toScreen(QPoint client) const { return origin + client; }
+    void pointer(const QString &action, QPoint client = {});
+    // The tray slot whose tile shows element n, found by its picture.
+    int slotOfElement(const QImage &shot, int n);
+
+    QString program;
+    QTemporaryDir home;
+    QProcess tabelora;
+    QPoint origin;
+    QImage strip;
+};
+
+QString TestX11Session::run(const QStringList &args, int timeoutMs)
+{
+    QProcess p;
+    p.start(args.first(), args.mid(1));
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return {};
+    }
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+QImage TestX11Session::screenshot()
+{
+    QProcess p;
+    p.start(QStringLiteral("import"), {"-window", "root", "png:-"});
+    if (!p.waitForFinished(20000))
+        return {};
+    return QImage::fromData(p.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+void TestX11Session::pointer(const QString &action, QPoint client)
+{
+    if (action == QLatin1String("move")) {
+        const QPoint p = toScreen(client);
+        run({"xdotool", "mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
+    } else {
+        run({"xdotool", action, "1"});
+    }
+    QTest::qWait(15);
+}
+
+void TestX11Session::initTestCase()
+{
+    const QStringList args = QCoreApplication::arguments();
+    QVERIFY2(args.size() > 1, "usage: tst_x11session PATH-TO-TABELORA");
+    program = args.at(1);
+    QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "needs an X server (run under xvfb-run)");
+    QVERIFY2(!QStandardPaths::findExecutable("xdotool").isEmpty(), "xdotool is missing");
+    QVERIFY2(!QStandardPaths::findExecutable("import").isEmpty(), "ImageMagick's import is missing");
+    strip = QImage(QStringLiteral(TABELORA_STRIP)).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!strip.isNull());
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("HOME", home.path());
+    tabelora.setProcessEnvironment(env);
+    tabelora.start(program, {});
+    QVERIFY(tabelora.waitForStarted());
+
+    // The information window comes first; Escape closes it.
+    const QString info = run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Información$"}, 20000);
+    QVERIFY2(!info.isEmpty(), "the information window did not appear");
+    QVERIFY(run({"xdotool", "search", "--onlyvisible", "--name", "^Tabelora$"}).isEmpty());
+    run({"xdotool", "windowfocus", "--sync", info.section('\n', 0, 0), "key", "Escape"});
+    const QString main = run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tabelora$"}, 20000);
+    QVERIFY2(!main.isEmpty(), "the main window did not appear");
+    const QString geometry = run({"xdotool", "getwindowgeometry", "--shell", main.section('\n', 0, 0)});
+    int x = -1, y = -1;
+    for (const QString &line : geometry.split('\n')) {
+        if (line.startsWith("X="))
+            x = line.mid(2).toInt();
+        if (line.startsWith("Y="))
+            y = line.mid(2).toInt();
+    }
+    QVERIFY(x >= 0 && y >= 0);
+    origin = QPoint(x, y);
+}
+
+void TestX11Session::cleanupTestCase()
+{
+    tabelora.terminate();
+    if (!tabelora.waitForFinished(5000))
+        tabelora.kill();
+}
+
+int TestX11Session::slotOfElement(const QImage &shot, int n)
+{
+    const QImage face = strip.copy(40 * (n - 1), 0, 38, 38);
+    for (int s = 1; s <= board::kElementCount; ++s) {
+        const board::Point slot = board::traySlot(s);
+        const QRect onScreen(toScreen(QPoint(slot.x, slot.y)), QSize(38, 38));
+        if (shot.rect().contains(onScreen) && shot.copy(onScreen) == face)
+            return s;
+    }
+    return 0;
+}
+
+void TestX11Session::dragOneTileHomeAndCorrect()
+{
+    constexpr int kCarbon = 6;
+    QImage shot;
+    int slot = 0;
+    QTRY_VERIFY_WITH_TIMEOUT((shot = screenshot(), slot = slotOfElement(shot, kCarbon)) != 0, 10000);
+
+    const board::Point from = board::traySlot(slot);
+    const board::Point to = board::cellCorner(kCarbon);
+    QPoint p(from.x + 19, from.y + 19);
+    pointer("move", p);
+    pointer("mousedown");
+    const QPoint target(to.x + 19, to.y + 19);
+    while (p != target) {
+        const QPoint d = target - p;
+        p += QPoint(std::clamp(d.x(), -6, 6), std::clamp(d.y(), -6, 6));
+        pointer("move", p);
+    }
+    pointer("move", p + QPoint(1, 0)); // the lit cell follows one move behind
+    pointer("move", p);
+    pointer("mouseup");
+
+    pointer("move", QPoint(72 + 48, 13)); // "&Corregir vistas"
+    pointer("click");
+    QTest::qWait(300);
+    shot = screenshot();
+    const QPoint rightFrame = toScreen(QPoint(to.x - 1, to.y - 1));
+    QCOMPARE(QColor(shot.pixel(rightFrame)), QColor(0, 255, 0));
+    const board::Point wrong = board::cellCorner(kCarbon + 1);
+    QCOMPARE(QColor(shot.pixel(toScreen(QPoint(wrong.x - 1, wrong.y - 1)))), QColor(255, 0, 0));
+    // The placed tile stands on its cell: its picture is there, framed.
+    QCOMPARE(shot.copy(QRect(toScreen(QPoint(to.x + 2, to.y + 2)), QSize(34, 34))),
+             strip.copy(40 * (kCarbon - 1) + 2, 2, 34, 34));
+}
+
+QTEST_GUILESS_MAIN(TestX11Session)
+#include "tst_x11session.moc"

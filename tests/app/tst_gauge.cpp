@@ -35,7 +35,10 @@ private slots:
     void textIsInvertedOverBarAndGround();
 };
 
-void TestGauge::initTestCase() { resources::load(); }
+void TestGauge::initTestCase()
+{
+    resources::load();
+}
 
 void TestGauge::progressIsClamped_data()
 {

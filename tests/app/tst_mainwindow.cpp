@@ -91,7 +91,8 @@ void TestMainWindow::startupShowsInformationFirstThenFocusesCorrection()
     QCOMPARE(closer->seen, QStringList{"TAboutBox"});
     QCOMPARE(closer->mainWindowShown, QList<bool>{false});
     QApplication::setActiveWindow(form);
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form->button(Command::Corregir)));
+    QTRY_COMPARE(QApplication::focusWidget(),
+                 static_cast<QWidget *>(form->button(Command::Corregir)));
     QCOMPARE(form->size(), QSize(812, 606));
     QCOMPARE(form->label("Veces")->caption(), QStringLiteral("1"));
     QCOMPARE(form->label("Contador")->caption(), QStringLiteral("0"));
@@ -202,7 +203,8 @@ void TestMainWindow::correctionFramesTheBoardAndFillsTheScore()
     const QPoint cell(board::cellCorner(8).x, board::cellCorner(8).y);
     dragTile(8, cell);
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, cell + QPoint(19, 19));
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centreOf(form->button(Command::Corregir)));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
+                      centreOf(form->button(Command::Corregir)));
     QVERIFY(form->game().Corrected);
     QCOMPARE(form->game().HitTotal, hitsBefore + 1);
     QVERIFY(form->shape(8)->isVisible());
@@ -275,8 +277,8 @@ void TestMainWindow::acceleratorsAndTabOrder()
     QWidget *correct = form->button(Command::Corregir);
     correct->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), correct);
-    const QList<Command> order{Command::Ayuda, Command::Nuevo, Command::Enviar, Command::Datos,
-                               Command::Elementos, Command::Corregir};
+    const QList<Command> order{Command::Ayuda, Command::Nuevo,     Command::Enviar,
+                               Command::Datos, Command::Elementos, Command::Corregir};
     for (Command c : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form->button(c)));
@@ -299,13 +301,15 @@ void TestMainWindow::failedSendShowsTheErrorAndKeepsTheBlock()
     const QString path = form->report().path();
     QCOMPARE(QFileInfo(path).dir().path(), QDir(home.path()).path());
     QVERIFY(QDir().mkpath(path)); // a folder where the report should go
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centreOf(form->button(Command::Enviar)));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
+                      centreOf(form->button(Command::Enviar)));
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors.first().startsWith(QStringLiteral("Cannot create file \"") + path + "\". "),
              qPrintable(errors.first()));
     QCOMPARE(form->report().lines().size(), 5);
     QVERIFY(QDir(path).removeRecursively());
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centreOf(form->button(Command::Enviar)));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
+                      centreOf(form->button(Command::Enviar)));
     QCOMPARE(errors.size(), 1);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));

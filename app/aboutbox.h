@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+
+class QImage;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// The information window: the exercise's title, the instructions, two memory figures read
+// afresh by every window made, and a link to a web page about the periodic table. A new one
+// is made for every showing; OK, Enter, Escape and the close box all close it.
+class TAboutBox : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TAboutBox(QWidget *owner = nullptr);
+
+    // Fills the memory figures.
+    void FormCreate();
+    // Opens the web page through the shell, then through the two fallback browsers; tells the
+    // pupil when none of them worked.
+    void Label7Click();
+
+    QLabel *PhysMem() const { return physMem_; }
+    QLabel *FreeRes() const { return freeRes_; }
+    QLabel *Label7() const { return label7_; }
+    QLabel *ProgramIcon() const { return programIcon_; }
+    QPushButton *OKButton() const { return okButton_; }
+    QPlainTextEdit *Memo1() const { return memo1_; }
+
+    // The address the link opens, and the instructions line by line.
+    static QString makerPage();
+    static QStringList instructions();
+    // The picture with its pure black pixels made transparent.
+    static QPixmap withBlackTransparent(const QImage &picture);
+
+    static constexpr QSize kClientSize{586, 404}; // pixels
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QLabel *physMem_ = nullptr;
+    QLabel *freeRes_ = nullptr;
+    QLabel *label7_ = nullptr;
+    QLabel *programIcon_ = nullptr;
+    QPushButton *okButton_ = nullptr;
+    QPlainTextEdit *memo1_ = nullptr;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The pupil-data dialog: name and group typed in two edits and stored in PupilName and
+// PupilGroup by "Salir". It is not modal, lives for the whole run and is only hidden between
+// showings, so the edits keep their text. Neither Enter nor Escape does anything in it, and
+// the close box hides it without storing.
+class TDatosBox : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TDatosBox(QWidget *parent = nullptr);
+
+    // The heading Label2.
+    void setHeading(const QString &text);
+    QString heading() const;
+
+    // Shows the dialog, or brings it to the front when it is already open.
+    void showOrRaise();
+
+    QLineEdit *Alumno() const { return alumno_; }
+    QLineEdit *curso() const { return curso_; }
+    QPushButton *BitBtn1() const { return bitBtn1_; }
+    QLabel *ProgramIcon() const { return programIcon_; }
+
+    // "Salir": stores the edits that are not empty, then hides the dialog.
+    void BitBtn1Click();
+
+    static constexpr QSize kOuterSize{523, 366}; // pixels, frame and title bar included
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void place();
+
+    QLabel *heading_ = nullptr;
+    QLabel *programIcon_ = nullptr;
+    QLineEdit *alumno_ = nullptr;
+    QLineEdit *curso_ = nullptr;
+    QPushButton *bitBtn1_ = nullptr;
+    bool shownBefore_ = false;
+};

@@ -1,0 +1,66 @@
+#include "app/elementos.h"
+
+#include "app/platform.h"
+#include "app/resources.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+TElementos::TElementos(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Elementos"));
+    // An ordinary window rather than a dialog frame: resizable, with minimise and maximise.
+    setWindowFlags(Qt::Window);
+    setFont(resources::sansSerif(11));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    setPalette(palette);
+
+    QPixmap chart(QStringLiteral(":/assets/elementos-chart.png"));
+    if (chart.isNull()) {
+        chart = QPixmap(kChartSize);
+        chart.fill(Qt::transparent);
+    }
+    // The picture keeps its own size inside a box one column narrower, so the chart's
+    // rightmost column is not shown.
+    image111_ = new QLabel;
+    image111_->setObjectName(QStringLiteral("Image111"));
+    image111_->setPixmap(chart);
+    image111_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image111_->setFixedSize(kPictureBox);
+
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidgetResizable(false);
+    scrollArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    scrollArea_->setWidget(image111_);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scrollArea_);
+
+    platform::setOuterSize(this, kOuterSize);
+    move(kPosition);
+}
+
+void TElementos::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TElementos::showEvent(QShowEvent *event)
+{
+    // The system's frame may be known only now; size the window with it the first time.
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        platform::setOuterSize(this, kOuterSize);
+    }
+    QDialog::showEvent(event);
+}

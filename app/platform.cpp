@@ -1,0 +1,254 @@
+#include "app/platform.h"
+
+#include "app/errorbox.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QUrl>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+
+#if defined(Q_OS_WIN)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#elif defined(Q_OS_MACOS)
+#include <mach/mach.h>
+#include <sys/sysctl.h>
+#include <sys/types.h>
+#endif
+
+namespace platform {
+
+namespace {
+
+MemoryReader &installedReader()
+{
+    static MemoryReader reader;
+    return reader;
+}
+
+MessageSink &installedSink()
+{
+    static MessageSink sink;
+    return sink;
+}
+
+quint32 loadPercent(quint64 used, quint64 total)
+{
+    if (total == 0)
+        return 0;
+    // used * 100 can't overflow for any memory size a machine can have (< 2^57 bytes).
+    return static_cast<quint32>((used * 100 + total / 2) / total);
+}
+
+MemoryStatus systemMemoryStatus()
+{
+#if defined(Q_OS_WIN)
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (GlobalMemoryStatusEx(&status))
+        return {static_cast<quint32>(status.dwMemoryLoad), status.ullTotalPhys};
+    return {};
+#elif defined(Q_OS_MACOS)
+    MemoryStatus result;
+    std::uint64_t total = 0;
+    size_t length = sizeof total;
+    if (sysctlbyname("hw.memsize", &total, &length, nullptr, 0) == 0)
+        result.totalPhys = total;
+    vm_statistics64_data_t vm{};
+    mach_msg_type_number_t count = HOST_VM_INFO64_COUNT;
+    vm_size_t pageSize = 0;
+    if (host_page_size(mach_host_self(), &pageSize) == KERN_SUCCESS &&
+        host_statistics64(mach_host_self(), HOST_VM_INFO64, reinterpret_cast<host_info64_t>(&vm),
+                          &count) == KERN_SUCCESS) {
+        const quint64 available =
+            (quint64(vm.free_count) + vm.inactive_count + vm.purgeable_count) * pageSize;
+        if (available < result.totalPhys)
+            result.memoryLoad = loadPercent(result.totalPhys - available, result.totalPhys);
+    }
+    return result;
+#else
+    QFile file(QStringLiteral("/proc/meminfo"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parseMeminfo(file.readAll());
+#endif
+}
+
+// The shell of the desktop the program runs on. An address with a scheme goes to the
+// desktop's handler for it; anything else is started as a program with the parameters as
+// its one argument.
+class DesktopShell final : public Shell
+{
+public:
+    bool open(const QString &target, const QString &parameters) override
+    {
+        if (parameters.isEmpty()) {
+            const QUrl url(target);
+            // One letter is a drive ("c:/..."), not a scheme.
+            if (url.isValid() && url.scheme().size() > 1)
+                return QDesktopServices::openUrl(url);
+            return QProcess::startDetached(target, {});
+        }
+#if defined(Q_OS_MACOS)
+        // Browsers are applications found by name, not programs on the search path.
+        return QProcess::startDetached(QStringLiteral("open"),
+                                       {QStringLiteral("-a"), target, parameters});
+#else
+        return QProcess::startDetached(target, {parameters});
+#endif
+    }
+};
+
+DesktopShell &desktopShell()
+{
+    static DesktopShell instance;
+    return instance;
+}
+
+Shell *installedShell = nullptr;
+
+} // namespace
+
+MemoryStatus readMemoryStatus()
+{
+    if (installedReader())
+        return installedReader()();
+    return systemMemoryStatus();
+}
+
+void setMemoryReader(MemoryReader reader)
+{
+    installedReader() = std::move(reader);
+}
+
+MemoryStatus parseMeminfo(const QByteArray &text)
+{
+    // Every figure is in kilobytes of 1024 bytes.
+    quint64 total = 0, available = 0, fallbackAvailable = 0;
+    bool haveAvailable = false;
+    for (const QByteArray &line : text.split('\n')) {
+        const qsizetype colon = line.indexOf(':');
+        if (colon < 0)
+            continue;
+        const QByteArray key = line.left(colon);
+        const QList<QByteArray> fields = line.mid(colon + 1).simplified().split(' ');
+        bool ok = false;
+        const quint64 kilobytes = fields.first().toULongLong(&ok);
+        if (!ok)
+            continue;
+        if (key == "MemTotal") {
+            total = kilobytes * 1024;
+        } else if (key == "MemAvailable") {
+            available = kilobytes * 1024;
+            haveAvailable = true;
+        } else if (key == "MemFree" || key == "Buffers" || key == "Cached") {
+            fallbackAvailable += kilobytes * 1024;
+        }
+    }
+    if (!haveAvailable)
+        available = fallbackAvailable;
+    const quint64 used = available < total ? total - available : 0;
+    return {loadPercent(used, total), total};
+}
+
+QString formatPhysMem(quint64 totalBytes, const QLocale &locale)
+{
+    const quint64 kilobytes = totalBytes / 1024 + (totalBytes % 1024 >= 512 ? 1 : 0);
+    const QString digits = QString::number(kilobytes);
+    // Grouped by threes whatever the locale's own grouping rules say, so 1234 reads "1.234"
+    // in Spanish too.
+    const QString separator = locale.groupSeparator();
+    QString grouped;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            grouped += separator;
+        grouped += digits.at(i);
+    }
+    return grouped + QStringLiteral(" KB");
+}
+
+QString formatMemoryLoad(quint32 load)
+{
+    return QString::number(load) + QStringLiteral(" %");
+}
+
+Shell &shell()
+{
+    return installedShell ? *installedShell : desktopShell();
+}
+
+void setShell(Shell *replacement)
+{
+    installedShell = replacement;
+}
+
+QStringList fallbackBrowsers()
+{
+#if defined(Q_OS_WIN)
+    return {QStringLiteral("netscape.exe"), QStringLiteral("iexplore.exe")};
+#elif defined(Q_OS_MACOS)
+    return {QStringLiteral("Firefox"), QStringLiteral("Safari")};
+#else
+    return {QStringLiteral("firefox"), QStringLiteral("x-www-browser")};
+#endif
+}
+
+void showMessage(QWidget *parent, const QString &text)
+{
+    if (installedSink()) {
+        installedSink()(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, errorbox::applicationTitle(), text, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+void setMessageSink(MessageSink sink)
+{
+    installedSink() = std::move(sink);
+}
+
+QMargins frameOf(const QWidget *window)
+{
+    if (const QWindow *handle = window->windowHandle()) {
+        const QMargins margins = handle->frameMargins();
+        if (!margins.isNull())
+            return margins;
+    }
+    return kTypicalFrame;
+}
+
+void setOuterSize(QWidget *window, QSize outer)
+{
+    window->resize(outer.shrunkBy(frameOf(window)));
+}
+
+QPoint centredTopLeft(const QRect &area, QSize outer)
+{
+    // A window larger than the area starts at its top-left corner, title bar in reach.
+    return {area.x() + std::max(0, (area.width() - outer.width()) / 2),
+            area.y() + std::max(0, (area.height() - outer.height()) / 2)};
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize outer = window->size().grownBy(frameOf(window));
+    window->move(centredTopLeft(screen->availableGeometry(), outer));
+}
+
+} // namespace platform

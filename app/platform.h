@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QLocale>
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+// The program's window on the operating system: memory figures, the desktop shell's open
+// operation, the plain message box and where top-level windows go on the screen. Every
+// service that a test must not really use (starting a browser, opening a box that waits for
+// a click) can be replaced by a stand-in.
+namespace platform {
+
+// Memory as the system reports it. The total is 64-bit so that machines with more than
+// 4 GB show their real size.
+struct MemoryStatus
+{
+    quint32 memoryLoad = 0; // per cent of physical memory in use, 0..100
+    quint64 totalPhys = 0;  // bytes
+};
+
+// Reads the figures through the installed reader, the system's own by default. Never fails:
+// a system that tells nothing gives zeros.
+MemoryStatus readMemoryStatus();
+using MemoryReader = std::function<MemoryStatus()>;
+// An empty reader restores the system's.
+void setMemoryReader(MemoryReader reader);
+
+// The figures from the text of /proc/meminfo: MemTotal, and MemAvailable for the part not in
+// use (MemFree + Buffers + Cached on kernels that lack it). The load is rounded to the nearest
+// whole per cent.
+MemoryStatus parseMeminfo(const QByteArray &text);
+
+// The total in kilobytes, rounded, its digits grouped by threes with the locale's thousands
+// separator, then " KB": "523.816 KB" in Spanish, "523,816 KB" in English.
+QString formatPhysMem(quint64 totalBytes, const QLocale &locale);
+// "37 %".
+QString formatMemoryLoad(quint32 load);
+
+// The desktop shell's open operation: a web address or document with empty parameters, or a
+// program with its parameters. True when the shell started something.
+class Shell
+{
+public:
+    virtual ~Shell() = default;
+    virtual bool open(const QString &target, const QString &parameters) = 0;
+};
+
+// The installed shell; the desktop's own unless a test put another in its place.
+Shell &shell();
+// The shell is not owned; nullptr restores the desktop's own.
+void setShell(Shell *replacement);
+
+// The two browsers to start by name, in order, when the shell can't open a web address by
+// itself.
+QStringList fallbackBrowsers();
+
+// A plain message: the text, one OK button, the application's title as caption. It waits for
+// the click unless a sink has been installed.
+void showMessage(QWidget *parent, const QString &text);
+using MessageSink = std::function<void(const QString &)>;
+// An empty sink restores the box.
+void setMessageSink(MessageSink sink);
+
+// The frame around a top-level window's client area: the system's figure once the window
+// has one, otherwise that of a classic sizeable window.
+inline constexpr QMargins kTypicalFrame{4, 23, 4, 4}; // pixels
+QMargins frameOf(const QWidget *window);
+
+// Gives the window this size including its frame.
+void setOuterSize(QWidget *window, QSize outer);
+// Top-left corner of a rectangle of the given size centred in the area (halves dropped); a
+// rectangle larger than the area is put at its top or left edge instead.
+QPoint centredTopLeft(const QRect &area, QSize outer);
+// Puts the window, frame included, in the middle of the free area of its screen.
+void centreOnScreen(QWidget *window);
+
+} // namespace platform

@@ -1,0 +1,132 @@
+#include "app/report.h"
+
+#include "app/errorbox.h"
+#include "app/pupildata.h"
+#include "game/scoring.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// The characters that Windows-1252 puts in 0x80..0x9F; the five codes it leaves unused
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) have no entry.
+struct ExtraCharacter
+{
+    char16_t unicode;
+    unsigned char byte;
+};
+inline constexpr ExtraCharacter kWindows1252Extras[] = {
+    {u'\u20AC', 0x80}, {u'\u201A', 0x82}, {u'\u0192', 0x83}, {u'\u201E', 0x84}, {u'\u2026', 0x85},
+    {u'\u2020', 0x86}, {u'\u2021', 0x87}, {u'\u02C6', 0x88}, {u'\u2030', 0x89}, {u'\u0160', 0x8A},
+    {u'\u2039', 0x8B}, {u'\u0152', 0x8C}, {u'\u017D', 0x8E}, {u'\u2018', 0x91}, {u'\u2019', 0x92},
+    {u'\u201C', 0x93}, {u'\u201D', 0x94}, {u'\u2022', 0x95}, {u'\u2013', 0x96}, {u'\u2014', 0x97},
+    {u'\u02DC', 0x98}, {u'\u2122', 0x99}, {u'\u0161', 0x9A}, {u'\u203A', 0x9B}, {u'\u0153', 0x9C},
+    {u'\u017E', 0x9E}, {u'\u0178', 0x9F},
+};
+
+// Characters that some reader or other takes for the end of a line.
+inline constexpr char16_t kLineBreaks[] = {
+    u'\n', u'\v', u'\f', u'\r', u'\u001C', u'\u001D', u'\u001E', u'\u0085', u'\u2028', u'\u2029',
+};
+
+bool isLineBreak(char16_t c)
+{
+    for (char16_t lineBreak : kLineBreaks)
+        if (c == lineBreak)
+            return true;
+    return false;
+}
+
+char byteFor(char16_t c)
+{
+    if (isLineBreak(c))
+        return ' ';
+    if (c == u'\t')
+        return '\t';
+    if (c < 0x20 || c == 0x7F)
+        return '?';
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (const ExtraCharacter &extra : kWindows1252Extras)
+        if (extra.unicode == c)
+            return static_cast<char>(extra.byte);
+    return '?';
+}
+
+const QString kHeading = QStringLiteral("Práctica de Corvalia ");
+const QString kRule = QString(46, QLatin1Char('_'));
+
+} // namespace
+
+Report::Report(QString path) : path_(std::move(path)) {}
+
+QString Report::defaultPath()
+{
+#if defined(Q_OS_WIN)
+    return QStringLiteral("C:/result.txt");
+#else
+    return QDir::homePath() + QStringLiteral("/result.txt");
+#endif
+}
+
+void Report::Op1Click(std::int32_t hitTotal, std::int32_t cellsCounted)
+{
+    lines_ << kHeading << QStringLiteral("Alumno: ") + PupilName
+           << QStringLiteral("Grupo : ") + PupilGroup << kRule
+           << QStringLiteral("Aciertos: %1 de %2 (%3 %)")
+                  .arg(hitTotal)
+                  .arg(cellsCounted)
+                  .arg(scoring::hitPercentage(hitTotal, cellsCounted));
+    save();
+}
+
+QByteArray Report::encodeLine(const QString &line)
+{
+    QByteArray bytes;
+    bytes.reserve(line.size());
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        // A character outside the 16-bit range is one character, so one "?".
+        if (c.isHighSurrogate() && i + 1 < line.size() && line.at(i + 1).isLowSurrogate()) {
+            bytes += '?';
+            ++i;
+            continue;
+        }
+        bytes += byteFor(c.unicode());
+    }
+    return bytes;
+}
+
+QByteArray Report::fileBytes(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += encodeLine(line) + "\r\n";
+    return bytes;
+}
+
+void Report::save() const
+{
+    const QByteArray bytes = fileBytes(lines_);
+    QSaveFile file(path_);
+    // Unbuffered, and written until every byte is down or the system refuses with a reason:
+    // a commit whose own final flush comes up short can still rename a cut-short file over
+    // the old one, and a short write alone doesn't tell why.
+    bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    for (qint64 written = 0; saved && written < bytes.size();) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        saved = count > 0;
+        written += count;
+    }
+    if (saved)
+        saved = file.commit();
+    if (!saved) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        const QString fullPath = QDir::toNativeSeparators(QFileInfo(path_).absoluteFilePath());
+        throw errorbox::Error(QStringLiteral("Cannot create file \"") + fullPath +
+                              QStringLiteral("\". ") + reason);
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+// The result report: a buffer of lines that only grows during a run, and the file it is
+// saved to whole after every send. The file is Windows-1252 text with CR LF after every line.
+//
+// The buffer keeps the pupil's entries exactly as typed. Only the bytes written differ where
+// an entry can't be written as it is: a line-break character (CR, LF, VT, FF, the file, group
+// and record separators, NEL, and the Unicode line and paragraph separators) is written as one
+// space each, so that a block always reads as five lines; any other control character except
+// the tab is written as "?", as is every character that Windows-1252 lacks.
+//
+// Saving replaces the file atomically: a save that fails leaves the earlier file as it was.
+class Report
+{
+public:
+    explicit Report(QString path = Report::defaultPath());
+
+    // "C:/result.txt" on Windows; result.txt in the home folder where there are no drives.
+    static QString defaultPath();
+
+    QStringList lines() const { return lines_; }
+    QString path() const { return path_; }
+
+    // Appends one five-line block with the pupil data and the score, then saves the whole
+    // buffer. Throws errorbox::Error when the file can't be written; the block stays in the
+    // buffer, so the next good save writes it too.
+    void Op1Click(std::int32_t hitTotal, std::int32_t cellsCounted);
+
+    // The file's bytes for these lines.
+    static QByteArray fileBytes(const QStringList &lines);
+    // One line as Windows-1252, with line breaks and other control characters replaced.
+    static QByteArray encodeLine(const QString &line);
+
+private:
+    void save() const;
+
+    QString path_;
+    QStringList lines_;
+};

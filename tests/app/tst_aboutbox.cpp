@@ -1,0 +1,210 @@
+#include "app/aboutbox.h"
+#include "app/platform.h"
+#include "app/resources.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <utility>
+
+namespace {
+
+// Records every open the window asks for; the attempt numbered succeedAt (from 1) works.
+class FakeShell : public platform::Shell
+{
+public:
+    int succeedAt = 0;
+    QList<std::pair<QString, QString>> calls;
+
+    bool open(const QString &target, const QString &parameters) override
+    {
+        calls.append({target, parameters});
+        return calls.size() == succeedAt;
+    }
+};
+
+// Runs the window modally, doing the step once the loop runs; gives the dialog's result, or
+// -1 when the step didn't close it.
+int execWith(TAboutBox &box, const std::function<void()> &step)
+{
+    QTimer::singleShot(0, &box, step);
+    QTimer::singleShot(3000, &box, [&box] { box.done(-1); });
+    return box.exec();
+}
+
+} // namespace
+
+class AboutBoxTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { resources::load(); }
+
+    void cleanup()
+    {
+        platform::setShell(nullptr);
+        platform::setMessageSink({});
+        platform::setMemoryReader({});
+        QLocale::setDefault(QLocale::system());
+    }
+
+    void memoHoldsTheInstructionsAndTakesTyping()
+    {
+        TAboutBox box;
+        QPlainTextEdit *memo = box.Memo1();
+        const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 8);
+        QCOMPARE(lines.first(), QStringLiteral("Funcionamiento del programa:"));
+        QVERIFY(lines.at(1).isEmpty() && lines.at(5).isEmpty());
+        QVERIFY(lines.at(3).endsWith(QStringLiteral("indica el ")));
+        QCOMPARE(lines.last(),
+                 QStringLiteral("pulsa sobre el botón y escribe la dirección de e-mail."));
+        QTest::keyClicks(memo, QStringLiteral("hola"));
+        QVERIFY(memo->toPlainText().contains(QStringLiteral("hola")));
+    }
+
+    void everyWindowReadsTheMemoryFiguresAfresh()
+    {
+        QList<platform::MemoryStatus> figures{{37, quint64(523816) * 1024}, {80, quint64(2) << 30}};
+        int reads = 0;
+        platform::setMemoryReader([&] { return figures.at(reads++); });
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+
+        TAboutBox first;
+        QCOMPARE(first.PhysMem()->text(), QStringLiteral("523.816 KB"));
+        QCOMPARE(first.FreeRes()->text(), QStringLiteral("37 %"));
+        QTest::keyClicks(first.Memo1(), QStringLiteral("hola"));
+
+        TAboutBox second;
+        QCOMPARE(reads, 2);
+        QCOMPARE(second.PhysMem()->text(), QStringLiteral("2.097.152 KB"));
+        QCOMPARE(second.FreeRes()->text(), QStringLiteral("80 %"));
+        QCOMPARE(second.Memo1()->toPlainText(), TAboutBox::instructions().join(u'\n'));
+        QVERIFY(second.PhysMem()->width() > first.FreeRes()->width());
+    }
+
+    void closes_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Escape") << "Escape";
+        QTest::newRow("Enter on OK") << "Return";
+        QTest::newRow("keypad Enter on OK") << "Enter";
+        QTest::newRow("OK clicked") << "click";
+        QTest::newRow("close box") << "close";
+    }
+    void closes()
+    {
+        QFETCH(QString, how);
+        TAboutBox box;
+        QWidget *focusAtStart = nullptr;
+        const int result = execWith(box, [&] {
+            focusAtStart = box.focusWidget();
+            if (how == QLatin1String("Escape"))
+                QTest::keyClick(box.OKButton(), Qt::Key_Escape);
+            else if (how == QLatin1String("Return"))
+                QTest::keyClick(box.OKButton(), Qt::Key_Return);
+            else if (how == QLatin1String("Enter"))
+                QTest::keyClick(box.OKButton(), Qt::Key_Enter);
+            else if (how == QLatin1String("click"))
+                QTest::mouseClick(box.OKButton(), Qt::LeftButton);
+            else
+                box.close();
+        });
+        QCOMPARE(result, int(QDialog::Rejected));
+        QVERIFY(box.isHidden());
+        QCOMPARE(focusAtStart, box.OKButton());
+    }
+
+    void enterInTheInstructionsTypesALineInstead()
+    {
+        TAboutBox box;
+        bool stillOpen = false;
+        const int result = execWith(box, [&] {
+            box.Memo1()->setFocus();
+            QTest::keyClick(box.Memo1(), Qt::Key_Return);
+            stillOpen = box.isVisible();
+            box.close();
+        });
+        QVERIFY(stillOpen);
+        QCOMPARE(result, int(QDialog::Rejected));
+        QCOMPARE(box.Memo1()->toPlainText().count(u'\n'), 8);
+    }
+
+    void linkTriesTheShellThenEachBrowserInTurn_data()
+    {
+        QTest::addColumn<int>("succeedAt");
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("shell opens the page") << 1 << 1 << false;
+        QTest::newRow("first browser") << 2 << 2 << false;
+        QTest::newRow("second browser") << 3 << 3 << false;
+        QTest::newRow("nothing works") << 0 << 3 << true;
+    }
+    void linkTriesTheShellThenEachBrowserInTurn()
+    {
+        QFETCH(int, succeedAt);
+        QFETCH(int, attempts);
+        QFETCH(bool, message);
+        FakeShell shell;
+        shell.succeedAt = succeedAt;
+        platform::setShell(&shell);
+        QStringList messages;
+        platform::setMessageSink([&](const QString &text) { messages << text; });
+
+        TAboutBox box;
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QTest::mouseClick(box.Label7(), Qt::LeftButton);
+
+        const QString page = TAboutBox::makerPage();
+        const QStringList browsers = platform::fallbackBrowsers();
+        const QList<std::pair<QString, QString>> expected{
+            {page, QString()}, {browsers.at(0), page}, {browsers.at(1), page}};
+        QCOMPARE(shell.calls, expected.mid(0, attempts));
+        QCOMPARE(messages.isEmpty(), !message);
+        if (message)
+            QCOMPARE(messages,
+                     QStringList{QStringLiteral("Lo siento, no se encontró tu navegador")});
+        QVERIFY(box.isVisible());
+    }
+
+    void onlyPureBlackTurnsTransparent()
+    {
+        QImage picture(3, 1, QImage::Format_RGB32);
+        picture.setPixel(0, 0, qRgb(0, 0, 0));
+        picture.setPixel(1, 0, qRgb(1, 0, 0));
+        picture.setPixel(2, 0, qRgb(0, 0, 1));
+        const QImage result = TAboutBox::withBlackTransparent(picture).toImage();
+        QCOMPARE(qAlpha(result.pixel(0, 0)), 0);
+        QCOMPARE(result.pixel(1, 0), qRgb(1, 0, 0));
+        QCOMPARE(result.pixel(2, 0), qRgb(0, 0, 1));
+    }
+
+    void layoutFitsTheFixedWindowWithTheTitleShadowBeneath()
+    {
+        TAboutBox box;
+        QCOMPARE(box.minimumSize(), TAboutBox::kClientSize);
+        QCOMPARE(box.maximumSize(), TAboutBox::kClientSize);
+        const QRect client(QPoint(0, 0), TAboutBox::kClientSize);
+        const QList<QWidget *> children =
+            box.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget *child : children)
+            QVERIFY2(client.contains(child->geometry()), qPrintable(child->objectName()));
+
+        auto *shadow = box.findChild<QLabel *>(QStringLiteral("Label1"));
+        auto *title = box.findChild<QLabel *>(QStringLiteral("Label6"));
+        QCOMPARE(title->geometry(), shadow->geometry().translated(-1, -1));
+        QVERIFY(children.indexOf(title) > children.indexOf(shadow));
+        QCOMPARE(box.ProgramIcon()->size(), QSize(187, 124));
+        QVERIFY(
+            !(box.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    }
+};
+
+QTEST_MAIN(AboutBoxTest)
+#include "tst_aboutbox.moc"

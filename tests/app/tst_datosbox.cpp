@@ -1,0 +1,189 @@
+#include "app/datosbox.h"
+#include "app/pupildata.h"
+#include "app/report.h"
+#include "app/resources.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Types the text as key presses; characters beyond ASCII go as key events carrying the text,
+// the way a keyboard layout delivers them.
+void type(QWidget *widget, const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(widget, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+} // namespace
+
+class DatosBoxTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { resources::load(); }
+
+    void init()
+    {
+        PupilName.clear();
+        PupilGroup.clear();
+    }
+
+    void salirStoresOnlyTheEditsThatHoldText_data()
+    {
+        QTest::addColumn<QString>("storedName");
+        QTest::addColumn<QString>("storedGroup");
+        QTest::addColumn<QString>("typedName");
+        QTest::addColumn<QString>("typedGroup");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("group");
+        QTest::newRow("first entry") << ""
+                                     << ""
+                                     << "Ana Pérez"
+                                     << "3º B"
+                                     << "Ana Pérez"
+                                     << "3º B";
+        QTest::newRow("cleared name keeps the stored one") << "Ana"
+                                                           << "3º B"
+                                                           << ""
+                                                           << "4º A"
+                                                           << "Ana"
+                                                           << "4º A";
+        QTest::newRow("both cleared") << "Ana"
+                                      << "3º B"
+                                      << ""
+                                      << ""
+                                      << "Ana"
+                                      << "3º B";
+        QTest::newRow("only spaces are stored as typed") << "Ana"
+                                                         << "3º B"
+                                                         << "   "
+                                                         << " 4 "
+                                                         << "   "
+                                                         << " 4 ";
+    }
+    void salirStoresOnlyTheEditsThatHoldText()
+    {
+        QFETCH(QString, storedName);
+        QFETCH(QString, storedGroup);
+        QFETCH(QString, typedName);
+        QFETCH(QString, typedGroup);
+        PupilName = storedName;
+        PupilGroup = storedGroup;
+
+        TDatosBox box;
+        box.showOrRaise();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        type(box.Alumno(), typedName);
+        type(box.curso(), typedGroup);
+        QTest::mouseClick(box.BitBtn1(), Qt::LeftButton);
+
+        QVERIFY(box.isHidden());
+        QTEST(PupilName, "name");
+        QTEST(PupilGroup, "group");
+        QCOMPARE(box.Alumno()->text(), typedName);
+        QCOMPARE(box.curso()->text(), typedGroup);
+    }
+
+    void closeBoxStoresNothingAndTheTextWaitsForSalir()
+    {
+        TDatosBox box;
+        box.showOrRaise();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        type(box.Alumno(), QStringLiteral("Ana"));
+        QVERIFY(box.close());
+        QVERIFY(box.isHidden());
+        QVERIFY(PupilName.isEmpty());
+
+        box.showOrRaise();
+        QVERIFY(box.isVisible());
+        QCOMPARE(box.Alumno()->text(), QStringLiteral("Ana"));
+        QTest::mouseClick(box.BitBtn1(), Qt::LeftButton);
+        QCOMPARE(PupilName, QStringLiteral("Ana"));
+    }
+
+    void enterAndEscapeDoNothing_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return in the name") << "Alumno" << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter in the group") << "curso" << int(Qt::Key_Enter);
+        QTest::newRow("Escape in the name") << "Alumno" << int(Qt::Key_Escape);
+        QTest::newRow("Return on Salir") << "BitBtn1" << int(Qt::Key_Return);
+        QTest::newRow("Escape on Salir") << "BitBtn1" << int(Qt::Key_Escape);
+    }
+    void enterAndEscapeDoNothing()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, key);
+        TDatosBox box;
+        box.showOrRaise();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        type(box.Alumno(), QStringLiteral("Ana"));
+        type(box.curso(), QStringLiteral("3º B"));
+        auto *widget = box.findChild<QWidget *>(target);
+        QVERIFY(widget);
+        widget->setFocus();
+
+        QTest::keyClick(widget, Qt::Key(key));
+        QVERIFY(box.isVisible());
+        QVERIFY(PupilName.isEmpty());
+        QVERIFY(PupilGroup.isEmpty());
+        QCOMPARE(box.Alumno()->text(), QStringLiteral("Ana"));
+        QCOMPARE(box.curso()->text(), QStringLiteral("3º B"));
+    }
+
+    void focusStartsInTheNameAndTabsThroughGroupToSalir()
+    {
+        TDatosBox box;
+        box.showOrRaise();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE(box.focusWidget(), box.Alumno());
+        QTest::keyClick(box.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(box.focusWidget(), box.curso());
+        QTest::keyClick(box.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(box.focusWidget(), box.BitBtn1());
+    }
+
+    void enviarWhileTheDialogHoldsUnsavedTextWritesTheStoredValues()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        TDatosBox box;
+        box.showOrRaise();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        type(box.Alumno(), QStringLiteral("Ana"));
+        QTest::mouseClick(box.BitBtn1(), Qt::LeftButton);
+
+        box.showOrRaise();
+        box.Alumno()->clear();
+        type(box.Alumno(), QStringLiteral("Bea"));
+        Report report(dir.filePath(QStringLiteral("result.txt")));
+        report.Op1Click(3, 114);
+        QCOMPARE(report.lines().at(1), QStringLiteral("Alumno: Ana"));
+        QCOMPARE(report.lines().at(2), QStringLiteral("Grupo : "));
+    }
+
+    void everyControlLiesInsideTheClientArea()
+    {
+        TDatosBox box;
+        const QRect client(QPoint(0, 0), box.size());
+        QVERIFY(client.width() >= 489 && client.height() >= 321);
+        for (QWidget *child : box.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY2(client.contains(child->geometry()), qPrintable(child->objectName()));
+        QCOMPARE(box.ProgramIcon()->size(), QSize(64, 64));
+        QVERIFY(!box.BitBtn1()->isDefault() && !box.BitBtn1()->autoDefault());
+    }
+};
+
+QTEST_MAIN(DatosBoxTest)
+#include "tst_datosbox.moc"

@@ -1,0 +1,231 @@
+#include "app/errorbox.h"
+#include "app/pupildata.h"
+#include "app/report.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+const QByteArray kRule(46, '_');
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class ReportTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        PupilName.clear();
+        PupilGroup.clear();
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        path = dir->filePath(QStringLiteral("result.txt"));
+    }
+
+    void oneBlockIsWrittenByteForByte()
+    {
+        PupilName = QStringLiteral("Ana Pérez");
+        PupilGroup = QStringLiteral("2º A");
+        Report report(path);
+        report.Op1Click(57, 114);
+
+        const QByteArray expected = "Pr\xE1"
+                                    "ctica de Corvalia \r\n"
+                                    "Alumno: Ana P\xE9"
+                                    "rez\r\n"
+                                    "Grupo : 2\xBA"
+                                    " A\r\n" +
+                                    kRule + "\r\nAciertos: 57 de 114 (50 %)\r\n";
+        QCOMPARE(readAll(path), expected);
+        QCOMPARE(report.lines().size(), 5);
+        QCOMPARE(report.lines().at(1), QStringLiteral("Alumno: Ana Pérez"));
+    }
+
+    void sendingBeforeAnyDataOrCorrectionWritesEmptyFieldsAndZeros()
+    {
+        Report report(path);
+        report.Op1Click(0, 0);
+        QCOMPARE(readAll(path), "Pr\xE1"
+                                "ctica de Corvalia \r\nAlumno: \r\nGrupo : \r\n" +
+                                    kRule + "\r\nAciertos: 0 de 0 (0 %)\r\n");
+    }
+
+    void twoSendsWriteBothBlocksOldestFirst()
+    {
+        PupilName = QStringLiteral("Ana");
+        Report report(path);
+        report.Op1Click(57, 114);
+        const QByteArray first = readAll(path);
+        PupilName = QStringLiteral("Bea");
+        report.Op1Click(160, 228);
+
+        const QByteArray both = readAll(path);
+        QCOMPARE(both.count("\r\n"), 10);
+        QVERIFY(both.startsWith(first));
+        QCOMPARE(both.mid(first.size()).split('\r').at(1), QByteArray("\nAlumno: Bea"));
+        QCOMPARE(report.lines().last(), QStringLiteral("Aciertos: 160 de 228 (70 %)"));
+    }
+
+    void charactersAreWrittenInWindows1252_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Spanish letters")
+            << QStringLiteral("ñÑáéíóúüÜ¿¡ºª")
+            << QByteArray("\xF1\xD1\xE1\xE9\xED\xF3\xFA\xFC\xDC\xBF\xA1\xBA\xAA");
+        QTest::newRow("the 0x80 block") << QStringLiteral("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ")
+                                        << QByteArray("\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B"
+                                                      "\x8C\x8E\x91\x92\x93\x94\x95\x96\x97\x98\x99"
+                                                      "\x9A\x9B\x9C\x9E\x9F");
+        QTest::newRow("C1 controls are not those")
+            << QStringLiteral("a\u0080\u0081\u009Fb") << QByteArray("a???b");
+        QTest::newRow("outside the code page") << QStringLiteral("Łódź 中")
+                                               << QByteArray("?\xF3"
+                                                             "d? ?");
+        QTest::newRow("astral character is one ?") << QStringLiteral("a😀b") << QByteArray("a?b");
+        QTest::newRow("pair, then lone surrogates")
+            << QString(QChar(0xD800)) + QChar(0xDC00) + QChar(0xDC00) + QChar(0xD800)
+            << QByteArray("???");
+        QTest::newRow("tab kept, other controls ?")
+            << QStringLiteral("a\tb\u0000c\u001Bd\u007F") << QByteArray("a\tb?c?d?");
+        QTest::newRow("line breaks become spaces")
+            << QStringLiteral("a\r\nb\vc\fd\u0085e\u2028f\u2029g\u001Ch")
+            << QByteArray("a  b c d e f g h");
+    }
+    void charactersAreWrittenInWindows1252()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(Report::encodeLine(text), bytes);
+    }
+
+    void lineBreakInANameKeepsTheBlockFiveLines_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("LF") << QStringLiteral("Ana\nPérez") << QByteArray("Ana P\xE9rez");
+        QTest::newRow("CR LF") << QStringLiteral("Ana\r\nPérez") << QByteArray("Ana  P\xE9rez");
+        QTest::newRow("paragraph separator")
+            << QStringLiteral("Ana\u2029Pérez") << QByteArray("Ana P\xE9rez");
+    }
+    void lineBreakInANameKeepsTheBlockFiveLines()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, written);
+        PupilName = name;
+        PupilGroup = QStringLiteral("1\n2");
+        Report report(path);
+        report.Op1Click(1, 2);
+
+        const QByteArray file = readAll(path);
+        QCOMPARE(file.count('\n'), 5);
+        QCOMPARE(file.count('\r'), 5);
+        QCOMPARE(file.split('\n').at(1), "Alumno: " + written + "\r");
+        QCOMPARE(file.split('\n').at(2), QByteArray("Grupo : 1 2\r"));
+        QCOMPARE(report.lines().at(1), QStringLiteral("Alumno: ") + name);
+    }
+
+    void failedSaveNamesTheFileAndTheReasonAndKeepsTheBlock_data()
+    {
+        QTest::addColumn<QString>("inTheWay");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder is a plain file") << "plain-file"
+                                                << "plain-file/result.txt"
+                                                << "Not a directory";
+        QTest::newRow("folder where the file goes") << "result.txt/"
+                                                    << "result.txt"
+                                                    << "Filename refers to a directory";
+    }
+    void failedSaveNamesTheFileAndTheReasonAndKeepsTheBlock()
+    {
+        QFETCH(QString, inTheWay);
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
+        if (inTheWay.endsWith(u'/')) {
+            QVERIFY(QDir(dir->path()).mkdir(inTheWay));
+        } else {
+            QFile blocker(dir->filePath(inTheWay));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+        const QString impossible = dir->filePath(file);
+        Report report(impossible);
+        try {
+            report.Op1Click(1, 1);
+            QFAIL("the save went through");
+        } catch (const errorbox::Error &error) {
+            QCOMPARE(error.text(), QStringLiteral("Cannot create file \"") +
+                                       QDir::toNativeSeparators(impossible) +
+                                       QStringLiteral("\". ") + reason);
+        }
+        QCOMPARE(report.lines().size(), 5);
+        QVERIFY_THROWS_EXCEPTION(errorbox::Error, report.Op1Click(1, 1));
+        QCOMPARE(report.lines().size(), 10);
+    }
+
+#ifdef Q_OS_LINUX
+    // A size limit on the process makes the second save fail part-way through writing,
+    // which root can't get round.
+    void failedSaveLeavesTheEarlierFileAndTheNextSaveWritesEverything()
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit original{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &original), 0);
+
+        PupilName = QStringLiteral("Ana");
+        Report report(path);
+        report.Op1Click(10, 114);
+        const QByteArray first = readAll(path);
+
+        rlimit tight = original;
+        tight.rlim_cur = static_cast<rlim_t>(first.size() + 20);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+        bool failed = false;
+        try {
+            report.Op1Click(20, 228);
+        } catch (const errorbox::Error &error) {
+            failed = true;
+            QCOMPARE(error.text(), QStringLiteral("Cannot create file \"") +
+                                       QDir::toNativeSeparators(path) +
+                                       QStringLiteral("\". File too large"));
+        }
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &original), 0);
+        QVERIFY(failed);
+        QCOMPARE(readAll(path), first);
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("result.txt")});
+        QCOMPARE(report.lines().size(), 10);
+
+        report.Op1Click(30, 342);
+        const QByteArray all = readAll(path);
+        QCOMPARE(all.count("\r\n"), 15);
+        QVERIFY(all.startsWith(first));
+        QVERIFY(all.contains("Aciertos: 20 de 228 (9 %)\r\n"));
+    }
+#endif
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    QString path;
+};
+
+QTEST_GUILESS_MAIN(ReportTest)
+#include "tst_report.moc"

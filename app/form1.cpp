@@ -15,6 +15,7 @@
 #include "app/report.h"
 #include "app/resources.h"
 #include "app/striploader.h"
+#include "game/elements.h"
 #include "tiles/animatedcorvalia.h"
 
 #include <QApplication>
@@ -51,6 +52,7 @@ TForm1::TForm1(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tabelora"));
+    setAccessibleName(windowTitle());
     setFixedSize(kClientWidth, kClientHeight);
     setFont(fontOf(kWindowFont));
     buildLayout();
@@ -99,11 +101,15 @@ void TForm1::buildLayout()
     Label2 = label("Label2");
     Label4 = label("Label4");
     gauge_ = findChild<TGauge *>(QStringLiteral("Gauge1"));
+    gauge_->setAccessibleName(QStringLiteral("Porcentaje de aciertos"));
+    Contador->setAccessibleName(QStringLiteral("Total aciertos"));
+    Veces->setAccessibleName(QStringLiteral("Intentos"));
 
     // Windowed controls: made after the surface, so they lie above everything drawn on it.
     for (int n = 1; n <= board::kElementCount; ++n) {
         panels_[n] = new BlankCell(n, this);
         panels_[n]->resize(board::kCellSize, board::kCellSize);
+        panels_[n]->setAccessibleName(QStringLiteral("Casilla %1").arg(n));
         panels_[n]->OnClick = [this](BlankCell &cell) {
             errorbox::guarded([&] { placement_.Panel1Click(cell.cell()); });
         };
@@ -155,6 +161,7 @@ void TForm1::addButtons()
                                          resources::picture(QString::fromUtf8(spec.glyph)),
                                          spec.glyphStates, this);
         button->setObjectName(QString::fromUtf8(spec.name));
+        button->setAccessibleName(button->text().remove(QLatin1Char('&')));
         button->setGeometry(spec.left, spec.top, spec.width, kButtonHeight);
         button->setVisible(spec.visible);
         const Command command = spec.command;
@@ -303,6 +310,10 @@ TileView &TForm1::createTile(int n)
 {
     auto *tile = new TAnimatedCorvalia(layer_);
     tile->setObjectName(QStringLiteral("Tile%1").arg(n));
+    const elements::Element &element = elements::element(n);
+    tile->setAccessibleName(QString::fromUtf8(element.symbol.data(), qsizetype(element.symbol.size())) +
+                            QStringLiteral(", ") +
+                            QString::fromUtf8(element.name.data(), qsizetype(element.name.size())));
     tiles_[n] = tile;
     return *tile;
 }

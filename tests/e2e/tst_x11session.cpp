@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,9 +67,7 @@ void TestX11Session::pointer(const QString &action, QPoint client)
 
 void TestX11Session::initTestCase()
 {
-    const QStringList args = QCoreApplication::arguments();
-    QVERIFY2(args.size() > 1, "usage: tst_x11session PATH-TO-TABELORA");
-    program = args.at(1);
+    program = QStringLiteral(TABELORA_PROGRAM);
     QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "needs an X server (run under xvfb-run)");
     QVERIFY2(!QStandardPaths::findExecutable("xdotool").isEmpty(), "xdotool is missing");
     QVERIFY2(!QStandardPaths::findExecutable("import").isEmpty(), "ImageMagick's import is missing");

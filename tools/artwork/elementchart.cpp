@@ -1,0 +1,146 @@
+#include "tools/artwork/elementchart.h"
+
+#include "tools/artwork/charttable.h"
+#include "tools/artwork/pixelart.h"
+
+#include <QPainter>
+
+namespace artwork {
+
+namespace {
+
+constexpr int kWidth = 508;
+constexpr int kHeight = 600;
+constexpr int kMargin = 1;        // pale margin at the top and the sides
+constexpr int kHeaderHeight = 24; // inside its lines
+constexpr int kTextPixelSize = 13;
+constexpr int kNamePadding = 3;   // names start this far right of their column's line
+constexpr int kCapitalHeight = 9; // of the chart's face at kTextPixelSize
+
+// Widths inside the lines, left to right: the name column of each pair is as wide as its
+// longest name needs.
+constexpr int kColumnWidths[2 * kChartColumns] = {80, 50, 72, 50, 68, 50, 76, 51};
+
+constexpr QRgb kMarginColour = qRgb(242, 226, 246);
+constexpr QRgb kColumnLine = qRgb(112, 112, 80);
+constexpr QRgb kRowLine = qRgb(0, 0, 90);
+constexpr QRgb kYellow = qRgb(255, 255, 156);
+constexpr QRgb kYellowShade = qRgb(255, 248, 118); // left end of a shaded cell
+constexpr QRgb kCyan = qRgb(156, 255, 255);
+constexpr QRgb kNameHeader = qRgb(26, 26, 231);
+constexpr QRgb kSymbolHeader = qRgb(230, 0, 0);
+constexpr QRgb kBodyText = qRgb(0, 0, 0);
+
+struct Column
+{
+    int left; // first pixel inside the lines
+    int width;
+};
+
+struct Row
+{
+    int top;
+    int height;
+};
+
+QList<Column> columns()
+{
+    QList<Column> result;
+    int x = kMargin + 1;
+    for (int width : kColumnWidths) {
+        result.append({x, width});
+        x += width + 1;
+    }
+    return result;
+}
+
+// The header, then the body rows sharing what is left of the height as evenly as whole
+// pixels allow.
+QList<Row> rows()
+{
+    QList<Row> result;
+    int y = kMargin + 1;
+    result.append({y, kHeaderHeight});
+    y += kHeaderHeight + 1;
+    const int bodyPitch = kHeight - y; // every body row with the line below it
+    for (int i = 0; i < kChartRowCount; ++i) {
+        const int pitch = (i + 1) * bodyPitch / kChartRowCount - i * bodyPitch / kChartRowCount;
+        result.append({y, pitch - 1});
+        y += pitch;
+    }
+    return result;
+}
+
+void fillCell(QImage &image, const Column &column, const Row &row, QRgb colour, bool shaded)
+{
+    for (int x = 0; x < column.width; ++x) {
+        QRgb c = colour;
+        if (shaded) {
+            const double t = double(x) / (column.width - 1);
+            c = qRgb(qRed(kYellowShade) + int((qRed(colour) - qRed(kYellowShade)) * t),
+                     qGreen(kYellowShade) + int((qGreen(colour) - qGreen(kYellowShade)) * t),
+                     qBlue(kYellowShade) + int((qBlue(colour) - qBlue(kYellowShade)) * t));
+        }
+        for (int y = 0; y < row.height; ++y)
+            image.setPixel(column.left + x, row.top + y, c);
+    }
+}
+
+void drawCellText(QImage &image, const Column &column, const Row &row, std::string_view text,
+                  QRgb colour, bool centred)
+{
+    const TextStamp stamp =
+        stampText(QString::fromUtf8(text.data(), qsizetype(text.size())),
+                  pixelFont(QStringLiteral("Liberation Serif"), kTextPixelSize, true), colour);
+    const int left = centred ? column.left + (column.width - stamp.image.width() + 1) / 2
+                             : column.left + kNamePadding;
+    const int foot = row.top + (row.height - kCapitalHeight) / 2 + kCapitalHeight - 1;
+    drawStamp(image, stamp, left, foot);
+}
+
+} // namespace
+
+QImage drawElementChart()
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(kMarginColour);
+    const QList<Column> cols = columns();
+    const QList<Row> rws = rows();
+
+    // Lines: every column line first, then the row lines across them.
+    const int tableBottom = kHeight - 1;
+    for (int i = 0; i <= cols.size(); ++i) {
+        const int x = i < cols.size() ? cols[i].left - 1 : cols.last().left + cols.last().width;
+        for (int y = kMargin; y <= tableBottom; ++y)
+            image.setPixel(x, y, kColumnLine);
+    }
+    for (int i = 0; i <= rws.size(); ++i) {
+        const int y = i < rws.size() ? rws[i].top - 1 : tableBottom;
+        for (int x = kMargin; x < kWidth - kMargin; ++x)
+            image.setPixel(x, y, kRowLine);
+    }
+
+    for (int c = 0; c < cols.size(); ++c) {
+        const bool nameColumn = c % 2 == 0;
+        fillCell(image, cols[c], rws[0], kYellow, true);
+        drawCellText(image, cols[c], rws[0],
+                     nameColumn ? std::string_view("NOMBRE") : std::string_view("Símbolo"),
+                     nameColumn ? kNameHeader : kSymbolHeader, !nameColumn);
+    }
+    for (int r = 0; r < kChartRowCount; ++r) {
+        for (int pair = 0; pair < kChartColumns; ++pair) {
+            const ChartCell &cell = kChartRows[r][pair];
+            const bool cyan = hasCyanCells(cell);
+            const Column &nameColumn = cols[2 * pair];
+            const Column &symbolColumn = cols[2 * pair + 1];
+            const Row &row = rws[r + 1];
+            fillCell(image, nameColumn, row, cyan ? kCyan : kYellow, !cyan && r % 2 == 0);
+            fillCell(image, symbolColumn, row, cyan ? kCyan : kYellow, false);
+            drawCellText(image, nameColumn, row, cell.name, kBodyText, false);
+            drawCellText(image, symbolColumn, row, cell.symbol, kBodyText, true);
+        }
+    }
+    return toIndexed8(image);
+}
+
+} // namespace artwork

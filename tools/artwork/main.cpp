@@ -1,0 +1,96 @@
+#include "tools/artwork/atom.h"
+#include "tools/artwork/crystal.h"
+#include "tools/artwork/datospicture.h"
+#include "tools/artwork/elementchart.h"
+#include "tools/artwork/genie.h"
+#include "tools/artwork/glyphs.h"
+#include "tools/artwork/legends.h"
+#include "tools/artwork/tilestrip.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+struct Picture
+{
+    const char *fileName;
+    std::function<QImage()> draw;
+};
+
+bool loadFonts(const QString &folder)
+{
+    const char *files[] = {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf",
+                           "LiberationSans-Italic.ttf",  "LiberationSans-BoldItalic.ttf",
+                           "LiberationSerif-Bold.ttf",   "DejaVuSans.ttf",
+                           "DejaVuSans-Bold.ttf"};
+    for (const char *file : files) {
+        if (QFontDatabase::addApplicationFont(folder + QLatin1Char('/') + QLatin1String(file)) <
+            0) {
+            std::fprintf(stderr, "cannot load font %s from %s\n", file, qPrintable(folder));
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const QString assets = QStringLiteral(TABELORA_ASSETS_DIR);
+    const QString output = args.size() > 1 ? args.at(1) : assets;
+    if (!loadFonts(assets + QStringLiteral("/fonts")))
+        return 1;
+    if (!QDir().mkpath(output)) {
+        std::fprintf(stderr, "cannot make folder %s\n", qPrintable(output));
+        return 1;
+    }
+
+    const Picture pictures[] = {
+        {"tilestrip.png", artwork::drawTileStrip},
+        {"legend-solid-liquid.png", artwork::drawSolidLiquidLegend},
+        {"legend-gas-synthetic.png", artwork::drawGasSyntheticLegend},
+        {"elementos-chart.png", artwork::drawElementChart},
+        {"glyph-nuevo.png", artwork::drawNuevoGlyph},
+        {"glyph-corregir.png", artwork::drawCorregirGlyph},
+        {"glyph-datos.png", artwork::drawDatosGlyph},
+        {"glyph-enviar.png", artwork::drawEnviarGlyph},
+        {"glyph-ayuda.png", artwork::drawAyudaGlyph},
+        {"glyph-elementos.png", artwork::drawElementosGlyph},
+        {"glyph-abrir.png", artwork::drawAbrirGlyph},
+        {"genio.png", artwork::drawGenie},
+        {"about-crystal.png", artwork::drawCrystalPicture},
+        {"datos-picture.png", artwork::drawDatosPicture},
+        {"mainicon.png", artwork::drawMainIcon},
+    };
+    for (const Picture &picture : pictures) {
+        const QString path = QDir(output).filePath(QLatin1String(picture.fileName));
+        if (!picture.draw().save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(path));
+    }
+
+    // The program icon also as a Windows icon file, where this Qt can write one.
+    if (QImageWriter::supportedImageFormats().contains("ico")) {
+        const QString path = QDir(output).filePath(QStringLiteral("mainicon.ico"));
+        QImageWriter writer(path, "ico");
+        if (!writer.write(artwork::drawMainIcon())) {
+            std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
+                         qPrintable(writer.errorString()));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(path));
+    }
+    return 0;
+}

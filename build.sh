@@ -16,6 +16,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     xvfb xauth xdotool x11-utils imagemagick
+    desktop-file-utils appstream dpkg-dev
 )
 
 die() {
@@ -50,6 +51,9 @@ configure_and_build() {
     cmake --build "$dir" -j"$(nproc)" || die "building $dir failed"
 }
 
+# Tests that only run other tools, or the whole program in an X server, run once.
+sanitize_skip="tst_x11session|validates|install_lays_out"
+
 command="${1:-}"
 case "$command" in
 run)
@@ -62,6 +66,14 @@ test)
     configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     export QT_QPA_PLATFORM=offscreen
     ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 300 || die "tests failed"
+    # The same suites again under AddressSanitizer (with leak checks) and
+    # UndefinedBehaviorSanitizer; any report fails the run.
+    configure_and_build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTABELORA_SANITIZE=ON
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    export LSAN_OPTIONS="suppressions=$here/tests/sanitizers/lsan.supp:print_suppressions=0"
+    ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)" --timeout 600 \
+        -E "$sanitize_skip" || die "tests failed under the sanitizers"
     ;;
 bench)
     install_packages

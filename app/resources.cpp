@@ -49,6 +49,17 @@ QFont comic(int pixelHeight, bool bold, bool italic)
     return makeFont(comicFamily, pixelHeight, bold, italic);
 }
 
+QIcon programIcon()
+{
+    QIcon icon(QPixmap::fromImage(picture(QStringLiteral(":/assets/mainicon.png"))));
+    for (int size : {48, 64, 128, 256}) {
+        const QImage larger = picture(QStringLiteral(":/assets/icons/icon-%1.png").arg(size));
+        if (!larger.isNull())
+            icon.addPixmap(QPixmap::fromImage(larger));
+    }
+    return icon;
+}
+
 QImage picture(const QString &resource, int width, int height)
 {
     QImage image(resource);

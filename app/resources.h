@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -24,6 +25,9 @@ inline QColor storedColour(std::uint32_t value)
 {
     return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
 }
+
+// The program's icon, at every size drawn for it.
+QIcon programIcon();
 
 // A built-in picture; an empty picture of the given size when it is missing.
 QImage picture(const QString &resource, int width = 0, int height = 0);

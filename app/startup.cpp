@@ -19,7 +19,10 @@ namespace startup {
 int run(QApplication &app)
 {
     resources::load();
-    app.setWindowIcon(QIcon(QPixmap::fromImage(resources::picture(QStringLiteral(":/assets/mainicon.png")))));
+    // The window class and desktop entry the desktop groups the program's windows under.
+    QCoreApplication::setApplicationName(QStringLiteral("tabelora"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tabelora.Tabelora"));
+    app.setWindowIcon(resources::programIcon());
     app.setQuitOnLastWindowClosed(false); // closing the main window alone ends the program
 
     TForm1 form;

@@ -3,6 +3,8 @@
 #include "tools/artwork/pixelart.h"
 
 #include <QList>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPoint>
 #include <QPointF>
 
@@ -103,6 +105,39 @@ QImage drawMainIcon()
     }
     fillDisc(image, centre, 2.6, qRgb(128, 128, 128), qRgb(192, 192, 192), qRgb(255, 255, 255));
     return toIndexed8(image);
+}
+
+QImage drawDesktopIcon(int size)
+{
+    if (size <= 32)
+        return drawMainIcon().convertToFormat(QImage::Format_RGB32);
+    // The same atom drawn smoothly at desktop sizes: dotted cyan orbits on blue and a
+    // silver nucleus, each measure scaled from the 32-pixel icon.
+    const double k = size / 32.0;
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(qRgb(0, 0, 255));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(size / 2.0, size / 2.0);
+    QPen dots(QColor(0, 255, 255), 1.1 * k, Qt::CustomDashLine, Qt::RoundCap);
+    dots.setDashPattern({0.01, 1.9});
+    painter.setPen(dots);
+    painter.setBrush(Qt::NoBrush);
+    for (const Orbit &orbit : kOrbits) {
+        painter.save();
+        painter.translate(centre);
+        painter.rotate(orbit.degrees);
+        painter.drawEllipse(QPointF(0, 0), orbit.radiusX * k, orbit.radiusY * k);
+        painter.restore();
+    }
+    QRadialGradient nucleus(centre - QPointF(0.8 * k, 0.8 * k), 2.8 * k);
+    nucleus.setColorAt(0.0, QColor(255, 255, 255));
+    nucleus.setColorAt(0.5, QColor(192, 192, 192));
+    nucleus.setColorAt(1.0, QColor(128, 128, 128));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(nucleus);
+    painter.drawEllipse(centre, 2.6 * k, 2.6 * k);
+    return image;
 }
 
 } // namespace artwork

@@ -12,4 +12,7 @@ QImage drawAtomGlyph();
 // 32 x 32, 16 colours, opaque.
 QImage drawMainIcon();
 
+// The program icon for desktops, size x size pixels; 32 is the icon itself.
+QImage drawDesktopIcon(int size);
+
 } // namespace artwork

@@ -81,6 +81,17 @@ int main(int argc, char *argv[])
         std::printf("%s\n", qPrintable(path));
     }
 
+    // The program icon at the sizes desktops ask for.
+    QDir(output).mkpath(QStringLiteral("icons"));
+    for (int size : {32, 48, 64, 128, 256}) {
+        const QString path = QDir(output).filePath(QStringLiteral("icons/icon-%1.png").arg(size));
+        if (!artwork::drawDesktopIcon(size).save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(path));
+    }
+
     // The program icon also as a Windows icon file, where this Qt can write one.
     if (QImageWriter::supportedImageFormats().contains("ico")) {
         const QString path = QDir(output).filePath(QStringLiteral("mainicon.ico"));

@@ -6,6 +6,20 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+// Pixels only: a screenshot carries a colour space that the strip file does not.
+bool samePixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if ((a.pixel(x, y) & 0xffffff) != (b.pixel(x, y) & 0xffffff))
+                return false;
+    return true;
+}
+} // namespace
+
 // Starts the real program in the X server this test runs in, closes the information window,
 // drags one tile onto its cell with the real pointer, corrects, and reads the verdict off a
 // screenshot.
@@ -109,11 +123,12 @@ void TestX11Session::cleanupTestCase()
 
 int TestX11Session::slotOfElement(const QImage &shot, int n)
 {
-    const QImage face = strip.copy(40 * (n - 1), 0, 38, 38);
+    // The tray's bottom row reaches past the window's lower edge: compare the top 34 rows.
+    const QImage face = strip.copy(40 * (n - 1), 0, 38, 34);
     for (int s = 1; s <= board::kElementCount; ++s) {
         const board::Point slot = board::traySlot(s);
-        const QRect onScreen(toScreen(QPoint(slot.x, slot.y)), QSize(38, 38));
-        if (shot.rect().contains(onScreen) && shot.copy(onScreen) == face)
+        const QRect onScreen(toScreen(QPoint(slot.x, slot.y)), QSize(38, 34));
+        if (shot.rect().contains(onScreen) && samePixels(shot.copy(onScreen), face))
             return s;
     }
     return 0;
@@ -150,8 +165,8 @@ void TestX11Session::dragOneTileHomeAndCorrect()
     const board::Point wrong = board::cellCorner(kCarbon + 1);
     QCOMPARE(QColor(shot.pixel(toScreen(QPoint(wrong.x - 1, wrong.y - 1)))), QColor(255, 0, 0));
     // The placed tile stands on its cell: its picture is there, framed.
-    QCOMPARE(shot.copy(QRect(toScreen(QPoint(to.x + 2, to.y + 2)), QSize(34, 34))),
-             strip.copy(40 * (kCarbon - 1) + 2, 2, 34, 34));
+    QVERIFY(samePixels(shot.copy(QRect(toScreen(QPoint(to.x + 2, to.y + 2)), QSize(34, 34))),
+                       strip.copy(40 * (kCarbon - 1) + 2, 2, 34, 34)));
 }
 
 QTEST_GUILESS_MAIN(TestX11Session)

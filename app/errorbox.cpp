@@ -42,6 +42,9 @@ void show(const QString &text)
     box.exec();
 }
 
-void setSink(Sink newSink) { sink() = std::move(newSink); }
+void setSink(Sink newSink)
+{
+    sink() = std::move(newSink);
+}
 
 } // namespace errorbox

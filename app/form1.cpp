@@ -28,8 +28,9 @@ using namespace layout;
 namespace {
 QFont fontOf(const FontSpec &spec)
 {
-    return spec.face == Face::Comic ? resources::comic(spec.pixelHeight, spec.bold, spec.italic)
-                                    : resources::sansSerif(spec.pixelHeight, spec.bold, spec.italic);
+    return spec.face == Face::Comic
+               ? resources::comic(spec.pixelHeight, spec.bold, spec.italic)
+               : resources::sansSerif(spec.pixelHeight, spec.bold, spec.italic);
 }
 
 // The strip the tiles are cut from, in a format that draws as a plain copy.
@@ -45,9 +46,9 @@ QImage builtInStrip()
 } // namespace
 
 TForm1::TForm1(QWidget *parent)
-    : QWidget(parent),
-      game_(*this, [this](TileView &tile) { placement_.almovermouse(tile); },
-            [this](TileView &tile) { placement_.alSoltarmouse(tile); }),
+    : QWidget(parent), game_(
+                           *this, [this](TileView &tile) { placement_.almovermouse(tile); },
+                           [this](TileView &tile) { placement_.alSoltarmouse(tile); }),
       placement_(game_), report_(std::make_unique<Report>()), Image1(builtInStrip())
 {
     setObjectName(QStringLiteral("Form1"));
@@ -79,9 +80,9 @@ void TForm1::buildLayout()
                  QString::number(group))
             ->setObjectName(QStringLiteral("Label%1").arg(10 + group));
     for (int period = 1; period <= 7; ++period)
-        addDrawn({Kind::Label, nullptr, 0, kPeriodTop(period), 8, 13, nullptr, kNumberFont, clRed,
-                  true},
-                 QString::number(period))
+        addDrawn(
+            {Kind::Label, nullptr, 0, kPeriodTop(period), 8, 13, nullptr, kNumberFont, clRed, true},
+            QString::number(period))
             ->setObjectName(QStringLiteral("Label%1").arg(28 + period));
     for (const DrawnSpec &spec : kDrawnSeries)
         addDrawn(spec);
@@ -127,16 +128,19 @@ QWidget *TForm1::addDrawn(const DrawnSpec &spec, const QString &caption)
     case Kind::Label:
     case Kind::RightLabel: {
         const QString text = spec.text ? QString::fromUtf8(spec.text) : caption;
-        auto *label = new CaptionLabel(text, fontOf(spec.font), resources::storedColour(spec.colour),
-                                       spec.kind == Kind::RightLabel, layer_);
+        auto *label =
+            new CaptionLabel(text, fontOf(spec.font), resources::storedColour(spec.colour),
+                             spec.kind == Kind::RightLabel, layer_);
         label->setGeometry(spec.left, spec.top, spec.width, spec.height);
         label->fitToCaption();
         control = label;
         break;
     }
     case Kind::Picture: {
-        const QImage image = resources::picture(QString::fromUtf8(spec.text), spec.width, spec.height);
-        control = new PictureBox(spec.transparent ? resources::keyedByBottomLeft(image) : image, layer_);
+        const QImage image =
+            resources::picture(QString::fromUtf8(spec.text), spec.width, spec.height);
+        control =
+            new PictureBox(spec.transparent ? resources::keyedByBottomLeft(image) : image, layer_);
         break;
     }
     case Kind::Gauge:
@@ -238,9 +242,15 @@ void TForm1::runCommand(Command command)
     });
 }
 
-void TForm1::BitBtn2Click() { game_.BitBtn2Click(); }
+void TForm1::BitBtn2Click()
+{
+    game_.BitBtn2Click();
+}
 
-void TForm1::CorrectClick() { game_.CorrectClick(); }
+void TForm1::CorrectClick()
+{
+    game_.CorrectClick();
+}
 
 void TForm1::BitBtn3Click()
 {
@@ -249,11 +259,20 @@ void TForm1::BitBtn3Click()
     box.setHeading(QStringLiteral("Prácticas del Tabelora"));
 }
 
-void TForm1::Op1Click() { report_->Op1Click(game_.HitTotal, game_.CellsCounted); }
+void TForm1::Op1Click()
+{
+    report_->Op1Click(game_.HitTotal, game_.CellsCounted);
+}
 
-void TForm1::BitBtn1Click() { showInformationWindow(); }
+void TForm1::BitBtn1Click()
+{
+    showInformationWindow();
+}
 
-void TForm1::BitBtn4Click() { elementos().exec(); }
+void TForm1::BitBtn4Click()
+{
+    elementos().exec();
+}
 
 void TForm1::OpenClick()
 {
@@ -273,7 +292,10 @@ void TForm1::loadStripAndDeal(const QString &path)
 
 // BoardView
 
-void TForm1::setPanelPos(int n, board::Point corner) { panels_[n]->move(corner.x, corner.y); }
+void TForm1::setPanelPos(int n, board::Point corner)
+{
+    panels_[n]->move(corner.x, corner.y);
+}
 
 board::Point TForm1::panelPos(int n) const
 {
@@ -281,9 +303,15 @@ board::Point TForm1::panelPos(int n) const
     return {p.x(), p.y()};
 }
 
-void TForm1::setPanelVisible(int n, bool visible) { panels_[n]->setVisible(visible); }
+void TForm1::setPanelVisible(int n, bool visible)
+{
+    panels_[n]->setVisible(visible);
+}
 
-bool TForm1::panelVisible(int n) const { return !panels_[n]->isHidden(); }
+bool TForm1::panelVisible(int n) const
+{
+    return !panels_[n]->isHidden();
+}
 
 void TForm1::setPanelColour(int n, board::StoredColour colour)
 {
@@ -295,25 +323,35 @@ board::StoredColour TForm1::panelColour(int n) const
     return static_cast<board::StoredColour>(panels_[n]->colour());
 }
 
-void TForm1::setShapePos(int n, board::Point corner) { shapes_[n]->move(corner.x, corner.y); }
+void TForm1::setShapePos(int n, board::Point corner)
+{
+    shapes_[n]->move(corner.x, corner.y);
+}
 
 void TForm1::setShapePen(int n, board::StoredColour colour)
 {
     shapes_[n]->setPen(static_cast<std::uint32_t>(colour));
 }
 
-void TForm1::setShapeVisible(int n, bool visible) { shapes_[n]->setVisible(visible); }
+void TForm1::setShapeVisible(int n, bool visible)
+{
+    shapes_[n]->setVisible(visible);
+}
 
-void TForm1::bringShapeToFront(int n) { shapes_[n]->raise(); }
+void TForm1::bringShapeToFront(int n)
+{
+    shapes_[n]->raise();
+}
 
 TileView &TForm1::createTile(int n)
 {
     auto *tile = new TAnimatedCorvalia(layer_);
     tile->setObjectName(QStringLiteral("Tile%1").arg(n));
     const elements::Element &element = elements::element(n);
-    tile->setAccessibleName(QString::fromUtf8(element.symbol.data(), qsizetype(element.symbol.size())) +
-                            QStringLiteral(", ") +
-                            QString::fromUtf8(element.name.data(), qsizetype(element.name.size())));
+    tile->setAccessibleName(
+        QString::fromUtf8(element.symbol.data(), qsizetype(element.symbol.size())) +
+        QStringLiteral(", ") +
+        QString::fromUtf8(element.name.data(), qsizetype(element.name.size())));
     tiles_[n] = tile;
     return *tile;
 }
@@ -323,14 +361,20 @@ void TForm1::cutTileBitmap(TileView &tile, int n, int size)
     static_cast<TAnimatedCorvalia &>(tile).setBitmap(striploader::cutTile(Image1, n, size));
 }
 
-void TForm1::setVecesCaption(std::int32_t gameCount) { Veces->setCaption(QString::number(gameCount)); }
+void TForm1::setVecesCaption(std::int32_t gameCount)
+{
+    Veces->setCaption(QString::number(gameCount));
+}
 
 void TForm1::setContadorCaption(std::int32_t hitTotal)
 {
     Contador->setCaption(QString::number(hitTotal));
 }
 
-void TForm1::setGaugeProgress(int percent) { gauge_->setProgress(percent); }
+void TForm1::setGaugeProgress(int percent)
+{
+    gauge_->setProgress(percent);
+}
 
 void TForm1::setCongratulationVisible(bool visible)
 {

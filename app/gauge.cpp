@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
-TGauge::TGauge(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+TGauge::TGauge(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void TGauge::setProgress(int value)
 {

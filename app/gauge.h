@@ -29,6 +29,6 @@ private:
     int minimum_ = 0;
     int maximum_ = 100;
     int progress_ = 0;
-    QColor foreColor_ = QColor(0, 255, 0);   // lime
+    QColor foreColor_ = QColor(0, 255, 0);     // lime
     QColor backColor_ = QColor(192, 192, 192); // silver
 };

@@ -68,8 +68,16 @@ inline constexpr DrawnSpec kDrawnHead[] = {
     {Kind::Label, "Label3", 413, 3, 89, 18, "Total aciertos:", {Face::Comic, 13}, clBlack},
     {Kind::Gauge, "Gauge1", 560, 4, 145, 21, "", {Face::SansSerif, 16, true}},
     {Kind::LoweredBox, "Bevel3", 736, 30, 73, 49, ""},
-    {Kind::RightLabel, "Label10", 743, 30, 66, 16, "Intentos:", {Face::SansSerif, 13, true, true},
-     clBlue, true},
+    {Kind::RightLabel,
+     "Label10",
+     743,
+     30,
+     66,
+     16,
+     "Intentos:",
+     {Face::SansSerif, 13, true, true},
+     clBlue,
+     true},
     {Kind::RightLabel, "Veces", 756, 48, 29, 29, "1", {Face::SansSerif, 24, true, true}, clTeal},
     {Kind::LoweredBox, "Bevel14", 128, 56, 273, 81, ""},
     {Kind::Label, "blanco", 161, 63, 206, 35, "Tabelora", {Face::Comic, 24, true}, clWhite, true},
@@ -85,22 +93,50 @@ inline constexpr FontSpec kNumberFont{Face::SansSerif, 11, true};
 inline constexpr int kGroupLefts[18] = {24,  64,  104, 144, 184, 224, 264, 304, 344,
                                         376, 416, 456, 496, 536, 576, 616, 657, 698};
 inline constexpr int kGroupTop = 27;
-inline constexpr int kPeriodTop(int period) { return 51 + 40 * (period - 1); }
+inline constexpr int kPeriodTop(int period)
+{
+    return 51 + 40 * (period - 1);
+}
 
 // Drawn controls after the numbers: the series captions. The frames and the
 // congratulation come next (see Form1), then the hidden readouts.
 inline constexpr DrawnSpec kDrawnSeries[] = {
     {Kind::LoweredBox, "Bevel13", 32, 328, 89, 25, ""},
-    {Kind::Label, "Label7", 40, 328, 75, 21, "Lantánidos", {Face::Comic, 15, true, true}, clPurple,
+    {Kind::Label,
+     "Label7",
+     40,
+     328,
+     75,
+     21,
+     "Lantánidos",
+     {Face::Comic, 15, true, true},
+     clPurple,
      true},
     {Kind::LoweredBox, "Bevel4", 80, 368, 81, 25, ""},
-    {Kind::Label, "Label8", 88, 368, 66, 21, "Actínidos", {Face::Comic, 15, true, true}, clPurple,
+    {Kind::Label,
+     "Label8",
+     88,
+     368,
+     66,
+     21,
+     "Actínidos",
+     {Face::Comic, 15, true, true},
+     clPurple,
      true},
 };
 
 inline constexpr DrawnSpec kDrawnTail[] = {
-    {Kind::Label, "mensaje", 16, 520, 637, 45, "Si no has hecho TRAMPA ... ERES UN  ",
-     {Face::Comic, 32, true, true}, clRed, true, false},
+    {Kind::Label,
+     "mensaje",
+     16,
+     520,
+     637,
+     45,
+     "Si no has hecho TRAMPA ... ERES UN  ",
+     {Face::Comic, 32, true, true},
+     clRed,
+     true,
+     false},
     {Kind::Picture, "genio", 656, 480, 97, 97, ":/assets/genio.png", kWindowFont, clBlack, true,
      false},
     {Kind::Label, "Label1", 8, 40, 6, 13, "", kWindowFont, clBlack, false, false},
@@ -135,11 +171,13 @@ inline constexpr int kButtonHeight = 25;
 
 inline constexpr ButtonSpec kButtons[] = {
     {Command::Nuevo, "BitBtn2", "&Nuevo", 0, 1, 73, 16, ":/assets/glyph-nuevo.png", 1},
-    {Command::Corregir, "Correct", "&Corregir vistas", 72, 1, 97, 14, ":/assets/glyph-corregir.png", 1},
+    {Command::Corregir, "Correct", "&Corregir vistas", 72, 1, 97, 14, ":/assets/glyph-corregir.png",
+     1},
     {Command::Datos, "BitBtn3", "&Datos", 168, 1, 81, 18, ":/assets/glyph-datos.png", 2},
     {Command::Enviar, "Op1", "Enviar", 248, 1, 73, 17, ":/assets/glyph-enviar.png", 1},
     {Command::Ayuda, "BitBtn1", "&Ayuda", 320, 1, 81, 15, ":/assets/glyph-ayuda.png", 2},
-    {Command::Elementos, "BitBtn4", "Elementos", 712, 1, 97, 120, ":/assets/glyph-elementos.png", 1},
+    {Command::Elementos, "BitBtn4", "Elementos", 712, 1, 97, 120, ":/assets/glyph-elementos.png",
+     1},
     {Command::Abrir, "Open", "&Abrir", 712, 121, 57, 13, ":/assets/glyph-abrir.png", 1, false},
 };
 

@@ -2,7 +2,10 @@
 
 #include <QFontDatabase>
 
-static void initAssetResources() { Q_INIT_RESOURCE(assets); }
+static void initAssetResources()
+{
+    Q_INIT_RESOURCE(assets);
+}
 
 namespace resources {
 
@@ -29,9 +32,11 @@ void load()
     loaded = true;
     initAssetResources();
     const char *files[] = {
-        "LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf", "LiberationSans-Italic.ttf",
-        "LiberationSans-BoldItalic.ttf", "LiberationSerif-Bold.ttf", "ComicNeue-Regular.otf",
-        "ComicNeue-Bold.otf", "ComicNeue-Italic.otf", "ComicNeue-BoldItalic.otf",
+        "LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf",
+        "LiberationSans-Italic.ttf",  "LiberationSans-BoldItalic.ttf",
+        "LiberationSerif-Bold.ttf",   "ComicNeue-Regular.otf",
+        "ComicNeue-Bold.otf",         "ComicNeue-Italic.otf",
+        "ComicNeue-BoldItalic.otf",
     };
     for (const char *file : files)
         QFontDatabase::addApplicationFont(QStringLiteral(":/assets/fonts/") + QLatin1String(file));

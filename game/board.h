@@ -35,9 +35,9 @@ struct CellRun
 };
 
 inline constexpr CellRun kCellRuns[] = {
-    {1, 1, 10, 40},     {2, 2, 690, 40},     {3, 4, 10, 80},     {5, 10, 490, 80},
-    {11, 12, 10, 120},  {13, 18, 490, 120},  {19, 36, 10, 160},  {37, 54, 10, 200},
-    {55, 57, 10, 240},  {72, 86, 130, 240},  {87, 89, 10, 280},  {104, 114, 130, 280},
+    {1, 1, 10, 40},     {2, 2, 690, 40},     {3, 4, 10, 80},    {5, 10, 490, 80},
+    {11, 12, 10, 120},  {13, 18, 490, 120},  {19, 36, 10, 160}, {37, 54, 10, 200},
+    {55, 57, 10, 240},  {72, 86, 130, 240},  {87, 89, 10, 280}, {104, 114, 130, 280},
     {58, 71, 130, 320}, {90, 103, 170, 360},
 };
 
@@ -71,9 +71,18 @@ constexpr std::array<Point, kElementCount + 1> makeSlotTable()
 inline constexpr std::array<Point, kElementCount + 1> kCellCorners = detail::makeCellTable();
 inline constexpr std::array<Point, kElementCount + 1> kTraySlots = detail::makeSlotTable();
 
-constexpr Point cellCorner(int n) { return kCellCorners[n]; }
-constexpr Point frameCorner(int n) { return {kCellCorners[n].x - 1, kCellCorners[n].y - 1}; }
-constexpr Point traySlot(int s) { return kTraySlots[s]; }
+constexpr Point cellCorner(int n)
+{
+    return kCellCorners[n];
+}
+constexpr Point frameCorner(int n)
+{
+    return {kCellCorners[n].x - 1, kCellCorners[n].y - 1};
+}
+constexpr Point traySlot(int s)
+{
+    return kTraySlots[s];
+}
 
 // A point lies on cell n only when strictly inside its square: edge lines belong to no cell.
 constexpr bool pointOnCell(int n, std::int32_t x, std::int32_t y)

@@ -131,11 +131,8 @@ void Game::RestaurarPaneles()
 void Game::prepareStripReload()
 {
     for (int i = 1; i <= kReloadedTiles; ++i) {
-        TileView &tile = *Tiles[i];
-        tile.setOnMouseMove(onMove_);
-        const board::Point slot = board::traySlot(DealOrder[i]);
-        tile.setDestinyX(slot.x);
-        tile.setDestinyY(slot.y);
+        Tiles[i]->setOnMouseMove(onMove_);
+        aimAtSlot(i);
     }
     Corrected = false;
     view_.setTimer1Enabled(true);
@@ -144,20 +141,16 @@ void Game::prepareStripReload()
 void Game::LeerVistas()
 {
     baraja();
-    for (int n = 1; n <= kElementCount; ++n) {
-        TileView &tile = *Tiles[n];
-        view_.cutTileBitmap(tile, n, kReloadTileSize);
-        tile.setNumVista(n);
-        const board::Point slot = board::traySlot(DealOrder[n]);
-        tile.setDestinyX(slot.x);
-        tile.setDestinyY(slot.y);
-        tile.setInterval(kTrayInterval);
-    }
+    for (int n = 1; n <= kElementCount; ++n)
+        cutAndAim(n, kReloadTileSize);
     moveTilesToTheirSlots();
     CellsCounted += kReloadedTiles;
 }
 
-int Game::hitPercentage() const { return scoring::hitPercentage(HitTotal, CellsCounted); }
+int Game::hitPercentage() const
+{
+    return scoring::hitPercentage(HitTotal, CellsCounted);
+}
 
 void Game::placeCellsAndFrames(bool showCells, bool resetFrames)
 {
@@ -177,16 +170,28 @@ void Game::placeCellsAndFrames(bool showCells, bool resetFrames)
 // Steps shared by the first deal and every new one, for tile i.
 void Game::setUpTile(int i)
 {
+    cutAndAim(i, kDealtTileSize);
     TileView &tile = *Tiles[i];
-    view_.cutTileBitmap(tile, i, kDealtTileSize);
-    tile.setNumVista(i);
-    const board::Point slot = board::traySlot(DealOrder[i]);
-    tile.setDestinyX(slot.x);
-    tile.setDestinyY(slot.y);
-    tile.setInterval(kTrayInterval);
     tile.setReversePlay(false);
     tile.setTileEnabled(true);
     tile.setTileVisible(true);
+}
+
+// Gives tile i its picture, cut size x size from the strip, and sends it toward its slot.
+void Game::cutAndAim(int i, int size)
+{
+    TileView &tile = *Tiles[i];
+    view_.cutTileBitmap(tile, i, size);
+    tile.setNumVista(i);
+    aimAtSlot(i);
+    tile.setInterval(kTrayInterval);
+}
+
+void Game::aimAtSlot(int i)
+{
+    const board::Point slot = board::traySlot(DealOrder[i]);
+    Tiles[i]->setDestinyX(slot.x);
+    Tiles[i]->setDestinyY(slot.y);
 }
 
 void Game::moveTilesToTheirSlots()

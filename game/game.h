@@ -46,6 +46,8 @@ public:
 private:
     void placeCellsAndFrames(bool showCells, bool resetFrames);
     void setUpTile(int i);
+    void cutAndAim(int i, int size);
+    void aimAtSlot(int i);
     void moveTilesToTheirSlots();
 
     BoardView &view_;

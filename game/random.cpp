@@ -18,9 +18,15 @@ Random &Random::shared()
 
 Random::Random() : engine_(clockSeed()), seedSource_(clockSeed) {}
 
-void Random::seed(std::uint32_t value) { engine_.seed(value); }
+void Random::seed(std::uint32_t value)
+{
+    engine_.seed(value);
+}
 
-void Random::reseed() { engine_.seed(seedSource_()); }
+void Random::reseed()
+{
+    engine_.seed(seedSource_());
+}
 
 void Random::setSeedSource(SeedSource source)
 {

@@ -28,8 +28,8 @@ void Placement::almovermouse(TileView &sender)
         view.setShapeVisible(n, false);
     CandidateCell = board::cellAt(TileCentreX, TileCentreY);
     for (int n = 1; n <= kElementCount; ++n)
-        view.setPanelColour(n, n == CandidateCell ? board::kLitCellColour
-                                                  : board::kEmptyCellColour);
+        view.setPanelColour(n,
+                            n == CandidateCell ? board::kLitCellColour : board::kEmptyCellColour);
     view.showCandidateReadout(CandidateCell);
     for (int i = 1; i <= kElementCount; ++i)
         game_.Tiles[i]->setInterval(0);

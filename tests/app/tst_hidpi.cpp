@@ -70,7 +70,8 @@ void TestHiDpi::tileFacesScaleWithoutSmoothing()
                     for (int dx = 0; dx < 2; ++dx)
                         if ((shot.pixel(origin + QPoint(2 * x + dx, 2 * y + dy)) & 0xffffff) !=
                             expected)
-                            QFAIL(qPrintable(QStringLiteral("tile %1 blurred at %2, %3").arg(n).arg(x).arg(y)));
+                            QFAIL(qPrintable(
+                                QStringLiteral("tile %1 blurred at %2, %3").arg(n).arg(x).arg(y)));
             }
     }
 }

@@ -79,8 +79,8 @@ void TestStripReload::cancelledDialogAfterCorrectionSendsTheFirstTwelveBack()
     QVERIFY(form->timer1Active());
     for (int n = 1; n <= kElementCount; ++n) {
         const TAnimatedCorvalia *tile = form->tile(n);
-        const board::Point home = n <= 12 ? board::traySlot(form->game().DealOrder[n])
-                                          : board::cellCorner(n);
+        const board::Point home =
+            n <= 12 ? board::traySlot(form->game().DealOrder[n]) : board::cellCorner(n);
         QCOMPARE(QPoint(tile->DestinyX(), tile->DestinyY()), QPoint(home.x, home.y));
         QCOMPARE(bool(tile->OnMouseMove), n <= 12);
     }

@@ -84,7 +84,8 @@ void TestX11Session::initTestCase()
     program = QStringLiteral(TABELORA_PROGRAM);
     QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "needs an X server (run under xvfb-run)");
     QVERIFY2(!QStandardPaths::findExecutable("xdotool").isEmpty(), "xdotool is missing");
-    QVERIFY2(!QStandardPaths::findExecutable("import").isEmpty(), "ImageMagick's import is missing");
+    QVERIFY2(!QStandardPaths::findExecutable("import").isEmpty(),
+             "ImageMagick's import is missing");
     strip = QImage(QStringLiteral(TABELORA_STRIP)).convertToFormat(QImage::Format_RGB32);
     QVERIFY(!strip.isNull());
 
@@ -96,13 +97,16 @@ void TestX11Session::initTestCase()
     QVERIFY(tabelora.waitForStarted());
 
     // The information window comes first; Escape closes it.
-    const QString info = run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Información$"}, 20000);
+    const QString info =
+        run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Información$"}, 20000);
     QVERIFY2(!info.isEmpty(), "the information window did not appear");
     QVERIFY(run({"xdotool", "search", "--onlyvisible", "--name", "^Tabelora$"}).isEmpty());
     run({"xdotool", "windowfocus", "--sync", info.section('\n', 0, 0), "key", "Escape"});
-    const QString main = run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tabelora$"}, 20000);
+    const QString main =
+        run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tabelora$"}, 20000);
     QVERIFY2(!main.isEmpty(), "the main window did not appear");
-    const QString geometry = run({"xdotool", "getwindowgeometry", "--shell", main.section('\n', 0, 0)});
+    const QString geometry =
+        run({"xdotool", "getwindowgeometry", "--shell", main.section('\n', 0, 0)});
     int x = -1, y = -1;
     for (const QString &line : geometry.split('\n')) {
         if (line.startsWith("X="))
@@ -139,7 +143,8 @@ void TestX11Session::dragOneTileHomeAndCorrect()
     constexpr int kCarbon = 6;
     QImage shot;
     int slot = 0;
-    QTRY_VERIFY_WITH_TIMEOUT((shot = screenshot(), slot = slotOfElement(shot, kCarbon)) != 0, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT((shot = screenshot(), slot = slotOfElement(shot, kCarbon)) != 0,
+                             10000);
 
     const board::Point from = board::traySlot(slot);
     const board::Point to = board::cellCorner(kCarbon);

@@ -64,9 +64,9 @@ void TestBoard::everyCellFollowsGroupAndPeriodRule()
     {
         int first, last, group, period;
     };
-    const Range body[] = {{1, 1, 1, 1},     {2, 2, 18, 1},    {3, 4, 1, 2},    {5, 10, 13, 2},
-                          {11, 12, 1, 3},   {13, 18, 13, 3},  {19, 36, 1, 4},  {37, 54, 1, 5},
-                          {55, 57, 1, 6},   {72, 86, 4, 6},   {87, 89, 1, 7},  {104, 114, 4, 7}};
+    const Range body[] = {{1, 1, 1, 1},   {2, 2, 18, 1},   {3, 4, 1, 2},   {5, 10, 13, 2},
+                          {11, 12, 1, 3}, {13, 18, 13, 3}, {19, 36, 1, 4}, {37, 54, 1, 5},
+                          {55, 57, 1, 6}, {72, 86, 4, 6},  {87, 89, 1, 7}, {104, 114, 4, 7}};
     int counted = 0;
     for (const Range &r : body)
         for (int n = r.first; n <= r.last; ++n, ++counted)
@@ -140,11 +140,14 @@ void TestBoard::noCellOrSlotOverlapsAnother()
     };
     for (int a = 1; a <= kElementCount; ++a) {
         for (int b = a + 1; b <= kElementCount; ++b) {
-            QVERIFY2(!overlap(cellCorner(a), cellCorner(b)), qPrintable(QString("cells %1, %2").arg(a).arg(b)));
-            QVERIFY2(!overlap(traySlot(a), traySlot(b)), qPrintable(QString("slots %1, %2").arg(a).arg(b)));
+            QVERIFY2(!overlap(cellCorner(a), cellCorner(b)),
+                     qPrintable(QString("cells %1, %2").arg(a).arg(b)));
+            QVERIFY2(!overlap(traySlot(a), traySlot(b)),
+                     qPrintable(QString("slots %1, %2").arg(a).arg(b)));
         }
         for (int s = 1; s <= kElementCount; ++s)
-            QVERIFY2(!overlap(cellCorner(a), traySlot(s)), qPrintable(QString("cell %1, slot %2").arg(a).arg(s)));
+            QVERIFY2(!overlap(cellCorner(a), traySlot(s)),
+                     qPrintable(QString("cell %1, slot %2").arg(a).arg(s)));
     }
 }
 
@@ -158,7 +161,8 @@ void TestBoard::boardAndTraysStayInsideTheirBands()
         if (n <= 100)
             QVERIFY(s.y >= 410 && s.y + kCellSize - 1 <= 609);
         else
-            QVERIFY(s.x >= 730 && s.x + kCellSize - 1 <= 809 && s.y >= 80 && s.y + kCellSize - 1 <= 359);
+            QVERIFY(s.x >= 730 && s.x + kCellSize - 1 <= 809 && s.y >= 80 &&
+                    s.y + kCellSize - 1 <= 359);
     }
 }
 

@@ -69,10 +69,10 @@ void TestCorrection::onlyTheExactCornerOfItsOwnCellCounts()
 {
     Fixture f;
     f.placeRight(3);
-    f.view.tile(2).left += 1;                          // one pixel off
-    f.view.tile(4).moveTo(board::cellCorner(5));       // on another element's cell
-    f.view.tile(6).moveTo(board::cellCorner(6));       // right
-    f.view.tile(7).moveTo(board::cellCorner(6));       // shares cell 6 with its owner
+    f.view.tile(2).left += 1;                    // one pixel off
+    f.view.tile(4).moveTo(board::cellCorner(5)); // on another element's cell
+    f.view.tile(6).moveTo(board::cellCorner(6)); // right
+    f.view.tile(7).moveTo(board::cellCorner(6)); // shares cell 6 with its owner
     f.game.CorrectClick();
     QCOMPARE(f.game.HitTotal, 3); // tiles 1, 3 and 6
     QCOMPARE(f.view.shapes[1].pen, board::kRightFrameColour);
@@ -100,7 +100,8 @@ void TestCorrection::correctionFramesSendsHomeAndScores()
         QVERIFY(t.onUp);
         QVERIFY(!f.view.panels[n].visible);
         QVERIFY(f.view.shapes[n].visible);
-        QCOMPARE(f.view.shapes[n].pen, n <= 57 ? board::kRightFrameColour : board::kWrongFrameColour);
+        QCOMPARE(f.view.shapes[n].pen,
+                 n <= 57 ? board::kRightFrameColour : board::kWrongFrameColour);
         QCOMPARE((board::Point{t.destinyX, t.destinyY}), board::cellCorner(n));
         QCOMPARE(t.interval, 100);
         QVERIFY(t.stackPosition < 0);

@@ -67,7 +67,10 @@ void TestDealing::init()
     movesCalled = upsCalled = 0;
 }
 
-void TestDealing::cleanup() { Random::shared().setSeedSource({}); }
+void TestDealing::cleanup()
+{
+    Random::shared().setSeedSource({});
+}
 
 void TestDealing::belowStaysUnderItsBound()
 {

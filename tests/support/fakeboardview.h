@@ -90,8 +90,8 @@ public:
     std::array<Panel, board::kElementCount + 1> panels{};
     std::array<Shape, board::kElementCount + 1> shapes{};
     std::vector<std::unique_ptr<FakeTile>> tiles;
-    int veces = 1;        // the layout's caption "1"
-    int contador = 0;     // the layout's caption "0"
+    int veces = 1;    // the layout's caption "1"
+    int contador = 0; // the layout's caption "0"
     int gauge = 0;
     bool congratulation = false;
     bool timer1Enabled = true;

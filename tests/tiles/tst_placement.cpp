@@ -49,7 +49,10 @@ struct Fixture
 };
 
 // The corner that puts a 38 x 38 tile's centre on (x, y).
-board::Point cornerForCentre(int x, int y) { return {x - 19, y - 19}; }
+board::Point cornerForCentre(int x, int y)
+{
+    return {x - 19, y - 19};
+}
 } // namespace
 
 class TestPlacement : public QObject
@@ -118,8 +121,8 @@ void TestPlacement::releaseOnTheLitCellPlacesAndUncoversTheTile()
 {
     Fixture f;
     const board::Point c = board::cellCorner(8);
-    f.dragTo(8, c.x + 3, c.y - 4);   // the first move reports the tray position
-    f.dragTo(8, c.x + 4, c.y - 3);   // now the lit cell is 8
+    f.dragTo(8, c.x + 3, c.y - 4); // the first move reports the tray position
+    f.dragTo(8, c.x + 4, c.y - 3); // now the lit cell is 8
     QCOMPARE(f.realPlacement.CandidateCell, 8);
     f.release(8);
     QCOMPARE((board::Point{f.tile(8).left, f.tile(8).top}), c);

@@ -28,9 +28,10 @@ int TGauge::percentDone() const
                             (maximum_ - minimum_));
 }
 
-QImage TGauge::render() const
+QImage TGauge::render(qreal devicePixelRatio) const
 {
-    QImage image(size(), QImage::Format_RGB32);
+    QImage image(size() * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::black);
     QPainter painter(&image);
     // The inner area leaves a one-pixel black frame; right and bottom are exclusive.
@@ -66,5 +67,5 @@ QImage TGauge::render() const
 void TGauge::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, render());
+    painter.drawImage(0, 0, render(devicePixelRatioF()));
 }

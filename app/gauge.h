@@ -19,8 +19,9 @@ public:
     void setProgress(int value);
     int percentDone() const;
 
-    // The gauge's picture at its current size and progress.
-    QImage render() const;
+    // The gauge's picture at its current size and progress, drawn for a screen with the given
+    // number of device pixels per pixel.
+    QImage render(qreal devicePixelRatio = 1.0) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

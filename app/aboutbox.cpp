@@ -199,14 +199,7 @@ QStringList TAboutBox::instructions()
 
 QPixmap TAboutBox::withBlackTransparent(const QImage &picture)
 {
-    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if ((row[x] & 0x00FFFFFFu) == 0)
-                row[x] = 0;
-    }
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(resources::keyedBy(picture, qRgb(0, 0, 0)));
 }
 
 bool TAboutBox::eventFilter(QObject *watched, QEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/elements.h"
+
 #include <QRgb>
 
 #include <algorithm>
@@ -7,73 +9,16 @@
 #include <iterator>
 #include <string_view>
 
-// The 114 elements as the tiles show them: symbol and state at room temperature, in
-// atomic-number order. Tiles 104 to 109 carry the symbols fixed in 1997, 110 to 114 the
-// systematic placeholders.
+// How the tiles and legends are drawn. The elements themselves (symbol, name, state) are
+// the game's table.
 namespace artwork {
 
-enum class State
-{
-    Solid,
-    Liquid,
-    Gas,
-    Synthetic
-};
+using State = elements::State;
+using Element = elements::Element;
 
-struct Element
-{
-    std::string_view symbol;
-    State state;
-};
+inline constexpr int kElementCount = elements::kCount;
 
-inline constexpr int kElementCount = 114;
-
-// Index 0 is hydrogen; element n is kElements[n - 1].
-inline constexpr std::array<Element, kElementCount> kElements = {{
-    {"H", State::Gas},         {"He", State::Gas},        {"Li", State::Solid},
-    {"Be", State::Solid},      {"B", State::Solid},       {"C", State::Solid},
-    {"N", State::Gas},         {"O", State::Gas},         {"F", State::Gas},
-    {"Ne", State::Gas},        {"Na", State::Solid},      {"Mg", State::Solid},
-    {"Al", State::Solid},      {"Si", State::Solid},      {"P", State::Solid},
-    {"S", State::Solid},       {"Cl", State::Gas},        {"Ar", State::Gas},
-    {"K", State::Solid},       {"Ca", State::Solid},      {"Sc", State::Solid},
-    {"Ti", State::Solid},      {"V", State::Solid},       {"Cr", State::Solid},
-    {"Mn", State::Solid},      {"Fe", State::Solid},      {"Co", State::Solid},
-    {"Ni", State::Solid},      {"Cu", State::Solid},      {"Zn", State::Solid},
-    {"Ga", State::Solid},      {"Ge", State::Solid},      {"As", State::Solid},
-    {"Se", State::Solid},      {"Br", State::Liquid},     {"Kr", State::Gas},
-    {"Rb", State::Solid},      {"Sr", State::Solid},      {"Y", State::Solid},
-    {"Zr", State::Solid},      {"Nb", State::Solid},      {"Mo", State::Solid},
-    {"Tc", State::Synthetic},  {"Ru", State::Solid},      {"Rh", State::Solid},
-    {"Pd", State::Solid},      {"Ag", State::Solid},      {"Cd", State::Solid},
-    {"In", State::Solid},      {"Sn", State::Solid},      {"Sb", State::Solid},
-    {"Te", State::Solid},      {"I", State::Solid},       {"Xe", State::Gas},
-    {"Cs", State::Solid},      {"Ba", State::Solid},      {"La", State::Solid},
-    {"Ce", State::Solid},      {"Pr", State::Solid},      {"Nd", State::Solid},
-    {"Pm", State::Solid},      {"Sm", State::Solid},      {"Eu", State::Solid},
-    {"Gd", State::Solid},      {"Tb", State::Solid},      {"Dy", State::Solid},
-    {"Ho", State::Solid},      {"Er", State::Solid},      {"Tm", State::Solid},
-    {"Yb", State::Solid},      {"Lu", State::Solid},      {"Hf", State::Solid},
-    {"Ta", State::Solid},      {"W", State::Solid},       {"Re", State::Solid},
-    {"Os", State::Solid},      {"Ir", State::Solid},      {"Pt", State::Solid},
-    {"Au", State::Solid},      {"Hg", State::Liquid},     {"Tl", State::Solid},
-    {"Pb", State::Solid},      {"Bi", State::Solid},      {"Po", State::Solid},
-    {"At", State::Solid},      {"Rn", State::Gas},        {"Fr", State::Solid},
-    {"Ra", State::Solid},      {"Ac", State::Solid},      {"Th", State::Solid},
-    {"Pa", State::Solid},      {"U", State::Solid},       {"Np", State::Synthetic},
-    {"Pu", State::Synthetic},  {"Am", State::Synthetic},  {"Cm", State::Synthetic},
-    {"Bk", State::Synthetic},  {"Cf", State::Synthetic},  {"Es", State::Synthetic},
-    {"Fm", State::Synthetic},  {"Md", State::Synthetic},  {"No", State::Synthetic},
-    {"Lr", State::Synthetic},  {"Rf", State::Synthetic},  {"Db", State::Synthetic},
-    {"Sg", State::Synthetic},  {"Bh", State::Synthetic},  {"Hs", State::Synthetic},
-    {"Mt", State::Synthetic},  {"Uun", State::Synthetic}, {"Uuu", State::Synthetic},
-    {"Uub", State::Synthetic}, {"Uut", State::Synthetic}, {"Uuq", State::Synthetic},
-}};
-
-constexpr const Element &element(int atomicNumber)
-{
-    return kElements[static_cast<std::size_t>(atomicNumber - 1)];
-}
+constexpr const Element &element(int atomicNumber) { return elements::element(atomicNumber); }
 
 // Symbols drawn with two-pixel strokes: H, B, C, N, O and F.
 inline constexpr int kBoldSymbols[] = {1, 5, 6, 7, 8, 9};

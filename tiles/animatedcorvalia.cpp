@@ -138,6 +138,7 @@ void TAnimatedCorvalia::setBitmap(const QImage &bitmap)
 {
     // A deep copy: the caller's image and the tile's never share pixels.
     bitmap_ = bitmap.copy();
+    bitmapSize_ = bitmap_.size();
     BitmapChanged();
 }
 
@@ -180,13 +181,13 @@ void TAnimatedCorvalia::BitmapChanged()
 
 bool TAnimatedCorvalia::hasPictures() const
 {
-    return !bitmap_.isNull() && columns_ != 0 && rows_ != 0;
+    return bitmapSize_.width() > 0 && columns_ != 0 && rows_ != 0;
 }
 
 bool TAnimatedCorvalia::selectPicture()
 {
     const corvalia::PictureSelection selection = corvalia::SelectPicture(
-        bitmap_.width(), bitmap_.height(), columns_, rows_, activePicture_, reversePlay_);
+        bitmapSize_.width(), bitmapSize_.height(), columns_, rows_, activePicture_, reversePlay_);
     const bool pictureChanged = selection.sourceX != FSourceX || selection.sourceY != FSourceY ||
                                 selection.setWidth != setWidth_ ||
                                 selection.setHeight != setHeight_;
@@ -195,8 +196,11 @@ bool TAnimatedCorvalia::selectPicture()
     activePicture_ = selection.activePicture;
     FSourceX = selection.sourceX;
     FSourceY = selection.sourceY;
-    // A visible widget repaints the uncovered and the new area itself when resized.
-    resize(setWidth_, setHeight_);
+    // A visible widget repaints the uncovered and the new area itself when resized. Every
+    // tick selects the picture, so a tile that keeps its size must not call resize(): even
+    // a resize to the same size marks the parent's opaque region for recomputing.
+    if (width() != setWidth_ || height() != setHeight_)
+        resize(setWidth_, setHeight_);
     return pictureChanged;
 }
 

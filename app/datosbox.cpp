@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include <iterator>
+#include <limits>
 
 QString PupilName;
 QString PupilGroup;
@@ -143,6 +144,8 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
         edit->setFont(fontFrom(kComic15Bold));
         setTextColour(edit, QPalette::Text, kBlack);
         edit->setGeometry(kEdits[i].geometry);
+        // The entries have no length limit; a line edit would keep only 32767 characters.
+        edit->setMaxLength(std::numeric_limits<int>::max());
         edits[i] = edit;
     }
     alumno_ = edits[0];

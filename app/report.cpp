@@ -5,6 +5,7 @@
 #include "game/scoring.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -123,8 +124,16 @@ void Report::save() const
     if (saved)
         saved = file.commit();
     if (!saved) {
-        const QString reason = file.errorString();
+        QString reason = file.errorString();
         file.cancelWriting();
+        // A save file refuses an existing file it may not write in words of its own; opening
+        // that file for appending, which changes nothing, gets the system's reason instead.
+        const QFileInfo existing(path_);
+        if (existing.isFile() && !existing.isWritable()) {
+            QFile old(path_);
+            if (!old.open(QIODevice::Append))
+                reason = old.errorString();
+        }
         const QString fullPath = QDir::toNativeSeparators(QFileInfo(path_).absoluteFilePath());
         throw errorbox::Error(QStringLiteral("Cannot create file \"") + fullPath +
                               QStringLiteral("\". ") + reason);

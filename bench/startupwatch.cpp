@@ -89,7 +89,13 @@ int main(int argc, char *argv[])
     const std::string wanted = argv[1];
     const int holdMs = std::atoi(argv[2]);
 
+    // A busy X server may turn a connection away for a moment: try a few times.
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    for (int attempt = 1; xcb_connection_has_error(connection) && attempt < 5; ++attempt) {
+        xcb_disconnect(connection);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100 * attempt));
+        connection = xcb_connect(nullptr, nullptr);
+    }
     if (xcb_connection_has_error(connection)) {
         std::fprintf(stderr, "no X display\n");
         return 1;

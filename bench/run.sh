@@ -9,7 +9,6 @@
 # BUILD_DIR/bench-results/. The exit status is 1 when a line of the budget is missed.
 set -euo pipefail
 
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="$(cd "${1:?usage: bench/run.sh BUILD_DIR}" && pwd)"
 runs="${TABELORA_BENCH_RUNS:-5}"
 seconds="${TABELORA_BENCH_SECONDS:-3}"

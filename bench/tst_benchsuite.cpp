@@ -2,10 +2,13 @@
 #include "bench/processcpu.h"
 #include "bench/referenceoptions.h"
 #include "bench/referencetile.h"
+#include "bench/referencewindow.h"
 #include "bench/resultset.h"
 #include "bench/scenariooptions.h"
 #include "bench/tickcounter.h"
+#include "game/board.h"
 
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -40,6 +43,11 @@ private slots:
     void budgetVerdictsAtTheirBounds_data();
     void budgetVerdictsAtTheirBounds();
     void budgetIsNotMetWhileAFigureIsMissing();
+    void budgetTableShowsEveryLineWithItsComparison();
+
+    void referenceWindowHasTheExercisesShape();
+    void restingReferenceTilesNeverMove();
+    void driftingReferenceTileReachesItsCellAndTurnsBack();
 
     void tickCounterCountsOnlyTheWatchedClass();
 };
@@ -307,6 +315,89 @@ void TestBenchSuite::budgetIsNotMetWhileAFigureIsMissing()
                                                                : line.limit);
     }
     QVERIFY2(report.allMet(), qPrintable(report.table()));
+}
+
+void TestBenchSuite::budgetTableShowsEveryLineWithItsComparison()
+{
+    ResultSet set;
+    set.addText(QStringLiteral("startup.tabelora ms=40.2\nstartup.reference ms=20\n"
+                               "rest.tabelora cpu=0.9\nrest.reference cpu=0.25\n"
+                               "\"shuffle\",\"\",\"WalltimeMilliseconds\",0.004,66,16384\n"));
+    const QStringList rows = BudgetReport(set).table().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // A heading, one row per line of the budget, and the closing count.
+    QCOMPARE(rows.size(), BudgetReport::lineCount() + 2);
+    auto row = [&rows](const char *title) {
+        for (const QString &r : rows)
+            if (r.startsWith(QLatin1String(title)))
+                return r;
+        return QString();
+    };
+    const QString startup = row("Start-up to the first window");
+    QVERIFY2(startup.contains(QStringLiteral("2.01 x")) &&
+                 startup.endsWith(QStringLiteral("MISSED")),
+             qPrintable(startup));
+    const QString rest = row("At rest 100 ms, main window");
+    QVERIFY2(rest.contains(QStringLiteral("+0.650")) && rest.endsWith(QStringLiteral("MISSED")),
+             qPrintable(rest));
+    // 0.004 ms per iteration is shown in microseconds.
+    QVERIFY(row("Game::baraja").contains(QRegularExpression(QStringLiteral("\\s4\\s"))));
+    QVERIFY(row("Full drift 10 ms").endsWith(QStringLiteral("not measured")));
+    QVERIFY(rows.last().contains(QStringLiteral("missed or not measured")));
+}
+
+void TestBenchSuite::referenceWindowHasTheExercisesShape()
+{
+    ReferenceWindow window(ReferenceOptions{});
+    QCOMPARE(window.size(), QSize(812, 606));
+    const QObjectList &stack = window.children();
+    for (int i = 0; i < ReferenceWindow::kTileCount; ++i) {
+        const board::Point slot = board::traySlot(i + 1);
+        const board::Point cell = board::cellCorner(i + 1);
+        QCOMPARE(window.tile(i)->geometry(), QRect(slot.x, slot.y, 38, 38));
+        QCOMPARE(window.panel(i)->geometry(), QRect(cell.x, cell.y, 40, 40));
+        // Later children lie above earlier ones: every panel covers every tile.
+        QVERIFY(stack.indexOf(window.panel(i)) >
+                stack.indexOf(window.tile(ReferenceWindow::kTileCount - 1)));
+        QVERIFY(!window.panel(i)->testAttribute(Qt::WA_NativeWindow));
+    }
+}
+
+void TestBenchSuite::restingReferenceTilesNeverMove()
+{
+    ReferenceOptions options;
+    options.repaintEveryTick = true;
+    ReferenceWindow window(options);
+    ReferenceTile *tile = window.tile(40);
+    const QPoint start = tile->pos();
+    for (int i = 0; i < 200; ++i)
+        tile->tick();
+    QCOMPARE(tile->pos(), start);
+    QCOMPARE(tile->destination(), start);
+}
+
+void TestBenchSuite::driftingReferenceTileReachesItsCellAndTurnsBack()
+{
+    ReferenceOptions options;
+    options.drift = true;
+    ReferenceWindow window(options);
+    const int n = 113; // far from its slot: from the right of the tray to the bottom row
+    ReferenceTile *tile = window.tile(n);
+    const board::Point cell = board::cellCorner(n + 1);
+    const board::Point slot = board::traySlot(n + 1);
+    int ticks = 0;
+    while (tile->pos() != QPoint(cell.x, cell.y) && ticks < 1000) {
+        const QPoint before = tile->pos();
+        tile->tick();
+        ++ticks;
+        // Never a step longer than 34 px on either axis.
+        QVERIFY(std::abs(tile->x() - before.x()) <= 34 && std::abs(tile->y() - before.y()) <= 34);
+    }
+    QCOMPARE(tile->pos(), QPoint(cell.x, cell.y));
+    QVERIFY2(ticks < 100, qPrintable(QString::number(ticks)));
+    // Arrived, it heads home at once, so a drifting tile never rests.
+    QCOMPARE(tile->destination(), QPoint(slot.x, slot.y));
+    tile->tick();
+    QVERIFY(tile->pos() != QPoint(cell.x, cell.y));
 }
 
 void TestBenchSuite::tickCounterCountsOnlyTheWatchedClass()

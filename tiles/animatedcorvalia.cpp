@@ -186,16 +186,27 @@ bool TAnimatedCorvalia::hasPictures() const
 
 bool TAnimatedCorvalia::selectPicture()
 {
-    const corvalia::PictureSelection selection = corvalia::SelectPicture(
-        bitmapSize_.width(), bitmapSize_.height(), columns_, rows_, activePicture_, reversePlay_);
-    const bool pictureChanged = selection.sourceX != FSourceX || selection.sourceY != FSourceY ||
-                                selection.setWidth != setWidth_ ||
-                                selection.setHeight != setHeight_;
-    setWidth_ = selection.setWidth;
-    setHeight_ = selection.setHeight;
-    activePicture_ = selection.activePicture;
-    FSourceX = selection.sourceX;
-    FSourceY = selection.sourceY;
+    const SelectionInput input{bitmapSize_, columns_, rows_, activePicture_, reversePlay_};
+    bool pictureChanged = false;
+    if (selected_ && input == selectedFrom_) {
+        // Only selectPicture() writes the sizes and the source corner, so they still hold
+        // what this same selection gave last time.
+        activePicture_ = selectedPicture_;
+    } else {
+        const corvalia::PictureSelection selection =
+            corvalia::SelectPicture(input.bitmap.width(), input.bitmap.height(), input.columns,
+                                    input.rows, input.activePicture, input.reversePlay);
+        pictureChanged = selection.sourceX != FSourceX || selection.sourceY != FSourceY ||
+                         selection.setWidth != setWidth_ || selection.setHeight != setHeight_;
+        setWidth_ = selection.setWidth;
+        setHeight_ = selection.setHeight;
+        activePicture_ = selection.activePicture;
+        FSourceX = selection.sourceX;
+        FSourceY = selection.sourceY;
+        selectedFrom_ = input;
+        selectedPicture_ = selection.activePicture;
+        selected_ = true;
+    }
     // A visible widget repaints the uncovered and the new area itself when resized. Every
     // tick selects the picture, so a tile that keeps its size must not call resize(): even
     // a resize to the same size marks the parent's opaque region for recomputing.

@@ -101,7 +101,7 @@ void TestMainWindow::startupShowsInformationFirstThenFocusesCorrection()
 
 void TestMainWindow::revealTickShowsTheCellsOnce()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(!form->timer1Active(), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(!form->timer1Active(), 15000);
     for (int n = 1; n <= kElementCount; ++n) {
         QVERIFY(form->panel(n)->isVisible());
         QCOMPARE(form->panel(n)->pos(), QPoint(board::cellCorner(n).x, board::cellCorner(n).y));
@@ -182,7 +182,7 @@ void TestMainWindow::strayTileDriftsBackWhenThePointerCrossesTheBareWindow()
     moveTo(QPoint(470, 100)); // bare: between beryllium and boron, below the numbers
     QVERIFY(form->tile(10)->timerActive());
     QCOMPARE(form->tile(10)->Interval(), 10);
-    QTRY_COMPARE_WITH_TIMEOUT(form->tile(10)->pos(), QPoint(slot.x, slot.y), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(form->tile(10)->pos(), QPoint(slot.x, slot.y), 20000);
 }
 
 void TestMainWindow::movesOverLabelsAreNotBareWindowMoves()
@@ -218,7 +218,7 @@ void TestMainWindow::correctionFramesTheBoardAndFillsTheScore()
         QVERIFY(!form->panel(n)->isVisible());
     // Every tile drifts to its own cell.
     const QPoint home(board::cellCorner(100).x, board::cellCorner(100).y);
-    QTRY_COMPARE_WITH_TIMEOUT(form->tile(100)->pos(), home, 8000);
+    QTRY_COMPARE_WITH_TIMEOUT(form->tile(100)->pos(), home, 20000);
     // Hovering no longer lights cells or stops timers.
     moveTo(tileCentre(100));
     QVERIFY(form->tile(100)->timerActive());

@@ -70,7 +70,7 @@ bool TestStripReload::dealtToSlots() const
 
 void TestStripReload::cancelledDialogAfterCorrectionSendsTheFirstTwelveBack()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(!form->timer1Active(), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(!form->timer1Active(), 15000);
     form->CorrectClick();
     const qsizetype dialogs = closer->seen.size();
     form->OpenClick(); // the file dialog is cancelled at once
@@ -85,7 +85,7 @@ void TestStripReload::cancelledDialogAfterCorrectionSendsTheFirstTwelveBack()
         QCOMPARE(bool(tile->OnMouseMove), n <= 12);
     }
     // The reveal tick comes back: the blank cells show again about two seconds later.
-    QTRY_VERIFY_WITH_TIMEOUT(form->panel(100)->isVisible(), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(form->panel(100)->isVisible(), 15000);
     QVERIFY(!form->timer1Active());
 }
 

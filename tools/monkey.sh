@@ -30,6 +30,8 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:strict_stri
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/tests/sanitizers/lsan.supp:print_suppressions=0}"
 export TABELORA_MONKEY_SEED="$seed" TABELORA_MONKEY_EVENTS="$events"
+# A long run outlasts the test library's five-minute limit per test function.
+export QTEST_FUNCTION_TIMEOUT="${QTEST_FUNCTION_TIMEOUT:-86400000}"
 
 echo "monkey.sh: $test_binary, seed $seed, $events events"
 start=$SECONDS

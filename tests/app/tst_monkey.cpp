@@ -34,7 +34,8 @@ namespace {
 // The run CTest makes; TABELORA_MONKEY_SEED and TABELORA_MONKEY_EVENTS choose another.
 constexpr quint32 kDefaultSeed = 20240611;
 constexpr qint64 kDefaultEvents = 100000;
-constexpr int kBatch = 500; // events between two checks of the whole window
+constexpr int kBatch = 500;               // events between two checks of the whole window
+constexpr qint64 kProgressEvery = 100000; // events
 
 // The offscreen platform can't raise windows or pass size hints on, and says so each time the
 // data dialog is brought to the front; that says nothing about the program.
@@ -616,6 +617,8 @@ void TestMonkey::randomPupilNeverBreaksTheGame()
     while (sent < events) {
         step();
         if (sent >= nextCheck || sent >= events) {
+            if (sent / kProgressEvery != (nextCheck - kBatch) / kProgressEvery)
+                qInfo("monkey: %lld events after %.0f s", sent, clock.elapsed() / 1000.0);
             nextCheck = sent + kBatch;
             const QString fault = checkWindow();
             QVERIFY2(fault.isEmpty(), qPrintable(fault + QStringLiteral("\n") + context()));

@@ -73,3 +73,22 @@ std::optional<double> ProcessCpu::seconds(qint64 pid)
         return std::nullopt;
     return static_cast<double>(*ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
+
+std::optional<qint64> ProcessCpu::parseWakeups(const QByteArray &status)
+{
+    static const QByteArray key = "voluntary_ctxt_switches:";
+    for (const QByteArray &line : status.split('\n')) {
+        if (!line.startsWith(key))
+            continue;
+        bool ok = false;
+        const qint64 count = line.mid(key.size()).trimmed().toLongLong(&ok);
+        return ok ? std::optional<qint64>(count) : std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<qint64> ProcessCpu::wakeups(qint64 pid)
+{
+    const auto status = readAll(QStringLiteral("/proc/%1/status").arg(pid));
+    return status ? parseWakeups(*status) : std::nullopt;
+}

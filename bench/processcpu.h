@@ -13,6 +13,12 @@ public:
     // nullopt when the process cannot be read (gone, or another user's).
     static std::optional<double> seconds(qint64 pid);
 
+    // How often the process's main thread has gone to sleep and woken again (voluntary
+    // context switches): an idle event loop wakes once per timer batch.
+    static std::optional<qint64> wakeups(qint64 pid);
+    // voluntary_ctxt_switches of a /proc/PID/status text.
+    static std::optional<qint64> parseWakeups(const QByteArray &status);
+
     // The first field of a /proc/.../schedstat line: nanoseconds on a CPU.
     static std::optional<qint64> parseSchedstat(const QByteArray &line);
     // utime + stime of a /proc/PID/stat line, in clock ticks. The command name in brackets

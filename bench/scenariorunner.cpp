@@ -58,6 +58,7 @@ ScenarioRunner::Reading ScenarioRunner::read() const
     reading.wallNs = clock_.nsecsElapsed();
     reading.ticks = counter_->ticks();
     reading.paints = counter_->paints();
+    reading.wakeups = ProcessCpu::wakeups(getpid()).value_or(0);
     return reading;
 }
 
@@ -67,13 +68,15 @@ QString ScenarioRunner::resultLine(const Reading &begin, const Reading &end,
     const double wall = static_cast<double>(end.wallNs - begin.wallNs) / 1e9;
     const double app = (end.appSeconds - begin.appSeconds) / wall * 100;
     const double x = (end.xSeconds - begin.xSeconds) / wall * 100;
-    return QStringLiteral("%1 cpu=%2 app=%3 x=%4 ticks=%5 paints=%6 gap=%7 seconds=%8%9")
+    return QStringLiteral("%1 cpu=%2 app=%3 x=%4 ticks=%5 paints=%6 wakeups=%7 gap=%8 "
+                          "seconds=%9%10")
         .arg(options_.name)
         .arg(app + x, 0, 'f', 3)
         .arg(app, 0, 'f', 3)
         .arg(x, 0, 'f', 3)
         .arg(static_cast<double>(end.ticks - begin.ticks) / wall, 0, 'f', 1)
         .arg(static_cast<double>(end.paints - begin.paints) / wall, 0, 'f', 1)
+        .arg(static_cast<double>(end.wakeups - begin.wakeups) / wall, 0, 'f', 1)
         .arg(counter_->longestGapMs(), 0, 'f', 1)
         .arg(wall, 0, 'f', 3)
         .arg(extra);

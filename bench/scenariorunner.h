@@ -12,7 +12,8 @@ class QWidget;
 
 // Runs one scenario in this process, on a real X display, and returns its result line:
 //   NAME cpu=<% of one core, program and X server> app=<%> x=<%> ticks=<tile ticks per s>
-//        paints=<tile paints per s> gap=<longest wait between ticks, ms>
+//        paints=<tile paints per s> wakeups=<event loop wake-ups per s>
+//        gap=<longest wait between ticks, ms>
 //        seconds=<measured wall time> [native=<native panels>] [cycle=<ms per deal and correction>]
 class ScenarioRunner
 {
@@ -31,6 +32,7 @@ private:
         qint64 wallNs = 0;
         quint64 ticks = 0;
         quint64 paints = 0;
+        qint64 wakeups = 0;
     };
 
     QString runTabelora();

@@ -30,6 +30,7 @@ private slots:
 
     void statTicksAreFoundAfterAnAwkwardCommandName();
     void schedstatGivesNanosecondsOnACpu();
+    void wakeupsAreTheVoluntarySwitchesOnly();
     void ownCpuTimeGrowsWithWorkAndAGoneProcessHasNone();
 
     void scenarioArguments_data();
@@ -141,6 +142,17 @@ void TestBenchSuite::schedstatGivesNanosecondsOnACpu()
              std::optional<qint64>(370041013));
     QCOMPARE(ProcessCpu::parseSchedstat("370041013"), std::nullopt);
     QCOMPARE(ProcessCpu::parseSchedstat("x 1 2"), std::nullopt);
+}
+
+void TestBenchSuite::wakeupsAreTheVoluntarySwitchesOnly()
+{
+    const QByteArray status = "Name:\ttabelora\nThreads:\t3\n"
+                              "voluntary_ctxt_switches:\t1517\n"
+                              "nonvoluntary_ctxt_switches:\t42\n";
+    QCOMPARE(ProcessCpu::parseWakeups(status), std::optional<qint64>(1517));
+    QCOMPARE(ProcessCpu::parseWakeups("nonvoluntary_ctxt_switches:\t42\n"), std::nullopt);
+    QCOMPARE(ProcessCpu::parseWakeups("voluntary_ctxt_switches:\tmany\n"), std::nullopt);
+    QVERIFY(ProcessCpu::wakeups(getpid()).value_or(-1) >= 0);
 }
 
 void TestBenchSuite::ownCpuTimeGrowsWithWorkAndAGoneProcessHasNone()

@@ -1,6 +1,7 @@
 #include "app/resources.h"
 
 #include <QFontDatabase>
+#include <QResource>
 
 static void initAssetResources()
 {
@@ -32,14 +33,20 @@ void load()
     loaded = true;
     initAssetResources();
     const char *files[] = {
-        "LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf",
-        "LiberationSans-Italic.ttf",  "LiberationSans-BoldItalic.ttf",
-        "LiberationSerif-Bold.ttf",   "ComicNeue-Regular.otf",
-        "ComicNeue-Bold.otf",         "ComicNeue-Italic.otf",
-        "ComicNeue-BoldItalic.otf",
+        "LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf", "LiberationSans-BoldItalic.ttf",
+        "ComicNeue-Regular.otf",      "ComicNeue-Bold.otf",      "ComicNeue-BoldItalic.otf",
     };
-    for (const char *file : files)
-        QFontDatabase::addApplicationFont(QStringLiteral(":/assets/fonts/") + QLatin1String(file));
+    for (const char *file : files) {
+        // The fonts are stored uncompressed, so the compiled-in bytes are registered where
+        // they lie. Registering by path would read a heap copy of every font, kept for the
+        // whole run, and the font engine would read another of each face it opens.
+        const QResource font(QStringLiteral(":/assets/fonts/") + QLatin1String(file));
+        if (font.isValid() && font.compressionAlgorithm() == QResource::NoCompression)
+            QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                reinterpret_cast<const char *>(font.data()), static_cast<qsizetype>(font.size())));
+        else
+            QFontDatabase::addApplicationFontFromData(font.uncompressedData());
+    }
 }
 
 QFont sansSerif(int pixelHeight, bool bold, bool italic, bool underline)

@@ -175,8 +175,11 @@ void TestX11Session::dragOneTileHomeAndCorrect()
     const board::Point wrong = board::cellCorner(kCarbon + 1);
     QCOMPARE(QColor(shot.pixel(toScreen(QPoint(wrong.x - 1, wrong.y - 1)))), QColor(255, 0, 0));
     // The placed tile stands on its cell: its picture is there, framed.
-    QVERIFY(samePixels(shot.copy(QRect(toScreen(QPoint(to.x + 2, to.y + 2)), QSize(34, 34))),
-                       strip.copy(40 * (kCarbon - 1) + 2, 2, 34, 34)));
+    const QRect face(toScreen(QPoint(to.x + 2, to.y + 2)), QSize(34, 34));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (shot = screenshot(),
+         samePixels(shot.copy(face), strip.copy(40 * (kCarbon - 1) + 2, 2, 34, 34))),
+        10000);
 }
 
 QTEST_GUILESS_MAIN(TestX11Session)

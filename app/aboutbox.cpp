@@ -72,9 +72,9 @@ inline constexpr const char *kInstructions[] = {
     "pulsa sobre el botón y escribe la dirección de e-mail.",
 };
 
-QFont fontFrom(FontSpec spec)
+QFont fontFrom(FontSpec entry)
 {
-    return resources::sansSerif(spec.pixels, spec.bold, false, spec.underline);
+    return resources::sansSerif(entry.pixels, entry.bold, false, entry.underline);
 }
 
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
@@ -117,18 +117,18 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
     bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     bevel1->setGeometry(kBevel1);
 
-    for (const LabelSpec &spec : kLabels) {
-        auto *label = new QLabel(QString::fromUtf8(spec.caption), this);
-        label->setObjectName(QLatin1String(spec.name));
-        label->setFont(fontFrom(spec.font));
-        setColour(label, QPalette::WindowText, QColor(spec.colour));
-        label->move(spec.topLeft);
+    for (const LabelSpec &entry : kLabels) {
+        auto *label = new QLabel(QString::fromUtf8(entry.caption), this);
+        label->setObjectName(QLatin1String(entry.name));
+        label->setFont(fontFrom(entry.font));
+        setColour(label, QPalette::WindowText, QColor(entry.colour));
+        label->move(entry.topLeft);
         label->adjustSize();
-        if (qstrcmp(spec.name, "PhysMem") == 0)
+        if (qstrcmp(entry.name, "PhysMem") == 0)
             physMem_ = label;
-        else if (qstrcmp(spec.name, "FreeRes") == 0)
+        else if (qstrcmp(entry.name, "FreeRes") == 0)
             freeRes_ = label;
-        else if (qstrcmp(spec.name, "Label7") == 0)
+        else if (qstrcmp(entry.name, "Label7") == 0)
             label7_ = label;
     }
     label7_->setAutoFillBackground(true);

@@ -32,10 +32,10 @@ struct FontSpec
     bool bold;
 };
 
-QFont fontFrom(FontSpec spec)
+QFont fontFrom(FontSpec entry)
 {
-    return spec.face == Face::Comic ? resources::comic(spec.pixels, spec.bold)
-                                    : resources::sansSerif(spec.pixels, spec.bold);
+    return entry.face == Face::Comic ? resources::comic(entry.pixels, entry.bold)
+                                     : resources::sansSerif(entry.pixels, entry.bold);
 }
 
 inline constexpr FontSpec kComic15Bold{Face::Comic, 15, true};
@@ -106,19 +106,19 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     setPalette(palette);
 
-    for (const LabelSpec &spec : kLabels) {
-        auto *label = new QLabel(QString::fromUtf8(spec.caption), this);
-        label->setObjectName(QLatin1String(spec.name));
-        label->setFont(fontFrom(spec.font));
-        setTextColour(label, QPalette::WindowText, spec.colour);
-        label->setGeometry(spec.geometry);
-        if (spec.fitsText) {
+    for (const LabelSpec &entry : kLabels) {
+        auto *label = new QLabel(QString::fromUtf8(entry.caption), this);
+        label->setObjectName(QLatin1String(entry.name));
+        label->setFont(fontFrom(entry.font));
+        setTextColour(label, QPalette::WindowText, entry.colour);
+        label->setGeometry(entry.geometry);
+        if (entry.fitsText) {
             label->adjustSize();
         } else {
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             label->setWordWrap(true);
         }
-        if (qstrcmp(spec.name, "Label2") == 0)
+        if (qstrcmp(entry.name, "Label2") == 0)
             heading_ = label;
     }
 

@@ -26,11 +26,11 @@
 using namespace layout;
 
 namespace {
-QFont fontOf(const FontSpec &spec)
+QFont fontOf(const FontSpec &entry)
 {
-    return spec.face == Face::Comic
-               ? resources::comic(spec.pixelHeight, spec.bold, spec.italic)
-               : resources::sansSerif(spec.pixelHeight, spec.bold, spec.italic);
+    return entry.face == Face::Comic
+               ? resources::comic(entry.pixelHeight, entry.bold, entry.italic)
+               : resources::sansSerif(entry.pixelHeight, entry.bold, entry.italic);
 }
 
 // The strip the tiles are cut from, in a format that draws as a plain copy.
@@ -72,8 +72,8 @@ void TForm1::buildLayout()
         errorbox::guarded([&] { placement_.FormMouseMove(x, y); });
     };
 
-    for (const DrawnSpec &spec : kDrawnHead)
-        addDrawn(spec);
+    for (const DrawnSpec &entry : kDrawnHead)
+        addDrawn(entry);
     for (int group = 1; group <= 18; ++group)
         addDrawn({Kind::Label, nullptr, kGroupLefts[group - 1], kGroupTop, group < 10 ? 8 : 15, 13,
                   nullptr, kNumberFont, clRed, true},
@@ -84,15 +84,15 @@ void TForm1::buildLayout()
             {Kind::Label, nullptr, 0, kPeriodTop(period), 8, 13, nullptr, kNumberFont, clRed, true},
             QString::number(period))
             ->setObjectName(QStringLiteral("Label%1").arg(28 + period));
-    for (const DrawnSpec &spec : kDrawnSeries)
-        addDrawn(spec);
+    for (const DrawnSpec &entry : kDrawnSeries)
+        addDrawn(entry);
     for (int n = 1; n <= board::kElementCount; ++n) {
         shapes_[n] = new FrameShape(n, layer_);
         shapes_[n]->resize(board::kCellSize, board::kCellSize);
         shapes_[n]->hide();
     }
-    for (const DrawnSpec &spec : kDrawnTail)
-        addDrawn(spec);
+    for (const DrawnSpec &entry : kDrawnTail)
+        addDrawn(entry);
 
     Contador = label("Contador");
     Veces = label("Veces");
@@ -118,41 +118,41 @@ void TForm1::buildLayout()
     addButtons();
 }
 
-QWidget *TForm1::addDrawn(const DrawnSpec &spec, const QString &caption)
+QWidget *TForm1::addDrawn(const DrawnSpec &entry, const QString &caption)
 {
     QWidget *control = nullptr;
-    switch (spec.kind) {
+    switch (entry.kind) {
     case Kind::LoweredBox:
         control = new Bevel(Bevel::Shape::Box, layer_);
         break;
     case Kind::Label:
     case Kind::RightLabel: {
-        const QString text = spec.text ? QString::fromUtf8(spec.text) : caption;
+        const QString text = entry.text ? QString::fromUtf8(entry.text) : caption;
         auto *label =
-            new CaptionLabel(text, fontOf(spec.font), resources::storedColour(spec.colour),
-                             spec.kind == Kind::RightLabel, layer_);
-        label->setGeometry(spec.left, spec.top, spec.width, spec.height);
+            new CaptionLabel(text, fontOf(entry.font), resources::storedColour(entry.colour),
+                             entry.kind == Kind::RightLabel, layer_);
+        label->setGeometry(entry.left, entry.top, entry.width, entry.height);
         label->fitToCaption();
         control = label;
         break;
     }
     case Kind::Picture: {
         const QImage image =
-            resources::picture(QString::fromUtf8(spec.text), spec.width, spec.height);
+            resources::picture(QString::fromUtf8(entry.text), entry.width, entry.height);
         control =
-            new PictureBox(spec.transparent ? resources::keyedByBottomLeft(image) : image, layer_);
+            new PictureBox(entry.transparent ? resources::keyedByBottomLeft(image) : image, layer_);
         break;
     }
     case Kind::Gauge:
         control = new TGauge(layer_);
-        control->setFont(fontOf(spec.font));
+        control->setFont(fontOf(entry.font));
         break;
     }
-    if (spec.name)
-        control->setObjectName(QString::fromUtf8(spec.name));
-    if (spec.kind != Kind::Label && spec.kind != Kind::RightLabel)
-        control->setGeometry(spec.left, spec.top, spec.width, spec.height);
-    control->setVisible(spec.visible);
+    if (entry.name)
+        control->setObjectName(QString::fromUtf8(entry.name));
+    if (entry.kind != Kind::Label && entry.kind != Kind::RightLabel)
+        control->setGeometry(entry.left, entry.top, entry.width, entry.height);
+    control->setVisible(entry.visible);
     return control;
 }
 
@@ -160,15 +160,15 @@ void TForm1::addButtons()
 {
     std::array<size_t, std::size(kButtons)> byTabOrder{};
     for (size_t i = 0; i < std::size(kButtons); ++i) {
-        const ButtonSpec &spec = kButtons[i];
-        auto *button = new CommandButton(QString::fromUtf8(spec.caption),
-                                         resources::picture(QString::fromUtf8(spec.glyph)),
-                                         spec.glyphStates, this);
-        button->setObjectName(QString::fromUtf8(spec.name));
+        const ButtonSpec &entry = kButtons[i];
+        auto *button = new CommandButton(QString::fromUtf8(entry.caption),
+                                         resources::picture(QString::fromUtf8(entry.glyph)),
+                                         entry.glyphStates, this);
+        button->setObjectName(QString::fromUtf8(entry.name));
         button->setAccessibleName(button->text().remove(QLatin1Char('&')));
-        button->setGeometry(spec.left, spec.top, spec.width, kButtonHeight);
-        button->setVisible(spec.visible);
-        const Command command = spec.command;
+        button->setGeometry(entry.left, entry.top, entry.width, kButtonHeight);
+        button->setVisible(entry.visible);
+        const Command command = entry.command;
         connect(button, &QPushButton::clicked, this, [this, command] { runCommand(command); });
         buttons_[i] = button;
         byTabOrder[i] = i;

@@ -96,7 +96,7 @@ protected:
 
 private:
     void buildLayout();
-    QWidget *addDrawn(const layout::DrawnSpec &spec, const QString &caption = {});
+    QWidget *addDrawn(const layout::DrawnSpec &entry, const QString &caption = {});
     void addButtons();
     void runCommand(layout::Command command);
     TDatosBox &datosBox();

@@ -37,12 +37,12 @@ void drawBox(QImage &image, int first, int last, State state)
     drawStamp(image, word, first + (span - word.image.width()) / 2, kWordFoot);
 }
 
-QImage drawLegend(const LegendSpec &spec)
+QImage drawLegend(const LegendSpec &entry)
 {
-    QImage image(spec.width, kHeight, QImage::Format_RGB32);
+    QImage image(entry.width, kHeight, QImage::Format_RGB32);
     image.fill(kLineColour);
-    drawBox(image, 0, spec.divider - 1, spec.left);
-    drawBox(image, spec.divider + 1, spec.width - 1, spec.right);
+    drawBox(image, 0, entry.divider - 1, entry.left);
+    drawBox(image, entry.divider + 1, entry.width - 1, entry.right);
     return toIndexed8(image);
 }
 

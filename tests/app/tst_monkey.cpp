@@ -47,6 +47,19 @@ void quietOffscreenNotices(QtMsgType type, const QMessageLogContext &context, co
     previousHandler(type, context, text);
 }
 
+// The resident set size of this process in KiB, or -1 where /proc does not say.
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    // Files under /proc report no size, so they are read whole rather than line by line.
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
 qint64 fromEnvironment(const char *name, qint64 fallback)
 {
     bool ok = false;
@@ -173,7 +186,8 @@ private:
     qint64 overlapsSeen = 0;
     std::int32_t lastHits = 0;
     std::int32_t lastCounted = 0;
-    QByteArray lastReport;
+    QByteArray lastReport;      // the report as last checked
+    qsizetype checkedLines = 0; // its lines
 };
 
 void TestMonkey::initTestCase()
@@ -482,22 +496,25 @@ QString TestMonkey::checkReportFile(bool justSent)
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("the report can't be read: ") + file.errorString();
     const QByteArray bytes = file.readAll();
+    // What was checked before must still be there byte for byte; only what follows is new.
     if (!bytes.startsWith(lastReport))
         return QStringLiteral("the report lost or changed what it held before");
     if (!bytes.endsWith("\r\n"))
         return QStringLiteral("the report does not end with CR LF");
-    QList<QByteArray> lines = bytes.split('\n');
+    QList<QByteArray> lines = bytes.mid(lastReport.size()).split('\n');
     lines.removeLast(); // after the final line feed
-    if (lines.size() != enviarRuns * 5)
+    if (checkedLines + lines.size() != enviarRuns * 5 || lines.isEmpty() == justSent)
         return QStringLiteral("the report has %1 lines after %2 sends")
-            .arg(lines.size())
+            .arg(checkedLines + lines.size())
             .arg(enviarRuns);
     for (qsizetype i = 0; i < lines.size(); ++i) {
+        const qsizetype number = checkedLines + i; // counted from 0
         QByteArray line = lines.at(i);
         if (!line.endsWith('\r') || line.count('\r') != 1)
-            return QStringLiteral("line %1 of the report does not end in one CR LF").arg(i + 1);
+            return QStringLiteral("line %1 of the report does not end in one CR LF")
+                .arg(number + 1);
         line.chop(1);
-        const qsizetype row = i % 5;
+        const qsizetype row = number % 5;
         const bool good = (row == 0 && line == "Pr\xE1"
                                                "ctica de Corvalia ") ||
                           (row == 1 && line.startsWith("Alumno: ")) ||
@@ -506,9 +523,10 @@ QString TestMonkey::checkReportFile(bool justSent)
                           (row == 4 && kScoreLine.match(QString::fromLatin1(line)).hasMatch());
         if (!good)
             return QStringLiteral("line %1 of the report is malformed: %2")
-                .arg(i + 1)
+                .arg(number + 1)
                 .arg(QString::fromLatin1(line.left(80)));
     }
+    checkedLines += lines.size();
     lastReport = bytes;
     if (!justSent)
         return {};
@@ -618,7 +636,9 @@ void TestMonkey::randomPupilNeverBreaksTheGame()
         step();
         if (sent >= nextCheck || sent >= events) {
             if (sent / kProgressEvery != (nextCheck - kBatch) / kProgressEvery)
-                qInfo("monkey: %lld events after %.0f s", sent, clock.elapsed() / 1000.0);
+                qInfo("monkey: %lld events after %.0f s, resident memory %ld KiB, report %lld "
+                      "KiB",
+                      sent, clock.elapsed() / 1000.0, residentKiB(), lastReport.size() / 1024);
             nextCheck = sent + kBatch;
             const QString fault = checkWindow();
             QVERIFY2(fault.isEmpty(), qPrintable(fault + QStringLiteral("\n") + context()));

@@ -46,9 +46,11 @@ QImage builtInStrip()
 } // namespace
 
 TForm1::TForm1(QWidget *parent)
-    : QWidget(parent), game_(
-                           *this, [this](TileView &tile) { placement_.almovermouse(tile); },
-                           [this](TileView &tile) { placement_.alSoltarmouse(tile); }),
+    : QWidget(parent),
+      game_(
+          *this,
+          [this](TileView &tile) { errorbox::guarded([&] { placement_.almovermouse(tile); }); },
+          [this](TileView &tile) { errorbox::guarded([&] { placement_.alSoltarmouse(tile); }); }),
       placement_(game_), report_(std::make_unique<Report>()), Image1(builtInStrip())
 {
     setObjectName(QStringLiteral("Form1"));

@@ -89,6 +89,7 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
 {
     setWindowTitle(QStringLiteral("Información"));
+    setAccessibleName(windowTitle());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientSize);
@@ -145,6 +146,7 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
 
     memo1_ = new QPlainTextEdit(this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
+    memo1_->setAccessibleName(QStringLiteral("Funcionamiento del programa"));
     memo1_->setGeometry(kMemo1);
     memo1_->setFrameShape(QFrame::NoFrame);
     memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -100,6 +100,7 @@ void setTextColour(QWidget *widget, QPalette::ColorRole role, QRgb colour)
 TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Datos del alumno"));
+    setAccessibleName(windowTitle());
     setModal(false);
     setFont(fontFrom(kWindowFont));
     QPalette palette = this->palette();
@@ -150,6 +151,8 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     }
     alumno_ = edits[0];
     curso_ = edits[1];
+    alumno_->setAccessibleName(QStringLiteral("Nombre y apellidos"));
+    curso_->setAccessibleName(QStringLiteral("Curso y grupo"));
 
     bitBtn1_ = new QPushButton(QStringLiteral("Salir"), this);
     bitBtn1_->setObjectName(QStringLiteral("BitBtn1"));

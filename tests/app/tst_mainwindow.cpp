@@ -1,6 +1,8 @@
 #include "app/blankcell.h"
 #include "app/captionlabel.h"
 #include "app/commandbutton.h"
+#include "app/datosbox.h"
+
 #include "app/errorbox.h"
 #include "app/form1.h"
 #include "app/frameshape.h"
@@ -9,9 +11,12 @@
 #include "app/resources.h"
 #include "support/modalcloser.h"
 #include "tiles/animatedcorvalia.h"
+#include <QLineEdit>
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +46,7 @@ private slots:
     void clickOnABlankCellHidesIt();
     void acceleratorsAndTabOrder();
     void failedSendShowsTheErrorAndKeepsTheBlock();
+    void screenReadersCanTellWhatIsWhere();
 
 private:
     QPoint centreOf(const QWidget *w) const { return w->geometry().center(); }
@@ -314,6 +320,25 @@ void TestMainWindow::failedSendShowsTheErrorAndKeepsTheBlock()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().count("\r\n"), 10);
+}
+
+void TestMainWindow::screenReadersCanTellWhatIsWhere()
+{
+    auto name = [](QWidget *w) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+        return a ? a->text(QAccessible::Name) : QString();
+    };
+    QCOMPARE(name(form), QStringLiteral("Tabelora"));
+    QCOMPARE(name(form->tile(6)), QStringLiteral("C, Carbono"));
+    QCOMPARE(name(form->tile(50)), QStringLiteral("Sn, Estaño"));
+    QCOMPARE(name(form->tile(114)), QStringLiteral("Uuq, Ununcuadio"));
+    QCOMPARE(name(form->panel(26)), QStringLiteral("Casilla 26"));
+    QCOMPARE(name(form->button(Command::Corregir)), QStringLiteral("Corregir vistas"));
+    QCOMPARE(name(form->gauge()), QStringLiteral("Porcentaje de aciertos"));
+    TDatosBox datos;
+    QCOMPARE(name(&datos), QStringLiteral("Datos del alumno"));
+    QCOMPARE(name(datos.Alumno()), QStringLiteral("Nombre y apellidos"));
+    QCOMPARE(name(datos.curso()), QStringLiteral("Curso y grupo"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -2,6 +2,7 @@
 #include "app/form1.h"
 #include "app/resources.h"
 #include "support/modalcloser.h"
+#include "support/pointer.h"
 #include "tiles/animatedcorvalia.h"
 
 #include <QApplication>
@@ -81,18 +82,8 @@ void TestHiDpi::dragStillPlacesATile()
     QWindow *window = form->windowHandle();
     TAnimatedCorvalia *tile = form->tile(6);
     const QPoint cell(board::cellCorner(6).x, board::cellCorner(6).y);
-    QPoint pointer = tile->pos() + QPoint(19, 19);
-    QTest::mouseMove(window, pointer);
-    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, pointer);
-    const QPoint target = cell + QPoint(19, 19);
-    while (pointer != target) {
-        const QPoint d = target - pointer;
-        pointer += QPoint(std::clamp(d.x(), -8, 8), std::clamp(d.y(), -8, 8));
-        QTest::mouseMove(window, pointer);
-    }
-    QTest::mouseMove(window, pointer + QPoint(1, 0));
-    QTest::mouseMove(window, pointer);
-    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, pointer);
+    const QPoint at = pointer::dragTile(window, tile->pos(), cell);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
     QCOMPARE(tile->pos(), cell);
     QVERIFY(tile->Accepted());
     QVERIFY(!form->panel(6)->isVisible());

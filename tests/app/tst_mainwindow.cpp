@@ -10,6 +10,7 @@
 #include "app/report.h"
 #include "app/resources.h"
 #include "support/modalcloser.h"
+#include "support/pointer.h"
 #include "tiles/animatedcorvalia.h"
 #include <QLineEdit>
 
@@ -126,19 +127,7 @@ void TestMainWindow::hoverOverATileStopsEveryTimer()
 
 void TestMainWindow::dragTile(int n, QPoint corner, bool nudge)
 {
-    QPoint pointer = tileCentre(n);
-    moveTo(pointer);
-    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, pointer);
-    const QPoint target = corner + QPoint(19, 19);
-    while (pointer != target) {
-        const QPoint d = target - pointer;
-        pointer += QPoint(std::clamp(d.x(), -8, 8), std::clamp(d.y(), -8, 8));
-        moveTo(pointer);
-    }
-    if (nudge) {
-        moveTo(pointer + QPoint(1, 0));
-        moveTo(pointer);
-    }
+    pointer::dragTile(window, form->tile(n)->pos(), corner, nudge);
 }
 
 int TestMainWindow::litCells() const

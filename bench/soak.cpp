@@ -13,6 +13,8 @@
 #include "app/resources.h"
 #include "tiles/animatedcorvalia.h"
 
+#include "support/residentmemory.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -29,19 +31,6 @@ namespace {
 constexpr int kDefaultGames = 10000;
 constexpr int kReportEvery = 100;            // games
 constexpr long kAllowedGrowthKiB = 4 * 1024; // after the first hundred games
-
-// The resident set size of this process in KiB, or -1 where /proc does not say.
-long residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    // Files under /proc report no size, so they are read whole rather than line by line.
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 // Carries tile n from wherever it lies onto its own cell and lets go, as the pointer would.
 void placeOnItsCell(TForm1 &form, int n)

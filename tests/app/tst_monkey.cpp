@@ -10,6 +10,7 @@
 #include "app/resources.h"
 #include "game/random.h"
 #include "support/modalcloser.h"
+#include "support/residentmemory.h"
 #include "tiles/animatedcorvalia.h"
 
 #include <QClipboard>
@@ -45,19 +46,6 @@ void quietOffscreenNotices(QtMsgType type, const QMessageLogContext &context, co
     if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support")))
         return;
     previousHandler(type, context, text);
-}
-
-// The resident set size of this process in KiB, or -1 where /proc does not say.
-long residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    // Files under /proc report no size, so they are read whole rather than line by line.
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
 }
 
 qint64 fromEnvironment(const char *name, qint64 fallback)

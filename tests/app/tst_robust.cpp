@@ -6,21 +6,19 @@
 #include "app/report.h"
 #include "app/resources.h"
 #include "app/striploader.h"
+#include "support/imagebytes.h"
 #include "support/modalcloser.h"
 #include "tiles/animatedcorvalia.h"
 
-#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QImageWriter>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QtEndian>
 
 #include <cerrno>
 #include <csignal>
@@ -44,33 +42,6 @@ using board::kElementCount;
 using layout::Command;
 
 namespace {
-
-QByteArray encoded(const QImage &image, const char *format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!QImageWriter(&buffer, format).write(image))
-        return {};
-    return bytes;
-}
-
-// A bitmap header announcing width x height pixels at 24 bits, followed by a few bytes.
-QByteArray hugeBitmapHeader(qint32 width, qint32 height)
-{
-    QByteArray bytes(54 + 16, '\0');
-    auto *data = reinterpret_cast<uchar *>(bytes.data());
-    data[0] = 'B';
-    data[1] = 'M';
-    qToLittleEndian<quint32>(quint32(bytes.size()), data + 2);
-    qToLittleEndian<quint32>(54, data + 10);
-    qToLittleEndian<quint32>(40, data + 14);
-    qToLittleEndian<qint32>(width, data + 18);
-    qToLittleEndian<qint32>(height, data + 22);
-    qToLittleEndian<quint16>(1, data + 26);
-    qToLittleEndian<quint16>(24, data + 28);
-    return bytes;
-}
 
 QByteArray readAll(const QString &path)
 {
@@ -253,7 +224,7 @@ void TestRobust::refusedStripLeavesStripAndGameAsTheyWere_data()
     QTest::addColumn<bool>("unreadable");
     QTest::addColumn<QString>("message"); // %1 stands for the path
 
-    const QByteArray strip = encoded(form->tileStrip(), "BMP");
+    const QByteArray strip = imagebytes::encoded(form->tileStrip(), "BMP");
     QVERIFY(!strip.isEmpty());
     const QString notValid = QStringLiteral("Bitmap image is not valid");
 
@@ -268,10 +239,11 @@ void TestRobust::refusedStripLeavesStripAndGameAsTheyWere_data()
         << file(QStringLiteral("truncated.bmp"), strip.left(strip.size() * 2 / 3)) << false
         << notValid;
     QTest::newRow("header claiming 100000 x 100000")
-        << file(QStringLiteral("huge.bmp"), hugeBitmapHeader(100000, 100000)) << false
+        << file(QStringLiteral("huge.bmp"), imagebytes::bitmapHeader(100000, 100000)) << false
         << QStringLiteral("Bitmap image is too large (100000 x 100000 pixels)");
     QTest::newRow("icon renamed .bmp")
-        << file(QStringLiteral("icon.bmp"), encoded(form->tileStrip().copy(0, 0, 32, 32), "ICO"))
+        << file(QStringLiteral("icon.bmp"),
+                imagebytes::encoded(form->tileStrip().copy(0, 0, 32, 32), "ICO"))
         << false
         << notValid + QStringLiteral(": the file holds a picture in ICO format, not a bitmap");
     const QString folder = scratch.filePath(QStringLiteral("folder.bmp"));
@@ -328,7 +300,7 @@ void TestRobust::refusedStripLeavesStripAndGameAsTheyWere()
 // before its file dialog.
 void TestRobust::refusedStripThroughTheOpenCommandIsReported()
 {
-    const QByteArray strip = encoded(form->tileStrip(), "BMP");
+    const QByteArray strip = imagebytes::encoded(form->tileStrip(), "BMP");
     const QString path = file(QStringLiteral("cut-short.bmp"), strip.left(strip.size() - 100));
     QVERIFY(!path.isEmpty());
     const QImage before = form->tileStrip();
@@ -366,7 +338,7 @@ void TestRobust::gameGoesOnWithTheOldStripAfterRefusals()
     for (int n : {1, 43, 114})
         QCOMPARE(form->tile(n)->Bitmap(), striploader::cutTile(strip, n, 38));
     // And a good file after the bad ones is taken.
-    const QString path = file(QStringLiteral("good.bmp"), encoded(strip, "BMP"));
+    const QString path = file(QStringLiteral("good.bmp"), imagebytes::encoded(strip, "BMP"));
     const std::int32_t counted = form->game().CellsCounted;
     errorbox::guarded([&] { form->loadStripAndDeal(path); });
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));

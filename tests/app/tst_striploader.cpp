@@ -2,7 +2,8 @@
 
 #include "app/errorbox.h"
 
-#include <QBuffer>
+#include "support/imagebytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
@@ -17,34 +18,10 @@ using striploader::cutTile;
 using striploader::kEmptyCellColour;
 using striploader::loadTileStrip;
 
+using imagebytes::bitmapHeader;
+using imagebytes::encoded;
+
 namespace {
-
-QByteArray encoded(const QImage &image, const char *format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!QImageWriter(&buffer, format).write(image))
-        return {};
-    return bytes;
-}
-
-// A bitmap header announcing a picture of the given size, followed by a few pixel bytes.
-QByteArray bitmapHeader(qint32 width, qint32 height, quint16 bitsPerPixel)
-{
-    QByteArray bytes(54 + 16, '\0');
-    auto *data = reinterpret_cast<uchar *>(bytes.data());
-    data[0] = 'B';
-    data[1] = 'M';
-    qToLittleEndian<quint32>(quint32(bytes.size()), data + 2);
-    qToLittleEndian<quint32>(54, data + 10);
-    qToLittleEndian<quint32>(40, data + 14);
-    qToLittleEndian<qint32>(width, data + 18);
-    qToLittleEndian<qint32>(height, data + 22);
-    qToLittleEndian<quint16>(1, data + 26);
-    qToLittleEndian<quint16>(bitsPerPixel, data + 28);
-    return bytes;
-}
 
 int bitsPerPixelOf(const QByteArray &bitmap)
 {

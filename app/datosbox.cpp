@@ -202,9 +202,14 @@ void TDatosBox::BitBtn1Click()
 void TDatosBox::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
-    case Qt::Key_Escape:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // Enter runs a focused push button, as everywhere; in an edit it does nothing.
+        if (focusWidget() == bitBtn1_ && event->modifiers() == Qt::NoModifier)
+            bitBtn1_->click();
+        event->accept();
+        return;
+    case Qt::Key_Escape:
         event->accept();
         return;
     default:

@@ -118,7 +118,6 @@ private slots:
         QTest::newRow("Return in the name") << "Alumno" << int(Qt::Key_Return);
         QTest::newRow("keypad Enter in the group") << "curso" << int(Qt::Key_Enter);
         QTest::newRow("Escape in the name") << "Alumno" << int(Qt::Key_Escape);
-        QTest::newRow("Return on Salir") << "BitBtn1" << int(Qt::Key_Return);
         QTest::newRow("Escape on Salir") << "BitBtn1" << int(Qt::Key_Escape);
     }
     void enterAndEscapeDoNothing()
@@ -140,6 +139,26 @@ private slots:
         QVERIFY(PupilGroup.isEmpty());
         QCOMPARE(box.Alumno()->text(), QStringLiteral("Ana"));
         QCOMPARE(box.curso()->text(), QStringLiteral("3º B"));
+    }
+
+    void enterOnSalirRunsIt_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+    void enterOnSalirRunsIt()
+    {
+        QFETCH(int, key);
+        TDatosBox box;
+        box.showOrRaise();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        type(box.Alumno(), QStringLiteral("Ana"));
+        box.BitBtn1()->setFocus();
+        QTest::keyClick(box.BitBtn1(), Qt::Key(key));
+        QVERIFY(box.isHidden());
+        QCOMPARE(PupilName, QStringLiteral("Ana"));
+        QVERIFY(PupilGroup.isEmpty());
     }
 
     void focusStartsInTheNameAndTabsThroughGroupToSalir()

@@ -31,6 +31,8 @@ void CaptionLabel::fitToCaption()
 void CaptionLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    if (background_.isValid())
+        painter.fillRect(rect(), background_);
     painter.setPen(colour_);
     painter.setFont(font());
     painter.drawText(rect(), (rightAligned_ ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,

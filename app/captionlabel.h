@@ -18,6 +18,9 @@ public:
     int rightEdge() const { return x() + width(); }
     // Call once the layout geometry is set: from then on the anchored edge stays put.
     void fitToCaption();
+    // An opaque label fills its box with this colour under the text; a transparent one
+    // (no colour, the default) lets what lies beneath show through.
+    void setBackground(const QColor &colour) { background_ = colour; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -25,5 +28,6 @@ protected:
 private:
     QString caption_;
     QColor colour_;
+    QColor background_;
     bool rightAligned_;
 };

@@ -133,6 +133,8 @@ QWidget *TForm1::addDrawn(const DrawnSpec &entry, const QString &caption)
         auto *label =
             new CaptionLabel(text, fontOf(entry.font), resources::storedColour(entry.colour),
                              entry.kind == Kind::RightLabel, layer_);
+        if (!entry.transparent)
+            label->setBackground(resources::storedColour(kMoneyGreen));
         label->setGeometry(entry.left, entry.top, entry.width, entry.height);
         label->fitToCaption();
         control = label;

@@ -208,6 +208,13 @@ void TestMainWindow::correctionFramesTheBoardAndFillsTheScore()
     QCOMPARE(form->shape(9)->pen(), std::uint32_t(board::kWrongFrameColour));
     QCOMPARE(form->label("Contador")->caption(), QString::number(hitsBefore + 1));
     QCOMPARE(form->label("Contador")->rightEdge(), 548);
+    // The counter is opaque: the bevel lines above the number break under its box.
+    const QImage shot = form->grab().toImage();
+    const QRect counter = form->label("Contador")->geometry();
+    for (int x = counter.left(); x <= counter.right(); ++x)
+        for (int y : {0, 2})
+            QCOMPARE(shot.pixel(x, y), resources::storedColour(layout::kMoneyGreen).rgb());
+    QVERIFY(shot.pixel(counter.left() - 1, 0) != resources::storedColour(layout::kMoneyGreen).rgb());
     QCOMPARE(form->gauge()->progress(), form->game().hitPercentage());
     for (int n = 1; n <= kElementCount; ++n)
         QVERIFY(!form->panel(n)->isVisible());

@@ -252,12 +252,15 @@ namespace {
 // server where the pointer is, once per control, to send enter and leave events: 114 round
 // trips that freeze every drifting tile for 10 ms or more. While a widget holds the pointer
 // Qt does not ask; blank cells and frames do nothing on enter or leave. Nothing is held
-// while the window is hidden or a modal window is open.
+// while the window is hidden or a modal window is open, nor while a button is down: the
+// press has its own grab (a tile being dragged keeps the pointer even outside the window),
+// and releasing a hold taken over it would end that grab too, losing the release.
 class PointerHold
 {
 public:
     explicit PointerHold(QWidget *window)
         : window_(window->isVisible() && !QWidget::mouseGrabber() &&
+                          QGuiApplication::mouseButtons() == Qt::NoButton &&
                           !QApplication::activeModalWidget()
                       ? window
                       : nullptr)

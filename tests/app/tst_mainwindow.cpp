@@ -214,7 +214,8 @@ void TestMainWindow::correctionFramesTheBoardAndFillsTheScore()
     for (int x = counter.left(); x <= counter.right(); ++x)
         for (int y : {0, 2})
             QCOMPARE(shot.pixel(x, y), resources::storedColour(layout::kMoneyGreen).rgb());
-    QVERIFY(shot.pixel(counter.left() - 1, 0) != resources::storedColour(layout::kMoneyGreen).rgb());
+    QVERIFY(shot.pixel(counter.left() - 1, 0) !=
+            resources::storedColour(layout::kMoneyGreen).rgb());
     QCOMPARE(form->gauge()->progress(), form->game().hitPercentage());
     for (int n = 1; n <= kElementCount; ++n)
         QVERIFY(!form->panel(n)->isVisible());

@@ -31,6 +31,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void dragOneTileHomeAndCorrect();
+    void dragOutlivesACommandRunByKey();
 
 private:
     QString run(const QStringList &args, int timeoutMs = 10000);
@@ -43,6 +44,7 @@ private:
     QString program;
     QTemporaryDir home;
     QProcess tabelora;
+    QString mainWindow; // the X window id
     QPoint origin;
     QImage strip;
 };
@@ -102,11 +104,11 @@ void TestX11Session::initTestCase()
     QVERIFY2(!info.isEmpty(), "the information window did not appear");
     QVERIFY(run({"xdotool", "search", "--onlyvisible", "--name", "^Tabelora$"}).isEmpty());
     run({"xdotool", "windowfocus", "--sync", info.section('\n', 0, 0), "key", "Escape"});
-    const QString main =
-        run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tabelora$"}, 20000);
-    QVERIFY2(!main.isEmpty(), "the main window did not appear");
-    const QString geometry =
-        run({"xdotool", "getwindowgeometry", "--shell", main.section('\n', 0, 0)});
+    mainWindow =
+        run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tabelora$"}, 20000)
+            .section('\n', 0, 0);
+    QVERIFY2(!mainWindow.isEmpty(), "the main window did not appear");
+    const QString geometry = run({"xdotool", "getwindowgeometry", "--shell", mainWindow});
     int x = -1, y = -1;
     for (const QString &line : geometry.split('\n')) {
         if (line.startsWith("X="))
@@ -180,6 +182,54 @@ void TestX11Session::dragOneTileHomeAndCorrect()
         (shot = screenshot(),
          samePixels(shot.copy(face), strip.copy(40 * (kCarbon - 1) + 2, 2, 34, 34))),
         10000);
+}
+
+// A command that shows many controls at once, run by its accelerator while a tile is held,
+// must not take the pointer from the tile: the release outside the window still reaches it,
+// and afterwards the tile no longer follows the pointer.
+void TestX11Session::dragOutlivesACommandRunByKey()
+{
+    const QRect window(origin, QSize(812, 606));
+    const auto settled = [&] {
+        const QImage first = screenshot().copy(window);
+        QTest::qWait(600);
+        return first == screenshot().copy(window);
+    };
+    run({"xdotool", "windowfocus", "--sync", mainWindow, "key", "alt+n"});
+    QImage shot;
+    int slot = 0;
+    QTRY_VERIFY_WITH_TIMEOUT((shot = screenshot(), slot = slotOfElement(shot, 1)) != 0, 15000);
+
+    const board::Point from = board::traySlot(slot);
+    QPoint p(from.x + 19, from.y + 19);
+    pointer("move", p);
+    pointer("mousedown");
+    pointer("move", p += QPoint(-6, -6));
+    run({"xdotool", "key", "alt+n"});
+    QTest::qWait(300);
+    // Out of the window to the right, and the button comes up out there.
+    while (p.x() < window.width() + 40) {
+        pointer("move", p += QPoint(30, 0));
+    }
+    pointer("mouseup");
+    // Over the bare window every tile not placed drifts home.
+    const QPoint bare(10, 345);
+    pointer("move", bare);
+    QTRY_VERIFY_WITH_TIMEOUT(settled(), 20000);
+    // Sweep across every tile of the tray with no button held, and back to the bare window.
+    for (int row = 1; row <= 5; ++row)
+        for (int x = 10; x < 800; x += 24)
+            pointer("move", QPoint(x, 370 + 40 * row + 19));
+    for (int row = 1; row <= 7; ++row)
+        for (int x = 730; x < 810; x += 16)
+            pointer("move", QPoint(x, 40 * row + 40 + 19));
+    pointer("move", bare);
+    QTRY_VERIFY_WITH_TIMEOUT(settled(), 20000);
+    // Every tile rests in its tray slot; none stayed under the pointer.
+    shot = screenshot();
+    for (int n = 1; n <= board::kElementCount; ++n)
+        QVERIFY2(slotOfElement(shot, n) != 0,
+                 qPrintable(QStringLiteral("tile %1 left the tray").arg(n)));
 }
 
 QTEST_GUILESS_MAIN(TestX11Session)

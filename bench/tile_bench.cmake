@@ -1,1 +1,0 @@
-add_benchmark(bench_tile SOURCES bench_tile.cpp LIBS tabelora_tiles)

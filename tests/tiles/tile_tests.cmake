@@ -1,1 +1,0 @@
-add_unit_test(tst_animatedcorvalia SOURCES tst_animatedcorvalia.cpp LIBS tabelora_tiles)

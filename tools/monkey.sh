@@ -2,6 +2,7 @@
 # Runs the random-pupil test of the main window at any seed and size:
 #
 #   tools/monkey.sh SEED EVENTS [BUILD_DIR]
+#   TABELORA_MONKEY_X11=1 tools/monkey.sh SEED EVENTS [BUILD_DIR]   on a virtual X display
 #
 # BUILD_DIR is build-sanitize when it holds the test (./build.sh test makes it), else build.
 # The same seed and size send the same stream of events again, so a failure it prints can be
@@ -25,7 +26,14 @@ else
 fi
 [ -n "$test_binary" ] || { echo "monkey.sh: no tst_monkey built; run ./build.sh test first" >&2; exit 1; }
 
-export QT_QPA_PLATFORM=offscreen
+x11=()
+if [ "${TABELORA_MONKEY_X11:-0}" = 1 ]; then
+    # Real pointer and key input through the X server, in a display of its own.
+    export QT_QPA_PLATFORM=xcb
+    x11=(xvfb-run -a -s "-screen 0 1024x768x24")
+else
+    export QT_QPA_PLATFORM=offscreen
+fi
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:strict_string_checks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/tests/sanitizers/lsan.supp:print_suppressions=0}"
@@ -36,6 +44,6 @@ export QTEST_FUNCTION_TIMEOUT="${QTEST_FUNCTION_TIMEOUT:-86400000}"
 echo "monkey.sh: $test_binary, seed $seed, $events events"
 start=$SECONDS
 status=0
-"$test_binary" || status=$?
+"${x11[@]}" "$test_binary" || status=$?
 echo "monkey.sh: exit status $status after $((SECONDS - start)) s (seed $seed, $events events)"
 exit "$status"

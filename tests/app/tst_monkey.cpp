@@ -27,6 +27,12 @@
 #include <deque>
 #include <random>
 
+#ifdef TABELORA_HAVE_XTEST
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#endif
+
 using board::kElementCount;
 using layout::Command;
 
@@ -74,6 +80,7 @@ enum class Action
     DoubleClick,
     Accelerator,
     Key,
+    CommandWhileHeld,
     Wait,
     UseDatos,
     Corregir,
@@ -92,11 +99,14 @@ struct WeightedAction
 
 // Mostly pointer work, as a pupil's is; the windows that stop the game for a moment rarely.
 inline constexpr WeightedAction kActions[] = {
-    {Action::Move, 442},       {Action::HoverTile, 120},  {Action::Press, 80},
-    {Action::Release, 80},     {Action::Drag, 60},        {Action::ClickCell, 50},
-    {Action::DoubleClick, 10}, {Action::Accelerator, 10}, {Action::Key, 30},
-    {Action::Wait, 10},        {Action::UseDatos, 70},    {Action::Corregir, 10},
-    {Action::Nuevo, 8},        {Action::Enviar, 10},      {Action::Datos, 6},
+    {Action::Move, 437},       {Action::CommandWhileHeld, 5},
+    {Action::HoverTile, 120},  {Action::Press, 80},
+    {Action::Release, 80},     {Action::Drag, 60},
+    {Action::ClickCell, 50},   {Action::DoubleClick, 10},
+    {Action::Accelerator, 10}, {Action::Key, 30},
+    {Action::Wait, 10},        {Action::UseDatos, 70},
+    {Action::Corregir, 10},    {Action::Nuevo, 8},
+    {Action::Enviar, 10},      {Action::Datos, 6},
     {Action::Ayuda, 2},        {Action::Elementos, 2},
 };
 
@@ -107,6 +117,79 @@ constexpr int kActionWeightTotal = [] {
     return total;
 }();
 static_assert(kActionWeightTotal == 1000);
+
+#ifdef TABELORA_HAVE_XTEST
+// Real input through the X server's test extension, for runs on the xcb platform: the
+// server routes it as it routes a hand's, through pointer grabs and the keyboard focus,
+// which the offscreen platform has none of.
+class XInput
+{
+public:
+    XInput() : display_(XOpenDisplay(nullptr)) {}
+    ~XInput()
+    {
+        if (display_)
+            XCloseDisplay(display_);
+    }
+    XInput(const XInput &) = delete;
+    XInput &operator=(const XInput &) = delete;
+
+    bool usable() const
+    {
+        int event = 0, error = 0, major = 0, minor = 0;
+        return display_ && XTestQueryExtension(display_, &event, &error, &major, &minor);
+    }
+    void move(QPoint global)
+    {
+        XTestFakeMotionEvent(display_, -1, global.x(), global.y(), CurrentTime);
+        XSync(display_, False);
+    }
+    void button(Qt::MouseButton b, bool down)
+    {
+        XTestFakeButtonEvent(display_, b == Qt::RightButton ? 3 : 1, down, CurrentTime);
+        XSync(display_, False);
+    }
+    // The key with Alt or Shift held as asked.
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers)
+    {
+        QList<KeyCode> codes;
+        if (modifiers & Qt::AltModifier)
+            codes << XKeysymToKeycode(display_, XK_Alt_L);
+        if (modifiers & Qt::ShiftModifier)
+            codes << XKeysymToKeycode(display_, XK_Shift_L);
+        codes << XKeysymToKeycode(display_, keysym(k));
+        for (KeyCode code : codes)
+            XTestFakeKeyEvent(display_, code, True, CurrentTime);
+        for (qsizetype i = codes.size() - 1; i >= 0; --i)
+            XTestFakeKeyEvent(display_, codes.at(i), False, CurrentTime);
+        XSync(display_, False);
+    }
+
+private:
+    static KeySym keysym(Qt::Key k)
+    {
+        switch (k) {
+        case Qt::Key_Tab:
+            return XK_Tab;
+        case Qt::Key_Space:
+            return XK_space;
+        case Qt::Key_Return:
+            return XK_Return;
+        case Qt::Key_Escape:
+            return XK_Escape;
+        case Qt::Key_Left:
+            return XK_Left;
+        case Qt::Key_Down:
+            return XK_Down;
+        default: // letters and digits: Qt's codes are their upper-case characters
+            return XStringToKeysym(
+                QByteArray(1, char(QChar(char16_t(k)).toLower().unicode())).constData());
+        }
+    }
+
+    Display *display_;
+};
+#endif
 
 } // namespace
 
@@ -143,8 +226,12 @@ private:
     void clickButton(Command command);
     void accelerator();
     void key();
+    void sendKey(Qt::Key k, Qt::KeyboardModifiers modifiers);
+    void commandWhileHeld();
     void useDatos();
     void activateMainWindow();
+    // On the X display, lets the program take in the input sent so far.
+    void settle();
 
     // Checks.
     void noteEnviar();
@@ -163,6 +250,9 @@ private:
     ModalCloser *closer = nullptr;
     TForm1 *form = nullptr;
     QWindow *window = nullptr;
+#ifdef TABELORA_HAVE_XTEST
+    std::unique_ptr<XInput> x; // set when the run is on an X display
+#endif
     Qt::MouseButtons held;
     QStringList errors;
     QStringList faults;
@@ -172,6 +262,7 @@ private:
     qint64 correctClicks = 0;
     qint64 enviarRuns = 0;
     qint64 overlapsSeen = 0;
+    qint64 commandsWhileHeld = 0;
     std::int32_t lastHits = 0;
     std::int32_t lastCounted = 0;
     QByteArray lastReport;      // the report as last checked
@@ -200,6 +291,16 @@ void TestMonkey::initTestCase()
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     window = form->windowHandle();
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+#ifdef TABELORA_HAVE_XTEST
+        x = std::make_unique<XInput>();
+        QVERIFY2(x->usable(), "the X server has no test extension");
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+#else
+        QSKIP("built without the X test extension");
+#endif
+    }
     QCOMPARE(form->report().path(), QDir(home.path()).filePath(QStringLiteral("result.txt")));
 
     connect(form->button(Command::Nuevo), &QPushButton::clicked, this, [this] { ++nuevoRuns; });
@@ -264,8 +365,24 @@ QString TestMonkey::context() const
     return text;
 }
 
+void TestMonkey::settle()
+{
+#ifdef TABELORA_HAVE_XTEST
+    if (x)
+        QTest::qWait(30);
+#endif
+}
+
+// On the X display points may lie anywhere on the screen, also beyond the window's far edges.
 void TestMonkey::move(QPoint p)
 {
+#ifdef TABELORA_HAVE_XTEST
+    if (x) {
+        log(QStringLiteral("move %1,%2").arg(p.x()).arg(p.y()));
+        x->move(window->mapToGlobal(p));
+        return QCoreApplication::processEvents();
+    }
+#endif
     p = inside(p);
     log(QStringLiteral("move %1,%2").arg(p.x()).arg(p.y()));
     QTest::mouseMove(window, p);
@@ -273,25 +390,105 @@ void TestMonkey::move(QPoint p)
 
 void TestMonkey::press(Qt::MouseButton button, QPoint p)
 {
+    held |= button;
+#ifdef TABELORA_HAVE_XTEST
+    if (x) {
+        move(p);
+        log(QStringLiteral("press %1").arg(int(button)));
+        x->button(button, true);
+        return QCoreApplication::processEvents();
+    }
+#endif
     p = inside(p);
     log(QStringLiteral("press %1 at %2,%3").arg(int(button)).arg(p.x()).arg(p.y()));
-    held |= button;
     QTest::mousePress(window, button, Qt::NoModifier, p);
 }
 
 void TestMonkey::release(Qt::MouseButton button, QPoint p)
 {
+    held &= ~button;
+#ifdef TABELORA_HAVE_XTEST
+    if (x) {
+        move(p);
+        log(QStringLiteral("release %1").arg(int(button)));
+        x->button(button, false);
+        return QCoreApplication::processEvents();
+    }
+#endif
     p = inside(p);
     log(QStringLiteral("release %1 at %2,%3").arg(int(button)).arg(p.x()).arg(p.y()));
-    held &= ~button;
     QTest::mouseRelease(window, button, Qt::NoModifier, p);
 }
 
 void TestMonkey::click(QPoint p)
 {
+#ifdef TABELORA_HAVE_XTEST
+    if (x) {
+        press(Qt::LeftButton, p);
+        return release(Qt::LeftButton, p);
+    }
+#endif
     p = inside(p);
     log(QStringLiteral("click at %1,%2").arg(p.x()).arg(p.y()));
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, p);
+}
+
+void TestMonkey::sendKey(Qt::Key k, Qt::KeyboardModifiers modifiers)
+{
+#ifdef TABELORA_HAVE_XTEST
+    if (x) {
+        x->key(k, modifiers);
+        return QCoreApplication::processEvents();
+    }
+#endif
+    QTest::keyClick(window, k, modifiers);
+}
+
+// Holds a tile, runs a command by key (an accelerator, or Enter or Space on the focused
+// "&Corregir vistas"), carries the pointer out of the window and lets go out there. The
+// release must still reach the tile: afterwards it no longer follows the pointer.
+void TestMonkey::commandWhileHeld()
+{
+    while (held != Qt::NoButton)
+        release(held.testFlag(Qt::LeftButton) ? Qt::LeftButton : Qt::RightButton, anywhere());
+    ++commandsWhileHeld;
+    const int n = between(1, kElementCount);
+    QPoint p = onTile(n);
+    // The press may land on a cell or frame above the tile; only a tile can be dragged.
+    auto *tile = qobject_cast<TAnimatedCorvalia *>(form->childAt(inside(p)));
+    const QPoint grab = tile ? inside(p) - tile->pos() : QPoint();
+    press(Qt::LeftButton, p);
+    move(p += QPoint(between(-5, 5), between(-5, 5)));
+    activateMainWindow();
+    switch (between(0, 3)) {
+    case 0:
+        log(QStringLiteral("Alt+N with a tile held"));
+        sendKey(Qt::Key_N, Qt::AltModifier);
+        break;
+    case 1:
+        log(QStringLiteral("Alt+C with a tile held"));
+        sendKey(Qt::Key_C, Qt::AltModifier);
+        break;
+    default: {
+        const Qt::Key k = chance(0.5) ? Qt::Key_Return : Qt::Key_Space;
+        log(QStringLiteral("key %1 on \"&Corregir vistas\" with a tile held").arg(int(k), 0, 16));
+        form->button(Command::Corregir)->setFocus();
+        sendKey(k, Qt::NoModifier);
+    }
+    }
+    QTest::qWait(150); // an accelerator clicks after a short flash
+    while (p.x() < form->width() + 30)
+        move(p += QPoint(between(20, 60), between(-8, 8)));
+    release(Qt::LeftButton, p);
+    // With its release the drag is over: a move with no button held, over the command bar
+    // where no tile ever rests, must not bring the tile along.
+    const QPoint bar(between(10, 400), 13);
+    move(bar);
+    settle();
+    if (tile && tile->pos() == bar - grab)
+        faults << QStringLiteral("tile %1 follows the pointer with no button held (%2)")
+                      .arg(tile->NumVista())
+                      .arg(context());
 }
 
 // Picks a tile up and carries it in steps toward a cell (its own or any) or anywhere.
@@ -328,14 +525,30 @@ void TestMonkey::drag()
 void TestMonkey::clickButton(Command command)
 {
     CommandButton *button = form->button(command);
-    log(QStringLiteral("click \"%1\"").arg(button->text()));
     activateMainWindow();
+#ifdef TABELORA_HAVE_XTEST
+    if (x) {
+        while (held != Qt::NoButton)
+            release(held.testFlag(Qt::LeftButton) ? Qt::LeftButton : Qt::RightButton, anywhere());
+        return click(centreOf(button));
+    }
+#endif
+    log(QStringLiteral("click \"%1\"").arg(button->text()));
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centreOf(button));
 }
 
 void TestMonkey::activateMainWindow()
 {
     // As a pupil clicks into the window before typing.
+#ifdef TABELORA_HAVE_XTEST
+    if (x) {
+        if (!form->isActiveWindow() && !QApplication::activeModalWidget()) {
+            form->activateWindow();
+            (void)QTest::qWaitForWindowActive(form, 200);
+        }
+        return;
+    }
+#endif
     if (!form->isActiveWindow()) {
         QApplication::setActiveWindow(form);
         QCoreApplication::processEvents();
@@ -348,18 +561,23 @@ void TestMonkey::accelerator()
     const Qt::Key letter = kLetters[between(0, 3)];
     log(QStringLiteral("Alt+%1").arg(QChar(char16_t(letter))));
     activateMainWindow();
-    QTest::keyClick(window, letter, Qt::AltModifier);
+    sendKey(letter, Qt::AltModifier);
 }
 
 void TestMonkey::key()
 {
-    static constexpr Qt::Key kKeys[] = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Space,
-                                        Qt::Key_Return, Qt::Key_Escape,  Qt::Key_Left,
-                                        Qt::Key_Down,   Qt::Key_X,       Qt::Key_1};
+    static constexpr Qt::Key kKeys[] = {Qt::Key_Tab,    Qt::Key_Tab,    Qt::Key_Space,
+                                        Qt::Key_Return, Qt::Key_Escape, Qt::Key_Left,
+                                        Qt::Key_Down,   Qt::Key_X,      Qt::Key_1};
     const Qt::Key k = kKeys[between(0, int(std::size(kKeys)) - 1)];
-    log(QStringLiteral("key %1").arg(int(k), 0, 16));
+    // Shift+Tab goes back along the tab chain.
+    const Qt::KeyboardModifiers modifiers =
+        k == Qt::Key_Tab && chance(0.5) ? Qt::ShiftModifier : Qt::NoModifier;
+    log(QStringLiteral("key %1%2")
+            .arg(modifiers != Qt::NoModifier ? "Shift+" : "")
+            .arg(int(k), 0, 16));
     activateMainWindow();
-    QTest::keyClick(window, k);
+    sendKey(k, modifiers);
 }
 
 // Something a pupil does with the open data dialog: types, pastes, clears, leaves it with
@@ -439,6 +657,12 @@ void TestMonkey::step()
         return click(onCell(between(1, kElementCount)));
     case Action::DoubleClick: {
         const QPoint p = inside(chance(0.5) ? onTile(between(1, kElementCount)) : anywhere());
+#ifdef TABELORA_HAVE_XTEST
+        if (x && held == Qt::NoButton) {
+            click(p);
+            return click(p);
+        }
+#endif
         log(QStringLiteral("double click at %1,%2").arg(p.x()).arg(p.y()));
         return QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, p);
     }
@@ -446,6 +670,8 @@ void TestMonkey::step()
         return accelerator();
     case Action::Key:
         return key();
+    case Action::CommandWhileHeld:
+        return commandWhileHeld();
     case Action::Wait: {
         const int ms = between(1, 10);
         log(QStringLiteral("wait %1 ms").arg(ms));
@@ -534,6 +760,7 @@ QString TestMonkey::checkReportFile(bool justSent)
 
 QString TestMonkey::checkWindow()
 {
+    settle();
     const Game &game = form->game();
 
     std::array<bool, kElementCount + 1> dealt{};
@@ -642,14 +869,15 @@ void TestMonkey::randomPupilNeverBreaksTheGame()
 
     qInfo("monkey: %lld events in %.1f s; %lld new games, %lld presses of \"&Corregir vistas\", "
           "%lld sends, "
-          "%lld information or chart windows, %lld tile-under-cell overlaps checked; "
+          "%lld information or chart windows, %lld tile-under-cell overlaps checked, %lld "
+          "commands run with a tile held; "
           "%d hits of %d cells",
           sent, clock.elapsed() / 1000.0, nuevoRuns, correctClicks, enviarRuns,
-          qint64(closer->seen.size()), overlapsSeen, form->game().HitTotal,
+          qint64(closer->seen.size()), overlapsSeen, commandsWhileHeld, form->game().HitTotal,
           form->game().CellsCounted);
     // A long run must have met each of the situations the checks are about.
     if (events >= 20000) {
-        QVERIFY(nuevoRuns > 0 && correctClicks > 0 && enviarRuns > 0);
+        QVERIFY(nuevoRuns > 0 && correctClicks > 0 && enviarRuns > 0 && commandsWhileHeld > 0);
         QVERIFY(overlapsSeen > 0);
     }
 }

@@ -1,5 +1,6 @@
 #include "tools/artwork/charttable.h"
 #include "tools/artwork/elements.h"
+#include "tools/artwork/languages.h"
 
 #include <QImage>
 #include <QImageReader>
@@ -18,6 +19,14 @@ QImage picture(const QString &name)
 {
     QImage image(QStringLiteral(":/assets/") + name);
     return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The picture's name in the language's folder.
+QString inFolder(const PictureLanguage &language, const char *name)
+{
+    return language.folder[0] ? QLatin1String(language.folder) + QLatin1Char('/') +
+                                    QLatin1String(name)
+                              : QLatin1String(name);
 }
 
 QString text(std::string_view s)
@@ -137,8 +146,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
         QTest::newRow("tile strip") << "tilestrip.png" << QSize(4560, 40);
-        QTest::newRow("solid and liquid legend") << "legend-solid-liquid.png" << QSize(132, 25);
-        QTest::newRow("gas and synthetic legend") << "legend-gas-synthetic.png" << QSize(136, 25);
         QTest::newRow("genie") << "genio.png" << QSize(91, 93);
         QTest::newRow("Nuevo glyph") << "glyph-nuevo.png" << QSize(16, 16);
         QTest::newRow("Corregir glyph") << "glyph-corregir.png" << QSize(17, 17);
@@ -149,7 +156,14 @@ private slots:
         QTest::newRow("Abrir glyph") << "glyph-abrir.png" << QSize(19, 19);
         QTest::newRow("crystal") << "about-crystal.png" << QSize(187, 124);
         QTest::newRow("pupil-data picture") << "datos-picture.png" << QSize(64, 64);
-        QTest::newRow("element chart") << "elementos-chart.png" << QSize(508, 600);
+        for (const PictureLanguage &language : kPictureLanguages) {
+            QTest::addRow("element chart %s", language.folder)
+                << inFolder(language, "elementos-chart.png") << QSize(508, 600);
+            QTest::addRow("solid and liquid legend %s", language.folder)
+                << inFolder(language, "legend-solid-liquid.png") << QSize(132, 25);
+            QTest::addRow("gas and synthetic legend %s", language.folder)
+                << inFolder(language, "legend-gas-synthetic.png") << QSize(136, 25);
+        }
         QTest::newRow("program icon") << "mainicon.png" << QSize(32, 32);
     }
 
@@ -453,10 +467,14 @@ private slots:
         QTest::addColumn<int>("divider");
         QTest::addColumn<QColor>("left");
         QTest::addColumn<QColor>("right");
-        QTest::newRow("solid and liquid")
-            << "legend-solid-liquid.png" << 65 << QColor(255, 247, 33) << QColor(24, 255, 255);
-        QTest::newRow("gas and synthetic")
-            << "legend-gas-synthetic.png" << 67 << QColor(154, 201, 254) << QColor(255, 193, 183);
+        for (const PictureLanguage &language : kPictureLanguages) {
+            QTest::addRow("solid and liquid %s", language.folder)
+                << inFolder(language, "legend-solid-liquid.png") << 65 << QColor(255, 247, 33)
+                << QColor(24, 255, 255);
+            QTest::addRow("gas and synthetic %s", language.folder)
+                << inFolder(language, "legend-gas-synthetic.png") << 67 << QColor(154, 201, 254)
+                << QColor(255, 193, 183);
+        }
     }
 
     void legendsAreTwoBoxesBetweenTealLines()
@@ -675,9 +693,19 @@ private slots:
             }
     }
 
+    void chartColoursTheLanthanidesAndActinidesCyan_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const PictureLanguage &language : kPictureLanguages)
+            QTest::addRow("%s", language.folder[0] ? language.folder : "es")
+                << inFolder(language, "elementos-chart.png");
+    }
+
+    // Each language's chart has the same table; no name or symbol touches a line of its cell.
     void chartColoursTheLanthanidesAndActinidesCyan()
     {
-        const QImage image = picture(QStringLiteral("elementos-chart.png"));
+        QFETCH(QString, name);
+        const QImage image = picture(name);
         auto isLine = [](QRgb c) { return qRed(c) < 140 && qGreen(c) < 140 && qBlue(c) < 140; };
         // Row lines run across the whole table; column lines down the whole body.
         QList<int> rowLines, columnLines;
@@ -730,6 +758,11 @@ private slots:
                 if (!cyan)
                     QCOMPARE(colour, qRgb(255, 255, 156));
                 cyanCells += cyan;
+                // The text keeps a column clear inside both lines of its cell.
+                for (int y = rowLines[r + 1] + 1; y < rowLines[r + 2]; ++y)
+                    for (int x : {columnLines[c] + 1, columnLines[c + 1] - 1})
+                        QVERIFY2(image.pixel(x, y) != qRgb(0, 0, 0),
+                                 qPrintable(QStringLiteral("row %1 column %2").arg(r + 1).arg(c)));
             }
         QCOMPARE(cyanCells, 2 * 28);
 

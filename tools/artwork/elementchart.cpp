@@ -1,6 +1,7 @@
 #include "tools/artwork/elementchart.h"
 
 #include "tools/artwork/charttable.h"
+#include "tools/artwork/languages.h"
 #include "tools/artwork/pixelart.h"
 
 #include <QPainter>
@@ -92,6 +93,10 @@ void drawCellText(QImage &image, const Column &column, const Row &row, std::stri
     const TextStamp stamp =
         stampText(QString::fromUtf8(text.data(), qsizetype(text.size())),
                   pixelFont(QStringLiteral("Liberation Serif"), kTextPixelSize, true), colour);
+    const int room = centred ? column.width - 2 : column.width - kNamePadding - 1;
+    if (stamp.image.width() > room)
+        fail(QStringLiteral("\"%1\" is wider than its column of the element chart")
+                 .arg(QString::fromUtf8(text.data(), qsizetype(text.size()))));
     const int left = centred ? column.left + (column.width - stamp.image.width() + 1) / 2
                              : column.left + kNamePadding;
     const int foot = row.top + (row.height - kCapitalHeight) / 2 + kCapitalHeight - 1;
@@ -100,7 +105,7 @@ void drawCellText(QImage &image, const Column &column, const Row &row, std::stri
 
 } // namespace
 
-QImage drawElementChart()
+QImage drawElementChart(const PictureLanguage &language)
 {
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.fill(kMarginColour);
@@ -124,7 +129,7 @@ QImage drawElementChart()
         const bool nameColumn = c % 2 == 0;
         fillCell(image, cols[c], rws[0], kYellow, true);
         drawCellText(image, cols[c], rws[0],
-                     nameColumn ? std::string_view("NOMBRE") : std::string_view("Símbolo"),
+                     nameColumn ? language.nameHeader : language.symbolHeader,
                      nameColumn ? kNameHeader : kSymbolHeader, !nameColumn);
     }
     for (int r = 0; r < kChartRowCount; ++r) {
@@ -136,7 +141,7 @@ QImage drawElementChart()
             const Row &row = rws[r + 1];
             fillCell(image, nameColumn, row, cyan ? kCyan : kYellow, !cyan && r % 2 == 0);
             fillCell(image, symbolColumn, row, cyan ? kCyan : kYellow, false);
-            drawCellText(image, nameColumn, row, cell.name, kBodyText, false);
+            drawCellText(image, nameColumn, row, chartName(language, cell), kBodyText, false);
             drawCellText(image, symbolColumn, row, cell.symbol, kBodyText, true);
         }
     }

@@ -60,20 +60,19 @@ inline constexpr QRgb kCornerBottomRight = qRgb(148, 156, 156);
 inline constexpr QRgb kSymbolViolet = qRgb(66, 8, 173);
 inline constexpr QRgb kSymbolRed = qRgb(255, 41, 0);
 
-// How each state looks: the tile face, the box of the legend pictures (a shade apart for
-// gas and synthetic) and the legend's word. Indexed by State.
+// How each state looks: the tile face and the box of the legend pictures (a shade apart for
+// gas and synthetic). Indexed by State; the legends' words are in languages.h.
 struct StateLook
 {
     QRgb face;
     QRgb legend;
-    const char *word; // UTF-8
 };
 
 inline constexpr StateLook kStateLooks[] = {
-    {qRgb(255, 247, 33), qRgb(255, 247, 33), "sólido"},
-    {qRgb(24, 255, 255), qRgb(24, 255, 255), "liquido"},
-    {qRgb(156, 206, 255), qRgb(154, 201, 254), "gas"},
-    {qRgb(255, 198, 181), qRgb(255, 193, 183), "sint."},
+    {qRgb(255, 247, 33), qRgb(255, 247, 33)},
+    {qRgb(24, 255, 255), qRgb(24, 255, 255)},
+    {qRgb(156, 206, 255), qRgb(154, 201, 254)},
+    {qRgb(255, 198, 181), qRgb(255, 193, 183)},
 };
 
 constexpr const StateLook &stateLook(State state)

@@ -4,6 +4,7 @@
 #include "tools/artwork/elementchart.h"
 #include "tools/artwork/genie.h"
 #include "tools/artwork/glyphs.h"
+#include "tools/artwork/languages.h"
 #include "tools/artwork/legends.h"
 #include "tools/artwork/tilestrip.h"
 
@@ -15,6 +16,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <span>
 
 namespace {
 
@@ -40,6 +42,24 @@ bool loadFonts(const QString &folder)
     return true;
 }
 
+// Draws the pictures into the folder, making it when needed; false after telling what failed.
+bool writePictures(const QString &folder, std::span<const Picture> pictures)
+{
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "cannot make folder %s\n", qPrintable(folder));
+        return false;
+    }
+    for (const Picture &picture : pictures) {
+        const QString path = QDir(folder).filePath(QLatin1String(picture.fileName));
+        if (!picture.draw().save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return false;
+        }
+        std::printf("%s\n", qPrintable(path));
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -50,16 +70,8 @@ int main(int argc, char *argv[])
     const QString output = args.size() > 1 ? args.at(1) : assets;
     if (!loadFonts(assets + QStringLiteral("/fonts")))
         return 1;
-    if (!QDir().mkpath(output)) {
-        std::fprintf(stderr, "cannot make folder %s\n", qPrintable(output));
-        return 1;
-    }
-
     const Picture pictures[] = {
         {"tilestrip.png", artwork::drawTileStrip},
-        {"legend-solid-liquid.png", artwork::drawSolidLiquidLegend},
-        {"legend-gas-synthetic.png", artwork::drawGasSyntheticLegend},
-        {"elementos-chart.png", artwork::drawElementChart},
         {"glyph-nuevo.png", artwork::drawNuevoGlyph},
         {"glyph-corregir.png", artwork::drawCorregirGlyph},
         {"glyph-datos.png", artwork::drawDatosGlyph},
@@ -72,13 +84,20 @@ int main(int argc, char *argv[])
         {"datos-picture.png", artwork::drawDatosPicture},
         {"mainicon.png", artwork::drawMainIcon},
     };
-    for (const Picture &picture : pictures) {
-        const QString path = QDir(output).filePath(QLatin1String(picture.fileName));
-        if (!picture.draw().save(path, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    if (!writePictures(output, pictures))
+        return 1;
+
+    // The pictures with words in them, once for every language, each in its own folder.
+    for (const artwork::PictureLanguage &language : artwork::kPictureLanguages) {
+        const QString folder = QDir(output).filePath(QLatin1String(language.folder));
+        const Picture worded[] = {
+            {"legend-solid-liquid.png", [&] { return artwork::drawSolidLiquidLegend(language); }},
+            {"legend-gas-synthetic.png",
+             [&] { return artwork::drawGasSyntheticLegend(language); }},
+            {"elementos-chart.png", [&] { return artwork::drawElementChart(language); }},
+        };
+        if (!writePictures(folder, worded))
             return 1;
-        }
-        std::printf("%s\n", qPrintable(path));
     }
 
     // The program icon at the sizes desktops ask for.

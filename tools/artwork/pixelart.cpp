@@ -113,4 +113,10 @@ QImage toIndexed8(const QImage &image)
     return indexed;
 }
 
+void fail(const QString &why)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(why));
+    std::exit(1);
+}
+
 } // namespace artwork

@@ -46,4 +46,7 @@ QImage toIndexed8(const QImage &image);
 // left.
 void drawStamp(QImage &target, const TextStamp &stamp, int left, int foot);
 
+// Stops the program with the reason: a picture that can't be drawn as described.
+[[noreturn]] void fail(const QString &why);
+
 } // namespace artwork

@@ -15,6 +15,7 @@ cd "$here"
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     xvfb xauth xdotool x11-utils imagemagick libxtst-dev
     desktop-file-utils appstream dpkg-dev
 )

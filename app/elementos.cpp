@@ -1,5 +1,6 @@
 #include "app/elementos.h"
 
+#include "app/language.h"
 #include "app/platform.h"
 #include "app/resources.h"
 
@@ -20,7 +21,7 @@ TElementos::TElementos(QWidget *parent) : QDialog(parent)
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     setPalette(palette);
 
-    QPixmap chart(QStringLiteral(":/assets/elementos-chart.png"));
+    QPixmap chart(language::picture(QStringLiteral(":/assets/elementos-chart.png")));
     if (chart.isNull()) {
         chart = QPixmap(kChartSize);
         chart.fill(Qt::transparent);

@@ -5,9 +5,9 @@
 class QLabel;
 class QScrollArea;
 
-// The element-chart window: one picture of the elements' Spanish names and symbols in a
-// scrolling area. It is made once and shown modally with exec(); closing it only hides it,
-// so it keeps the size and place the pupil gave it.
+// The element-chart window: one picture of the elements' names, in the program's language,
+// and symbols in a scrolling area. It is made once and shown modally with exec(); closing it
+// only hides it, so it keeps the size and place the pupil gave it.
 class TElementos : public QDialog
 {
     Q_OBJECT

@@ -11,6 +11,7 @@
 #include "app/errorbox.h"
 #include "app/frameshape.h"
 #include "app/gauge.h"
+#include "app/language.h"
 #include "app/picturebox.h"
 #include "app/report.h"
 #include "app/resources.h"
@@ -141,8 +142,8 @@ QWidget *TForm1::addDrawn(const DrawnSpec &entry, const QString &caption)
         break;
     }
     case Kind::Picture: {
-        const QImage image =
-            resources::picture(QString::fromUtf8(entry.text), entry.width, entry.height);
+        const QImage image = resources::picture(language::picture(QString::fromUtf8(entry.text)),
+                                                entry.width, entry.height);
         control =
             new PictureBox(entry.transparent ? resources::keyedByBottomLeft(image) : image, layer_);
         break;
@@ -392,7 +393,7 @@ TileView &TForm1::createTile(int n)
     tile->setAccessibleName(
         QString::fromUtf8(element.symbol.data(), qsizetype(element.symbol.size())) +
         QStringLiteral(", ") +
-        QString::fromUtf8(element.name.data(), qsizetype(element.name.size())));
+        language::elementName(n));
     tiles_[n] = tile;
     return *tile;
 }

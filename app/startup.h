@@ -14,9 +14,10 @@ extern TElementos *Elementos;
 
 namespace startup {
 
-// Creates the windows in order (the main window first, which deals the first game and shows
-// the information window before it is on screen), then runs the event loop until the main
-// window closes.
+// Takes the language from the system locale or the command line (or prints the help and
+// ends), creates the windows in order (the main window first, which deals the first game and
+// shows the information window before it is on screen), then runs the event loop until the
+// main window closes.
 int run(QApplication &app);
 
 } // namespace startup

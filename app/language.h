@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+// The languages the program speaks. Spanish is its own: its texts are the ones written in the
+// code. Catalan, Galician and Basque come from Qt translation files built into the program,
+// and a few pictures with words in them are drawn once per language.
+namespace language {
+
+enum class Language
+{
+    Spanish,
+    Catalan, // Valencian too
+    Galician,
+    Basque,
+};
+
+struct LanguageEntry
+{
+    Language language;
+    const char *code;               // the --idioma value and the suffix of the translation file
+    QLocale::Language localeFamily; // system locales of this family pick the language
+};
+
+inline constexpr LanguageEntry kLanguages[] = {
+    {Language::Spanish, "es", QLocale::Spanish},
+    {Language::Catalan, "ca", QLocale::Catalan},
+    {Language::Galician, "gl", QLocale::Galician},
+    {Language::Basque, "eu", QLocale::Basque},
+};
+
+// The language of a system locale: a Catalan (Valencian included), Galician or Basque locale
+// gives its own language, every other locale Spanish.
+Language forLocale(const QLocale &locale);
+
+// The language named by a code ("es", "ca", "gl", "eu"); nothing for any other text.
+std::optional<Language> fromCode(const QString &code);
+QString code(Language language);
+
+// Makes the language the program's from now on: installs its translation in place of any
+// earlier one (Spanish needs none). Windows made before keep their texts. False when the
+// translation is missing from the program.
+bool use(Language language);
+Language current();
+
+// A built-in picture drawn in the current language: ":/assets/x.png" gives
+// ":/assets/ca/x.png" in Catalan when the program has one, the picture itself otherwise.
+QString picture(const QString &resource);
+
+// The element's name, for atomic numbers 1 to 114, in the current language.
+QString elementName(int atomicNumber);
+
+} // namespace language

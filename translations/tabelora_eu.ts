@@ -1,0 +1,774 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="eu" sourcelanguage="es">
+<context>
+    <name>elements</name>
+    <message>
+        <source>Hidrógeno</source>
+        <translation>Hidrogeno</translation>
+    </message>
+    <message>
+        <source>Helio</source>
+        <translation>Helio</translation>
+    </message>
+    <message>
+        <source>Litio</source>
+        <translation>Litio</translation>
+    </message>
+    <message>
+        <source>Berilio</source>
+        <translation>Berilio</translation>
+    </message>
+    <message>
+        <source>Boro</source>
+        <translation>Boro</translation>
+    </message>
+    <message>
+        <source>Carbono</source>
+        <translation>Karbono</translation>
+    </message>
+    <message>
+        <source>Nitrógeno</source>
+        <translation>Nitrogeno</translation>
+    </message>
+    <message>
+        <source>Oxígeno</source>
+        <translation>Oxigeno</translation>
+    </message>
+    <message>
+        <source>Flúor</source>
+        <translation>Fluor</translation>
+    </message>
+    <message>
+        <source>Neón</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Sodio</source>
+        <translation>Sodio</translation>
+    </message>
+    <message>
+        <source>Magnesio</source>
+        <translation>Magnesio</translation>
+    </message>
+    <message>
+        <source>Aluminio</source>
+        <translation>Aluminio</translation>
+    </message>
+    <message>
+        <source>Silicio</source>
+        <translation>Silizio</translation>
+    </message>
+    <message>
+        <source>Fósforo</source>
+        <translation>Fosforo</translation>
+    </message>
+    <message>
+        <source>Azufre</source>
+        <translation>Sufre</translation>
+    </message>
+    <message>
+        <source>Cloro</source>
+        <translation>Kloro</translation>
+    </message>
+    <message>
+        <source>Argón</source>
+        <translation>Argon</translation>
+    </message>
+    <message>
+        <source>Potasio</source>
+        <translation>Potasio</translation>
+    </message>
+    <message>
+        <source>Calcio</source>
+        <translation>Kaltzio</translation>
+    </message>
+    <message>
+        <source>Escandio</source>
+        <translation>Eskandio</translation>
+    </message>
+    <message>
+        <source>Titanio</source>
+        <translation>Titanio</translation>
+    </message>
+    <message>
+        <source>Vanadio</source>
+        <translation>Banadio</translation>
+    </message>
+    <message>
+        <source>Cromo</source>
+        <translation>Kromo</translation>
+    </message>
+    <message>
+        <source>Manganeso</source>
+        <translation>Manganeso</translation>
+    </message>
+    <message>
+        <source>Hierro</source>
+        <translation>Burdina</translation>
+    </message>
+    <message>
+        <source>Cobalto</source>
+        <translation>Kobalto</translation>
+    </message>
+    <message>
+        <source>Níquel</source>
+        <translation>Nikel</translation>
+    </message>
+    <message>
+        <source>Cobre</source>
+        <translation>Kobre</translation>
+    </message>
+    <message>
+        <source>Cinc</source>
+        <translation>Zink</translation>
+    </message>
+    <message>
+        <source>Galio</source>
+        <translation>Galio</translation>
+    </message>
+    <message>
+        <source>Germanio</source>
+        <translation>Germanio</translation>
+    </message>
+    <message>
+        <source>Arsénico</source>
+        <translation>Artseniko</translation>
+    </message>
+    <message>
+        <source>Selenio</source>
+        <translation>Selenio</translation>
+    </message>
+    <message>
+        <source>Bromo</source>
+        <translation>Bromo</translation>
+    </message>
+    <message>
+        <source>Kriptón</source>
+        <translation>Kripton</translation>
+    </message>
+    <message>
+        <source>Rubidio</source>
+        <translation>Rubidio</translation>
+    </message>
+    <message>
+        <source>Estroncio</source>
+        <translation>Estrontzio</translation>
+    </message>
+    <message>
+        <source>Itrio</source>
+        <translation>Itrio</translation>
+    </message>
+    <message>
+        <source>Circonio</source>
+        <translation>Zirkonio</translation>
+    </message>
+    <message>
+        <source>Niobio</source>
+        <translation>Niobio</translation>
+    </message>
+    <message>
+        <source>Molibdeno</source>
+        <translation>Molibdeno</translation>
+    </message>
+    <message>
+        <source>Tecnecio</source>
+        <translation>Teknezio</translation>
+    </message>
+    <message>
+        <source>Rutenio</source>
+        <translation>Rutenio</translation>
+    </message>
+    <message>
+        <source>Rodio</source>
+        <translation>Rodio</translation>
+    </message>
+    <message>
+        <source>Paladio</source>
+        <translation>Paladio</translation>
+    </message>
+    <message>
+        <source>Plata</source>
+        <translation>Zilar</translation>
+    </message>
+    <message>
+        <source>Cadmio</source>
+        <translation>Kadmio</translation>
+    </message>
+    <message>
+        <source>Indio</source>
+        <translation>Indio</translation>
+    </message>
+    <message>
+        <source>Estaño</source>
+        <translation>Eztainu</translation>
+    </message>
+    <message>
+        <source>Antimonio</source>
+        <translation>Antimonio</translation>
+    </message>
+    <message>
+        <source>Teluro</source>
+        <translation>Teluro</translation>
+    </message>
+    <message>
+        <source>Yodo</source>
+        <translation>Iodo</translation>
+    </message>
+    <message>
+        <source>Xenón</source>
+        <translation>Xenon</translation>
+    </message>
+    <message>
+        <source>Cesio</source>
+        <translation>Zesio</translation>
+    </message>
+    <message>
+        <source>Bario</source>
+        <translation>Bario</translation>
+    </message>
+    <message>
+        <source>Lantano</source>
+        <translation>Lantano</translation>
+    </message>
+    <message>
+        <source>Cerio</source>
+        <translation>Zerio</translation>
+    </message>
+    <message>
+        <source>Praseodimio</source>
+        <translation>Praseodimio</translation>
+    </message>
+    <message>
+        <source>Neodimio</source>
+        <translation>Neodimio</translation>
+    </message>
+    <message>
+        <source>Prometio</source>
+        <translation>Prometio</translation>
+    </message>
+    <message>
+        <source>Samario</source>
+        <translation>Samario</translation>
+    </message>
+    <message>
+        <source>Europio</source>
+        <translation>Europio</translation>
+    </message>
+    <message>
+        <source>Gadolinio</source>
+        <translation>Gadolinio</translation>
+    </message>
+    <message>
+        <source>Terbio</source>
+        <translation>Terbio</translation>
+    </message>
+    <message>
+        <source>Disprosio</source>
+        <translation>Disprosio</translation>
+    </message>
+    <message>
+        <source>Holmio</source>
+        <translation>Holmio</translation>
+    </message>
+    <message>
+        <source>Erbio</source>
+        <translation>Erbio</translation>
+    </message>
+    <message>
+        <source>Tulio</source>
+        <translation>Tulio</translation>
+    </message>
+    <message>
+        <source>Iterbio</source>
+        <translation>Iterbio</translation>
+    </message>
+    <message>
+        <source>Lutecio</source>
+        <translation>Lutezio</translation>
+    </message>
+    <message>
+        <source>Hafnio</source>
+        <translation>Hafnio</translation>
+    </message>
+    <message>
+        <source>Tántalo</source>
+        <translation>Tantalo</translation>
+    </message>
+    <message>
+        <source>Wolframio</source>
+        <translation>Wolframio</translation>
+    </message>
+    <message>
+        <source>Renio</source>
+        <translation>Renio</translation>
+    </message>
+    <message>
+        <source>Osmio</source>
+        <translation>Osmio</translation>
+    </message>
+    <message>
+        <source>Iridio</source>
+        <translation>Iridio</translation>
+    </message>
+    <message>
+        <source>Platino</source>
+        <translation>Platino</translation>
+    </message>
+    <message>
+        <source>Oro</source>
+        <translation>Urre</translation>
+    </message>
+    <message>
+        <source>Mercurio</source>
+        <translation>Merkurio</translation>
+    </message>
+    <message>
+        <source>Talio</source>
+        <translation>Talio</translation>
+    </message>
+    <message>
+        <source>Plomo</source>
+        <translation>Berun</translation>
+    </message>
+    <message>
+        <source>Bismuto</source>
+        <translation>Bismuto</translation>
+    </message>
+    <message>
+        <source>Polonio</source>
+        <translation>Polonio</translation>
+    </message>
+    <message>
+        <source>Astato</source>
+        <translation>Astato</translation>
+    </message>
+    <message>
+        <source>Radón</source>
+        <translation>Radon</translation>
+    </message>
+    <message>
+        <source>Francio</source>
+        <translation>Frantzio</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Actinio</source>
+        <translation>Aktinio</translation>
+    </message>
+    <message>
+        <source>Torio</source>
+        <translation>Torio</translation>
+    </message>
+    <message>
+        <source>Protactinio</source>
+        <translation>Protaktinio</translation>
+    </message>
+    <message>
+        <source>Uranio</source>
+        <translation>Uranio</translation>
+    </message>
+    <message>
+        <source>Neptunio</source>
+        <translation>Neptunio</translation>
+    </message>
+    <message>
+        <source>Plutonio</source>
+        <translation>Plutonio</translation>
+    </message>
+    <message>
+        <source>Americio</source>
+        <translation>Amerizio</translation>
+    </message>
+    <message>
+        <source>Curio</source>
+        <translation>Kurio</translation>
+    </message>
+    <message>
+        <source>Berkelio</source>
+        <translation>Berkelio</translation>
+    </message>
+    <message>
+        <source>Californio</source>
+        <translation>Kalifornio</translation>
+    </message>
+    <message>
+        <source>Einstenio</source>
+        <translation>Einsteinio</translation>
+    </message>
+    <message>
+        <source>Fermio</source>
+        <translation>Fermio</translation>
+    </message>
+    <message>
+        <source>Mendelevio</source>
+        <translation>Mendelevio</translation>
+    </message>
+    <message>
+        <source>Nobelio</source>
+        <translation>Nobelio</translation>
+    </message>
+    <message>
+        <source>Laurencio</source>
+        <translation>Lawrentzio</translation>
+    </message>
+    <message>
+        <source>Rutherfordio</source>
+        <translation>Rutherfordio</translation>
+    </message>
+    <message>
+        <source>Dubnio</source>
+        <translation>Dubnio</translation>
+    </message>
+    <message>
+        <source>Seaborgio</source>
+        <translation>Seaborgio</translation>
+    </message>
+    <message>
+        <source>Bohrio</source>
+        <translation>Bohrio</translation>
+    </message>
+    <message>
+        <source>Hassio</source>
+        <translation>Hassio</translation>
+    </message>
+    <message>
+        <source>Meitnerio</source>
+        <translation>Meitnerio</translation>
+    </message>
+    <message>
+        <source>Ununnilio</source>
+        <translation>Ununnilio</translation>
+    </message>
+    <message>
+        <source>Unununio</source>
+        <translation>Unununio</translation>
+    </message>
+    <message>
+        <source>Ununbio</source>
+        <translation>Ununbio</translation>
+    </message>
+    <message>
+        <source>Ununtrio</source>
+        <translation>Ununtrio</translation>
+    </message>
+    <message>
+        <source>Ununcuadio</source>
+        <translation>Ununkuadio</translation>
+    </message>
+</context>
+<context>
+    <name>layout</name>
+    <message>
+        <source>Total aciertos:</source>
+        <translation>Asmatutakoak:</translation>
+    </message>
+    <message>
+        <source>Intentos:</source>
+        <translation>Saiakerak:</translation>
+    </message>
+    <message>
+        <source>Lantánidos</source>
+        <translation>Lantanidoak</translation>
+    </message>
+    <message>
+        <source>Actínidos</source>
+        <translation>Aktinidoak</translation>
+    </message>
+    <message>
+        <source>Si no has hecho TRAMPA ... ERES UN  </source>
+        <translation>TRANPARIK egin ez baduzu ... JENIOA ZARA  </translation>
+    </message>
+    <message>
+        <source>&amp;Nuevo</source>
+        <translation>&amp;Berria</translation>
+    </message>
+    <message>
+        <source>&amp;Corregir vistas</source>
+        <translation>&amp;Zuzendu fitxak</translation>
+    </message>
+    <message>
+        <source>&amp;Datos</source>
+        <translation>&amp;Datuak</translation>
+    </message>
+    <message>
+        <source>Enviar</source>
+        <translation>Bidali</translation>
+    </message>
+    <message>
+        <source>&amp;Ayuda</source>
+        <translation>&amp;Laguntza</translation>
+    </message>
+    <message>
+        <source>Elementos</source>
+        <translation>Elementuak</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir</source>
+        <translation>&amp;Ireki</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Porcentaje de aciertos</source>
+        <translation>Asmatzeen ehunekoa</translation>
+    </message>
+    <message>
+        <source>Total aciertos</source>
+        <translation>Asmatutakoak guztira</translation>
+    </message>
+    <message>
+        <source>Intentos</source>
+        <translation>Saiakerak</translation>
+    </message>
+    <message>
+        <source>Casilla %1</source>
+        <translation>%1. gelaxka</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Tabeloraren praktikak</translation>
+    </message>
+    <message>
+        <source>Archivos de 12 imágenes (*.BMP)</source>
+        <translation>12 irudiko fitxategiak (*.BMP)</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>Información</source>
+        <translation>Informazioa</translation>
+    </message>
+    <message>
+        <source>Física y Química</source>
+        <translation>Fisika eta kimika</translation>
+    </message>
+    <message>
+        <source>Memoria física disponible:</source>
+        <translation>Memoria fisikoa guztira:</translation>
+    </message>
+    <message>
+        <source>Memoria usada:</source>
+        <translation>Erabilitakoa:</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Tabeloraren praktikak</translation>
+    </message>
+    <message>
+        <source>es.wikipedia.org: Tabla periódica</source>
+        <translation>eu.wikipedia.org: Taula periodikoa</translation>
+    </message>
+    <message>
+        <source>https://es.wikipedia.org/wiki/Tabla_peri%C3%B3dica_de_los_elementos</source>
+        <translation>https://eu.wikipedia.org/wiki/Taula_periodikoa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Ados</translation>
+    </message>
+    <message>
+        <source>Funcionamiento del programa</source>
+        <translation>Programaren funtzionamendua</translation>
+    </message>
+    <message>
+        <source>Funcionamiento del programa:</source>
+        <translation>Programaren funtzionamendua:</translation>
+    </message>
+    <message>
+        <source>Arrastra cada elemento a su posición en la tabla.</source>
+        <translation>Arrastatu elementu bakoitza taulan dagokion lekura.</translation>
+    </message>
+    <message>
+        <source>Pulsa sobre el botón Corregir para comprobar los aciertos. El contador indica el </source>
+        <translation>Sakatu Zuzendu botoia asmatutakoak egiaztatzeko. Kontagailuak </translation>
+    </message>
+    <message>
+        <source>número total de elementos colocados correctamente y el porcentaje de aciertos.</source>
+        <translation>ondo jarritako elementuen kopuru osoa eta asmatzeen ehunekoa adierazten ditu.</translation>
+    </message>
+    <message>
+        <source>Para enviar los resultados por correo electrónico asegúrate de escribir tus datos,</source>
+        <translation>Emaitzak posta elektronikoz bidaltzeko, ziurtatu zure datuak idatzi dituzula,</translation>
+    </message>
+    <message>
+        <source>pulsa sobre el botón y escribe la dirección de e-mail.</source>
+        <translation>sakatu botoia eta idatzi helbide elektronikoa.</translation>
+    </message>
+    <message>
+        <source>Lo siento, no se encontró tu navegador</source>
+        <translation>Barkatu, ez da zure nabigatzailea aurkitu</translation>
+    </message>
+</context>
+<context>
+    <name>TDatosBox</name>
+    <message>
+        <source>Datos del alumno</source>
+        <translation>Ikaslearen datuak</translation>
+    </message>
+    <message>
+        <source>Introduce tus datos personales antes de enviar los resultados:</source>
+        <translation>Idatzi zure datu pertsonalak emaitzak bidali aurretik:</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Tabeloraren praktikak</translation>
+    </message>
+    <message>
+        <source>Actividades de Física y Química</source>
+        <translation>Fisika eta kimikako jarduerak</translation>
+    </message>
+    <message>
+        <source>Nombre y apellidos:</source>
+        <translation>Izen-abizenak:</translation>
+    </message>
+    <message>
+        <source>Curso y grupo:</source>
+        <translation>Maila eta taldea:</translation>
+    </message>
+    <message>
+        <source>Nombre y apellidos</source>
+        <translation>Izen-abizenak</translation>
+    </message>
+    <message>
+        <source>Curso y grupo</source>
+        <translation>Maila eta taldea</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Irten</translation>
+    </message>
+</context>
+<context>
+    <name>TElementos</name>
+    <message>
+        <source>Elementos</source>
+        <translation>Elementuak</translation>
+    </message>
+    <message>
+        <source>Nombres y símbolos de los elementos</source>
+        <translation>Elementuen izenak eta ikurrak</translation>
+    </message>
+</context>
+<context>
+    <name>errorbox</name>
+    <message>
+        <source>Error desconocido</source>
+        <translation>Errore ezezaguna</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|gl|eu]
+
+Tabelora, ejercicio para aprender la tabla periódica.
+
+Opciones:
+  --idioma IDIOMA  idioma del programa: es (castellano), ca (catalán o valenciano),
+                   gl (gallego) o eu (euskera). Sin esta opción se sigue el idioma
+                   del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*
+                   y castellano con cualquier otro.
+  -h, --help       muestra esta ayuda.
+</source>
+        <translation>Erabilera: %1 [--idioma es|ca|gl|eu]
+
+Tabelora, taula periodikoa ikasteko ariketa.
+
+Aukerak:
+  --idioma HIZKUNTZA  programaren hizkuntza: es (gaztelania), ca (katalana edo
+                      valentziera), gl (galiziera) edo eu (euskara). Aukera hau
+                      gabe, sistemaren hizkuntza erabiltzen da: katalana ca_*
+                      denean, galiziera gl_* denean, euskara eu_* denean eta
+                      gaztelania beste edozein denean.
+  -h, --help          laguntza hau erakusten du.
+</translation>
+    </message>
+    <message>
+        <source>Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.</source>
+        <translation>Hizkuntza ezezaguna: %1. Hizkuntzak es, ca, gl eta eu dira.</translation>
+    </message>
+    <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Aukera ezezaguna: %1</translation>
+    </message>
+    <message>
+        <source>Falta el idioma después de --idioma.</source>
+        <translation>Hizkuntza falta da --idioma aukeraren ondoren.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Ados</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desegin</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Berregin</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ebaki</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiatu</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Itsatsi</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;zabatu</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>Hautatu &amp;dena</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desegin</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Berregin</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ebaki</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiatu</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Itsatsi</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;zabatu</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>Hautatu &amp;dena</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,773 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="gl" sourcelanguage="es">
+<context>
+    <name>elements</name>
+    <message>
+        <source>Hidrógeno</source>
+        <translation>Hidróxeno</translation>
+    </message>
+    <message>
+        <source>Helio</source>
+        <translation>Helio</translation>
+    </message>
+    <message>
+        <source>Litio</source>
+        <translation>Litio</translation>
+    </message>
+    <message>
+        <source>Berilio</source>
+        <translation>Berilio</translation>
+    </message>
+    <message>
+        <source>Boro</source>
+        <translation>Boro</translation>
+    </message>
+    <message>
+        <source>Carbono</source>
+        <translation>Carbono</translation>
+    </message>
+    <message>
+        <source>Nitrógeno</source>
+        <translation>Nitróxeno</translation>
+    </message>
+    <message>
+        <source>Oxígeno</source>
+        <translation>Osíxeno</translation>
+    </message>
+    <message>
+        <source>Flúor</source>
+        <translation>Flúor</translation>
+    </message>
+    <message>
+        <source>Neón</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Sodio</source>
+        <translation>Sodio</translation>
+    </message>
+    <message>
+        <source>Magnesio</source>
+        <translation>Magnesio</translation>
+    </message>
+    <message>
+        <source>Aluminio</source>
+        <translation>Aluminio</translation>
+    </message>
+    <message>
+        <source>Silicio</source>
+        <translation>Silicio</translation>
+    </message>
+    <message>
+        <source>Fósforo</source>
+        <translation>Fósforo</translation>
+    </message>
+    <message>
+        <source>Azufre</source>
+        <translation>Xofre</translation>
+    </message>
+    <message>
+        <source>Cloro</source>
+        <translation>Cloro</translation>
+    </message>
+    <message>
+        <source>Argón</source>
+        <translation>Argon</translation>
+    </message>
+    <message>
+        <source>Potasio</source>
+        <translation>Potasio</translation>
+    </message>
+    <message>
+        <source>Calcio</source>
+        <translation>Calcio</translation>
+    </message>
+    <message>
+        <source>Escandio</source>
+        <translation>Escandio</translation>
+    </message>
+    <message>
+        <source>Titanio</source>
+        <translation>Titanio</translation>
+    </message>
+    <message>
+        <source>Vanadio</source>
+        <translation>Vanadio</translation>
+    </message>
+    <message>
+        <source>Cromo</source>
+        <translation>Cromo</translation>
+    </message>
+    <message>
+        <source>Manganeso</source>
+        <translation>Manganeso</translation>
+    </message>
+    <message>
+        <source>Hierro</source>
+        <translation>Ferro</translation>
+    </message>
+    <message>
+        <source>Cobalto</source>
+        <translation>Cobalto</translation>
+    </message>
+    <message>
+        <source>Níquel</source>
+        <translation>Níquel</translation>
+    </message>
+    <message>
+        <source>Cobre</source>
+        <translation>Cobre</translation>
+    </message>
+    <message>
+        <source>Cinc</source>
+        <translation>Cinc</translation>
+    </message>
+    <message>
+        <source>Galio</source>
+        <translation>Galio</translation>
+    </message>
+    <message>
+        <source>Germanio</source>
+        <translation>Xermanio</translation>
+    </message>
+    <message>
+        <source>Arsénico</source>
+        <translation>Arsénico</translation>
+    </message>
+    <message>
+        <source>Selenio</source>
+        <translation>Selenio</translation>
+    </message>
+    <message>
+        <source>Bromo</source>
+        <translation>Bromo</translation>
+    </message>
+    <message>
+        <source>Kriptón</source>
+        <translation>Cripton</translation>
+    </message>
+    <message>
+        <source>Rubidio</source>
+        <translation>Rubidio</translation>
+    </message>
+    <message>
+        <source>Estroncio</source>
+        <translation>Estroncio</translation>
+    </message>
+    <message>
+        <source>Itrio</source>
+        <translation>Itrio</translation>
+    </message>
+    <message>
+        <source>Circonio</source>
+        <translation>Circonio</translation>
+    </message>
+    <message>
+        <source>Niobio</source>
+        <translation>Niobio</translation>
+    </message>
+    <message>
+        <source>Molibdeno</source>
+        <translation>Molibdeno</translation>
+    </message>
+    <message>
+        <source>Tecnecio</source>
+        <translation>Tecnecio</translation>
+    </message>
+    <message>
+        <source>Rutenio</source>
+        <translation>Rutenio</translation>
+    </message>
+    <message>
+        <source>Rodio</source>
+        <translation>Rodio</translation>
+    </message>
+    <message>
+        <source>Paladio</source>
+        <translation>Paladio</translation>
+    </message>
+    <message>
+        <source>Plata</source>
+        <translation>Prata</translation>
+    </message>
+    <message>
+        <source>Cadmio</source>
+        <translation>Cadmio</translation>
+    </message>
+    <message>
+        <source>Indio</source>
+        <translation>Indio</translation>
+    </message>
+    <message>
+        <source>Estaño</source>
+        <translation>Estaño</translation>
+    </message>
+    <message>
+        <source>Antimonio</source>
+        <translation>Antimonio</translation>
+    </message>
+    <message>
+        <source>Teluro</source>
+        <translation>Telurio</translation>
+    </message>
+    <message>
+        <source>Yodo</source>
+        <translation>Iodo</translation>
+    </message>
+    <message>
+        <source>Xenón</source>
+        <translation>Xenon</translation>
+    </message>
+    <message>
+        <source>Cesio</source>
+        <translation>Cesio</translation>
+    </message>
+    <message>
+        <source>Bario</source>
+        <translation>Bario</translation>
+    </message>
+    <message>
+        <source>Lantano</source>
+        <translation>Lantano</translation>
+    </message>
+    <message>
+        <source>Cerio</source>
+        <translation>Cerio</translation>
+    </message>
+    <message>
+        <source>Praseodimio</source>
+        <translation>Praseodimio</translation>
+    </message>
+    <message>
+        <source>Neodimio</source>
+        <translation>Neodimio</translation>
+    </message>
+    <message>
+        <source>Prometio</source>
+        <translation>Prometio</translation>
+    </message>
+    <message>
+        <source>Samario</source>
+        <translation>Samario</translation>
+    </message>
+    <message>
+        <source>Europio</source>
+        <translation>Europio</translation>
+    </message>
+    <message>
+        <source>Gadolinio</source>
+        <translation>Gadolinio</translation>
+    </message>
+    <message>
+        <source>Terbio</source>
+        <translation>Terbio</translation>
+    </message>
+    <message>
+        <source>Disprosio</source>
+        <translation>Disprosio</translation>
+    </message>
+    <message>
+        <source>Holmio</source>
+        <translation>Holmio</translation>
+    </message>
+    <message>
+        <source>Erbio</source>
+        <translation>Erbio</translation>
+    </message>
+    <message>
+        <source>Tulio</source>
+        <translation>Tulio</translation>
+    </message>
+    <message>
+        <source>Iterbio</source>
+        <translation>Iterbio</translation>
+    </message>
+    <message>
+        <source>Lutecio</source>
+        <translation>Lutecio</translation>
+    </message>
+    <message>
+        <source>Hafnio</source>
+        <translation>Hafnio</translation>
+    </message>
+    <message>
+        <source>Tántalo</source>
+        <translation>Tántalo</translation>
+    </message>
+    <message>
+        <source>Wolframio</source>
+        <translation>Volframio</translation>
+    </message>
+    <message>
+        <source>Renio</source>
+        <translation>Renio</translation>
+    </message>
+    <message>
+        <source>Osmio</source>
+        <translation>Osmio</translation>
+    </message>
+    <message>
+        <source>Iridio</source>
+        <translation>Iridio</translation>
+    </message>
+    <message>
+        <source>Platino</source>
+        <translation>Platino</translation>
+    </message>
+    <message>
+        <source>Oro</source>
+        <translation>Ouro</translation>
+    </message>
+    <message>
+        <source>Mercurio</source>
+        <translation>Mercurio</translation>
+    </message>
+    <message>
+        <source>Talio</source>
+        <translation>Talio</translation>
+    </message>
+    <message>
+        <source>Plomo</source>
+        <translation>Chumbo</translation>
+    </message>
+    <message>
+        <source>Bismuto</source>
+        <translation>Bismuto</translation>
+    </message>
+    <message>
+        <source>Polonio</source>
+        <translation>Polonio</translation>
+    </message>
+    <message>
+        <source>Astato</source>
+        <translation>Ástato</translation>
+    </message>
+    <message>
+        <source>Radón</source>
+        <translation>Radon</translation>
+    </message>
+    <message>
+        <source>Francio</source>
+        <translation>Francio</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Actinio</source>
+        <translation>Actinio</translation>
+    </message>
+    <message>
+        <source>Torio</source>
+        <translation>Torio</translation>
+    </message>
+    <message>
+        <source>Protactinio</source>
+        <translation>Protactinio</translation>
+    </message>
+    <message>
+        <source>Uranio</source>
+        <translation>Uranio</translation>
+    </message>
+    <message>
+        <source>Neptunio</source>
+        <translation>Neptunio</translation>
+    </message>
+    <message>
+        <source>Plutonio</source>
+        <translation>Plutonio</translation>
+    </message>
+    <message>
+        <source>Americio</source>
+        <translation>Americio</translation>
+    </message>
+    <message>
+        <source>Curio</source>
+        <translation>Curio</translation>
+    </message>
+    <message>
+        <source>Berkelio</source>
+        <translation>Berquelio</translation>
+    </message>
+    <message>
+        <source>Californio</source>
+        <translation>Californio</translation>
+    </message>
+    <message>
+        <source>Einstenio</source>
+        <translation>Einsteinio</translation>
+    </message>
+    <message>
+        <source>Fermio</source>
+        <translation>Fermio</translation>
+    </message>
+    <message>
+        <source>Mendelevio</source>
+        <translation>Mendelevio</translation>
+    </message>
+    <message>
+        <source>Nobelio</source>
+        <translation>Nobelio</translation>
+    </message>
+    <message>
+        <source>Laurencio</source>
+        <translation>Laurencio</translation>
+    </message>
+    <message>
+        <source>Rutherfordio</source>
+        <translation>Rutherfordio</translation>
+    </message>
+    <message>
+        <source>Dubnio</source>
+        <translation>Dubnio</translation>
+    </message>
+    <message>
+        <source>Seaborgio</source>
+        <translation>Seaborgio</translation>
+    </message>
+    <message>
+        <source>Bohrio</source>
+        <translation>Bohrio</translation>
+    </message>
+    <message>
+        <source>Hassio</source>
+        <translation>Hassio</translation>
+    </message>
+    <message>
+        <source>Meitnerio</source>
+        <translation>Meitnerio</translation>
+    </message>
+    <message>
+        <source>Ununnilio</source>
+        <translation>Ununnilio</translation>
+    </message>
+    <message>
+        <source>Unununio</source>
+        <translation>Unununio</translation>
+    </message>
+    <message>
+        <source>Ununbio</source>
+        <translation>Ununbio</translation>
+    </message>
+    <message>
+        <source>Ununtrio</source>
+        <translation>Ununtrio</translation>
+    </message>
+    <message>
+        <source>Ununcuadio</source>
+        <translation>Ununcuadio</translation>
+    </message>
+</context>
+<context>
+    <name>layout</name>
+    <message>
+        <source>Total aciertos:</source>
+        <translation>Acertos totais:</translation>
+    </message>
+    <message>
+        <source>Intentos:</source>
+        <translation>Intentos:</translation>
+    </message>
+    <message>
+        <source>Lantánidos</source>
+        <translation>Lantánidos</translation>
+    </message>
+    <message>
+        <source>Actínidos</source>
+        <translation>Actínidos</translation>
+    </message>
+    <message>
+        <source>Si no has hecho TRAMPA ... ERES UN  </source>
+        <translation>Se non fixeches TRAMPA ... ES UN  </translation>
+    </message>
+    <message>
+        <source>&amp;Nuevo</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Corregir vistas</source>
+        <translation>&amp;Corrixir fichas</translation>
+    </message>
+    <message>
+        <source>&amp;Datos</source>
+        <translation>&amp;Datos</translation>
+    </message>
+    <message>
+        <source>Enviar</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>&amp;Ayuda</source>
+        <translation>&amp;Axuda</translation>
+    </message>
+    <message>
+        <source>Elementos</source>
+        <translation>Elementos</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Porcentaje de aciertos</source>
+        <translation>Porcentaxe de acertos</translation>
+    </message>
+    <message>
+        <source>Total aciertos</source>
+        <translation>Acertos totais</translation>
+    </message>
+    <message>
+        <source>Intentos</source>
+        <translation>Intentos</translation>
+    </message>
+    <message>
+        <source>Casilla %1</source>
+        <translation>Casa %1</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Prácticas do Tabelora</translation>
+    </message>
+    <message>
+        <source>Archivos de 12 imágenes (*.BMP)</source>
+        <translation>Ficheiros de 12 imaxes (*.BMP)</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>Información</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Física y Química</source>
+        <translation>Física e Química</translation>
+    </message>
+    <message>
+        <source>Memoria física disponible:</source>
+        <translation>Memoria física dispoñible:</translation>
+    </message>
+    <message>
+        <source>Memoria usada:</source>
+        <translation>Memoria usada:</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Prácticas do Tabelora</translation>
+    </message>
+    <message>
+        <source>es.wikipedia.org: Tabla periódica</source>
+        <translation>gl.wikipedia.org: Táboa periódica</translation>
+    </message>
+    <message>
+        <source>https://es.wikipedia.org/wiki/Tabla_peri%C3%B3dica_de_los_elementos</source>
+        <translation>https://gl.wikipedia.org/wiki/T%C3%A1boa_peri%C3%B3dica</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Funcionamiento del programa</source>
+        <translation>Funcionamento do programa</translation>
+    </message>
+    <message>
+        <source>Funcionamiento del programa:</source>
+        <translation>Funcionamento do programa:</translation>
+    </message>
+    <message>
+        <source>Arrastra cada elemento a su posición en la tabla.</source>
+        <translation>Arrastra cada elemento ao seu lugar na táboa.</translation>
+    </message>
+    <message>
+        <source>Pulsa sobre el botón Corregir para comprobar los aciertos. El contador indica el </source>
+        <translation>Preme o botón Corrixir para comprobar os acertos. O contador indica o </translation>
+    </message>
+    <message>
+        <source>número total de elementos colocados correctamente y el porcentaje de aciertos.</source>
+        <translation>número total de elementos colocados correctamente e a porcentaxe de acertos.</translation>
+    </message>
+    <message>
+        <source>Para enviar los resultados por correo electrónico asegúrate de escribir tus datos,</source>
+        <translation>Para enviar os resultados por correo electrónico, asegúrate de escribir os teus datos,</translation>
+    </message>
+    <message>
+        <source>pulsa sobre el botón y escribe la dirección de e-mail.</source>
+        <translation>preme o botón e escribe o enderezo de correo electrónico.</translation>
+    </message>
+    <message>
+        <source>Lo siento, no se encontró tu navegador</source>
+        <translation>Síntoo, non se atopou o teu navegador</translation>
+    </message>
+</context>
+<context>
+    <name>TDatosBox</name>
+    <message>
+        <source>Datos del alumno</source>
+        <translation>Datos do alumno</translation>
+    </message>
+    <message>
+        <source>Introduce tus datos personales antes de enviar los resultados:</source>
+        <translation>Introduce os teus datos persoais antes de enviar os resultados:</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Prácticas do Tabelora</translation>
+    </message>
+    <message>
+        <source>Actividades de Física y Química</source>
+        <translation>Actividades de Física e Química</translation>
+    </message>
+    <message>
+        <source>Nombre y apellidos:</source>
+        <translation>Nome e apelidos:</translation>
+    </message>
+    <message>
+        <source>Curso y grupo:</source>
+        <translation>Curso e grupo:</translation>
+    </message>
+    <message>
+        <source>Nombre y apellidos</source>
+        <translation>Nome e apelidos</translation>
+    </message>
+    <message>
+        <source>Curso y grupo</source>
+        <translation>Curso e grupo</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Saír</translation>
+    </message>
+</context>
+<context>
+    <name>TElementos</name>
+    <message>
+        <source>Elementos</source>
+        <translation>Elementos</translation>
+    </message>
+    <message>
+        <source>Nombres y símbolos de los elementos</source>
+        <translation>Nomes e símbolos dos elementos</translation>
+    </message>
+</context>
+<context>
+    <name>errorbox</name>
+    <message>
+        <source>Error desconocido</source>
+        <translation>Erro descoñecido</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|gl|eu]
+
+Tabelora, ejercicio para aprender la tabla periódica.
+
+Opciones:
+  --idioma IDIOMA  idioma del programa: es (castellano), ca (catalán o valenciano),
+                   gl (gallego) o eu (euskera). Sin esta opción se sigue el idioma
+                   del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*
+                   y castellano con cualquier otro.
+  -h, --help       muestra esta ayuda.
+</source>
+        <translation>Uso: %1 [--idioma es|ca|gl|eu]
+
+Tabelora, exercicio para aprender a táboa periódica.
+
+Opcións:
+  --idioma IDIOMA  idioma do programa: es (castelán), ca (catalán ou valenciano),
+                   gl (galego) ou eu (éuscaro). Sen esta opción séguese o idioma
+                   do sistema: catalán con ca_*, galego con gl_*, éuscaro con eu_*
+                   e castelán con calquera outro.
+  -h, --help       mostra esta axuda.
+</translation>
+    </message>
+    <message>
+        <source>Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.</source>
+        <translation>Idioma descoñecido: %1. Os idiomas son es, ca, gl e eu.</translation>
+    </message>
+    <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Opción descoñecida: %1</translation>
+    </message>
+    <message>
+        <source>Falta el idioma después de --idioma.</source>
+        <translation>Falta o idioma despois de --idioma.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+</context>
+</TS>

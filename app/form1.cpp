@@ -47,12 +47,8 @@ QImage builtInStrip()
 } // namespace
 
 TForm1::TForm1(QWidget *parent)
-    : QWidget(parent),
-      game_(
-          *this,
-          [this](TileView &tile) { errorbox::guarded([&] { placement_.almovermouse(tile); }); },
-          [this](TileView &tile) { errorbox::guarded([&] { placement_.alSoltarmouse(tile); }); }),
-      placement_(game_), report_(std::make_unique<Report>()), Image1(builtInStrip())
+    : QWidget(parent), placement_(*this), game_(*this, *this),
+      report_(std::make_unique<Report>()), Image1(builtInStrip())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tabelora"));
@@ -66,6 +62,16 @@ TForm1::TForm1(QWidget *parent)
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::almovermouse(TileView &sender)
+{
+    errorbox::guarded([&] { placement_.almovermouse(sender); });
+}
+
+void TForm1::alSoltarmouse(TileView &sender)
+{
+    errorbox::guarded([&] { placement_.alSoltarmouse(sender); });
+}
 
 void TForm1::buildLayout()
 {
@@ -209,22 +215,6 @@ void TForm1::setWindows(TDatosBox *datos, TElementos *elementos)
     elementos_ = elementos;
 }
 
-TDatosBox &TForm1::datosBox()
-{
-    if (!datos_) {
-        datos_ = new TDatosBox(this);
-        datos_->setWindowFlag(Qt::Window);
-    }
-    return *datos_;
-}
-
-TElementos &TForm1::elementos()
-{
-    if (!elementos_)
-        elementos_ = new TElementos(this);
-    return *elementos_;
-}
-
 void TForm1::runCommand(Command command)
 {
     errorbox::guarded([&] {
@@ -296,9 +286,8 @@ void TForm1::CorrectClick()
 
 void TForm1::BitBtn3Click()
 {
-    TDatosBox &box = datosBox();
-    box.showOrRaise();
-    box.setHeading(QStringLiteral("Prácticas del Tabelora"));
+    datos_->showOrRaise();
+    datos_->setHeading(QStringLiteral("Prácticas del Tabelora"));
 }
 
 void TForm1::Op1Click()
@@ -313,7 +302,7 @@ void TForm1::BitBtn1Click()
 
 void TForm1::BitBtn4Click()
 {
-    elementos().exec();
+    elementos_->exec();
 }
 
 void TForm1::OpenClick()
@@ -385,7 +374,7 @@ void TForm1::bringShapeToFront(int n)
     shapes_[n]->raise();
 }
 
-TileView &TForm1::createTile(int n)
+void TForm1::createTile(int n)
 {
     auto *tile = new TAnimatedCorvalia(layer_);
     tile->setObjectName(QStringLiteral("Tile%1").arg(n));
@@ -394,13 +383,17 @@ TileView &TForm1::createTile(int n)
         QString::fromUtf8(element.symbol.data(), qsizetype(element.symbol.size())) +
         QStringLiteral(", ") +
         language::elementName(n));
-    tiles_[n] = tile;
-    return *tile;
+    Tiles[n] = tile;
 }
 
-void TForm1::cutTileBitmap(TileView &tile, int n, int size)
+TileView &TForm1::tile(int n)
 {
-    static_cast<TAnimatedCorvalia &>(tile).setBitmap(striploader::cutTile(Image1, n, size));
+    return *Tiles[n];
+}
+
+void TForm1::cutTileBitmap(int n, int size)
+{
+    Tiles[n]->setBitmap(striploader::cutTile(Image1, n, size));
 }
 
 void TForm1::setVecesCaption(std::int32_t gameCount)

@@ -27,8 +27,9 @@ class TGauge;
 // The main window: the blank periodic table, the tray of tiles, the command bar and the
 // score. It builds its controls from the layout tables, deals the first game when it is
 // made, and is the board the game model drives. Every control that comes in a set is
-// resolved once here, so no event looks anything up by name.
-class TForm1 : public QWidget, public BoardView
+// resolved once here, so no event looks anything up by name. Pointer events flow one way:
+// control -> this window's handler (guarded) -> Placement or Game -> BoardView -> controls.
+class TForm1 : public QWidget, public BoardView, private TileHandlers
 {
     Q_OBJECT
 
@@ -41,24 +42,17 @@ public:
     Game &game() { return game_; }
     Placement &placement() { return placement_; }
     Report &report() { return *report_; }
-    TAnimatedCorvalia *tile(int n) const { return tiles_[n]; }
-    BlankCell *panel(int n) const { return panels_[n]; }
-    FrameShape *shape(int n) const { return shapes_[n]; }
-    CommandButton *button(layout::Command command) const;
-    TGauge *gauge() const { return gauge_; }
-    CaptionLabel *label(const char *name) const;
-    PictureBox *picture(const char *name) const;
-    DrawnLayer *surface() const { return layer_; }
     const QImage &tileStrip() const { return Image1; }
     bool timer1Active() const { return Timer1.isActive(); }
 
-    // The windows the commands open; made on first use when start-up has not given them.
+    // The windows that "&Datos" and "Elementos" open, made by start-up after this window.
     void setWindows(TDatosBox *datos, TElementos *elementos);
 
     // Loads a new tile strip from a file and deals it out: the second half of "&Abrir".
     void loadStripAndDeal(const QString &path);
 
-    // Commands of the buttons.
+    // Commands of the buttons: the entry points of the commands. BitBtn2Click and
+    // CorrectClick hold the pointer, then run Game::BitBtn2Click and Game::CorrectClick.
     void BitBtn2Click();
     void CorrectClick();
     void BitBtn3Click();
@@ -78,8 +72,9 @@ public:
     void setShapePen(int n, board::StoredColour colour) override;
     void setShapeVisible(int n, bool visible) override;
     void bringShapeToFront(int n) override;
-    TileView &createTile(int n) override;
-    void cutTileBitmap(TileView &tile, int n, int size) override;
+    void createTile(int n) override;
+    TileView &tile(int n) override;
+    void cutTileBitmap(int n, int size) override;
     void setVecesCaption(std::int32_t gameCount) override;
     void setContadorCaption(std::int32_t hitTotal) override;
     void setGaugeProgress(int percent) override;
@@ -95,15 +90,21 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // TileHandlers: every tile's move and release enter the program here and run guarded,
+    // like every other handler, on to the Placement handlers of the same names.
+    void almovermouse(TileView &sender) override;
+    void alSoltarmouse(TileView &sender) override;
+
     void buildLayout();
+    CommandButton *button(layout::Command command) const;
+    CaptionLabel *label(const char *name) const;
+    PictureBox *picture(const char *name) const;
     QWidget *addDrawn(const layout::DrawnSpec &entry, const QString &caption = {});
     void addButtons();
     void runCommand(layout::Command command);
-    TDatosBox &datosBox();
-    TElementos &elementos();
 
-    Game game_;
     Placement placement_;
+    Game game_;
     std::unique_ptr<Report> report_;
     QImage Image1; // the tile strip
     QBasicTimer Timer1;
@@ -119,7 +120,8 @@ private:
     CaptionLabel *Label4 = nullptr;
     std::array<BlankCell *, board::kElementCount + 1> panels_{};
     std::array<FrameShape *, board::kElementCount + 1> shapes_{};
-    std::array<TAnimatedCorvalia *, board::kElementCount + 1> tiles_{};
+    // Tiles[i] carries NumVista i and belongs on cell i; indexed 1..114, made by FormCreate.
+    std::array<TAnimatedCorvalia *, board::kElementCount + 1> Tiles{};
     std::array<CommandButton *, std::size(layout::kButtons)> buttons_{};
     std::int32_t shownCentreX_ = 0, shownCentreY_ = 0;
     int shownCandidate_ = 0;

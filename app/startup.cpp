@@ -1,20 +1,11 @@
 #include "app/startup.h"
 
-#include "app/aboutbox.h"
 #include "app/commandline.h"
-#include "app/datosbox.h"
-#include "app/elementos.h"
-#include "app/form1.h"
 #include "app/language.h"
 #include "app/resources.h"
 
 #include <QApplication>
 #include <QIcon>
-
-TForm1 *Form1 = nullptr;
-TAboutBox *AboutBox = nullptr;
-TDatosBox *DatosBox = nullptr;
-TElementos *Elementos = nullptr;
 
 namespace startup {
 
@@ -44,23 +35,9 @@ int run(QApplication &app)
     app.setWindowIcon(resources::programIcon());
     app.setQuitOnLastWindowClosed(false); // closing the main window alone ends the program
 
-    TForm1 form;
-    Form1 = &form;
-    TAboutBox about(&form); // made and filled, but never shown: each showing makes its own
-    AboutBox = &about;
-    TDatosBox datos;
-    DatosBox = &datos;
-    TElementos elementos;
-    Elementos = &elementos;
-    form.setWindows(&datos, &elementos);
-
-    form.show();
-    const int result = app.exec();
-    Form1 = nullptr;
-    AboutBox = nullptr;
-    DatosBox = nullptr;
-    Elementos = nullptr;
-    return result;
+    Windows windows;
+    windows.Form1.show();
+    return app.exec();
 }
 
 } // namespace startup

@@ -1,23 +1,31 @@
 #pragma once
 
-class QApplication;
-class TAboutBox;
-class TDatosBox;
-class TElementos;
-class TForm1;
+#include "app/aboutbox.h"
+#include "app/datosbox.h"
+#include "app/elementos.h"
+#include "app/form1.h"
 
-// The program's four windows, alive for the whole run.
-extern TForm1 *Form1;
-extern TAboutBox *AboutBox;
-extern TDatosBox *DatosBox;
-extern TElementos *Elementos;
+class QApplication;
 
 namespace startup {
 
+// The program's four windows, made in this order and alive together: the main window first
+// (it deals the first game and shows the information window before it is on screen), then
+// the information window that is never shown, the pupil-data dialog and the element chart,
+// which the main window's commands open.
+struct Windows
+{
+    TForm1 Form1;
+    TAboutBox AboutBox{&Form1};
+    TDatosBox DatosBox;
+    TElementos Elementos;
+
+    Windows() { Form1.setWindows(&DatosBox, &Elementos); }
+};
+
 // Takes the language from the system locale or the command line (or prints the help and
-// ends), creates the windows in order (the main window first, which deals the first game and
-// shows the information window before it is on screen), then runs the event loop until the
-// main window closes.
+// ends), loads the resources, makes the windows and runs the event loop until the main
+// window closes.
 int run(QApplication &app);
 
 } // namespace startup

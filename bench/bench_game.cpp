@@ -1,9 +1,6 @@
-#include "app/form1.h"
-#include "app/resources.h"
 #include "game/board.h"
 #include "game/game.h"
-#include "support/modalcloser.h"
-#include "tiles/animatedcorvalia.h"
+#include "support/mainwindow.h"
 #include "tiles/placement.h"
 
 #include <QTest>
@@ -31,34 +28,32 @@ private:
     // Stands tile n with its centre inside cell n.
     void standOnItsCell(int n);
 
-    std::unique_ptr<TForm1> form_;
+    MainWindowFixture fx_;
+    TForm1 *form_ = nullptr;
 };
 
 void BenchGame::initTestCase()
 {
-    resources::load();
-    ModalCloser closer;
-    form_ = std::make_unique<TForm1>();
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    QVERIFY(fx_.makeWindows());
+    form_ = fx_.form;
 }
 
 void BenchGame::cleanupTestCase()
 {
-    form_.reset();
+    fx_.destroyWindows();
 }
 
 void BenchGame::standOnItsCell(int n)
 {
     const board::Point corner = board::cellCorner(n);
-    form_->tile(n)->setLeft(corner.x + 1);
-    form_->tile(n)->setTop(corner.y + 1);
+    fx_.tile(n)->setLeft(corner.x + 1);
+    fx_.tile(n)->setTop(corner.y + 1);
 }
 
 void BenchGame::moveOverATileKeepingTheLitCell()
 {
     standOnItsCell(26);
-    TAnimatedCorvalia &tile = *form_->tile(26);
+    TAnimatedCorvalia &tile = *fx_.tile(26);
     Placement &placement = form_->placement();
     QBENCHMARK
     {
@@ -71,7 +66,7 @@ void BenchGame::moveOverATileChangingTheLitCell()
 {
     standOnItsCell(26);
     standOnItsCell(27);
-    TAnimatedCorvalia *tiles[] = {form_->tile(26), form_->tile(27)};
+    TAnimatedCorvalia *tiles[] = {fx_.tile(26), fx_.tile(27)};
     Placement &placement = form_->placement();
     int next = 0;
     QBENCHMARK
@@ -96,7 +91,7 @@ void BenchGame::moveOverTheBareWindow()
         placement.FormMouseMove(x, 20);
         x = x == 400 ? 401 : 400;
     }
-    QCOMPARE(form_->tile(1)->Interval(), 10);
+    QCOMPARE(fx_.tile(1)->Interval(), 10);
 }
 
 void BenchGame::correctionOfAGame()
@@ -148,7 +143,7 @@ void BenchGame::newBoardCorrectedAndSentHome()
         form_->placement().FormMouseMove(400, 20);
     }
     QVERIFY(form_->game().Corrected);
-    QCOMPARE(form_->tile(114)->Interval(), 10);
+    QCOMPARE(fx_.tile(114)->Interval(), 10);
 }
 
 QTEST_MAIN(BenchGame)

@@ -142,7 +142,7 @@ QString ScenarioRunner::runTabelora()
     form.show();
     int native = 0;
     for (int n = 1; n <= board::kElementCount; ++n)
-        native += form.panel(n)->internalWinId() != 0 ? 1 : 0;
+        native += form.findChild<BlankCell *>(QStringLiteral("Panel%1").arg(n))->internalWinId() != 0 ? 1 : 0;
     qint64 cycleNs = 0;
     int cycles = 0;
     auto extra = [&] {

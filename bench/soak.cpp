@@ -36,7 +36,7 @@ constexpr long kAllowedGrowthKiB = 4 * 1024; // after the first hundred games
 void placeOnItsCell(TForm1 &form, int n)
 {
     QWindow *window = form.windowHandle();
-    const TAnimatedCorvalia *tile = form.tile(n);
+    const auto *tile = form.findChild<TAnimatedCorvalia *>(QStringLiteral("Tile%1").arg(n));
     QPoint pointer = tile->geometry().center();
     const board::Point cell = board::cellCorner(n);
     const QPoint target = QPoint(cell.x, cell.y) + (pointer - tile->pos());
@@ -90,10 +90,12 @@ int main(int argc, char *argv[])
     long afterFirstHundred = -1;
     long lowest = -1;
     long highest = -1;
+    auto *nuevo = form.findChild<CommandButton *>(QStringLiteral("BitBtn2"));
+    auto *corregir = form.findChild<CommandButton *>(QStringLiteral("Correct"));
     for (int game = 1; game <= games; ++game) {
-        form.button(layout::Command::Nuevo)->click();
+        nuevo->click();
         placeOnItsCell(form, 1 + (game - 1) % board::kElementCount);
-        form.button(layout::Command::Corregir)->click();
+        corregir->click();
         QTest::qWait(1); // a few drift ticks and a paint
         if (game % kReportEvery == 0 || game == games) {
             const long rss = residentKiB();

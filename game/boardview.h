@@ -27,11 +27,13 @@ public:
     virtual void setShapeVisible(int n, bool visible) = 0;
     virtual void bringShapeToFront(int n) = 0;
 
-    // Tiles: made with the main window as owner and parent.
-    virtual TileView &createTile(int n) = 0;
+    // Tiles: made once, with the main window as owner and parent, and held by the view in
+    // Tiles[1..114]; tile n carries NumVista n.
+    virtual void createTile(int n) = 0;
+    virtual TileView &tile(int n) = 0;
     // Cuts square n of the tile strip, at 1:1 from its top-left corner, into a size x size
-    // scratch bitmap and gives the tile a copy of it.
-    virtual void cutTileBitmap(TileView &tile, int n, int size) = 0;
+    // scratch bitmap and gives tile n a copy of it.
+    virtual void cutTileBitmap(int n, int size) = 0;
 
     // Score and counters.
     virtual void setVecesCaption(std::int32_t gameCount) = 0;

@@ -15,9 +15,16 @@ constexpr int kTrayInterval = 100;  // milliseconds
 constexpr int kReloadedTiles = 12;
 } // namespace
 
-Game::Game(BoardView &view, TileView::Handler onMove, TileView::Handler onUp)
-    : view_(view), onMove_(std::move(onMove)), onUp_(std::move(onUp))
+Game::Game(BoardView &view, TileHandlers &handlers) : view_(view), handlers_(handlers) {}
+
+TileView::Handler Game::almovermouse() const
 {
+    return [&handlers = handlers_](TileView &sender) { handlers.almovermouse(sender); };
+}
+
+TileView::Handler Game::alSoltarmouse() const
+{
+    return [&handlers = handlers_](TileView &sender) { handlers.alSoltarmouse(sender); };
 }
 
 void Game::baraja()
@@ -42,10 +49,10 @@ void Game::FormCreate()
     // The tray slot table is constant (board::kTraySlots), so there is nothing to fill.
     placeCellsAndFrames(false, false);
     for (int i = 1; i <= kElementCount; ++i) {
-        TileView &tile = view_.createTile(i);
-        Tiles[i] = &tile;
-        tile.setOnMouseMove(onMove_);
-        tile.setOnMouseUp(onUp_);
+        view_.createTile(i);
+        TileView &tile = view_.tile(i);
+        tile.setOnMouseMove(almovermouse());
+        tile.setOnMouseUp(alSoltarmouse());
         tile.setColumns(1);
         tile.setRows(1);
         setUpTile(i);
@@ -60,10 +67,10 @@ void Game::NuevoTablero()
     baraja();
     placeCellsAndFrames(true, true);
     for (int i = 1; i <= kElementCount; ++i) {
-        TileView &tile = *Tiles[i];
+        TileView &tile = view_.tile(i);
         tile.setAccepted(false);
-        tile.setOnMouseMove(onMove_);
-        tile.setOnMouseUp(onUp_);
+        tile.setOnMouseMove(almovermouse());
+        tile.setOnMouseUp(alSoltarmouse());
         setUpTile(i);
     }
     moveTilesToTheirSlots();
@@ -94,7 +101,7 @@ void Game::CorrectClick()
     std::int32_t hits = 0;
     CellsCounted += kElementCount;
     for (int n = 1; n <= kElementCount; ++n) {
-        TileView &tile = *Tiles[n];
+        TileView &tile = view_.tile(n);
         tile.setOnMouseMove({});
         view_.setPanelVisible(n, false);
         const board::Point cell = view_.panelPos(n);
@@ -131,7 +138,7 @@ void Game::RestaurarPaneles()
 void Game::prepareStripReload()
 {
     for (int i = 1; i <= kReloadedTiles; ++i) {
-        Tiles[i]->setOnMouseMove(onMove_);
+        view_.tile(i).setOnMouseMove(almovermouse());
         aimAtSlot(i);
     }
     Corrected = false;
@@ -171,7 +178,7 @@ void Game::placeCellsAndFrames(bool showCells, bool resetFrames)
 void Game::setUpTile(int i)
 {
     cutAndAim(i, kDealtTileSize);
-    TileView &tile = *Tiles[i];
+    TileView &tile = view_.tile(i);
     tile.setReversePlay(false);
     tile.setTileEnabled(true);
     tile.setTileVisible(true);
@@ -180,8 +187,8 @@ void Game::setUpTile(int i)
 // Gives tile i its picture, cut size x size from the strip, and sends it toward its slot.
 void Game::cutAndAim(int i, int size)
 {
-    TileView &tile = *Tiles[i];
-    view_.cutTileBitmap(tile, i, size);
+    view_.cutTileBitmap(i, size);
+    TileView &tile = view_.tile(i);
     tile.setNumVista(i);
     aimAtSlot(i);
     tile.setInterval(kTrayInterval);
@@ -190,16 +197,17 @@ void Game::cutAndAim(int i, int size)
 void Game::aimAtSlot(int i)
 {
     const board::Point slot = board::traySlot(DealOrder[i]);
-    Tiles[i]->setDestinyX(slot.x);
-    Tiles[i]->setDestinyY(slot.y);
+    view_.tile(i).setDestinyX(slot.x);
+    view_.tile(i).setDestinyY(slot.y);
 }
 
 void Game::moveTilesToTheirSlots()
 {
     for (int i = 1; i <= kElementCount; ++i) {
         const board::Point slot = board::traySlot(DealOrder[i]);
-        Tiles[i]->setLeft(slot.x);
-        Tiles[i]->setTop(slot.y);
-        Tiles[i]->setTileVisible(true);
+        TileView &tile = view_.tile(i);
+        tile.setLeft(slot.x);
+        tile.setTop(slot.y);
+        tile.setTileVisible(true);
     }
 }

@@ -9,13 +9,13 @@
 class BoardView;
 
 // The state of the exercise and the operations that deal, reveal and correct a game. It
-// drives the window only through BoardView and TileView, so it runs without one.
-// HitTotal and CellsCounted only grow; nothing but a new Game resets them.
+// drives the window only through BoardView and TileView, so it runs without one; the tiles
+// are the view's. HitTotal and CellsCounted only grow; nothing but a new Game resets them.
 class Game
 {
 public:
-    // onMove and onUp are the main window's handlers that every dealt tile gets attached.
-    Game(BoardView &view, TileView::Handler onMove, TileView::Handler onUp);
+    // `handlers` are the main window's reactions that every dealt tile gets attached.
+    Game(BoardView &view, TileHandlers &handlers);
 
     // DealOrder[i] is the tray slot of tile i; indexed 1..114.
     std::array<std::int32_t, board::kElementCount + 1> DealOrder{};
@@ -23,14 +23,11 @@ public:
     std::int32_t CellsCounted = 0;
     std::int32_t GameCount = 0;
     bool Corrected = false;
-    // Tiles[i] carries NumVista i and belongs on cell i; indexed 1..114, made by FormCreate.
-    std::array<TileView *, board::kElementCount + 1> Tiles{};
-
-    BoardView &view() { return view_; }
 
     void baraja();
     void FormCreate();
     void NuevoTablero();
+    // The game's half of "&Nuevo"; TForm1::BitBtn2Click, the button's handler, calls it.
     void BitBtn2Click();
     void Timer1Timer();
     void CorrectClick();
@@ -41,9 +38,11 @@ public:
     void LeerVistas();
 
     int hitPercentage() const;
-    bool tilesCreated() const { return Tiles[1] != nullptr; }
 
 private:
+    // The main window's reactions, as the handlers a tile calls.
+    TileView::Handler almovermouse() const;
+    TileView::Handler alSoltarmouse() const;
     void placeCellsAndFrames(bool showCells, bool resetFrames);
     void setUpTile(int i);
     void cutAndAim(int i, int size);
@@ -51,6 +50,5 @@ private:
     void moveTilesToTheirSlots();
 
     BoardView &view_;
-    TileView::Handler onMove_;
-    TileView::Handler onUp_;
+    TileHandlers &handlers_;
 };

@@ -45,3 +45,13 @@ public:
     virtual void sendToBack() = 0;
     virtual void requestRepaint() = 0;
 };
+
+// The main window's reactions to a tile's pointer events. The game attaches them to every
+// tile it deals and detaches the move reaction when it corrects.
+class TileHandlers
+{
+public:
+    virtual ~TileHandlers() = default;
+    virtual void almovermouse(TileView &sender) = 0;
+    virtual void alSoltarmouse(TileView &sender) = 0;
+};

@@ -1,18 +1,19 @@
 #pragma once
 
+#include "game/tileview.h"
+
 #include <cstdint>
 
-class Game;
-class TileView;
+class BoardView;
 
 // The main window's reactions while tiles are moved: lighting the cell under a moved tile,
 // placing a released tile on it, and sending stray tiles back when the pointer crosses the
 // bare window. The lit cell lags one move behind the tile because a tile reports a move
 // before applying it.
-class Placement
+class Placement : public TileHandlers
 {
 public:
-    explicit Placement(Game &game);
+    explicit Placement(BoardView &view);
 
     // Centre of the tile last handled, or the pointer position of the last bare-window move.
     std::int32_t TileCentreX = 0;
@@ -20,13 +21,13 @@ public:
     // The cell under the centre of the tile at the last almovermouse, 0 for none.
     std::int32_t CandidateCell = 0;
 
-    void almovermouse(TileView &sender);
-    void alSoltarmouse(TileView &sender);
+    void almovermouse(TileView &sender) override;
+    void alSoltarmouse(TileView &sender) override;
     void FormMouseMove(std::int32_t x, std::int32_t y);
     void Panel1Click(int cell);
 
 private:
     void takeCentreOf(const TileView &tile);
 
-    Game &game_;
+    BoardView &view_;
 };

@@ -1,9 +1,5 @@
-#include "app/blankcell.h"
-#include "app/form1.h"
-#include "app/resources.h"
-#include "support/modalcloser.h"
+#include "support/mainwindow.h"
 #include "support/pointer.h"
-#include "tiles/animatedcorvalia.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -16,50 +12,45 @@ class TestHiDpi : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
+    void init();
+    void cleanup();
     void layoutKeepsItsLogicalGeometry();
     void tileFacesScaleWithoutSmoothing();
     void dragStillPlacesATile();
 
 private:
-    QTemporaryDir home;
-    ModalCloser *closer = nullptr;
+    MainWindowFixture fx;
     TForm1 *form = nullptr;
 };
 
-void TestHiDpi::initTestCase()
+// A fresh window for every function.
+void TestHiDpi::init()
 {
     QCOMPARE(qApp->devicePixelRatio(), 2.0);
-    qputenv("HOME", home.path().toLocal8Bit());
-    resources::load();
-    closer = new ModalCloser;
-    form = new TForm1;
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QVERIFY(fx.makeWindows());
+    form = fx.form;
 }
 
-void TestHiDpi::cleanupTestCase()
+void TestHiDpi::cleanup()
 {
-    delete form;
-    delete closer;
+    fx.destroyWindows();
 }
 
 void TestHiDpi::layoutKeepsItsLogicalGeometry()
 {
     QCOMPARE(form->size(), QSize(812, 606));
-    QCOMPARE(form->panel(1)->geometry(), QRect(10, 40, 40, 40));
-    QCOMPARE(form->tile(1)->size(), QSize(38, 38));
+    QCOMPARE(fx.panel(1)->geometry(), QRect(10, 40, 40, 40));
+    QCOMPARE(fx.tile(1)->size(), QSize(38, 38));
     const QImage shot = form->grab().toImage();
     QCOMPARE(shot.size(), QSize(1624, 1212));
 }
 
 void TestHiDpi::tileFacesScaleWithoutSmoothing()
 {
-    QTRY_COMPARE(form->tile(5)->size(), QSize(38, 38));
+    QTRY_COMPARE(fx.tile(5)->size(), QSize(38, 38));
     const QImage shot = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (int n : {1, 43, 58, 114}) {
-        const TAnimatedCorvalia *tile = form->tile(n);
+        const TAnimatedCorvalia *tile = fx.tile(n);
         const QImage face = tile->Bitmap().convertToFormat(QImage::Format_RGB32);
         const QPoint origin = tile->pos() * 2;
         // Rows that lie inside the window (the tray's last row reaches past its edge).
@@ -80,13 +71,13 @@ void TestHiDpi::tileFacesScaleWithoutSmoothing()
 void TestHiDpi::dragStillPlacesATile()
 {
     QWindow *window = form->windowHandle();
-    TAnimatedCorvalia *tile = form->tile(6);
+    TAnimatedCorvalia *tile = fx.tile(6);
     const QPoint cell(board::cellCorner(6).x, board::cellCorner(6).y);
     const QPoint at = pointer::dragTile(window, tile->pos(), cell);
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, at);
     QCOMPARE(tile->pos(), cell);
     QVERIFY(tile->Accepted());
-    QVERIFY(!form->panel(6)->isVisible());
+    QVERIFY(!fx.panel(6)->isVisible());
 }
 
 int main(int argc, char *argv[])

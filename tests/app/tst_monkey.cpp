@@ -9,7 +9,7 @@
 #include "app/report.h"
 #include "app/resources.h"
 #include "game/random.h"
-#include "support/modalcloser.h"
+#include "support/mainwindow.h"
 #include "support/residentmemory.h"
 #include "tiles/animatedcorvalia.h"
 
@@ -247,6 +247,7 @@ private:
     qint64 events = 0;
     qint64 sent = 0;
     QTemporaryDir home;
+    MainWindowFixture *fx = nullptr;
     ModalCloser *closer = nullptr;
     TForm1 *form = nullptr;
     QWindow *window = nullptr;
@@ -280,17 +281,14 @@ void TestMonkey::initTestCase()
 
     previousHandler = qInstallMessageHandler(quietOffscreenNotices);
     QVERIFY(home.isValid());
-    qputenv("HOME", home.path().toLocal8Bit());
     // Deals repeat with the seed; the drift still depends on when the timers fire.
     Random::shared().setSeedSource([this] { return std::uint32_t(dealSeeds()); });
-    resources::load();
     errorbox::setSink([this](const QString &text) { errors << text; });
-    closer = new ModalCloser;
-    form = new TForm1;
-    closer->watched = form;
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
-    window = form->windowHandle();
+    fx = new MainWindowFixture(home.path());
+    QVERIFY(fx->makeWindows());
+    closer = fx->closer.get();
+    form = fx->form;
+    window = fx->window;
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
 #ifdef TABELORA_HAVE_XTEST
         x = std::make_unique<XInput>();
@@ -303,17 +301,16 @@ void TestMonkey::initTestCase()
     }
     QCOMPARE(form->report().path(), QDir(home.path()).filePath(QStringLiteral("result.txt")));
 
-    connect(form->button(Command::Nuevo), &QPushButton::clicked, this, [this] { ++nuevoRuns; });
-    connect(form->button(Command::Corregir), &QPushButton::clicked, this,
+    connect(fx->button(Command::Nuevo), &QPushButton::clicked, this, [this] { ++nuevoRuns; });
+    connect(fx->button(Command::Corregir), &QPushButton::clicked, this,
             [this] { ++correctClicks; });
     // Connected after the window's own handler, so this runs once the report is saved.
-    connect(form->button(Command::Enviar), &QPushButton::clicked, this, [this] { noteEnviar(); });
+    connect(fx->button(Command::Enviar), &QPushButton::clicked, this, [this] { noteEnviar(); });
 }
 
 void TestMonkey::cleanupTestCase()
 {
-    delete form;
-    delete closer;
+    delete fx;
     errorbox::setSink({});
     Random::shared().setSeedSource({});
     qInstallMessageHandler(previousHandler);
@@ -334,7 +331,7 @@ QPoint TestMonkey::inside(QPoint p) const
 
 QPoint TestMonkey::onTile(int n)
 {
-    const TAnimatedCorvalia *tile = form->tile(n);
+    const TAnimatedCorvalia *tile = fx->tile(n);
     return inside(tile->pos() + QPoint(int(rng() % quint32(std::max(1, tile->width()))),
                                        int(rng() % quint32(std::max(1, tile->height())))));
 }
@@ -472,7 +469,7 @@ void TestMonkey::commandWhileHeld()
     default: {
         const Qt::Key k = chance(0.5) ? Qt::Key_Return : Qt::Key_Space;
         log(QStringLiteral("key %1 on \"&Corregir vistas\" with a tile held").arg(int(k), 0, 16));
-        form->button(Command::Corregir)->setFocus();
+        fx->button(Command::Corregir)->setFocus();
         sendKey(k, Qt::NoModifier);
     }
     }
@@ -524,7 +521,7 @@ void TestMonkey::drag()
 
 void TestMonkey::clickButton(Command command)
 {
-    CommandButton *button = form->button(command);
+    CommandButton *button = fx->button(command);
     activateMainWindow();
 #ifdef TABELORA_HAVE_XTEST
     if (x) {
@@ -584,8 +581,8 @@ void TestMonkey::key()
 // "Salir" or with its close box.
 void TestMonkey::useDatos()
 {
-    auto *datos = form->findChild<TDatosBox *>();
-    if (!datos || datos->isHidden())
+    TDatosBox *datos = &fx->datosBox();
+    if (datos->isHidden())
         return move(anywhere());
     QLineEdit *edit = chance(0.5) ? datos->Alumno() : datos->curso();
     switch (between(0, 5)) {
@@ -785,39 +782,39 @@ QString TestMonkey::checkWindow()
     lastCounted = game.CellsCounted;
     if (game.GameCount != 1 + nuevoRuns)
         return QStringLiteral("GameCount %1 after %2 new games").arg(game.GameCount).arg(nuevoRuns);
-    if (form->label("Veces")->caption() != QString::number(game.GameCount))
-        return QStringLiteral("Veces shows %1").arg(form->label("Veces")->caption());
-    if (form->label("Contador")->caption() != QString::number(game.HitTotal))
-        return QStringLiteral("Contador shows %1").arg(form->label("Contador")->caption());
-    if (form->gauge()->progress() != game.hitPercentage())
-        return QStringLiteral("the gauge shows %1").arg(form->gauge()->progress());
+    if (fx->label("Veces")->caption() != QString::number(game.GameCount))
+        return QStringLiteral("Veces shows %1").arg(fx->label("Veces")->caption());
+    if (fx->label("Contador")->caption() != QString::number(game.HitTotal))
+        return QStringLiteral("Contador shows %1").arg(fx->label("Contador")->caption());
+    if (fx->gauge()->progress() != game.hitPercentage())
+        return QStringLiteral("the gauge shows %1").arg(fx->gauge()->progress());
 
     // Blank cells are the window's own children, stacked above the surface that holds the
     // tiles; none of them may end up on that surface or below it.
-    DrawnLayer *layer = form->surface();
+    DrawnLayer *layer = fx->surface();
     const QObjectList &children = form->children();
     const qsizetype layerIndex = children.indexOf(layer);
     for (int n = 1; n <= kElementCount; ++n) {
-        if (form->tile(n)->parentWidget() != layer || form->tile(n)->NumVista() != n)
+        if (fx->tile(n)->parentWidget() != layer || fx->tile(n)->NumVista() != n)
             return QStringLiteral("tile %1 left the drawn surface or lost its number").arg(n);
-        if (form->panel(n)->parentWidget() != form ||
-            children.indexOf(form->panel(n)) <= layerIndex)
+        if (fx->panel(n)->parentWidget() != form ||
+            children.indexOf(fx->panel(n)) <= layerIndex)
             return QStringLiteral("blank cell %1 is not stacked above the tiles").arg(n);
-        if (game.Corrected && !form->panel(n)->isHidden())
+        if (game.Corrected && !fx->panel(n)->isHidden())
             return QStringLiteral("blank cell %1 is shown on a corrected board").arg(n);
     }
 
     // And on screen: wherever a tile lies under a visible blank cell, the cell is what shows.
     const QImage shot = form->grab().toImage();
     for (int n = 1; n <= kElementCount; ++n) {
-        const BlankCell *cell = form->panel(n);
+        const BlankCell *cell = fx->panel(n);
         if (cell->isHidden())
             continue;
         const QRgb fill = resources::storedColour(cell->colour()).rgb();
         const QRect inside = cell->geometry().adjusted(1, 1, -2, -2); // within the bevel
         QList<QPoint> probes{inside.center()};
         for (int t = 1; t <= kElementCount; ++t) {
-            const TAnimatedCorvalia *tile = form->tile(t);
+            const TAnimatedCorvalia *tile = fx->tile(t);
             const QRect overlap = inside & tile->geometry();
             if (tile->isHidden() || overlap.isEmpty())
                 continue;
@@ -862,8 +859,7 @@ void TestMonkey::randomPupilNeverBreaksTheGame()
     // Leave the window as a pupil would: buttons up, dialog closed, then one last check.
     while (held != Qt::NoButton)
         release(held.testFlag(Qt::LeftButton) ? Qt::LeftButton : Qt::RightButton, anywhere());
-    if (auto *datos = form->findChild<TDatosBox *>())
-        datos->close();
+    fx->datosBox().close();
     const QString fault = checkWindow();
     QVERIFY2(fault.isEmpty(), qPrintable(fault + QStringLiteral("\n") + context()));
 

@@ -7,7 +7,7 @@
 #include "app/resources.h"
 #include "app/striploader.h"
 #include "support/imagebytes.h"
-#include "support/modalcloser.h"
+#include "support/mainwindow.h"
 #include "tiles/animatedcorvalia.h"
 
 #include <QClipboard>
@@ -129,7 +129,7 @@ private:
     QTemporaryDir scratch;
     QString home;
     bool homeIsOwnMount = false;
-    ModalCloser *closer = nullptr;
+    MainWindowFixture *fx = nullptr;
     TForm1 *form = nullptr;
     QWindow *window = nullptr;
     QStringList errors;
@@ -149,21 +149,17 @@ void TestRobust::initTestCase()
                      ::mount("tabelora-home", QFile::encodeName(home).constData(), "tmpfs", 0,
                              "size=2m,mode=0700") == 0;
 #endif
-    qputenv("HOME", QFile::encodeName(home));
-    resources::load();
     errorbox::setSink([this](const QString &text) { errors << text; });
-    closer = new ModalCloser;
-    form = new TForm1;
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
-    window = form->windowHandle();
+    fx = new MainWindowFixture(home);
+    QVERIFY(fx->makeWindows());
+    form = fx->form;
+    window = fx->window;
     QCOMPARE(form->report().path(), QDir(home).filePath(QStringLiteral("result.txt")));
 }
 
 void TestRobust::cleanupTestCase()
 {
-    delete form;
-    delete closer;
+    delete fx;
     errorbox::setSink({});
 #ifdef Q_OS_LINUX
     if (homeIsOwnMount)
@@ -188,7 +184,7 @@ QString TestRobust::file(const QString &name, const QByteArray &bytes) const
 void TestRobust::enviar()
 {
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
-                      form->button(Command::Enviar)->geometry().center());
+                      fx->button(Command::Enviar)->geometry().center());
 }
 
 QList<QByteArray> TestRobust::reportLines() const
@@ -203,15 +199,15 @@ void TestRobust::checkGameGoesOn()
 {
     const Game &game = form->game();
     if (game.Corrected)
-        form->button(Command::Nuevo)->click();
+        fx->button(Command::Nuevo)->click();
     const std::int32_t counted = game.CellsCounted;
     const std::int32_t games = game.GameCount;
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
-                      form->button(Command::Corregir)->geometry().center());
+                      fx->button(Command::Corregir)->geometry().center());
     QVERIFY(game.Corrected);
     QCOMPARE(game.CellsCounted, counted + kElementCount);
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
-                      form->button(Command::Nuevo)->geometry().center());
+                      fx->button(Command::Nuevo)->geometry().center());
     QCOMPARE(game.GameCount, games + 1);
     QVERIFY(!game.Corrected);
 }
@@ -269,7 +265,7 @@ void TestRobust::refusedStripLeavesStripAndGameAsTheyWere()
     const std::int32_t games = game.GameCount;
     QList<QImage> bitmaps;
     for (int n = 1; n <= kElementCount; ++n)
-        bitmaps << form->tile(n)->Bitmap();
+        bitmaps << fx->tile(n)->Bitmap();
 
     if (unreadable) {
 #ifdef Q_OS_LINUX
@@ -293,7 +289,7 @@ void TestRobust::refusedStripLeavesStripAndGameAsTheyWere()
     QCOMPARE(game.HitTotal, hits);
     QCOMPARE(game.GameCount, games);
     for (int n = 1; n <= kElementCount; ++n)
-        QVERIFY2(form->tile(n)->Bitmap() == bitmaps.at(n - 1), qPrintable(QString::number(n)));
+        QVERIFY2(fx->tile(n)->Bitmap() == bitmaps.at(n - 1), qPrintable(QString::number(n)));
 }
 
 // The hidden command reports a refused file in the error box, after the steps that come
@@ -308,8 +304,7 @@ void TestRobust::refusedStripThroughTheOpenCommandIsReported()
 
     // Answers the file dialog as a pupil would, by choosing the file, where the closer
     // would cancel it.
-    delete closer;
-    closer = nullptr;
+    fx->closer.reset();
     bool answered = false;
     QTimer chooser;
     connect(&chooser, &QTimer::timeout, this, [&] {
@@ -320,9 +315,9 @@ void TestRobust::refusedStripThroughTheOpenCommandIsReported()
         }
     });
     chooser.start(5);
-    form->button(Command::Abrir)->click();
+    fx->button(Command::Abrir)->click();
     chooser.stop();
-    closer = new ModalCloser;
+    fx->closer = std::make_unique<ModalCloser>();
 
     QVERIFY(answered);
     QCOMPARE(errors, QStringList{QStringLiteral("Bitmap image is not valid")});
@@ -336,14 +331,14 @@ void TestRobust::gameGoesOnWithTheOldStripAfterRefusals()
     const QImage strip = form->tileStrip();
     checkGameGoesOn();
     for (int n : {1, 43, 114})
-        QCOMPARE(form->tile(n)->Bitmap(), striploader::cutTile(strip, n, 38));
+        QCOMPARE(fx->tile(n)->Bitmap(), striploader::cutTile(strip, n, 38));
     // And a good file after the bad ones is taken.
     const QString path = file(QStringLiteral("good.bmp"), imagebytes::encoded(strip, "BMP"));
     const std::int32_t counted = form->game().CellsCounted;
     errorbox::guarded([&] { form->loadStripAndDeal(path); });
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
     QCOMPARE(form->game().CellsCounted, counted + 12);
-    QCOMPARE(form->tile(43)->Bitmap(), striploader::cutTile(strip, 43, 40));
+    QCOMPARE(fx->tile(43)->Bitmap(), striploader::cutTile(strip, 43, 40));
 }
 
 // The report.
@@ -510,8 +505,8 @@ void TestRobust::pupilTextReachesTheReportWhole()
     QFETCH(QByteArray, written);
 
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
-                      form->button(Command::Datos)->geometry().center());
-    auto *datos = form->findChild<TDatosBox *>();
+                      fx->button(Command::Datos)->geometry().center());
+    TDatosBox *datos = &fx->datosBox();
     QVERIFY(datos && datos->isVisible());
     QLineEdit *edit = datos->Alumno();
     QGuiApplication::clipboard()->setText(name);

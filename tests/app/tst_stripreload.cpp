@@ -1,9 +1,5 @@
-#include "app/blankcell.h"
 #include "app/errorbox.h"
-#include "app/form1.h"
-#include "app/resources.h"
-#include "support/modalcloser.h"
-#include "tiles/animatedcorvalia.h"
+#include "support/mainwindow.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,8 +13,8 @@ class TestStripReload : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
+    void init();
+    void cleanup();
     void cancelledDialogAfterCorrectionSendsTheFirstTwelveBack();
     void reloadDealsWholeSquaresAndCountsTwelveCells();
     void badFileLeavesStripAndGameAsTheyWere();
@@ -28,24 +24,20 @@ private:
     bool dealtToSlots() const;
 
     QTemporaryDir dir;
-    ModalCloser *closer = nullptr;
+    MainWindowFixture fx{dir.path()};
     TForm1 *form = nullptr;
 };
 
-void TestStripReload::initTestCase()
+// A fresh window for every function.
+void TestStripReload::init()
 {
-    qputenv("HOME", dir.path().toLocal8Bit());
-    resources::load();
-    closer = new ModalCloser;
-    form = new TForm1;
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QVERIFY(fx.makeWindows());
+    form = fx.form;
 }
 
-void TestStripReload::cleanupTestCase()
+void TestStripReload::cleanup()
 {
-    delete form;
-    delete closer;
+    fx.destroyWindows();
 }
 
 QString TestStripReload::saveBuiltInStrip(const QString &name)
@@ -60,7 +52,7 @@ bool TestStripReload::dealtToSlots() const
 {
     for (int n = 1; n <= kElementCount; ++n) {
         const board::Point slot = board::traySlot(form->game().DealOrder[n]);
-        const TAnimatedCorvalia *tile = form->tile(n);
+        const TAnimatedCorvalia *tile = fx.tile(n);
         if (tile->pos() != QPoint(slot.x, slot.y) || tile->DestinyX() != slot.x ||
             tile->DestinyY() != slot.y)
             return false;
@@ -72,20 +64,20 @@ void TestStripReload::cancelledDialogAfterCorrectionSendsTheFirstTwelveBack()
 {
     QTRY_VERIFY_WITH_TIMEOUT(!form->timer1Active(), 15000);
     form->CorrectClick();
-    const qsizetype dialogs = closer->seen.size();
+    const qsizetype dialogs = fx.closer->seen.size();
     form->OpenClick(); // the file dialog is cancelled at once
-    QCOMPARE(closer->seen.size(), dialogs + 1);
+    QCOMPARE(fx.closer->seen.size(), dialogs + 1);
     QVERIFY(!form->game().Corrected);
     QVERIFY(form->timer1Active());
     for (int n = 1; n <= kElementCount; ++n) {
-        const TAnimatedCorvalia *tile = form->tile(n);
+        const TAnimatedCorvalia *tile = fx.tile(n);
         const board::Point home =
             n <= 12 ? board::traySlot(form->game().DealOrder[n]) : board::cellCorner(n);
         QCOMPARE(QPoint(tile->DestinyX(), tile->DestinyY()), QPoint(home.x, home.y));
         QCOMPARE(bool(tile->OnMouseMove), n <= 12);
     }
     // The reveal tick comes back: the blank cells show again about two seconds later.
-    QTRY_VERIFY_WITH_TIMEOUT(form->panel(100)->isVisible(), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(fx.panel(100)->isVisible(), 15000);
     QVERIFY(!form->timer1Active());
 }
 
@@ -106,9 +98,9 @@ void TestStripReload::reloadDealsWholeSquaresAndCountsTwelveCells()
     QVERIFY(form->game().DealOrder != firstOrder);
     QVERIFY(dealtToSlots());
     // A tile takes its bitmap's size when it next paints.
-    QTRY_COMPARE(form->tile(kElementCount)->size(), QSize(40, 40));
+    QTRY_COMPARE(fx.tile(kElementCount)->size(), QSize(40, 40));
     for (int n = 1; n <= kElementCount; ++n) {
-        const TAnimatedCorvalia *tile = form->tile(n);
+        const TAnimatedCorvalia *tile = fx.tile(n);
         QCOMPARE(tile->size(), QSize(40, 40));
         QCOMPARE(tile->Interval(), 100);
         QCOMPARE(tile->Bitmap().convertToFormat(QImage::Format_RGB32),
@@ -116,7 +108,7 @@ void TestStripReload::reloadDealsWholeSquaresAndCountsTwelveCells()
     }
     // The next deal cuts 38 x 38 again, from the reloaded strip.
     form->BitBtn2Click();
-    QTRY_COMPARE(form->tile(7)->size(), QSize(38, 38));
+    QTRY_COMPARE(fx.tile(7)->size(), QSize(38, 38));
 }
 
 void TestStripReload::badFileLeavesStripAndGameAsTheyWere()

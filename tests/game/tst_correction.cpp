@@ -11,7 +11,8 @@ namespace {
 struct Fixture
 {
     FakeBoardView view;
-    Game game{view, [](TileView &) {}, [](TileView &) {}};
+    CountingHandlers handlers;
+    Game game{view, handlers};
     Fixture() { game.FormCreate(); }
 
     // Places the first `count` tiles exactly on their own cells.

@@ -10,13 +10,11 @@
 using board::kElementCount;
 
 namespace {
-int movesCalled = 0;
-int upsCalled = 0;
-
 struct Fixture
 {
     FakeBoardView view;
-    Game game{view, [](TileView &) { ++movesCalled; }, [](TileView &) { ++upsCalled; }};
+    CountingHandlers handlers;
+    Game game{view, handlers};
 };
 
 bool isPermutation(const Game &game)
@@ -64,7 +62,6 @@ void TestDealing::init()
 {
     std::uint32_t next = 1;
     Random::shared().setSeedSource([next]() mutable { return next++; });
-    movesCalled = upsCalled = 0;
 }
 
 void TestDealing::cleanup()
@@ -151,6 +148,7 @@ void TestDealing::firstDealBuildsTheBoardAndShowsInformationOnce()
     QCOMPARE(f.view.informationWindowsShown, 1);
     QVERIFY(isPermutation(f.game));
     QVERIFY(tilesSitInTheirSlots(f));
+    QCOMPARE(f.view.tiles.size(), std::size_t(kElementCount));
     for (int n = 1; n <= kElementCount; ++n) {
         QCOMPARE(f.view.panels[n].pos, board::cellCorner(n));
         QVERIFY(!f.view.panels[n].visible);
@@ -158,7 +156,6 @@ void TestDealing::firstDealBuildsTheBoardAndShowsInformationOnce()
         QVERIFY(!f.view.shapes[n].visible);
         QCOMPARE(f.view.shapes[n].pen, board::kWrongFrameColour);
         FakeTile &t = f.view.tile(n);
-        QCOMPARE(f.game.Tiles[n], static_cast<TileView *>(&t));
         QCOMPARE(t.numVista, n);
         QCOMPARE(t.bitmapSquare, n);
         QCOMPARE(t.width, 38);
@@ -171,8 +168,8 @@ void TestDealing::firstDealBuildsTheBoardAndShowsInformationOnce()
     }
     f.view.tile(5).onMove(f.view.tile(5));
     f.view.tile(5).onUp(f.view.tile(5));
-    QCOMPARE(movesCalled, 1);
-    QCOMPARE(upsCalled, 1);
+    QCOMPARE(f.handlers.moves, 1);
+    QCOMPARE(f.handlers.ups, 1);
 }
 
 void TestDealing::newGameCountsGamesButNotScores()

@@ -98,7 +98,6 @@ public:
     int informationWindowsShown = 0;
     int readoutX = 0, readoutY = 0, readoutCandidate = 0;
 
-    FakeTile &tile(int n) { return *tiles.at(n - 1); }
 
     void setPanelPos(int n, board::Point p) override { panels[n].pos = p; }
     board::Point panelPos(int n) const override { return panels[n].pos; }
@@ -115,14 +114,11 @@ public:
     void setShapePen(int n, board::StoredColour c) override { shapes[n].pen = c; }
     void setShapeVisible(int n, bool v) override { shapes[n].visible = v; }
     void bringShapeToFront(int n) override { ++shapes[n].frontCount; }
-    TileView &createTile(int) override
+    void createTile(int) override { tiles.push_back(std::make_unique<FakeTile>()); }
+    FakeTile &tile(int n) override { return *tiles.at(n - 1); }
+    void cutTileBitmap(int n, int size) override
     {
-        tiles.push_back(std::make_unique<FakeTile>());
-        return *tiles.back();
-    }
-    void cutTileBitmap(TileView &tile, int n, int size) override
-    {
-        auto &fake = static_cast<FakeTile &>(tile);
+        FakeTile &fake = tile(n);
         fake.bitmapSquare = n;
         fake.width = size;
         fake.height = size;
@@ -139,4 +135,13 @@ public:
     void showCandidateReadout(int c) override { readoutCandidate = c; }
     void setTimer1Enabled(bool e) override { timer1Enabled = e; }
     void showInformationWindow() override { ++informationWindowsShown; }
+};
+
+// Tile handlers that only count their calls.
+class CountingHandlers : public TileHandlers
+{
+public:
+    int moves = 0, ups = 0;
+    void almovermouse(TileView &) override { ++moves; }
+    void alSoltarmouse(TileView &) override { ++ups; }
 };

@@ -12,14 +12,11 @@ namespace {
 struct Fixture
 {
     FakeBoardView view;
-    Placement *placement = nullptr;
-    Game game{view, [this](TileView &t) { placement->almovermouse(t); },
-              [this](TileView &t) { placement->alSoltarmouse(t); }};
-    Placement realPlacement{game};
+    Placement placement{view};
+    Game game{view, placement};
 
     Fixture()
     {
-        placement = &realPlacement;
         game.FormCreate();
         game.Timer1Timer();
     }
@@ -81,7 +78,7 @@ void TestPlacement::hoverLightsTheCellUnderTheCentreAndStopsAllTimers()
     f.tile(3).moveTo({c.x + 5, c.y + 5}); // centre at +24,+24: inside cell 26
     f.view.shapes[40].visible = true;
     f.hover(3);
-    QCOMPARE(f.realPlacement.CandidateCell, 26);
+    QCOMPARE(f.placement.CandidateCell, 26);
     QCOMPARE(f.view.panels[26].colour, board::kLitCellColour);
     QCOMPARE(f.litCells(), 1);
     QVERIFY(!f.view.shapes[40].visible);
@@ -110,7 +107,7 @@ void TestPlacement::centreOnAnEdgeLineLightsNothing()
     Fixture f;
     f.tile(4).moveTo(cornerForCentre(cx, cy));
     f.hover(4);
-    QCOMPARE(f.realPlacement.CandidateCell, 0);
+    QCOMPARE(f.placement.CandidateCell, 0);
     QCOMPARE(f.litCells(), 0);
     f.release(4);
     QVERIFY(!f.tile(4).accepted);
@@ -123,7 +120,7 @@ void TestPlacement::releaseOnTheLitCellPlacesAndUncoversTheTile()
     const board::Point c = board::cellCorner(8);
     f.dragTo(8, c.x + 3, c.y - 4); // the first move reports the tray position
     f.dragTo(8, c.x + 4, c.y - 3); // now the lit cell is 8
-    QCOMPARE(f.realPlacement.CandidateCell, 8);
+    QCOMPARE(f.placement.CandidateCell, 8);
     f.release(8);
     QCOMPARE((board::Point{f.tile(8).left, f.tile(8).top}), c);
     QVERIFY(f.tile(8).accepted);
@@ -131,7 +128,7 @@ void TestPlacement::releaseOnTheLitCellPlacesAndUncoversTheTile()
     QCOMPARE(f.tile(8).interval, 0);
     QVERIFY(f.tile(8).repaints > 0);
     // The pointer then crosses the bare window: the placed tile stays put.
-    f.realPlacement.FormMouseMove(300, 590);
+    f.placement.FormMouseMove(300, 590);
     QCOMPARE(f.tile(8).interval, 0);
     QCOMPARE(f.tile(9).interval, 10);
 }
@@ -142,10 +139,10 @@ void TestPlacement::litCellLagsOneMoveBehind()
     const board::Point c = board::cellCorner(30);
     f.tile(12).moveTo({c.x + 2, c.y + 2});
     f.hover(12);
-    QCOMPARE(f.realPlacement.CandidateCell, 30);
+    QCOMPARE(f.placement.CandidateCell, 30);
     // A last fast move carries the centre onto cell 31; the candidate still names 30.
     f.dragTo(12, c.x + 42, c.y + 2);
-    QCOMPARE(f.realPlacement.CandidateCell, 30);
+    QCOMPARE(f.placement.CandidateCell, 30);
     f.release(12);
     QVERIFY(!f.tile(12).accepted);
     QVERIFY(f.view.panels[30].visible && f.view.panels[31].visible);
@@ -190,7 +187,7 @@ void TestPlacement::releaseWithNoCandidateLeavesTheTileAlone()
 {
     Fixture f;
     f.hover(1); // tiles start in the tray: no cell under any of them
-    QCOMPARE(f.realPlacement.CandidateCell, 0);
+    QCOMPARE(f.placement.CandidateCell, 0);
     f.tile(1).accepted = true;
     f.tile(1).onUp(f.tile(1));
     QVERIFY(f.tile(1).accepted); // the handler did not touch it
@@ -202,10 +199,10 @@ void TestPlacement::bareWindowMoveSendsEveryUnacceptedTileDrifting()
     Fixture f;
     f.hover(1);
     f.tile(2).accepted = true;
-    f.realPlacement.FormMouseMove(400, 30);
+    f.placement.FormMouseMove(400, 30);
     QCOMPARE(f.view.readoutX, 400);
     QCOMPARE(f.view.readoutY, 30);
-    QCOMPARE(f.realPlacement.TileCentreX, 400);
+    QCOMPARE(f.placement.TileCentreX, 400);
     for (int i = 1; i <= kElementCount; ++i)
         QCOMPARE(f.tile(i).interval, i == 2 ? 0 : 10);
 }
@@ -248,7 +245,7 @@ void TestPlacement::clickHidesABlankCell()
 {
     Fixture f;
     QVERIFY(f.view.panels[77].visible);
-    f.realPlacement.Panel1Click(77);
+    f.placement.Panel1Click(77);
     QVERIFY(!f.view.panels[77].visible);
 }
 

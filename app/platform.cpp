@@ -19,6 +19,9 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+#include <shellapi.h>
+
+#include <QApplication>
 #elif defined(Q_OS_MACOS)
 #include <mach/mach.h>
 #include <sys/sysctl.h>
@@ -83,6 +86,29 @@ MemoryStatus systemMemoryStatus()
 #endif
 }
 
+#if defined(Q_OS_WIN)
+// The shell's own open operation, parented to the window in front. Unlike a process start it
+// finds programs through the application paths registered with the system, where the
+// browsers put themselves, and sends a web address to the handler registered for it.
+class DesktopShell final : public Shell
+{
+public:
+    bool open(const QString &target, const QString &parameters) override
+    {
+        const QWidget *window = QApplication::activeWindow();
+        const HWND owner = window ? reinterpret_cast<HWND>(window->winId()) : nullptr;
+        const auto wide = [](const QString &text) {
+            return reinterpret_cast<const wchar_t *>(text.utf16());
+        };
+        const HINSTANCE result =
+            ShellExecuteW(owner, L"open", wide(target),
+                          parameters.isEmpty() ? nullptr : wide(parameters), nullptr,
+                          SW_SHOWNORMAL);
+        // Values up to 32 are error codes.
+        return reinterpret_cast<INT_PTR>(result) > 32;
+    }
+};
+#else
 // The shell of the desktop the program runs on. An address with a scheme goes to the
 // desktop's handler for it; anything else is started as a program with the parameters as
 // its one argument.
@@ -107,6 +133,7 @@ public:
 #endif
     }
 };
+#endif
 
 DesktopShell &desktopShell()
 {

@@ -4,6 +4,11 @@
 #   ./build.sh run     build and start build/tabelora
 #   ./build.sh test    build and run every test, headless
 #   ./build.sh bench   build the Release benchmarks and run the suite (see bench/README.md)
+#   ./build.sh windows       cross-compile build-windows/tabelora.exe for 64-bit Windows
+#   ./build.sh windows-test  the same, then play it under Wine in a virtual X server
+#
+# The Windows build first builds a static Qt from Debian's own Qt source package, once, into
+# ${XDG_CACHE_HOME:-~/.cache}/tabelora (over an hour on two cores); later runs reuse it.
 #
 # Missing system packages are installed with apt-get (through sudo when not root). Builds
 # are incremental: running it again with nothing changed takes seconds.
@@ -25,9 +30,11 @@ die() {
     exit 1
 }
 
+# Installs the given packages, or the list above, when missing.
 install_packages() {
+    [ $# -gt 0 ] || set -- "${packages[@]}"
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -50,6 +57,104 @@ configure_and_build() {
         cmake -S . -B "$dir" -G Ninja "$@" || die "configuring $dir failed"
     fi
     cmake --build "$dir" -j"$(nproc)" || die "building $dir failed"
+}
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        command -v sudo >/dev/null || die "$1 needs root: run as root or install sudo"
+        sudo "$@"
+    fi
+}
+
+# ---- Windows: a static Qt for MinGW-w64, built once, then the program -----------------------
+
+windows_packages=(
+    cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools dpkg-dev perl xz-utils
+    qt6-base-dev qt6-base-dev-tools
+)
+qt_cache="${XDG_CACHE_HOME:-$HOME/.cache}/tabelora"
+qt_source="$qt_cache/qt6-base-src"
+qt_build="$qt_cache/qt6-build"
+qt_prefix="$qt_cache/qt6-install"
+# Only what the program uses: Core, Gui, Widgets, the Windows platform plugin and styles, PNG
+# and BMP pictures, with Qt's own zlib, libpng, FreeType, HarfBuzz and PCRE2. The runtime is
+# linked in, so the program is one file. Debian's source leaves out the tablet (wintab)
+# headers, hence no tablet events.
+qt_options=(
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON
+    -DQT_QMAKE_TARGET_MKSPEC=win32-g++
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
+    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_testlib=OFF -DFEATURE_xml=OFF
+    -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF -DFEATURE_tabletevent=OFF -DFEATURE_androiddeployqt=OFF
+    -DFEATURE_zstd=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_png=ON -DFEATURE_system_png=OFF
+    -DFEATURE_freetype=ON -DFEATURE_system_freetype=OFF -DFEATURE_harfbuzz=ON -DFEATURE_system_harfbuzz=OFF
+    -DFEATURE_pcre2=ON -DFEATURE_system_pcre2=OFF
+)
+
+# apt-get source needs a deb-src entry beside each deb one of the distribution's archive.
+ensure_deb_src() {
+    local list
+    for list in /etc/apt/sources.list.d/debian.sources /etc/apt/sources.list.d/ubuntu.sources; do
+        if [ -f "$list" ] && grep -q '^Types: deb$' "$list"; then
+            echo "Adding deb-src to $list"
+            as_root sed -i 's/^Types: deb$/Types: deb deb-src/' "$list"
+            as_root apt-get update -q || die "apt-get update failed"
+        fi
+    done
+    if [ -f /etc/apt/sources.list ] && grep -q '^deb ' /etc/apt/sources.list &&
+        ! grep -q '^deb-src ' /etc/apt/sources.list; then
+        echo "Adding deb-src lines to /etc/apt/sources.list.d/deb-src.list"
+        grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+            as_root tee /etc/apt/sources.list.d/deb-src.list >/dev/null
+        as_root apt-get update -q || die "apt-get update failed"
+    fi
+}
+
+build_windows_qt() {
+    local stamp="$qt_prefix/.tabelora-options"
+    if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "${qt_options[*]}" ]; then
+        return 0
+    fi
+    mkdir -p "$qt_cache"
+    # The source of the very version of the host tools, which the cross build runs.
+    local version
+    version="$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)"
+    if [ ! -f "$qt_source/CMakeLists.txt" ]; then
+        ensure_deb_src
+        rm -rf "$qt_source"
+        (cd "$qt_cache" && apt-get source --download-only "qt6-base=$version") ||
+            die "could not download the source of qt6-base $version"
+        (cd "$qt_cache" && dpkg-source -x qt6-base_"${version#*:}".dsc "$qt_source") ||
+            die "could not unpack the source of qt6-base"
+    fi
+    cp cmake/mingw-w64-x86_64.cmake "$qt_cache/mingw-w64-x86_64.cmake"
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    local log="$qt_cache/qt6-build.log" start=$SECONDS
+    echo "Building Qt $version for Windows in $qt_build (log: $log); this takes long."
+    cmake -S "$qt_source" -B "$qt_build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$qt_cache/mingw-w64-x86_64.cmake" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_INSTALL_PREFIX="$qt_prefix" "${launcher[@]}" "${qt_options[@]}" >"$log" 2>&1 ||
+        die "configuring Qt failed: see $log"
+    nice -n 10 cmake --build "$qt_build" --parallel "$(nproc)" >>"$log" 2>&1 ||
+        die "building Qt failed: see $log"
+    cmake --install "$qt_build" >>"$log" 2>&1 || die "installing Qt failed: see $log"
+    echo "${qt_options[*]}" >"$stamp"
+    echo "Qt for Windows built in $(((SECONDS - start) / 60)) minutes."
+}
+
+build_windows() {
+    install_packages "${windows_packages[@]}"
+    build_windows_qt
+    configure_and_build build-windows \
+        -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_EXE_LINKER_FLAGS=-s
+    echo "build-windows/tabelora.exe: $(stat -c %s build-windows/tabelora.exe) bytes"
 }
 
 # Tests that only run other tools, or the whole program in an X server, run once.
@@ -81,8 +186,21 @@ bench)
     configure_and_build build-release -DCMAKE_BUILD_TYPE=Release -DTABELORA_BUILD_BENCH=ON -DBUILD_TESTING=OFF
     exec bench/run.sh build-release
     ;;
+windows)
+    build_windows
+    ;;
+windows-test)
+    build_windows
+    install_packages wine wine64 tesseract-ocr "${packages[@]}"
+    # The session that plays it is the Linux end-to-end test program.
+    if [ ! -f build/build.ninja ]; then
+        cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo || die "configuring build failed"
+    fi
+    cmake --build build --target tst_x11session || die "building tst_x11session failed"
+    exec tests/windows/wine-session.sh build-windows/tabelora.exe build/tests/e2e/tst_x11session
+    ;;
 *)
-    echo "usage: ./build.sh run | test | bench" >&2
+    echo "usage: ./build.sh run | test | bench | windows | windows-test" >&2
     exit 2
     ;;
 esac

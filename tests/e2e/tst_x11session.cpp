@@ -1,5 +1,7 @@
 #include "game/board.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -23,6 +25,13 @@ bool samePixels(const QImage &a, const QImage &b)
 // Starts the real program in the X server this test runs in, closes the information window,
 // drags one tile onto its cell with the real pointer, corrects, and reads the verdict off a
 // screenshot.
+//
+// The same session plays the Windows build under Wine. These variables change it:
+//   TABELORA_SESSION_PROGRAM   the program file (the Linux build by default)
+//   TABELORA_SESSION_LAUNCHER  a program that runs it ("wine")
+//   TABELORA_SESSION_REPORT    where "Enviar" writes the report; when set, the session also
+//                              sends and checks the file's bytes
+//   TABELORA_SESSION_SHOTS     a folder for screenshots of the information and main windows
 class TestX11Session : public QObject
 {
     Q_OBJECT
@@ -36,12 +45,17 @@ private slots:
 private:
     QString run(const QStringList &args, int timeoutMs = 10000);
     QImage screenshot();
+    // Saves the part of the screen the window covers, when screenshots are asked for.
+    void keepShot(const QImage &shot, const QString &window, const QString &name);
+    QPoint windowOrigin(const QString &window);
     QPoint toScreen(QPoint client) const { return origin + client; }
     void pointer(const QString &action, QPoint client = {});
     // The tray slot whose tile shows element n, found by its picture.
     int slotOfElement(const QImage &shot, int n);
 
     QString program;
+    QString report;
+    QString shots;
     QTemporaryDir home;
     QProcess tabelora;
     QString mainWindow; // the X window id
@@ -70,6 +84,35 @@ QImage TestX11Session::screenshot()
     return QImage::fromData(p.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
+QPoint TestX11Session::windowOrigin(const QString &window)
+{
+    const QString geometry = run({"xdotool", "getwindowgeometry", "--shell", window});
+    int x = -1, y = -1;
+    for (const QString &line : geometry.split('\n')) {
+        if (line.startsWith("X="))
+            x = line.mid(2).toInt();
+        if (line.startsWith("Y="))
+            y = line.mid(2).toInt();
+    }
+    return {x, y};
+}
+
+void TestX11Session::keepShot(const QImage &shot, const QString &window, const QString &name)
+{
+    if (shots.isEmpty())
+        return;
+    const QString geometry = run({"xdotool", "getwindowgeometry", "--shell", window});
+    int width = 0, height = 0;
+    for (const QString &line : geometry.split('\n')) {
+        if (line.startsWith("WIDTH="))
+            width = line.mid(6).toInt();
+        if (line.startsWith("HEIGHT="))
+            height = line.mid(7).toInt();
+    }
+    const QRect area(windowOrigin(window), QSize(width, height));
+    QVERIFY2(shot.copy(area).save(shots + '/' + name), qPrintable(shots + '/' + name));
+}
+
 void TestX11Session::pointer(const QString &action, QPoint client)
 {
     if (action == QLatin1String("move")) {
@@ -83,7 +126,10 @@ void TestX11Session::pointer(const QString &action, QPoint client)
 
 void TestX11Session::initTestCase()
 {
-    program = QStringLiteral(TABELORA_PROGRAM);
+    program = qEnvironmentVariable("TABELORA_SESSION_PROGRAM", QStringLiteral(TABELORA_PROGRAM));
+    const QString launcher = qEnvironmentVariable("TABELORA_SESSION_LAUNCHER");
+    report = qEnvironmentVariable("TABELORA_SESSION_REPORT");
+    shots = qEnvironmentVariable("TABELORA_SESSION_SHOTS");
     QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "needs an X server (run under xvfb-run)");
     QVERIFY2(!QStandardPaths::findExecutable("xdotool").isEmpty(), "xdotool is missing");
     QVERIFY2(!QStandardPaths::findExecutable("import").isEmpty(),
@@ -96,7 +142,11 @@ void TestX11Session::initTestCase()
     env.insert("HOME", home.path());
     tabelora.setProcessEnvironment(env);
     // In Spanish whatever the machine's locale: the windows are found by their titles.
-    tabelora.start(program, {QStringLiteral("--idioma"), QStringLiteral("es")});
+    const QStringList arguments{QStringLiteral("--idioma"), QStringLiteral("es")};
+    if (launcher.isEmpty())
+        tabelora.start(program, arguments);
+    else
+        tabelora.start(launcher, QStringList{program} + arguments);
     QVERIFY(tabelora.waitForStarted());
 
     // The information window comes first; Escape closes it.
@@ -104,21 +154,17 @@ void TestX11Session::initTestCase()
         run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Información$"}, 20000);
     QVERIFY2(!info.isEmpty(), "the information window did not appear");
     QVERIFY(run({"xdotool", "search", "--onlyvisible", "--name", "^Tabelora$"}).isEmpty());
-    run({"xdotool", "windowfocus", "--sync", info.section('\n', 0, 0), "key", "Escape"});
-    mainWindow =
-        run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tabelora$"}, 20000)
-            .section('\n', 0, 0);
-    QVERIFY2(!mainWindow.isEmpty(), "the main window did not appear");
-    const QString geometry = run({"xdotool", "getwindowgeometry", "--shell", mainWindow});
-    int x = -1, y = -1;
-    for (const QString &line : geometry.split('\n')) {
-        if (line.startsWith("X="))
-            x = line.mid(2).toInt();
-        if (line.startsWith("Y="))
-            y = line.mid(2).toInt();
+    if (!shots.isEmpty()) {
+        QTest::qWait(1000); // fully drawn
+        keepShot(screenshot(), info.section('\n', 0, 0), QStringLiteral("information.png"));
     }
-    QVERIFY(x >= 0 && y >= 0);
-    origin = QPoint(x, y);
+    run({"xdotool", "windowfocus", "--sync", info.section('\n', 0, 0), "key", "Escape"});
+    const QString main =
+        run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tabelora$"}, 20000);
+    QVERIFY2(!main.isEmpty(), "the main window did not appear");
+    mainWindow = main.section('\n', 0, 0);
+    origin = windowOrigin(mainWindow);
+    QVERIFY(origin.x() >= 0 && origin.y() >= 0);
 }
 
 void TestX11Session::cleanupTestCase()
@@ -183,6 +229,23 @@ void TestX11Session::dragOneTileHomeAndCorrect()
         (shot = screenshot(),
          samePixels(shot.copy(face), strip.copy(40 * (kCarbon - 1) + 2, 2, 34, 34))),
         10000);
+    keepShot(shot, mainWindow, QStringLiteral("corrected.png"));
+
+    if (report.isEmpty())
+        return;
+    // "Enviar" with no pupil data: the five lines, in Windows-1252 with CR LF.
+    QFile::remove(report);
+    pointer("move", QPoint(248 + 36, 13));
+    pointer("click");
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(report).size() > 0, 10000);
+    QFile file(report);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("Pr\xe1""ctica de Corvalia \r\n"
+                                        "Alumno: \r\n"
+                                        "Grupo : \r\n"
+                                        + QByteArray(46, '_') + "\r\n"
+                                        "Aciertos: 1 de 114 (1 %)\r\n"));
+    keepShot(screenshot(), mainWindow, QStringLiteral("sent.png"));
 }
 
 // A command that shows many controls at once, run by its accelerator while a tile is held,

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Plays the Windows build under Wine in a virtual X server:
+#
+#   tests/windows/wine-session.sh TABELORA_EXE TST_X11SESSION
+#
+# The end-to-end session (TST_X11SESSION, built for Linux) starts the program through Wine,
+# saves a screenshot of the information window, closes it, drags a tile onto its cell with
+# the real pointer, corrects, presses "Enviar" and checks the report's bytes in the Wine
+# drive C:. This script then reads the memory figures off the information window's screenshot
+# and checks them against what the system reports. Screenshots stay in build-windows/wine-shots.
+set -euo pipefail
+
+exe="$(realpath "${1:?usage: $0 TABELORA_EXE TST_X11SESSION}")"
+session="$(realpath "${2:?usage: $0 TABELORA_EXE TST_X11SESSION}")"
+out="$(dirname "$exe")"
+shots="$out/wine-shots"
+
+export WINEPREFIX="$out/wine-prefix" WINEARCH=win64 WINEDEBUG=-all
+# No Mono or Gecko installer dialogs: the program needs neither.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# English number formats, so the thousands separator is a comma.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+
+rm -rf "$shots"
+mkdir -p "$shots"
+passed=0
+failed=0
+check() { # name, then the command that checks
+    local name="$1"
+    shift
+    if "$@"; then
+        echo "PASS   : $name"
+        passed=$((passed + 1))
+    else
+        echo "FAIL!  : $name"
+        failed=$((failed + 1))
+    fi
+}
+
+echo "Preparing the Wine prefix $WINEPREFIX"
+wine wineboot --init >"$out/wineboot.log" 2>&1 || true
+rm -f "$WINEPREFIX/drive_c/result.txt"
+
+session_status=0
+TABELORA_SESSION_PROGRAM="$exe" TABELORA_SESSION_LAUNCHER=wine \
+    TABELORA_SESSION_REPORT="$WINEPREFIX/drive_c/result.txt" TABELORA_SESSION_SHOTS="$shots" \
+    xvfb-run -a -s "-screen 0 1024x768x24" "$session" || session_status=$?
+wineserver -k 2>/dev/null || true
+check "the session under Wine (drag, correct, Enviar, report bytes)" test "$session_status" -eq 0
+
+# The figures beside "Memoria física disponible:" (x 403, y 121) and "Memoria usada:"
+# (x 404, y 143), read by OCR from the screenshot enlarged four times (OCR may drop the
+# space before "KB" and "%").
+read_figure() { # y
+    convert "$shots/information.png" -crop "150x17+398+$(($1 - 2))" +repage -resize 400% \
+        -colorspace Gray "$shots/figure-$1.png"
+    tesseract "$shots/figure-$1.png" - --psm 7 -c tessedit_char_whitelist='0123456789,.% KB' \
+        2>/dev/null | tr -d '\n'
+}
+expected_kb="$(awk '/^MemTotal:/ {print $2}' /proc/meminfo)"
+physmem=""
+load=""
+if [ -f "$shots/information.png" ]; then
+    physmem="$(read_figure 121)"
+    load="$(read_figure 143)"
+fi
+echo "Information window: total \"$physmem\" (the system says $expected_kb kB), load \"$load\""
+total_matches() {
+    [[ "$physmem" =~ ^[0-9]{1,3}(,[0-9]{3})*\ ?KB$ ]] || return 1
+    local shown="${physmem//[^0-9]/}"
+    # Wine counts whole pages of 4 KB.
+    [ $((shown > expected_kb ? shown - expected_kb : expected_kb - shown)) -le 4 ]
+}
+load_plausible() {
+    [[ "$load" =~ ^([0-9]{1,3})\ ?%$ ]] || return 1
+    local shown="${BASH_REMATCH[1]}"
+    local now
+    now="$(awk '/^MemTotal:/ {t = $2} /^MemAvailable:/ {a = $2} END {printf "%d", (t - a) * 100 / t + 0.5}' /proc/meminfo)"
+    # Memory moves while the session runs.
+    [ "$shown" -le 100 ] && [ $((shown > now ? shown - now : now - shown)) -le 15 ]
+}
+check "total physical memory, grouped by threes" total_matches
+check "memory load in per cent" load_plausible
+
+echo "Screenshots: $shots"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

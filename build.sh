@@ -72,7 +72,7 @@ as_root() {
 
 windows_packages=(
     cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools dpkg-dev perl xz-utils
-    qt6-base-dev qt6-base-dev-tools
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
 )
 qt_cache="${XDG_CACHE_HOME:-$HOME/.cache}/tabelora"
 qt_source="$qt_cache/qt6-base-src"

@@ -1,20 +1,19 @@
 #include "app/blankcell.h"
 
-#include "app/layout.h"
-#include "app/resources.h"
+#include "app/colours.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 BlankCell::BlankCell(int cell, QWidget *parent)
-    : QWidget(parent), cell_(cell), colour_(layout::kEmptyCellColour)
+    : QWidget(parent), cell_(cell), colour_(board::kEmptyCellColour)
 {
     setObjectName(QStringLiteral("Panel%1").arg(cell));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void BlankCell::setColour(std::uint32_t stored)
+void BlankCell::setColour(board::StoredColour stored)
 {
     if (stored == colour_)
         return;
@@ -27,7 +26,7 @@ void BlankCell::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const int right = width() - 1;
     const int bottom = height() - 1;
-    painter.fillRect(rect(), resources::storedColour(colour_));
+    painter.fillRect(rect(), colours::toQColor(colour_));
     // A raised one-pixel bevel.
     painter.setPen(Qt::white);
     painter.drawLine(0, 0, right - 1, 0);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include "game/board.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -16,9 +18,9 @@ public:
     BlankCell(int cell, QWidget *parent);
 
     int cell() const { return cell_; }
-    std::uint32_t colour() const { return colour_; }
+    board::StoredColour colour() const { return colour_; }
     // Repaints only when the colour really changes.
-    void setColour(std::uint32_t stored);
+    void setColour(board::StoredColour stored);
 
     std::function<void(BlankCell &)> OnClick;
 
@@ -29,6 +31,6 @@ protected:
 
 private:
     int cell_;
-    std::uint32_t colour_;
+    board::StoredColour colour_;
     bool pressed_ = false;
 };

@@ -39,8 +39,9 @@ QImage builtInStrip()
 {
     QImage strip = resources::picture(QStringLiteral(":/assets/tilestrip.png"));
     if (strip.isNull()) {
-        strip = QImage(40 * board::kElementCount, 40, QImage::Format_RGB32);
-        strip.fill(resources::storedColour(kEmptyCellColour));
+        strip = QImage(board::kStripPicture * board::kElementCount, board::kStripPicture,
+                       QImage::Format_RGB32);
+        strip.fill(colours::toQColor(board::kEmptyCellColour));
     }
     return strip.convertToFormat(QImage::Format_RGB32);
 }
@@ -75,7 +76,7 @@ void TForm1::alSoltarmouse(TileView &sender)
 
 void TForm1::buildLayout()
 {
-    layer_ = new DrawnLayer(resources::storedColour(kMoneyGreen), this);
+    layer_ = new DrawnLayer(colours::toQColor(clMoneyGreen), this);
     layer_->setGeometry(0, 0, kClientWidth, kClientHeight);
     layer_->OnBareMouseMove = [this](int x, int y) {
         errorbox::guarded([&] { placement_.FormMouseMove(x, y); });
@@ -138,10 +139,10 @@ QWidget *TForm1::addDrawn(const DrawnSpec &entry, const QString &caption)
     case Kind::RightLabel: {
         const QString text = entry.text ? QString::fromUtf8(entry.text) : caption;
         auto *label =
-            new CaptionLabel(text, fontOf(entry.font), resources::storedColour(entry.colour),
+            new CaptionLabel(text, fontOf(entry.font), colours::toQColor(entry.colour),
                              entry.kind == Kind::RightLabel, layer_);
         if (!entry.transparent)
-            label->setBackground(resources::storedColour(kMoneyGreen));
+            label->setBackground(colours::toQColor(clMoneyGreen));
         label->setGeometry(entry.left, entry.top, entry.width, entry.height);
         label->fitToCaption();
         control = label;
@@ -346,12 +347,12 @@ bool TForm1::panelVisible(int n) const
 
 void TForm1::setPanelColour(int n, board::StoredColour colour)
 {
-    panels_[n]->setColour(static_cast<std::uint32_t>(colour));
+    panels_[n]->setColour(colour);
 }
 
 board::StoredColour TForm1::panelColour(int n) const
 {
-    return static_cast<board::StoredColour>(panels_[n]->colour());
+    return panels_[n]->colour();
 }
 
 void TForm1::setShapePos(int n, board::Point corner)
@@ -361,7 +362,7 @@ void TForm1::setShapePos(int n, board::Point corner)
 
 void TForm1::setShapePen(int n, board::StoredColour colour)
 {
-    shapes_[n]->setPen(static_cast<std::uint32_t>(colour));
+    shapes_[n]->setPen(colour);
 }
 
 void TForm1::setShapeVisible(int n, bool visible)

@@ -1,16 +1,15 @@
 #include "app/frameshape.h"
 
-#include "app/layout.h"
-#include "app/resources.h"
+#include "app/colours.h"
 
 #include <QPainter>
 
-FrameShape::FrameShape(int cell, QWidget *parent) : QWidget(parent), pen_(layout::clRed)
+FrameShape::FrameShape(int cell, QWidget *parent) : QWidget(parent), pen_(board::kWrongFrameColour)
 {
     setObjectName(QStringLiteral("Shape%1").arg(cell));
 }
 
-void FrameShape::setPen(std::uint32_t stored)
+void FrameShape::setPen(board::StoredColour stored)
 {
     if (stored == pen_)
         return;
@@ -23,7 +22,7 @@ void FrameShape::setPen(std::uint32_t stored)
 void FrameShape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor colour = resources::storedColour(pen_);
+    const QColor colour = colours::toQColor(pen_);
     const int extent = std::min(width(), height()) - 1; // 39 for a 40 x 40 frame
     painter.fillRect(0, 0, extent, 2, colour);
     painter.fillRect(0, extent - 2, extent, 2, colour);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/board.h"
+
 #include <QWidget>
 
 // The verdict frame of one board square: a 40 x 40 outline with a two-pixel pen, red
@@ -11,12 +13,12 @@ class FrameShape : public QWidget
 public:
     FrameShape(int cell, QWidget *parent);
 
-    std::uint32_t pen() const { return pen_; }
-    void setPen(std::uint32_t stored);
+    board::StoredColour pen() const { return pen_; }
+    void setPen(board::StoredColour stored);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    std::uint32_t pen_;
+    board::StoredColour pen_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/colours.h"
+
 #include <QColor>
 #include <QImage>
 #include <QWidget>
@@ -30,6 +32,6 @@ private:
     int minimum_ = 0;
     int maximum_ = 100;
     int progress_ = 0;
-    QColor foreColor_ = QColor(0, 255, 0);     // lime
-    QColor backColor_ = QColor(192, 192, 192); // silver
+    QColor foreColor_ = colours::toQColor(colours::clLime);
+    QColor backColor_ = colours::toQColor(colours::clSilver);
 };

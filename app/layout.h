@@ -4,13 +4,14 @@
 // caption, font and colour, in creation order. Coordinates are client pixels of the
 // 812 x 606 window; colours are stored as the layout stores them (red in the low byte).
 
-#include <cstdint>
+#include "app/colours.h"
 
 namespace layout {
 
+using namespace colours;
+
 inline constexpr int kClientWidth = 812;
 inline constexpr int kClientHeight = 606;
-inline constexpr std::uint32_t kMoneyGreen = 12639424; // RGB 192, 220, 192
 
 enum class Face
 {
@@ -27,16 +28,6 @@ struct FontSpec
 };
 
 inline constexpr FontSpec kWindowFont{Face::SansSerif, 11};
-
-// Named colours as stored.
-inline constexpr std::uint32_t clWhite = 16777215;
-inline constexpr std::uint32_t clSilver = 12632256;
-inline constexpr std::uint32_t clTeal = 8421376;
-inline constexpr std::uint32_t clLime = 65280;
-inline constexpr std::uint32_t clBlack = 0;
-inline constexpr std::uint32_t clRed = 255;
-inline constexpr std::uint32_t clBlue = 16711680;
-inline constexpr std::uint32_t clPurple = 8388736;
 
 enum class Kind
 {
@@ -55,7 +46,7 @@ struct DrawnSpec
     int left, top, width, height;
     const char *text; // caption, or the picture's resource for pictures
     FontSpec font = kWindowFont;
-    std::uint32_t colour = clBlack;
+    StoredColour colour = clBlack;
     bool transparent = false;
     bool visible = true;
 };
@@ -181,8 +172,6 @@ inline constexpr ButtonSpec kButtons[] = {
     {Command::Abrir, "Open", "&Abrir", 712, 121, 57, 13, ":/assets/glyph-abrir.png", 1, false},
 };
 
-// Blank cells and frames.
-inline constexpr std::uint32_t kEmptyCellColour = 13355181;
 inline constexpr int kTimer1Interval = 2000; // milliseconds, one tick after start
 
 } // namespace layout

@@ -20,12 +20,6 @@ void load();
 QFont sansSerif(int pixelHeight, bool bold = false, bool italic = false, bool underline = false);
 QFont comic(int pixelHeight, bool bold = false, bool italic = false);
 
-// A colour as the layout stores it: a 24-bit value with red in the low byte.
-inline QColor storedColour(std::uint32_t value)
-{
-    return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
-}
-
 // The program's icon, at every size drawn for it.
 QIcon programIcon();
 

@@ -1,5 +1,6 @@
 #include "app/striploader.h"
 
+#include "app/colours.h"
 #include "app/errorbox.h"
 
 #include <QFile>
@@ -131,7 +132,8 @@ QImage cutTile(const QImage &strip, int n, int size)
 {
     if (size <= 0)
         return {};
-    const QRect square((n - 1) * kTileSize, 0, kTileSize, kTileSize);
+    constexpr int side = board::kStripPicture;
+    const QRect square((n - 1) * side, 0, side, side);
     const QRect wanted(square.topLeft(), QSize(size, size));
     const QRect source = wanted & square & strip.rect();
     if (source == wanted) {
@@ -141,7 +143,7 @@ QImage cutTile(const QImage &strip, int n, int size)
         return tile;
     }
     QImage tile(size, size, QImage::Format_RGB32);
-    tile.fill(kEmptyCellColour);
+    tile.fill(colours::toQColor(board::kEmptyCellColour));
     if (!source.isEmpty()) {
         QPainter painter(&tile);
         painter.setCompositionMode(QPainter::CompositionMode_Source);

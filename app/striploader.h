@@ -1,16 +1,12 @@
 #pragma once
 
 #include <QImage>
-#include <QRgb>
 #include <QString>
 
 // The tile strip as the program uses it: loading a replacement from a bitmap file, and
 // cutting the tile pictures out of it.
 namespace striploader {
 
-inline constexpr int kTileSize = 40; // pixels; tile n fills columns 40(n-1) to 40n-1
-inline constexpr int kTileCount = 114;
-inline constexpr QRgb kEmptyCellColour = qRgb(173, 200, 203);
 
 // Largest picture a file may hold, in bytes once decoded at 32 bits per pixel.
 inline constexpr qint64 kMaxImageBytes = qint64(128) * 1024 * 1024;

@@ -10,9 +10,12 @@ namespace board {
 
 inline constexpr int kElementCount = 114;
 inline constexpr int kCellSize = 40;
+// The tile strip holds one picture of 40 x 40 per element, side by side in atomic-number
+// order: picture n fills columns 40 (n - 1) to 40 n - 1.
+inline constexpr int kStripPicture = 40;
 
 // Colours as the layout stores them: 24-bit values with red in the low byte.
-using StoredColour = std::int32_t;
+using StoredColour = std::uint32_t;
 inline constexpr StoredColour kEmptyCellColour = 13355181; // RGB 173, 200, 203
 inline constexpr StoredColour kLitCellColour = 65280;      // pure green
 inline constexpr StoredColour kWrongFrameColour = 255;     // red

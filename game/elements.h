@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/board.h"
+
 #include <array>
 #include <string_view>
 
@@ -29,12 +31,10 @@ struct Element
     State state;
 };
 
-inline constexpr int kCount = 114;
-
 using enum State;
 
 // Element n is kTable[n - 1]. Promethium counts as solid here.
-inline constexpr std::array<Element, kCount> kTable = {{
+inline constexpr std::array<Element, board::kElementCount> kTable = {{
     {"H", QT_TRANSLATE_NOOP("elements", "Hidrógeno"), Gas},
     {"He", QT_TRANSLATE_NOOP("elements", "Helio"), Gas},
     {"Li", QT_TRANSLATE_NOOP("elements", "Litio"), Solid},

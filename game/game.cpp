@@ -10,7 +10,7 @@ using board::kElementCount;
 
 namespace {
 constexpr int kDealtTileSize = 38;  // a deal keeps the top-left 38 x 38 of each 40 x 40 square
-constexpr int kReloadTileSize = 40; // the strip reload keeps the whole square
+constexpr int kReloadTileSize = board::kStripPicture; // the strip reload keeps it whole
 constexpr int kTrayInterval = 100;  // milliseconds
 constexpr int kReloadedTiles = 12;
 } // namespace

@@ -117,7 +117,7 @@ private slots:
         QFETCH(QStringList, samples);
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(":/i18n/tabelora_") + code));
-        for (int n = 1; n <= elements::kCount; ++n)
+        for (int n = 1; n <= board::kElementCount; ++n)
             QVERIFY2(!translator.translate("elements", elements::element(n).name.data()).isEmpty(),
                      qPrintable(QString::number(n)));
 

@@ -200,9 +200,9 @@ void TestMainWindow::correctionFramesTheBoardAndFillsTheScore()
     const QRect counter = fx.label("Contador")->geometry();
     for (int x = counter.left(); x <= counter.right(); ++x)
         for (int y : {0, 2})
-            QCOMPARE(shot.pixel(x, y), resources::storedColour(layout::kMoneyGreen).rgb());
+            QCOMPARE(shot.pixel(x, y), colours::toQColor(colours::clMoneyGreen).rgb());
     QVERIFY(shot.pixel(counter.left() - 1, 0) !=
-            resources::storedColour(layout::kMoneyGreen).rgb());
+            colours::toQColor(colours::clMoneyGreen).rgb());
     QCOMPARE(fx.gauge()->progress(), form->game().hitPercentage());
     for (int n = 1; n <= kElementCount; ++n)
         QVERIFY(!fx.panel(n)->isVisible());
@@ -246,10 +246,10 @@ void TestMainWindow::visibleBlankCellsCoverTilesWhateverTheStacking()
     fx.panel(20)->show();
     const QPoint inside = fx.panel(20)->geometry().center();
     QImage shot = form->grab().toImage();
-    QCOMPARE(shot.pixel(inside), resources::storedColour(board::kEmptyCellColour).rgb());
+    QCOMPARE(shot.pixel(inside), colours::toQColor(board::kEmptyCellColour).rgb());
     fx.panel(20)->hide();
     shot = form->grab().toImage();
-    QVERIFY(shot.pixel(inside) != resources::storedColour(board::kEmptyCellColour).rgb());
+    QVERIFY(shot.pixel(inside) != colours::toQColor(board::kEmptyCellColour).rgb());
     QCOMPARE(shot.pixel(inside), tile->Bitmap().pixel(inside - tile->pos()));
 }
 

@@ -810,7 +810,7 @@ QString TestMonkey::checkWindow()
         const BlankCell *cell = fx->panel(n);
         if (cell->isHidden())
             continue;
-        const QRgb fill = resources::storedColour(cell->colour()).rgb();
+        const QRgb fill = colours::toQColor(cell->colour()).rgb();
         const QRect inside = cell->geometry().adjusted(1, 1, -2, -2); // within the bevel
         QList<QPoint> probes{inside.center()};
         for (int t = 1; t <= kElementCount; ++t) {

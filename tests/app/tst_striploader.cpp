@@ -1,4 +1,5 @@
 #include "app/striploader.h"
+#include "app/colours.h"
 
 #include "app/errorbox.h"
 
@@ -15,7 +16,7 @@
 #include <unistd.h>
 
 using striploader::cutTile;
-using striploader::kEmptyCellColour;
+const QRgb kEmptyCellColour = colours::toQColor(board::kEmptyCellColour).rgb();
 using striploader::loadTileStrip;
 
 using imagebytes::bitmapHeader;

@@ -35,7 +35,7 @@ void TestElements::statesGiveTheTileColours()
 {
     const QSet<int> gases{1, 2, 7, 8, 9, 10, 17, 18, 36, 54, 86};
     const QSet<int> liquids{35, 80};
-    for (int n = 1; n <= kCount; ++n) {
+    for (int n = 1; n <= board::kElementCount; ++n) {
         State expected = Solid;
         if (gases.contains(n))
             expected = Gas;
@@ -53,7 +53,7 @@ void TestElements::namesAreSpanishAndUnique()
     QSet<QString> names;
     for (const Element &e : kTable)
         names.insert(QString::fromUtf8(e.name.data(), qsizetype(e.name.size())));
-    QCOMPARE(names.size(), kCount);
+    QCOMPARE(names.size(), board::kElementCount);
     QCOMPARE(QString::fromUtf8(element(1).name.data()), QStringLiteral("Hidrógeno"));
     QCOMPARE(QString::fromUtf8(element(50).name.data()), QStringLiteral("Estaño"));
 }

@@ -16,7 +16,7 @@ namespace artwork {
 using State = elements::State;
 using Element = elements::Element;
 
-inline constexpr int kElementCount = elements::kCount;
+inline constexpr int kElementCount = board::kElementCount;
 
 constexpr const Element &element(int atomicNumber) { return elements::element(atomicNumber); }
 
@@ -36,7 +36,7 @@ constexpr bool hasRedSymbol(int atomicNumber)
 }
 
 // Tile geometry, in pixels.
-inline constexpr int kTileSize = 40;
+inline constexpr int kTileSize = board::kStripPicture;
 inline constexpr int kStripWidth = kTileSize * kElementCount;
 inline constexpr int kVisibleTileSize = 38; // the part a freshly dealt tile shows
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "game/board.h"
+
+#include <QColor>
+
+// The windows' colours, written as the program stores them: 24-bit values with red in the low
+// byte (board::StoredColour). Every colour a window shows is one of these or a board colour,
+// and reaches Qt through toQColor alone.
+namespace colours {
+
+using board::StoredColour;
+
+inline constexpr StoredColour clWhite = 16777215;
+inline constexpr StoredColour clSilver = 12632256;
+inline constexpr StoredColour clTeal = 8421376;
+inline constexpr StoredColour clLime = 65280;
+inline constexpr StoredColour clBlack = 0;
+inline constexpr StoredColour clRed = 255;
+inline constexpr StoredColour clBlue = 16711680;
+inline constexpr StoredColour clNavy = 8388608;
+inline constexpr StoredColour clPurple = 8388736;
+inline constexpr StoredColour clMoneyGreen = 12639424; // RGB 192, 220, 192
+
+inline QColor toQColor(StoredColour value)
+{
+    return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
+}
+
+} // namespace colours

@@ -97,4 +97,18 @@ constexpr bool pointOnCell(int n, std::int32_t x, std::int32_t y)
 // The cell a point lies on, or 0 for none.
 int cellAt(std::int32_t x, std::int32_t y);
 
+// Where cell n stands in the table: its period 1..7, and its group 1..18, or 0 for the two
+// series below the table (lanthanides in period 6, actinides in period 7).
+int period(int n);
+int group(int n);
+
+// For moving a keyboard focus: of `points` (n of them), the index of the nearest one in the
+// direction (dx, dy), a unit step along one axis, from `from`. Points straight that way come
+// first (so a row continues across a gap), then those close to that line; when there are
+// none, the one least to the side, so a move can reach a row that is offset sideways. -1
+// when nothing lies that way.
+int nearestInDirection(const Point *points, int n, Point from, int dx, int dy);
+// The same among the cells: the cell next to cell n that way, or n itself at the edge.
+int cellInDirection(int n, int dx, int dy);
+
 } // namespace board

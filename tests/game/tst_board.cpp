@@ -18,6 +18,8 @@ private slots:
     void traySlotsRunDownEachColumn_data();
     void traySlotsRunDownEachColumn();
     void noCellOrSlotOverlapsAnother();
+    void arrowsStepToTheNearestCellThatWay_data();
+    void arrowsStepToTheNearestCellThatWay();
     void boardAndTraysStayInsideTheirBands();
 };
 
@@ -69,12 +71,21 @@ void TestBoard::everyCellFollowsGroupAndPeriodRule()
                           {55, 57, 1, 6}, {72, 86, 4, 6},  {87, 89, 1, 7}, {104, 114, 4, 7}};
     int counted = 0;
     for (const Range &r : body)
-        for (int n = r.first; n <= r.last; ++n, ++counted)
+        for (int n = r.first; n <= r.last; ++n, ++counted) {
             QCOMPARE(cellCorner(n), (Point{10 + 40 * (r.group + n - r.first - 1), 40 * r.period}));
-    for (int n = 58; n <= 71; ++n, ++counted)
+            QCOMPARE(period(n), r.period);
+            QCOMPARE(group(n), r.group + n - r.first);
+        }
+    for (int n = 58; n <= 71; ++n, ++counted) {
         QCOMPARE(cellCorner(n), (Point{130 + 40 * (n - 58), 320}));
-    for (int n = 90; n <= 103; ++n, ++counted)
+        QCOMPARE(period(n), 6);
+        QCOMPARE(group(n), 0);
+    }
+    for (int n = 90; n <= 103; ++n, ++counted) {
         QCOMPARE(cellCorner(n), (Point{170 + 40 * (n - 90), 360}));
+        QCOMPARE(period(n), 7);
+        QCOMPARE(group(n), 0);
+    }
     QCOMPARE(counted, kElementCount);
 }
 
@@ -164,6 +175,36 @@ void TestBoard::boardAndTraysStayInsideTheirBands()
             QVERIFY(s.x >= 730 && s.x + kCellSize - 1 <= 809 && s.y >= 80 &&
                     s.y + kCellSize - 1 <= 359);
     }
+}
+
+void TestBoard::arrowsStepToTheNearestCellThatWay_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("dx");
+    QTest::addColumn<int>("dy");
+    QTest::addColumn<int>("to");
+    QTest::newRow("along a row") << 6 << 1 << 0 << 7;
+    QTest::newRow("across the gap of period 1") << 1 << 1 << 0 << 2;
+    QTest::newRow("back across it") << 2 << -1 << 0 << 1;
+    QTest::newRow("across the gap of period 2") << 4 << 1 << 0 << 5;
+    QTest::newRow("down a group") << 1 << 0 << 1 << 3;
+    QTest::newRow("up into the gap's edge") << 5 << 0 << -1 << 2;
+    QTest::newRow("down from group 4 into the lanthanides") << 104 << 0 << 1 << 58;
+    QTest::newRow("down from group 1, the series being to the right") << 87 << 0 << 1 << 58;
+    QTest::newRow("lanthanides to the actinide below") << 60 << 0 << 1 << 91;
+    QTest::newRow("up from the lanthanides into period 7") << 58 << 0 << -1 << 104;
+    QTest::newRow("the table's left edge") << 19 << -1 << 0 << 19;
+    QTest::newRow("the top edge") << 1 << 0 << -1 << 1;
+    QTest::newRow("the bottom edge") << 103 << 0 << 1 << 103;
+}
+
+void TestBoard::arrowsStepToTheNearestCellThatWay()
+{
+    QFETCH(int, from);
+    QFETCH(int, dx);
+    QFETCH(int, dy);
+    QFETCH(int, to);
+    QCOMPARE(cellInDirection(from, dx, dy), to);
 }
 
 QTEST_APPLESS_MAIN(TestBoard)

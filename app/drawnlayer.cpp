@@ -1,5 +1,7 @@
 #include "app/drawnlayer.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -23,4 +25,27 @@ void DrawnLayer::mouseMoveEvent(QMouseEvent *event)
     const QPoint pos = event->position().toPoint();
     if (childAt(pos) == nullptr && OnBareMouseMove)
         OnBareMouseMove(pos.x(), pos.y());
+}
+
+void DrawnLayer::mousePressEvent(QMouseEvent *event)
+{
+    QWidget::mousePressEvent(event);
+    if (OnPress)
+        OnPress();
+}
+
+void DrawnLayer::keyPressEvent(QKeyEvent *event)
+{
+    if (!OnKey || !OnKey(event))
+        QWidget::keyPressEvent(event);
+}
+
+// The focus leaves the board for the command bar, not for a moment while another window
+// is in front.
+void DrawnLayer::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason &&
+        OnFocusLost)
+        OnFocusLost();
 }

@@ -17,10 +17,18 @@ public:
 
     // Runs for pointer moves over the bare surface only, not over any control on it.
     std::function<void(int x, int y)> OnBareMouseMove;
+    // A press on the surface or on a drawn control, anywhere but on a tile.
+    std::function<void()> OnPress;
+    // Keys while the surface has the keyboard focus: true when the key was used.
+    std::function<bool(QKeyEvent *event)> OnKey;
+    std::function<void()> OnFocusLost;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QColor background_;

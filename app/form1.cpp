@@ -19,14 +19,26 @@
 #include "game/elements.h"
 #include "tiles/animatedcorvalia.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTimerEvent>
 
 using namespace layout;
 
 namespace {
+// Where a cell stands, as a screen reader says it: "Casilla 6, periodo 2, grupo 14".
+QString cellName(int n)
+{
+    const int group = board::group(n);
+    return QStringLiteral("Casilla %1, periodo %2, ").arg(n).arg(board::period(n)) +
+           (group                   ? QStringLiteral("grupo %1").arg(group)
+            : board::period(n) == 6 ? QStringLiteral("lantánidos")
+                                    : QStringLiteral("actínidos"));
+}
+
 QFont fontOf(const FontSpec &entry)
 {
     return entry.face == Face::Comic
@@ -48,7 +60,7 @@ QImage builtInStrip()
 } // namespace
 
 TForm1::TForm1(QWidget *parent)
-    : QWidget(parent), placement_(*this), game_(*this, *this),
+    : QWidget(parent), placement_(*this), game_(*this, *this), pickup_(*this, placement_, game_),
       report_(std::make_unique<Report>()), Image1(builtInStrip())
 {
     setObjectName(QStringLiteral("Form1"));
@@ -81,6 +93,14 @@ void TForm1::buildLayout()
     layer_->OnBareMouseMove = [this](int x, int y) {
         errorbox::guarded([&] { placement_.FormMouseMove(x, y); });
     };
+    layer_->OnPress = [this] { errorbox::guarded([&] { pickup_.putBack(); }); };
+    layer_->OnKey = [this](QKeyEvent *event) {
+        bool used = false;
+        errorbox::guarded(
+            [&] { used = pickup_.key(event->key(), event->modifiers(), event->text()); });
+        return used;
+    };
+    layer_->OnFocusLost = [this] { errorbox::guarded([&] { pickup_.leaveBoard(); }); };
 
     for (const DrawnSpec &entry : kDrawnHead)
         addDrawn(entry);
@@ -120,9 +140,12 @@ void TForm1::buildLayout()
     for (int n = 1; n <= board::kElementCount; ++n) {
         panels_[n] = new BlankCell(n, this);
         panels_[n]->resize(board::kCellSize, board::kCellSize);
-        panels_[n]->setAccessibleName(QStringLiteral("Casilla %1").arg(n));
+        panels_[n]->setAccessibleName(cellName(n));
         panels_[n]->OnClick = [this](BlankCell &cell) {
-            errorbox::guarded([&] { placement_.Panel1Click(cell.cell()); });
+            errorbox::guarded([&] {
+                if (!pickup_.cellClicked(cell.cell()))
+                    placement_.Panel1Click(cell.cell());
+            });
         };
     }
     addButtons();
@@ -275,12 +298,14 @@ private:
 
 void TForm1::BitBtn2Click()
 {
+    pickup_.putBack();
     PointerHold hold(this);
     game_.BitBtn2Click();
 }
 
 void TForm1::CorrectClick()
 {
+    pickup_.putBack();
     PointerHold hold(this);
     game_.CorrectClick();
 }
@@ -382,8 +407,13 @@ void TForm1::createTile(int n)
     const elements::Element &element = elements::element(n);
     tile->setAccessibleName(
         QString::fromUtf8(element.symbol.data(), qsizetype(element.symbol.size())) +
-        QStringLiteral(", ") +
-        language::elementName(n));
+        QStringLiteral(", ") + language::elementName(n));
+    // A tile picked up without dragging goes back at the next press on any tile, and a
+    // click or tap picks the clicked tile up.
+    tile->OnMouseDown = [this, n](TileView &) {
+        errorbox::guarded([&] { pickup_.tilePressed(n); });
+    };
+    tile->OnTap = [this, n](TileView &) { errorbox::guarded([&] { pickup_.tileTapped(n); }); };
     Tiles[n] = tile;
 }
 
@@ -468,6 +498,46 @@ void TForm1::showEvent(QShowEvent *event)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+// F6 moves the keyboard focus between the command bar and the board, which is not in the
+// tab chain.
+void TForm1::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_F6 || event->modifiers() != Qt::NoModifier)
+        return QWidget::keyPressEvent(event);
+    if (layer_->hasFocus()) {
+        QWidget *back = lastBarFocus_ ? lastBarFocus_ : button(Command::Corregir);
+        back->setFocus(Qt::OtherFocusReason); // the board's focus-out lets go of its tile
+        return;
+    }
+    lastBarFocus_ = focusWidget();
+    layer_->setFocus(Qt::OtherFocusReason);
+    errorbox::guarded([&] { pickup_.enterBoard(); });
+}
+
+// The board surface holds the keyboard focus while tiles are placed by keys, so what it is
+// called is what a screen reader says; the tile or cell meant also reports itself focused.
+void TForm1::announceTile(int n)
+{
+    layer_->setAccessibleName(Tiles[n]->accessibleName());
+    QAccessibleEvent event(Tiles[n], QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+void TForm1::announceCell(int cell)
+{
+    layer_->setAccessibleName(panels_[cell]->accessibleName());
+    QAccessibleEvent event(panels_[cell], QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+void TForm1::announcePlaced(int cell, int tile)
+{
+    const QString placed = Tiles[tile]->accessibleName() + QStringLiteral(" en la ") +
+                           panels_[cell]->accessibleName();
+    layer_->setAccessibleName(placed);
+    Tiles[tile]->setAccessibleDescription(placed);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

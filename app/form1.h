@@ -3,6 +3,7 @@
 #include "app/layout.h"
 #include "game/boardview.h"
 #include "game/game.h"
+#include "tiles/pickup.h"
 #include "tiles/placement.h"
 
 #include <QBasicTimer>
@@ -41,6 +42,7 @@ public:
 
     Game &game() { return game_; }
     Placement &placement() { return placement_; }
+    Pickup &pickup() { return pickup_; }
     Report &report() { return *report_; }
     const QImage &tileStrip() const { return Image1; }
     bool timer1Active() const { return Timer1.isActive(); }
@@ -81,6 +83,9 @@ public:
     void setCongratulationVisible(bool visible) override;
     void showCentreReadout(std::int32_t x, std::int32_t y) override;
     void showCandidateReadout(int cell) override;
+    void announceTile(int n) override;
+    void announceCell(int cell) override;
+    void announcePlaced(int cell, int tile) override;
     void setTimer1Enabled(bool enabled) override;
     void showInformationWindow() override;
 
@@ -88,6 +93,7 @@ protected:
     void timerEvent(QTimerEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // TileHandlers: every tile's move and release enter the program here and run guarded,
@@ -105,6 +111,7 @@ private:
 
     Placement placement_;
     Game game_;
+    Pickup pickup_;
     std::unique_ptr<Report> report_;
     QImage Image1; // the tile strip
     QBasicTimer Timer1;
@@ -128,4 +135,5 @@ private:
     bool centred_ = false;
     TDatosBox *datos_ = nullptr;
     TElementos *elementos_ = nullptr;
+    QWidget *lastBarFocus_ = nullptr; // where F6 from the board goes back to
 };

@@ -45,6 +45,12 @@ public:
     virtual void showCentreReadout(std::int32_t x, std::int32_t y) = 0;
     virtual void showCandidateReadout(int cell) = 0;
 
+    // What a screen reader is told while a tile is placed without dragging: the tile that
+    // has the keyboard focus, the target cell, and what now stands on a cell.
+    virtual void announceTile(int n) = 0;
+    virtual void announceCell(int cell) = 0;
+    virtual void announcePlaced(int cell, int tile) = 0;
+
     virtual void setTimer1Enabled(bool enabled) = 0;
     // Makes a fresh information window, shows it modally and releases it when it closes.
     virtual void showInformationWindow() = 0;

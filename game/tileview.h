@@ -44,6 +44,8 @@ public:
 
     virtual void sendToBack() = 0;
     virtual void requestRepaint() = 0;
+    // The ring that shows which tile has the keyboard focus.
+    virtual void setFocusMark(bool shown) = 0;
 };
 
 // The main window's reactions to a tile's pointer events. The game attaches them to every

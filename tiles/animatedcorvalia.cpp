@@ -242,6 +242,26 @@ void TAnimatedCorvalia::paintEvent(QPaintEvent *)
     // Pixel art: stretched by repeating pixels, never smoothed.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(client, bitmap_, QRect(FSourceX, FSourceY, setWidth_, setHeight_));
+    if (focusMark_) {
+        // A dashed ring just inside the edge, black dashes with white between them, reads
+        // on every face colour.
+        const QRect ring = client.adjusted(1, 1, -2, -2);
+        QPen pen(Qt::white, 1);
+        painter.setPen(pen);
+        painter.drawRect(ring);
+        pen.setColor(Qt::black);
+        pen.setDashPattern({3, 3});
+        painter.setPen(pen);
+        painter.drawRect(ring);
+    }
+}
+
+void TAnimatedCorvalia::setFocusMark(bool shown)
+{
+    if (focusMark_ == shown)
+        return;
+    focusMark_ = shown;
+    update();
 }
 
 void TAnimatedCorvalia::timerEvent(QTimerEvent *event)
@@ -274,6 +294,8 @@ void TAnimatedCorvalia::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
     const QPoint at = event->position().toPoint();
+    tapPossible_ = event->button() == Qt::LeftButton;
+    pressedAt_ = event->globalPosition();
     if (!raiseEvent(OnMouseDown))
         return;
     FDragging = true;
@@ -289,6 +311,8 @@ void TAnimatedCorvalia::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
     const QPoint at = event->position().toPoint();
+    if ((event->globalPosition() - pressedAt_).manhattanLength() > kTapSlop)
+        tapPossible_ = false;
     // The handler sees the tile where it was before this move.
     if (!raiseEvent(OnMouseMove) || !FDragging)
         return;
@@ -310,6 +334,11 @@ void TAnimatedCorvalia::mouseReleaseEvent(QMouseEvent *event)
     // A saved 0 leaves the timer as the handler left it.
     if (FSavedInterval != 0)
         setInterval(FSavedInterval);
+    const bool tap = tapPossible_ && event->button() == Qt::LeftButton &&
+                     (event->globalPosition() - pressedAt_).manhattanLength() <= kTapSlop;
+    tapPossible_ = false;
+    if (tap)
+        raiseEvent(OnTap);
 }
 
 bool TAnimatedCorvalia::raiseEvent(const Handler &handler)

@@ -99,11 +99,17 @@ public:
     void setOnMouseUp(Handler handler) override { OnMouseUp = std::move(handler); }
     void sendToBack() override { lower(); }
     void requestRepaint() override { update(); }
+    void setFocusMark(bool shown) override;
+    bool focusMark() const { return focusMark_; }
 
     // The tile's events; an empty handler is detached.
     Handler OnMouseDown;
     Handler OnMouseMove;
     Handler OnMouseUp;
+    // A press and release of the primary button that moved the pointer no more than
+    // kTapSlop pixels: a click, or a tap of a finger. Raised after the release reactions.
+    Handler OnTap;
+    static constexpr int kTapSlop = 4; // pixels, along both axes together
 
     // One tick of FTimer: next picture, one drift step, paint. Public so benchmarks and
     // tests can drive it without waiting.
@@ -163,6 +169,9 @@ private:
     bool accepted_ = false;
     quint16 FSavedInterval = 0;
     bool FDragging = false;
+    bool focusMark_ = false;
+    QPointF pressedAt_; // global pointer position at the last press of the primary button
+    bool tapPossible_ = false;
     quint16 FGrabX = 0;
     quint16 FGrabY = 0;
     quint16 FSourceX = 0;

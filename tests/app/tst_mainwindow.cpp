@@ -38,6 +38,8 @@ private slots:
     void acceleratorsAndTabOrder();
     void failedSendShowsTheErrorAndKeepsTheBlock();
     void screenReadersCanTellWhatIsWhere();
+    void clicksAndTapsAlonePlayAGame();
+    void screenReadersFollowTheBoardFocus();
 
 private:
     QPoint centreOf(const QWidget *w) const { return w->geometry().center(); }
@@ -316,13 +318,115 @@ void TestMainWindow::screenReadersCanTellWhatIsWhere()
     QCOMPARE(name(fx.tile(6)), QStringLiteral("C, Carbono"));
     QCOMPARE(name(fx.tile(50)), QStringLiteral("Sn, Estaño"));
     QCOMPARE(name(fx.tile(114)), QStringLiteral("Uuq, Ununcuadio"));
-    QCOMPARE(name(fx.panel(26)), QStringLiteral("Casilla 26"));
+    QCOMPARE(name(fx.panel(26)), QStringLiteral("Casilla 26, periodo 4, grupo 8"));
+    QCOMPARE(name(fx.panel(58)), QStringLiteral("Casilla 58, periodo 6, lantánidos"));
+    QCOMPARE(name(fx.panel(103)), QStringLiteral("Casilla 103, periodo 7, actínidos"));
     QCOMPARE(name(fx.button(Command::Corregir)), QStringLiteral("Corregir vistas"));
     QCOMPARE(name(fx.gauge()), QStringLiteral("Porcentaje de aciertos"));
     TDatosBox &datos = fx.datosBox();
     QCOMPARE(name(&datos), QStringLiteral("Datos del alumno"));
     QCOMPARE(name(datos.Alumno()), QStringLiteral("Nombre y apellidos"));
     QCOMPARE(name(datos.curso()), QStringLiteral("Curso y grupo"));
+}
+
+// Single clicks, then a finger: a click or tap picks a tile up, one on a cell puts it down;
+// a click on the bare window puts it back; a finger drags as the mouse does. The correction
+// then frames what was placed.
+void TestMainWindow::clicksAndTapsAlonePlayAGame()
+{
+    form->BitBtn2Click();
+    const auto cellCentre = [](int n) {
+        return QPoint(board::cellCorner(n).x + 20, board::cellCorner(n).y + 20);
+    };
+    const auto placed = [this](int n) {
+        return fx.tile(n)->pos() == QPoint(board::cellCorner(n).x, board::cellCorner(n).y) &&
+               fx.tile(n)->Accepted() && fx.panel(n)->isHidden();
+    };
+    for (int n : {6, 8}) {
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, tileCentre(n));
+        QCOMPARE(form->pickup().pickedTile(), n);
+        QVERIFY(fx.tile(n)->focusMark());
+        QCOMPARE(fx.panel(form->pickup().targetCell())->colour(),
+                 board::StoredColour(board::kLitCellColour));
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, cellCentre(n));
+        QVERIFY(placed(n));
+        QVERIFY(!fx.tile(n)->focusMark());
+    }
+    // A click on the bare window puts a picked tile back; the next click on a cell hides it,
+    // as always.
+    const QPoint at = fx.tile(9)->pos();
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, tileCentre(9));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(10, 345));
+    QCOMPARE(form->pickup().pickedTile(), 0);
+    QCOMPARE(fx.tile(9)->pos(), at);
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, cellCentre(9));
+    QVERIFY(fx.panel(9)->isHidden());
+
+    QPointingDevice *finger = QTest::createTouchDevice();
+    QTest::touchEvent(window, finger).press(0, tileCentre(7));
+    QTest::touchEvent(window, finger).release(0, tileCentre(7));
+    QCOMPARE(form->pickup().pickedTile(), 7);
+    QTest::touchEvent(window, finger).press(0, cellCentre(7));
+    QTest::touchEvent(window, finger).release(0, cellCentre(7));
+    QVERIFY(placed(7));
+    // A finger drags hydrogen home in small steps, nudging at the end as a hand does.
+    QPoint p = tileCentre(1);
+    QTest::touchEvent(window, finger).press(0, p);
+    while (p != cellCentre(1)) {
+        const QPoint d = cellCentre(1) - p;
+        p += QPoint(std::clamp(d.x(), -8, 8), std::clamp(d.y(), -8, 8));
+        QTest::touchEvent(window, finger).move(0, p);
+    }
+    QTest::touchEvent(window, finger).move(0, p + QPoint(1, 0));
+    QTest::touchEvent(window, finger).move(0, p);
+    QTest::touchEvent(window, finger).release(0, p);
+    QVERIFY(placed(1));
+    QCOMPARE(form->pickup().pickedTile(), 0);
+
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
+                      centreOf(fx.button(Command::Corregir)));
+    for (int n : {1, 6, 7, 8})
+        QCOMPARE(fx.shape(n)->pen(), std::uint32_t(board::kRightFrameColour));
+    QCOMPARE(fx.shape(9)->pen(), std::uint32_t(board::kWrongFrameColour));
+}
+
+// A screen reader hears the focused tile, the target cell and, after a drop, what stands on
+// the cell: the board takes the keyboard focus with F6 and is called after each in turn.
+void TestMainWindow::screenReadersFollowTheBoardFocus()
+{
+    const auto heard = [this] {
+        return QAccessible::queryAccessibleInterface(fx.surface())->text(QAccessible::Name);
+    };
+    form->BitBtn2Click();
+    QWidget *correct = fx.button(Command::Corregir);
+    correct->setFocus();
+    QTest::keyClick(correct, Qt::Key_F6);
+    QVERIFY(fx.surface()->hasFocus());
+    const int first = form->pickup().focusedTile();
+    QCOMPARE(fx.tile(first)->pos(), QPoint(board::traySlot(1).x, board::traySlot(1).y));
+    QCOMPARE(heard(), fx.tile(first)->accessibleName());
+    QTest::keyClicks(fx.surface(), QStringLiteral("Be"));
+    QCOMPARE(heard(), QStringLiteral("Be, Berilio"));
+    QTest::keyClick(fx.surface(), Qt::Key_Return);
+    const int from = form->pickup().targetCell(); // where the last pick-up left it
+    QCOMPARE(heard(), fx.panel(from)->accessibleName());
+    QTest::keyClick(fx.surface(), Qt::Key_Down);
+    const int target = board::cellInDirection(from, 0, 1);
+    QCOMPARE(form->pickup().targetCell(), target);
+    QCOMPARE(heard(), fx.panel(target)->accessibleName());
+    QTest::keyClick(fx.surface(), Qt::Key_Return);
+    QCOMPARE(fx.tile(4)->accessibleDescription(),
+             QStringLiteral("Be, Berilio en la ") + fx.panel(target)->accessibleName());
+    // Then the focus is back on the tray, and the board is called after the tile there.
+    QCOMPARE(heard(), fx.tile(form->pickup().focusedTile())->accessibleName());
+    QVERIFY(fx.tile(4)->Accepted());
+    // The accelerators still work from the board, and F6 goes back to the bar.
+    const int games = form->game().GameCount;
+    QTest::keyClick(fx.surface(), Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(form->game().GameCount, games + 1);
+    QTest::keyClick(fx.surface(), Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), correct);
+    QCOMPARE(form->pickup().focusedTile(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)

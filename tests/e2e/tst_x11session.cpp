@@ -41,6 +41,7 @@ private slots:
     void cleanupTestCase();
     void dragOneTileHomeAndCorrect();
     void dragOutlivesACommandRunByKey();
+    void keyboardAlonePlacesATile();
 
 private:
     QString run(const QStringList &args, int timeoutMs = 10000);
@@ -294,6 +295,25 @@ void TestX11Session::dragOutlivesACommandRunByKey()
     for (int n = 1; n <= board::kElementCount; ++n)
         QVERIFY2(slotOfElement(shot, n) != 0,
                  qPrintable(QStringLiteral("tile %1 left the tray").arg(n)));
+}
+
+// The keyboard alone: F6 to the board, a symbol typed, Enter, arrows to the target across
+// the table, Enter again; the correction frames the tile's cell green.
+void TestX11Session::keyboardAlonePlacesATile()
+{
+    constexpr int kOxygen = 8;
+    run({"xdotool", "windowfocus", "--sync", mainWindow, "key", "alt+n"});
+    QTest::qWait(500);
+    // The first pick-up of a run targets hydrogen: down to lithium, along period 2 to oxygen.
+    run({"xdotool", "key", "--delay", "60", "F6", "o", "Return", "Down", "Right", "Right", "Right",
+         "Right", "Right", "Return", "alt+c"});
+    const board::Point cell = board::cellCorner(kOxygen);
+    QImage shot;
+    QTRY_COMPARE_WITH_TIMEOUT(
+        (shot = screenshot(), QColor(shot.pixel(toScreen(QPoint(cell.x - 1, cell.y - 1))))),
+        QColor(0, 255, 0), 10000);
+    const board::Point wrong = board::cellCorner(kOxygen + 1);
+    QCOMPARE(QColor(shot.pixel(toScreen(QPoint(wrong.x - 1, wrong.y - 1)))), QColor(255, 0, 0));
 }
 
 QTEST_GUILESS_MAIN(TestX11Session)

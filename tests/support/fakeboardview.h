@@ -4,6 +4,8 @@
 #include "game/boardview.h"
 #include "game/tileview.h"
 
+#include <QStringList>
+
 #include <array>
 #include <memory>
 #include <vector>
@@ -23,6 +25,7 @@ public:
     Handler onMove, onUp;
     int stackPosition = 0; // lower is further back
     int repaints = 0;
+    bool focusMark = false;
 
     void setColumns(int v) override { columns = v; }
     void setRows(int v) override { rows = v; }
@@ -54,6 +57,7 @@ public:
     void setOnMouseUp(Handler h) override { onUp = std::move(h); }
     void sendToBack() override { stackPosition = --backCounter(); }
     void requestRepaint() override { ++repaints; }
+    void setFocusMark(bool v) override { focusMark = v; }
 
     void moveTo(board::Point p)
     {
@@ -97,6 +101,7 @@ public:
     bool timer1Enabled = true;
     int informationWindowsShown = 0;
     int readoutX = 0, readoutY = 0, readoutCandidate = 0;
+    QStringList announced; // "tile 6", "cell 6", "placed 26 on 26", oldest first
 
 
     void setPanelPos(int n, board::Point p) override { panels[n].pos = p; }
@@ -133,6 +138,12 @@ public:
         readoutY = y;
     }
     void showCandidateReadout(int c) override { readoutCandidate = c; }
+    void announceTile(int n) override { announced << QStringLiteral("tile %1").arg(n); }
+    void announceCell(int c) override { announced << QStringLiteral("cell %1").arg(c); }
+    void announcePlaced(int c, int n) override
+    {
+        announced << QStringLiteral("placed %1 on %2").arg(n).arg(c);
+    }
     void setTimer1Enabled(bool e) override { timer1Enabled = e; }
     void showInformationWindow() override { ++informationWindowsShown; }
 };

@@ -1,6 +1,7 @@
 #include "game/game.h"
 #include "game/random.h"
 #include "support/fakeboardview.h"
+#include "tiles/pickup.h"
 #include "tiles/placement.h"
 
 #include <QTest>
@@ -14,6 +15,7 @@ struct Fixture
     FakeBoardView view;
     Placement placement{view};
     Game game{view, placement};
+    Pickup pickup{view, placement, game};
 
     Fixture()
     {
@@ -35,6 +37,19 @@ struct Fixture
     {
         tile(n).accepted = false;
         tile(n).onUp(tile(n));
+    }
+    // The tile standing at a corner, or 0.
+    int tileAt(board::Point corner)
+    {
+        for (int n = 1; n <= kElementCount; ++n)
+            if (tile(n).left == corner.x && tile(n).top == corner.y)
+                return n;
+        return 0;
+    }
+    void keys(std::initializer_list<int> qtKeys)
+    {
+        for (int k : qtKeys)
+            QVERIFY(pickup.key(k, Qt::NoModifier, {}));
     }
     int litCells() const
     {
@@ -69,6 +84,10 @@ private slots:
     void afterCorrectionHoverChangesNothing();
     void hoverOnTheSameCellDoesNotRepaintIt();
     void clickHidesABlankCell();
+    void keyboardWalkPlacesATileAsARelease();
+    void escapePutsThePickedTileBackUntouched();
+    void keyboardDropsOntoAnOccupiedCellAndSendsTheOwnerHome();
+    void tapsPickUpAndAClickOnACellDropsThere();
 };
 
 void TestPlacement::hoverLightsTheCellUnderTheCentreAndStopsAllTimers()
@@ -247,6 +266,146 @@ void TestPlacement::clickHidesABlankCell()
     QVERIFY(f.view.panels[77].visible);
     f.placement.Panel1Click(77);
     QVERIFY(!f.view.panels[77].visible);
+}
+
+// The board's keys as a pupil uses them: the focus starts on the tray's top-left tile, moves
+// by arrows and by typing a symbol, Enter picks the tile up, the arrows carry the target
+// across the table's gaps, and Enter puts it down as a release there would.
+void TestPlacement::keyboardWalkPlacesATileAsARelease()
+{
+    Fixture f;
+    f.pickup.enterBoard();
+    const int first = f.tileAt(board::traySlot(1));
+    QCOMPARE(f.pickup.focusedTile(), first);
+    QVERIFY(f.tile(first).focusMark);
+    f.keys({Qt::Key_Right});
+    QCOMPARE(f.pickup.focusedTile(), f.tileAt(board::traySlot(6))); // slots run down columns
+    QVERIFY(!f.tile(first).focusMark);
+    QVERIFY(f.pickup.key(Qt::Key_F, Qt::NoModifier, QStringLiteral("F")));
+    QVERIFY(f.pickup.key(Qt::Key_E, Qt::NoModifier, QStringLiteral("e")));
+    QCOMPARE(f.pickup.focusedTile(), 26);
+    QCOMPARE(f.view.announced.last(), QStringLiteral("tile 26"));
+    f.keys({Qt::Key_End});
+    QCOMPARE(f.pickup.focusedTile(), f.tileAt(board::traySlot(114)));
+    f.keys({Qt::Key_Home});
+    QCOMPARE(f.pickup.focusedTile(), first);
+    QVERIFY(f.pickup.key(Qt::Key_F, Qt::NoModifier, QStringLiteral("F")));
+    QVERIFY(f.pickup.key(Qt::Key_E, Qt::NoModifier, QStringLiteral("e")));
+
+    f.tile(26).interval = 100;
+    f.keys({Qt::Key_Return});
+    QCOMPARE(f.pickup.pickedTile(), 26);
+    QCOMPARE(f.tile(26).interval, 0);
+    QCOMPARE(f.pickup.targetCell(), 1);
+    QCOMPARE(f.view.panels[1].colour, board::kLitCellColour);
+    QCOMPARE(f.litCells(), 1);
+    // Hydrogen down group 1 to potassium, then along period 4 to iron.
+    f.keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down});
+    QCOMPARE(f.pickup.targetCell(), 19);
+    for (int i = 0; i < 7; ++i)
+        f.keys({Qt::Key_Right});
+    QCOMPARE(f.pickup.targetCell(), 26);
+    QCOMPARE(f.litCells(), 1);
+    QCOMPARE(f.view.announced.last(), QStringLiteral("cell 26"));
+    const board::Point at{f.tile(26).left, f.tile(26).top};
+    f.keys({Qt::Key_Space});
+    QCOMPARE(f.pickup.pickedTile(), 0);
+    QCOMPARE(f.tile(26).left, board::cellCorner(26).x);
+    QCOMPARE(f.tile(26).top, board::cellCorner(26).y);
+    QVERIFY(f.tile(26).accepted);
+    QVERIFY(!f.view.panels[26].visible);
+    QCOMPARE(f.placement.CandidateCell, 26);
+    QCOMPARE(f.tile(26).interval, 0); // placed tiles rest
+    QVERIFY(f.view.announced.contains(QStringLiteral("placed 26 on 26")));
+    // The focus is back on the tray's top-left tile, the next one down if that was iron.
+    const int topLeft = f.tileAt(board::traySlot(1));
+    QCOMPARE(f.pickup.focusedTile(), topLeft ? topLeft : f.tileAt(board::traySlot(6)));
+    QVERIFY(at != (board::Point{f.tile(26).left, f.tile(26).top}));
+    QVERIFY(!f.tile(26).focusMark);
+    // The next pick-up starts on the last target.
+    f.keys({Qt::Key_Return});
+    QCOMPARE(f.pickup.targetCell(), 26);
+}
+
+void TestPlacement::escapePutsThePickedTileBackUntouched()
+{
+    Fixture f;
+    f.pickup.enterBoard();
+    const int n = f.pickup.focusedTile();
+    f.tile(n).interval = 10;
+    const board::Point at{f.tile(n).left, f.tile(n).top};
+    f.keys({Qt::Key_Return, Qt::Key_Right, Qt::Key_Escape});
+    QCOMPARE(f.pickup.pickedTile(), 0);
+    QCOMPARE((board::Point{f.tile(n).left, f.tile(n).top}), at);
+    QCOMPARE(f.tile(n).interval, 10);
+    QVERIFY(!f.tile(n).accepted);
+    QCOMPARE(f.litCells(), 0);
+    QCOMPARE(f.pickup.focusedTile(), n);
+    // Escape with nothing picked up is not the board's key.
+    QVERIFY(!f.pickup.key(Qt::Key_Escape, Qt::NoModifier, {}));
+    // Leaving the board puts a picked tile back and hides the ring.
+    f.keys({Qt::Key_Return});
+    f.pickup.leaveBoard();
+    QCOMPARE(f.pickup.pickedTile(), 0);
+    QCOMPARE(f.pickup.focusedTile(), 0);
+    QVERIFY(!f.tile(n).focusMark);
+}
+
+void TestPlacement::keyboardDropsOntoAnOccupiedCellAndSendsTheOwnerHome()
+{
+    Fixture f;
+    f.pickup.enterBoard();
+    // Carbon on its own cell first, then nitrogen onto the same cell. Typed letters that
+    // spell no symbol together start afresh: "C" then "N" finds N.
+    for (int element : {6, 7}) {
+        const QString symbol = element == 6 ? QStringLiteral("C") : QStringLiteral("N");
+        QVERIFY(f.pickup.key(Qt::Key_A, Qt::NoModifier, symbol));
+        QCOMPARE(f.pickup.focusedTile(), element);
+        f.keys({Qt::Key_Return});
+        if (element == 6) // from hydrogen: down to lithium, then along period 2
+            f.keys({Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});
+        QCOMPARE(f.pickup.targetCell(), 6);
+        f.keys({Qt::Key_Return});
+    }
+    QVERIFY(f.tile(6).accepted && f.tile(7).accepted);
+    QCOMPARE(f.tile(7).left, f.tile(6).left);
+    QCOMPARE(f.tile(7).top, f.tile(6).top);
+    QCOMPARE(f.tile(6).interval, 0); // the owner is placed: not sent home
+    // A wrong tile on an empty cell sends that cell's owner drifting, wherever it is.
+    QVERIFY(f.pickup.key(Qt::Key_A, Qt::NoModifier, QStringLiteral("O")));
+    f.keys({Qt::Key_Return, Qt::Key_Right});
+    QCOMPARE(f.pickup.targetCell(), 7);
+    f.tile(7).accepted = false;
+    f.tile(7).interval = 0;
+    f.keys({Qt::Key_Return});
+    QCOMPARE(f.tile(7).interval, 10);
+}
+
+// A tap picks a tile up; a click on a cell then drops it there; a tap on the picked tile,
+// or a press that starts a drag of another, puts it back.
+void TestPlacement::tapsPickUpAndAClickOnACellDropsThere()
+{
+    Fixture f;
+    QVERIFY(!f.pickup.cellClicked(5)); // nothing picked up: the cell's own click
+    f.pickup.tilePressed(5);
+    f.pickup.tileTapped(5);
+    QCOMPARE(f.pickup.pickedTile(), 5);
+    QVERIFY(f.tile(5).focusMark);
+    f.pickup.tilePressed(5);
+    f.pickup.tileTapped(5);
+    QCOMPARE(f.pickup.pickedTile(), 0);
+    QVERIFY(!f.tile(5).focusMark);
+    f.pickup.tilePressed(5);
+    f.pickup.tileTapped(5);
+    f.pickup.tilePressed(9); // a drag of fluorine begins
+    QCOMPARE(f.pickup.pickedTile(), 0);
+    f.pickup.tilePressed(5);
+    f.pickup.tileTapped(5);
+    QVERIFY(f.pickup.cellClicked(5));
+    QVERIFY(f.tile(5).accepted);
+    QVERIFY(!f.view.panels[5].visible);
+    QCOMPARE(f.pickup.focusedTile(), 0); // the keyboard was never on the board
+    QVERIFY(!f.tile(5).focusMark);
 }
 
 QTEST_APPLESS_MAIN(TestPlacement)

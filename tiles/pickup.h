@@ -1,0 +1,72 @@
+#pragma once
+
+#include "game/board.h"
+
+#include <QElapsedTimer>
+#include <QString>
+
+#include <cstdint>
+
+class BoardView;
+class Game;
+class Placement;
+class TileView;
+
+// Playing without dragging: the keyboard, single clicks and taps pick a tile up, choose a
+// target cell and put the tile down there. A drop ends exactly as a drag released with the
+// tile's centre on that cell, through the same placement reactions. Nothing here runs, and
+// nothing is drawn, while no tile has the keyboard focus and none is picked up.
+class Pickup
+{
+public:
+    Pickup(BoardView &view, Placement &placement, const Game &game);
+
+    // Tile numbers and cell numbers 1..114; 0 for none.
+    int focusedTile() const { return focused_; }
+    int pickedTile() const { return picked_; }
+    int targetCell() const { return picked_ ? target_ : 0; }
+
+    // The keyboard focus comes onto the board: the first tile of the tray takes it.
+    void enterBoard();
+    // The keyboard focus leaves the board: a picked tile is put back, the ring goes.
+    void leaveBoard();
+    // A key on the board; false when it is not one of the board's keys.
+    bool key(int qtKey, Qt::KeyboardModifiers modifiers, const QString &text);
+    // A press and release on tile n that moved the pointer no more than a few pixels, after
+    // the tile's own release reactions ran.
+    void tileTapped(int n);
+    // A press on tile n, before its own reactions: a tile picked up without dragging goes
+    // back, and a later tap on that same tile leaves it there.
+    void tilePressed(int n);
+    // A click on visible blank cell n: true when it put a picked tile down there, and so
+    // is not the cell's own click.
+    bool cellClicked(int n);
+    // A press on a tile begins a drag, a command changes the board: a picked tile goes
+    // back where it was, as Escape does.
+    void putBack();
+
+private:
+    void focusTile(int n);
+    void pickUp(int n);
+    void setTarget(int cell);
+    void drop();
+    void clearFocus();
+    // The first or last tile not placed, in reading order.
+    int trayEnd(bool last) const;
+    int nearestTile(int dx, int dy) const;
+    int tileForTypedText(const QString &text);
+    TileView &tile(int n) const;
+
+    BoardView &view_;
+    Placement &placement_;
+    const Game &game_;
+    bool boardFocused_ = false; // the keyboard focus is on the board
+    int focused_ = 0;
+    int picked_ = 0;
+    int target_ = 1;         // the last target: the next pick-up starts there
+    int savedInterval_ = 0;  // restored after a drop, as a release restores a press's
+    int intervalBefore_ = 0; // restored when the tile is put back
+    int putBackByPress_ = 0; // the picked tile that the last press on it put back
+    QString typed_;
+    QElapsedTimer typedAt_;
+};

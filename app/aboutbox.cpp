@@ -35,7 +35,7 @@ struct LabelSpec
 {
     const char *name;
     QPoint topLeft;      // labels fit their text from here
-    const char *caption; // UTF-8
+    const char *caption; // UTF-8, Spanish; the window translates it
     FontSpec font;
     QRgb colour;
 };
@@ -43,15 +43,27 @@ struct LabelSpec
 // In creation order: later labels lie over earlier ones, so the navy title (Label6) is drawn
 // over the white one (Label1) one pixel down and to the right, which reads as a white shadow.
 inline constexpr LabelSpec kLabels[] = {
-    {"Label1", {233, 14}, "Física y Química", kTitleFont, kWhite},
-    {"Label3", {251, 121}, "Memoria física disponible:", kWindowFont, kBlack},
+    {"Label1", {233, 14}, QT_TRANSLATE_NOOP("TAboutBox", "Física y Química"), kTitleFont, kWhite},
+    {"Label3",
+     {251, 121},
+     QT_TRANSLATE_NOOP("TAboutBox", "Memoria física disponible:"),
+     kWindowFont,
+     kBlack},
     {"PhysMem", {403, 121}, "0", kWindowFont, kBlack},
-    {"Label4", {251, 143}, "Memoria usada:", kWindowFont, kBlack},
+    {"Label4", {251, 143}, QT_TRANSLATE_NOOP("TAboutBox", "Memoria usada:"), kWindowFont, kBlack},
     {"FreeRes", {404, 143}, "0", kWindowFont, kBlack},
-    {"Label5", {272, 88}, "Prácticas del Tabelora", kSubtitleFont, kBlue},
-    {"Label6", {232, 13}, "Física y Química", kTitleFont, kNavy},
+    {"Label5",
+     {272, 88},
+     QT_TRANSLATE_NOOP("TAboutBox", "Prácticas del Tabelora"),
+     kSubtitleFont,
+     kBlue},
+    {"Label6", {232, 13}, QT_TRANSLATE_NOOP("TAboutBox", "Física y Química"), kTitleFont, kNavy},
     // Names the page that Label7Click opens.
-    {"Label7", {272, 64}, "es.wikipedia.org: Tabla periódica", kLinkFont, kBlue},
+    {"Label7",
+     {272, 64},
+     QT_TRANSLATE_NOOP("TAboutBox", "es.wikipedia.org: Tabla periódica"),
+     kLinkFont,
+     kBlue},
 };
 
 inline constexpr QRect kBevel2{8, 0, 569, 169};
@@ -61,15 +73,23 @@ inline constexpr QRect kProgramIcon{24, 24, 187, 124};
 inline constexpr QRect kOKButton{237, 360, 108, 33};
 inline constexpr QRect kMemo1{24, 184, 553, 169};
 
+// Line by line; the empty lines stay empty in every language.
 inline constexpr const char *kInstructions[] = {
-    "Funcionamiento del programa:",
+    QT_TRANSLATE_NOOP("TAboutBox", "Funcionamiento del programa:"),
     "",
-    "Arrastra cada elemento a su posición en la tabla.",
-    "Pulsa sobre el botón Corregir para comprobar los aciertos. El contador indica el ",
-    "número total de elementos colocados correctamente y el porcentaje de aciertos.",
+    QT_TRANSLATE_NOOP("TAboutBox", "Arrastra cada elemento a su posición en la tabla."),
+    //: The sentence runs on into the next line; the button is "&Corregir vistas".
+    QT_TRANSLATE_NOOP(
+        "TAboutBox",
+        "Pulsa sobre el botón Corregir para comprobar los aciertos. El contador indica el "),
+    QT_TRANSLATE_NOOP(
+        "TAboutBox",
+        "número total de elementos colocados correctamente y el porcentaje de aciertos."),
     "",
-    "Para enviar los resultados por correo electrónico asegúrate de escribir tus datos,",
-    "pulsa sobre el botón y escribe la dirección de e-mail.",
+    QT_TRANSLATE_NOOP(
+        "TAboutBox",
+        "Para enviar los resultados por correo electrónico asegúrate de escribir tus datos,"),
+    QT_TRANSLATE_NOOP("TAboutBox", "pulsa sobre el botón y escribe la dirección de e-mail."),
 };
 
 QFont fontFrom(FontSpec entry)
@@ -88,7 +108,7 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 
 TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
 {
-    setWindowTitle(QStringLiteral("Información"));
+    setWindowTitle(tr("Información"));
     setAccessibleName(windowTitle());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -119,7 +139,7 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
     bevel1->setGeometry(kBevel1);
 
     for (const LabelSpec &entry : kLabels) {
-        auto *label = new QLabel(QString::fromUtf8(entry.caption), this);
+        auto *label = new QLabel(tr(entry.caption), this);
         label->setObjectName(QLatin1String(entry.name));
         label->setFont(fontFrom(entry.font));
         setColour(label, QPalette::WindowText, QColor(entry.colour));
@@ -137,7 +157,7 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
     label7_->setToolTip(makerPage());
     label7_->installEventFilter(this);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName(QStringLiteral("OKButton"));
     okButton_->setGeometry(kOKButton);
     okButton_->setDefault(true);
@@ -146,7 +166,7 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
 
     memo1_ = new QPlainTextEdit(this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
-    memo1_->setAccessibleName(QStringLiteral("Funcionamiento del programa"));
+    memo1_->setAccessibleName(tr("Funcionamiento del programa"));
     memo1_->setGeometry(kMemo1);
     memo1_->setFrameShape(QFrame::NoFrame);
     memo1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -183,19 +203,20 @@ void TAboutBox::Label7Click()
     for (const QString &browser : platform::fallbackBrowsers())
         if (shell.open(browser, address))
             return;
-    platform::showMessage(this, QStringLiteral("Lo siento, no se encontró tu navegador"));
+    platform::showMessage(this, tr("Lo siento, no se encontró tu navegador"));
 }
 
 QString TAboutBox::makerPage()
 {
-    return QStringLiteral("https://es.wikipedia.org/wiki/Tabla_peri%C3%B3dica_de_los_elementos");
+    //: The address of the periodic table's page in the language's own Wikipedia.
+    return tr("https://es.wikipedia.org/wiki/Tabla_peri%C3%B3dica_de_los_elementos");
 }
 
 QStringList TAboutBox::instructions()
 {
     QStringList lines;
     for (const char *line : kInstructions)
-        lines << QString::fromUtf8(line);
+        lines << (*line ? tr(line) : QString());
     return lines;
 }
 

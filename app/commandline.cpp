@@ -34,8 +34,8 @@ Options parse(const QStringList &arguments, language::Language systemLanguage)
         if (unknown.isEmpty()) {
             options.error = Texts::tr("Falta el idioma después de --idioma.");
         } else {
-            const QString dashes = unknown.first().size() == 1 ? QStringLiteral("-")
-                                                                : QStringLiteral("--");
+            const QString dashes =
+                unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
             options.error = Texts::tr("Opción desconocida: %1").arg(dashes + unknown.first());
         }
         return options;
@@ -55,17 +55,18 @@ Options parse(const QStringList &arguments, language::Language systemLanguage)
 QString helpText(const QString &programName)
 {
     //: The option's name --idioma and the codes es, ca, gl and eu stay as they are.
-    return Texts::tr("Uso: %1 [--idioma es|ca|gl|eu]\n"
-              "\n"
-              "Tabelora, ejercicio para aprender la tabla periódica.\n"
-              "\n"
-              "Opciones:\n"
-              "  --idioma IDIOMA  idioma del programa: es (castellano), ca (catalán o valenciano),\n"
-              "                   gl (gallego) o eu (euskera). Sin esta opción se sigue el idioma\n"
-              "                   del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*\n"
-              "                   y castellano con cualquier otro.\n"
-              "  -h, --help       muestra esta ayuda.\n")
-        .arg(QFileInfo(programName).fileName());
+    return Texts::
+        tr("Uso: %1 [--idioma es|ca|gl|eu]\n"
+           "\n"
+           "Tabelora, ejercicio para aprender la tabla periódica.\n"
+           "\n"
+           "Opciones:\n"
+           "  --idioma IDIOMA  idioma del programa: es (castellano), ca (catalán o valenciano),\n"
+           "                   gl (gallego) o eu (euskera). Sin esta opción se sigue el idioma\n"
+           "                   del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*\n"
+           "                   y castellano con cualquier otro.\n"
+           "  -h, --help       muestra esta ayuda.\n")
+            .arg(QFileInfo(programName).fileName());
 }
 
 void tell(const QString &text, bool error)

@@ -52,7 +52,7 @@ struct LabelSpec
 {
     const char *name;
     QRect geometry;
-    const char *caption; // UTF-8
+    const char *caption; // UTF-8, Spanish; the dialog translates it
     FontSpec font;
     QRgb colour;
     bool fitsText; // grows or shrinks to its text from its top-left corner
@@ -62,14 +62,35 @@ struct LabelSpec
 inline constexpr LabelSpec kLabels[] = {
     {"Label1",
      {32, 128, 457, 21},
-     "Introduce tus datos personales antes de enviar los resultados:",
+     QT_TRANSLATE_NOOP("TDatosBox",
+                       "Introduce tus datos personales antes de enviar los resultados:"),
      kComic15Bold,
      kTeal,
      true},
-    {"Label2", {129, 14, 294, 24}, "Prácticas del Tabelora", kSans19Bold, kNavy, true},
-    {"Label5", {104, 72, 353, 33}, "Actividades de Física y Química", kSans13Bold, kRed, false},
-    {"Label4", {56, 160, 145, 21}, "Nombre y apellidos:", kComic15Bold, kTeal, true},
-    {"Label6", {56, 224, 107, 21}, "Curso y grupo:", kComic15Bold, kTeal, true},
+    {"Label2",
+     {129, 14, 294, 24},
+     QT_TRANSLATE_NOOP("TDatosBox", "Prácticas del Tabelora"),
+     kSans19Bold,
+     kNavy,
+     true},
+    {"Label5",
+     {104, 72, 353, 33},
+     QT_TRANSLATE_NOOP("TDatosBox", "Actividades de Física y Química"),
+     kSans13Bold,
+     kRed,
+     false},
+    {"Label4",
+     {56, 160, 145, 21},
+     QT_TRANSLATE_NOOP("TDatosBox", "Nombre y apellidos:"),
+     kComic15Bold,
+     kTeal,
+     true},
+    {"Label6",
+     {56, 224, 107, 21},
+     QT_TRANSLATE_NOOP("TDatosBox", "Curso y grupo:"),
+     kComic15Bold,
+     kTeal,
+     true},
 };
 
 struct EditSpec
@@ -99,7 +120,7 @@ void setTextColour(QWidget *widget, QPalette::ColorRole role, QRgb colour)
 
 TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Datos del alumno"));
+    setWindowTitle(tr("Datos del alumno"));
     setAccessibleName(windowTitle());
     setModal(false);
     setFont(fontFrom(kWindowFont));
@@ -108,7 +129,7 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     setPalette(palette);
 
     for (const LabelSpec &entry : kLabels) {
-        auto *label = new QLabel(QString::fromUtf8(entry.caption), this);
+        auto *label = new QLabel(tr(entry.caption), this);
         label->setObjectName(QLatin1String(entry.name));
         label->setFont(fontFrom(entry.font));
         setTextColour(label, QPalette::WindowText, entry.colour);
@@ -151,10 +172,10 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     }
     alumno_ = edits[0];
     curso_ = edits[1];
-    alumno_->setAccessibleName(QStringLiteral("Nombre y apellidos"));
-    curso_->setAccessibleName(QStringLiteral("Curso y grupo"));
+    alumno_->setAccessibleName(tr("Nombre y apellidos"));
+    curso_->setAccessibleName(tr("Curso y grupo"));
 
-    bitBtn1_ = new QPushButton(QStringLiteral("Salir"), this);
+    bitBtn1_ = new QPushButton(tr("Salir"), this);
     bitBtn1_->setObjectName(QStringLiteral("BitBtn1"));
     // Neither default nor auto-default, so that Enter in an edit presses nothing.
     bitBtn1_->setAutoDefault(false);

@@ -12,7 +12,7 @@
 
 TElementos::TElementos(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Elementos"));
+    setWindowTitle(tr("Elementos"));
     setAccessibleName(windowTitle());
     // An ordinary window rather than a dialog frame: resizable, with minimise and maximise.
     setWindowFlags(Qt::Window);
@@ -30,7 +30,7 @@ TElementos::TElementos(QWidget *parent) : QDialog(parent)
     // rightmost column is not shown.
     image111_ = new QLabel;
     image111_->setObjectName(QStringLiteral("Image111"));
-    image111_->setAccessibleName(QStringLiteral("Nombres y símbolos de los elementos"));
+    image111_->setAccessibleName(tr("Nombres y símbolos de los elementos"));
     image111_->setPixmap(chart);
     image111_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image111_->setFixedSize(kPictureBox);

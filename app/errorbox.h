@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -38,7 +39,7 @@ template <typename F> void guarded(F &&handler) noexcept
     } catch (const std::exception &error) {
         show(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        show(QStringLiteral("Error desconocido"));
+        show(QCoreApplication::translate("errorbox", "Error desconocido"));
     }
 }
 

@@ -33,10 +33,11 @@ namespace {
 QString cellName(int n)
 {
     const int group = board::group(n);
-    return QStringLiteral("Casilla %1, periodo %2, ").arg(n).arg(board::period(n)) +
-           (group                   ? QStringLiteral("grupo %1").arg(group)
-            : board::period(n) == 6 ? QStringLiteral("lantánidos")
-                                    : QStringLiteral("actínidos"));
+    const int period = board::period(n);
+    if (group)
+        return TForm1::tr("Casilla %1, periodo %2, grupo %3").arg(n).arg(period).arg(group);
+    return period == 6 ? TForm1::tr("Casilla %1, periodo %2, lantánidos").arg(n).arg(period)
+                       : TForm1::tr("Casilla %1, periodo %2, actínidos").arg(n).arg(period);
 }
 
 QFont fontOf(const FontSpec &entry)
@@ -132,9 +133,9 @@ void TForm1::buildLayout()
     Label2 = label("Label2");
     Label4 = label("Label4");
     gauge_ = findChild<TGauge *>(QStringLiteral("Gauge1"));
-    gauge_->setAccessibleName(QStringLiteral("Porcentaje de aciertos"));
-    Contador->setAccessibleName(QStringLiteral("Total aciertos"));
-    Veces->setAccessibleName(QStringLiteral("Intentos"));
+    gauge_->setAccessibleName(tr("Porcentaje de aciertos"));
+    Contador->setAccessibleName(tr("Total aciertos"));
+    Veces->setAccessibleName(tr("Intentos"));
 
     // Windowed controls: made after the surface, so they lie above everything drawn on it.
     for (int n = 1; n <= board::kElementCount; ++n) {
@@ -160,10 +161,10 @@ QWidget *TForm1::addDrawn(const DrawnSpec &entry, const QString &caption)
         break;
     case Kind::Label:
     case Kind::RightLabel: {
-        const QString text = entry.text ? QString::fromUtf8(entry.text) : caption;
-        auto *label =
-            new CaptionLabel(text, fontOf(entry.font), colours::toQColor(entry.colour),
-                             entry.kind == Kind::RightLabel, layer_);
+        const QString text =
+            entry.text ? QCoreApplication::translate("layout", entry.text) : caption;
+        auto *label = new CaptionLabel(text, fontOf(entry.font), colours::toQColor(entry.colour),
+                                       entry.kind == Kind::RightLabel, layer_);
         if (!entry.transparent)
             label->setBackground(colours::toQColor(clMoneyGreen));
         label->setGeometry(entry.left, entry.top, entry.width, entry.height);
@@ -196,7 +197,7 @@ void TForm1::addButtons()
     std::array<size_t, std::size(kButtons)> byTabOrder{};
     for (size_t i = 0; i < std::size(kButtons); ++i) {
         const ButtonSpec &entry = kButtons[i];
-        auto *button = new CommandButton(QString::fromUtf8(entry.caption),
+        auto *button = new CommandButton(QCoreApplication::translate("layout", entry.caption),
                                          resources::picture(QString::fromUtf8(entry.glyph)),
                                          entry.glyphStates, this);
         button->setObjectName(QString::fromUtf8(entry.name));
@@ -313,7 +314,7 @@ void TForm1::CorrectClick()
 void TForm1::BitBtn3Click()
 {
     datos_->showOrRaise();
-    datos_->setHeading(QStringLiteral("Prácticas del Tabelora"));
+    datos_->setHeading(tr("Prácticas del Tabelora"));
 }
 
 void TForm1::Op1Click()
@@ -334,8 +335,8 @@ void TForm1::BitBtn4Click()
 void TForm1::OpenClick()
 {
     game_.prepareStripReload();
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(), QStringLiteral("Archivos de 12 imágenes (*.BMP)"));
+    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(),
+                                                      tr("Archivos de 12 imágenes (*.BMP)"));
     if (path.isEmpty())
         return;
     loadStripAndDeal(path);
@@ -534,8 +535,9 @@ void TForm1::announceCell(int cell)
 
 void TForm1::announcePlaced(int cell, int tile)
 {
-    const QString placed = Tiles[tile]->accessibleName() + QStringLiteral(" en la ") +
-                           panels_[cell]->accessibleName();
+    //: A tile put down on a cell: the tile's name, then the cell's.
+    const QString placed =
+        tr("%1 en la %2").arg(Tiles[tile]->accessibleName(), panels_[cell]->accessibleName());
     layer_->setAccessibleName(placed);
     Tiles[tile]->setAccessibleDescription(placed);
 }

@@ -105,8 +105,7 @@ QString picture(const QString &resource)
 
 QString elementName(int atomicNumber)
 {
-    return QCoreApplication::translate("elements",
-                                       elements::element(atomicNumber).name.data());
+    return QCoreApplication::translate("elements", elements::element(atomicNumber).name.data());
 }
 
 } // namespace language

@@ -3,6 +3,9 @@
 // The main window's layout as fixed data: every control with its name, place, size,
 // caption, font and colour, in creation order. Coordinates are client pixels of the
 // 812 x 606 window; colours are stored as the layout stores them (red in the low byte).
+// Captions are the Spanish texts, marked for the translations under the context "layout".
+
+#include <QtGlobal>
 
 #include "app/colours.h"
 
@@ -52,11 +55,12 @@ struct DrawnSpec
 };
 
 // Drawn controls before the row and column numbers.
+// clang-format off
 inline constexpr DrawnSpec kDrawnHead[] = {
     {Kind::LoweredBox, "Bevel1", 0, 0, 809, 27, ""},
     {Kind::LoweredBox, "Bevel2", 408, 2, 305, 25, ""},
     {Kind::RightLabel, "Contador", 535, 0, 13, 24, "0", {Face::SansSerif, 19, true}, clLime},
-    {Kind::Label, "Label3", 413, 3, 89, 18, "Total aciertos:", {Face::Comic, 13}, clBlack},
+    {Kind::Label, "Label3", 413, 3, 89, 18, QT_TRANSLATE_NOOP("layout", "Total aciertos:"), {Face::Comic, 13}, clBlack},
     {Kind::Gauge, "Gauge1", 560, 4, 145, 21, "", {Face::SansSerif, 16, true}},
     {Kind::LoweredBox, "Bevel3", 736, 30, 73, 49, ""},
     {Kind::RightLabel,
@@ -65,7 +69,7 @@ inline constexpr DrawnSpec kDrawnHead[] = {
      30,
      66,
      16,
-     "Intentos:",
+     QT_TRANSLATE_NOOP("layout", "Intentos:"),
      {Face::SansSerif, 13, true, true},
      clBlue,
      true},
@@ -77,6 +81,7 @@ inline constexpr DrawnSpec kDrawnHead[] = {
     {Kind::Picture, "Image2", 136, 104, 129, 25, ":/assets/legend-solid-liquid.png"},
     {Kind::Picture, "Image3", 264, 104, 129, 25, ":/assets/legend-gas-synthetic.png"},
 };
+// clang-format on
 
 // Row and column numbers: bold red 11 px labels, Label11..Label28 for groups 1..18 at
 // Top 27, then Label29..Label35 for periods 1..7 at Left 0.
@@ -99,7 +104,7 @@ inline constexpr DrawnSpec kDrawnSeries[] = {
      328,
      75,
      21,
-     "Lantánidos",
+     QT_TRANSLATE_NOOP("layout", "Lantánidos"),
      {Face::Comic, 15, true, true},
      clPurple,
      true},
@@ -110,7 +115,7 @@ inline constexpr DrawnSpec kDrawnSeries[] = {
      368,
      66,
      21,
-     "Actínidos",
+     QT_TRANSLATE_NOOP("layout", "Actínidos"),
      {Face::Comic, 15, true, true},
      clPurple,
      true},
@@ -123,7 +128,8 @@ inline constexpr DrawnSpec kDrawnTail[] = {
      520,
      637,
      45,
-     "Si no has hecho TRAMPA ... ERES UN  ",
+     //: The genie's picture follows as the sentence's last word ("genio": genie and genius).
+     QT_TRANSLATE_NOOP("layout", "Si no has hecho TRAMPA ... ERES UN  "),
      {Face::Comic, 32, true, true},
      clRed,
      true,
@@ -160,17 +166,17 @@ struct ButtonSpec
 
 inline constexpr int kButtonHeight = 25;
 
+// clang-format off
 inline constexpr ButtonSpec kButtons[] = {
-    {Command::Nuevo, "BitBtn2", "&Nuevo", 0, 1, 73, 16, ":/assets/glyph-nuevo.png", 1},
-    {Command::Corregir, "Correct", "&Corregir vistas", 72, 1, 97, 14, ":/assets/glyph-corregir.png",
-     1},
-    {Command::Datos, "BitBtn3", "&Datos", 168, 1, 81, 18, ":/assets/glyph-datos.png", 2},
-    {Command::Enviar, "Op1", "Enviar", 248, 1, 73, 17, ":/assets/glyph-enviar.png", 1},
-    {Command::Ayuda, "BitBtn1", "&Ayuda", 320, 1, 81, 15, ":/assets/glyph-ayuda.png", 2},
-    {Command::Elementos, "BitBtn4", "Elementos", 712, 1, 97, 120, ":/assets/glyph-elementos.png",
-     1},
-    {Command::Abrir, "Open", "&Abrir", 712, 121, 57, 13, ":/assets/glyph-abrir.png", 1, false},
+    {Command::Nuevo, "BitBtn2", QT_TRANSLATE_NOOP("layout", "&Nuevo"), 0, 1, 73, 16, ":/assets/glyph-nuevo.png", 1},
+    {Command::Corregir, "Correct", QT_TRANSLATE_NOOP("layout", "&Corregir vistas"), 72, 1, 97, 14, ":/assets/glyph-corregir.png", 1},
+    {Command::Datos, "BitBtn3", QT_TRANSLATE_NOOP("layout", "&Datos"), 168, 1, 81, 18, ":/assets/glyph-datos.png", 2},
+    {Command::Enviar, "Op1", QT_TRANSLATE_NOOP("layout", "Enviar"), 248, 1, 73, 17, ":/assets/glyph-enviar.png", 1},
+    {Command::Ayuda, "BitBtn1", QT_TRANSLATE_NOOP("layout", "&Ayuda"), 320, 1, 81, 15, ":/assets/glyph-ayuda.png", 2},
+    {Command::Elementos, "BitBtn4", QT_TRANSLATE_NOOP("layout", "Elementos"), 712, 1, 97, 120, ":/assets/glyph-elementos.png", 1},
+    {Command::Abrir, "Open", QT_TRANSLATE_NOOP("layout", "&Abrir"), 712, 121, 57, 13, ":/assets/glyph-abrir.png", 1, false},
 };
+// clang-format on
 
 inline constexpr int kTimer1Interval = 2000; // milliseconds, one tick after start
 

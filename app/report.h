@@ -8,6 +8,8 @@
 
 // The result report: a buffer of lines that only grows during a run, and the file it is
 // saved to whole after every send. The file is Windows-1252 text with CR LF after every line.
+// Its lines are Spanish in every language of the program: teachers' files and tools read them
+// as a fixed format, so they are never translated.
 //
 // The buffer keeps the pupil's entries exactly as typed. Only the bytes written differ where
 // an entry can't be written as it is: a line-break character (CR, LF, VT, FF, the file, group

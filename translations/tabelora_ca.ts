@@ -2,6 +2,261 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ca" sourcelanguage="es">
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfés</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refés</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Re&amp;talla</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Enganxa</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Suprimeix</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>Selecciona-ho &amp;tot</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>D&apos;acord</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfés</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refés</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Re&amp;talla</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Enganxa</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Suprimeix</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>Selecciona-ho &amp;tot</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>Información</source>
+        <translation>Informació</translation>
+    </message>
+    <message>
+        <source>Física y Química</source>
+        <translation>Física i Química</translation>
+    </message>
+    <message>
+        <source>Memoria física disponible:</source>
+        <translation>Memòria física disponible:</translation>
+    </message>
+    <message>
+        <source>Memoria usada:</source>
+        <translation>Memòria usada:</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Pràctiques del Tabelora</translation>
+    </message>
+    <message>
+        <source>es.wikipedia.org: Tabla periódica</source>
+        <translation>ca.wikipedia.org: Taula periòdica</translation>
+    </message>
+    <message>
+        <source>https://es.wikipedia.org/wiki/Tabla_peri%C3%B3dica_de_los_elementos</source>
+        <extracomment>The address of the periodic table&apos;s page in the language&apos;s own Wikipedia.</extracomment>
+        <translation>https://ca.wikipedia.org/wiki/Taula_peri%C3%B2dica</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>D&apos;acord</translation>
+    </message>
+    <message>
+        <source>Funcionamiento del programa</source>
+        <translation>Funcionament del programa</translation>
+    </message>
+    <message>
+        <source>Funcionamiento del programa:</source>
+        <translation>Funcionament del programa:</translation>
+    </message>
+    <message>
+        <source>Arrastra cada elemento a su posición en la tabla.</source>
+        <translation>Arrossega cada element al seu lloc a la taula.</translation>
+    </message>
+    <message>
+        <source>Pulsa sobre el botón Corregir para comprobar los aciertos. El contador indica el </source>
+        <extracomment>The sentence runs on into the next line; the button is &quot;&amp;Corregir vistas&quot;.</extracomment>
+        <translation>Fes clic al botó Corregir per comprovar els encerts. El comptador indica el </translation>
+    </message>
+    <message>
+        <source>número total de elementos colocados correctamente y el porcentaje de aciertos.</source>
+        <translation>nombre total d&apos;elements col·locats correctament i el percentatge d&apos;encerts.</translation>
+    </message>
+    <message>
+        <source>Para enviar los resultados por correo electrónico asegúrate de escribir tus datos,</source>
+        <translation>Per enviar els resultats per correu electrònic, assegura&apos;t d&apos;escriure les teves dades,</translation>
+    </message>
+    <message>
+        <source>pulsa sobre el botón y escribe la dirección de e-mail.</source>
+        <translation>fes clic al botó i escriu l&apos;adreça de correu electrònic.</translation>
+    </message>
+    <message>
+        <source>Lo siento, no se encontró tu navegador</source>
+        <translation>Ho sento, no s&apos;ha trobat el teu navegador</translation>
+    </message>
+</context>
+<context>
+    <name>TDatosBox</name>
+    <message>
+        <source>Datos del alumno</source>
+        <translation>Dades de l&apos;alumne</translation>
+    </message>
+    <message>
+        <source>Introduce tus datos personales antes de enviar los resultados:</source>
+        <translation>Introdueix les teves dades personals abans d&apos;enviar els resultats:</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Pràctiques del Tabelora</translation>
+    </message>
+    <message>
+        <source>Actividades de Física y Química</source>
+        <translation>Activitats de Física i Química</translation>
+    </message>
+    <message>
+        <source>Nombre y apellidos:</source>
+        <translation>Nom i cognoms:</translation>
+    </message>
+    <message>
+        <source>Curso y grupo:</source>
+        <translation>Curs i grup:</translation>
+    </message>
+    <message>
+        <source>Nombre y apellidos</source>
+        <translation>Nom i cognoms</translation>
+    </message>
+    <message>
+        <source>Curso y grupo</source>
+        <translation>Curs i grup</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Sortir</translation>
+    </message>
+</context>
+<context>
+    <name>TElementos</name>
+    <message>
+        <source>Elementos</source>
+        <translation>Elements</translation>
+    </message>
+    <message>
+        <source>Nombres y símbolos de los elementos</source>
+        <translation>Noms i símbols dels elements</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Porcentaje de aciertos</source>
+        <translation>Percentatge d&apos;encerts</translation>
+    </message>
+    <message>
+        <source>Total aciertos</source>
+        <translation>Total d&apos;encerts</translation>
+    </message>
+    <message>
+        <source>Intentos</source>
+        <translation>Intents</translation>
+    </message>
+    <message>
+        <source>Casilla %1</source>
+        <translation>Casella %1</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Pràctiques del Tabelora</translation>
+    </message>
+    <message>
+        <source>Archivos de 12 imágenes (*.BMP)</source>
+        <translation>Fitxers de 12 imatges (*.BMP)</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|gl|eu]
+
+Tabelora, ejercicio para aprender la tabla periódica.
+
+Opciones:
+  --idioma IDIOMA  idioma del programa: es (castellano), ca (catalán o valenciano),
+                   gl (gallego) o eu (euskera). Sin esta opción se sigue el idioma
+                   del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*
+                   y castellano con cualquier otro.
+  -h, --help       muestra esta ayuda.
+</source>
+        <extracomment>The option&apos;s name --idioma and the codes es, ca, gl and eu stay as they are.</extracomment>
+        <translation>Ús: %1 [--idioma es|ca|gl|eu]
+
+Tabelora, exercici per aprendre la taula periòdica.
+
+Opcions:
+  --idioma IDIOMA  idioma del programa: es (castellà), ca (català o valencià),
+                   gl (gallec) o eu (basc). Sense aquesta opció se segueix l&apos;idioma
+                   del sistema: català amb ca_*, gallec amb gl_*, basc amb eu_*
+                   i castellà amb qualsevol altre.
+  -h, --help       mostra aquesta ajuda.
+</translation>
+    </message>
+    <message>
+        <source>Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.</source>
+        <translation>Idioma desconegut: %1. Els idiomes són es, ca, gl i eu.</translation>
+    </message>
+    <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Opció desconeguda: %1</translation>
+    </message>
+    <message>
+        <source>Falta el idioma después de --idioma.</source>
+        <translation>Falta l&apos;idioma després de --idioma.</translation>
+    </message>
+</context>
+<context>
     <name>elements</name>
     <message>
         <source>Hidrógeno</source>
@@ -461,10 +716,17 @@
     </message>
 </context>
 <context>
+    <name>errorbox</name>
+    <message>
+        <source>Error desconocido</source>
+        <translation>Error desconegut</translation>
+    </message>
+</context>
+<context>
     <name>layout</name>
     <message>
         <source>Total aciertos:</source>
-        <translation>Total d'encerts:</translation>
+        <translation>Total d&apos;encerts:</translation>
     </message>
     <message>
         <source>Intentos:</source>
@@ -480,6 +742,7 @@
     </message>
     <message>
         <source>Si no has hecho TRAMPA ... ERES UN  </source>
+        <extracomment>The genie&apos;s picture follows as the sentence&apos;s last word (&quot;genio&quot;: genie and genius).</extracomment>
         <translation>Si no has fet TRAMPA ... ETS UN  </translation>
     </message>
     <message>
@@ -509,265 +772,6 @@
     <message>
         <source>&amp;Abrir</source>
         <translation>&amp;Obrir</translation>
-    </message>
-</context>
-<context>
-    <name>TForm1</name>
-    <message>
-        <source>Porcentaje de aciertos</source>
-        <translation>Percentatge d'encerts</translation>
-    </message>
-    <message>
-        <source>Total aciertos</source>
-        <translation>Total d'encerts</translation>
-    </message>
-    <message>
-        <source>Intentos</source>
-        <translation>Intents</translation>
-    </message>
-    <message>
-        <source>Casilla %1</source>
-        <translation>Casella %1</translation>
-    </message>
-    <message>
-        <source>Prácticas del Tabelora</source>
-        <translation>Pràctiques del Tabelora</translation>
-    </message>
-    <message>
-        <source>Archivos de 12 imágenes (*.BMP)</source>
-        <translation>Fitxers de 12 imatges (*.BMP)</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutBox</name>
-    <message>
-        <source>Información</source>
-        <translation>Informació</translation>
-    </message>
-    <message>
-        <source>Física y Química</source>
-        <translation>Física i Química</translation>
-    </message>
-    <message>
-        <source>Memoria física disponible:</source>
-        <translation>Memòria física disponible:</translation>
-    </message>
-    <message>
-        <source>Memoria usada:</source>
-        <translation>Memòria usada:</translation>
-    </message>
-    <message>
-        <source>Prácticas del Tabelora</source>
-        <translation>Pràctiques del Tabelora</translation>
-    </message>
-    <message>
-        <source>es.wikipedia.org: Tabla periódica</source>
-        <translation>ca.wikipedia.org: Taula periòdica</translation>
-    </message>
-    <message>
-        <source>https://es.wikipedia.org/wiki/Tabla_peri%C3%B3dica_de_los_elementos</source>
-        <translation>https://ca.wikipedia.org/wiki/Taula_peri%C3%B2dica</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>D'acord</translation>
-    </message>
-    <message>
-        <source>Funcionamiento del programa</source>
-        <translation>Funcionament del programa</translation>
-    </message>
-    <message>
-        <source>Funcionamiento del programa:</source>
-        <translation>Funcionament del programa:</translation>
-    </message>
-    <message>
-        <source>Arrastra cada elemento a su posición en la tabla.</source>
-        <translation>Arrossega cada element al seu lloc a la taula.</translation>
-    </message>
-    <message>
-        <source>Pulsa sobre el botón Corregir para comprobar los aciertos. El contador indica el </source>
-        <translation>Fes clic al botó Corregir per comprovar els encerts. El comptador indica el </translation>
-    </message>
-    <message>
-        <source>número total de elementos colocados correctamente y el porcentaje de aciertos.</source>
-        <translation>nombre total d'elements col·locats correctament i el percentatge d'encerts.</translation>
-    </message>
-    <message>
-        <source>Para enviar los resultados por correo electrónico asegúrate de escribir tus datos,</source>
-        <translation>Per enviar els resultats per correu electrònic, assegura't d'escriure les teves dades,</translation>
-    </message>
-    <message>
-        <source>pulsa sobre el botón y escribe la dirección de e-mail.</source>
-        <translation>fes clic al botó i escriu l'adreça de correu electrònic.</translation>
-    </message>
-    <message>
-        <source>Lo siento, no se encontró tu navegador</source>
-        <translation>Ho sento, no s'ha trobat el teu navegador</translation>
-    </message>
-</context>
-<context>
-    <name>TDatosBox</name>
-    <message>
-        <source>Datos del alumno</source>
-        <translation>Dades de l'alumne</translation>
-    </message>
-    <message>
-        <source>Introduce tus datos personales antes de enviar los resultados:</source>
-        <translation>Introdueix les teves dades personals abans d'enviar els resultats:</translation>
-    </message>
-    <message>
-        <source>Prácticas del Tabelora</source>
-        <translation>Pràctiques del Tabelora</translation>
-    </message>
-    <message>
-        <source>Actividades de Física y Química</source>
-        <translation>Activitats de Física i Química</translation>
-    </message>
-    <message>
-        <source>Nombre y apellidos:</source>
-        <translation>Nom i cognoms:</translation>
-    </message>
-    <message>
-        <source>Curso y grupo:</source>
-        <translation>Curs i grup:</translation>
-    </message>
-    <message>
-        <source>Nombre y apellidos</source>
-        <translation>Nom i cognoms</translation>
-    </message>
-    <message>
-        <source>Curso y grupo</source>
-        <translation>Curs i grup</translation>
-    </message>
-    <message>
-        <source>Salir</source>
-        <translation>Sortir</translation>
-    </message>
-</context>
-<context>
-    <name>TElementos</name>
-    <message>
-        <source>Elementos</source>
-        <translation>Elements</translation>
-    </message>
-    <message>
-        <source>Nombres y símbolos de los elementos</source>
-        <translation>Noms i símbols dels elements</translation>
-    </message>
-</context>
-<context>
-    <name>errorbox</name>
-    <message>
-        <source>Error desconocido</source>
-        <translation>Error desconegut</translation>
-    </message>
-</context>
-<context>
-    <name>commandline</name>
-    <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu]
-
-Tabelora, ejercicio para aprender la tabla periódica.
-
-Opciones:
-  --idioma IDIOMA  idioma del programa: es (castellano), ca (catalán o valenciano),
-                   gl (gallego) o eu (euskera). Sin esta opción se sigue el idioma
-                   del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*
-                   y castellano con cualquier otro.
-  -h, --help       muestra esta ayuda.
-</source>
-        <translation>Ús: %1 [--idioma es|ca|gl|eu]
-
-Tabelora, exercici per aprendre la taula periòdica.
-
-Opcions:
-  --idioma IDIOMA  idioma del programa: es (castellà), ca (català o valencià),
-                   gl (gallec) o eu (basc). Sense aquesta opció se segueix l'idioma
-                   del sistema: català amb ca_*, gallec amb gl_*, basc amb eu_*
-                   i castellà amb qualsevol altre.
-  -h, --help       mostra aquesta ajuda.
-</translation>
-    </message>
-    <message>
-        <source>Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.</source>
-        <translation>Idioma desconegut: %1. Els idiomes són es, ca, gl i eu.</translation>
-    </message>
-    <message>
-        <source>Opción desconocida: %1</source>
-        <translation>Opció desconeguda: %1</translation>
-    </message>
-    <message>
-        <source>Falta el idioma después de --idioma.</source>
-        <translation>Falta l'idioma després de --idioma.</translation>
-    </message>
-</context>
-<context>
-    <name>QPlatformTheme</name>
-    <message>
-        <source>OK</source>
-        <translation>D'acord</translation>
-    </message>
-</context>
-<context>
-    <name>QLineEdit</name>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Desfés</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Refés</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Re&amp;talla</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copia</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Enganxa</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Suprimeix</translation>
-    </message>
-    <message>
-        <source>&amp;Select All</source>
-        <translation>Selecciona-ho &amp;tot</translation>
-    </message>
-</context>
-<context>
-    <name>QWidgetTextControl</name>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Desfés</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Refés</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Re&amp;talla</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copia</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Enganxa</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Suprimeix</translation>
-    </message>
-    <message>
-        <source>&amp;Select All</source>
-        <translation>Selecciona-ho &amp;tot</translation>
     </message>
 </context>
 </TS>

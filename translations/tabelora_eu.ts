@@ -2,6 +2,262 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="eu" sourcelanguage="es">
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desegin</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Berregin</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ebaki</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiatu</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Itsatsi</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;zabatu</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>Hautatu &amp;dena</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Ados</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desegin</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Berregin</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ebaki</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiatu</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Itsatsi</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;zabatu</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>Hautatu &amp;dena</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>Información</source>
+        <translation>Informazioa</translation>
+    </message>
+    <message>
+        <source>Física y Química</source>
+        <translation>Fisika eta kimika</translation>
+    </message>
+    <message>
+        <source>Memoria física disponible:</source>
+        <translation>Memoria fisikoa guztira:</translation>
+    </message>
+    <message>
+        <source>Memoria usada:</source>
+        <translation>Erabilitakoa:</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Tabeloraren praktikak</translation>
+    </message>
+    <message>
+        <source>es.wikipedia.org: Tabla periódica</source>
+        <translation>eu.wikipedia.org: Taula periodikoa</translation>
+    </message>
+    <message>
+        <source>https://es.wikipedia.org/wiki/Tabla_peri%C3%B3dica_de_los_elementos</source>
+        <extracomment>The address of the periodic table&apos;s page in the language&apos;s own Wikipedia.</extracomment>
+        <translation>https://eu.wikipedia.org/wiki/Taula_periodikoa</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Ados</translation>
+    </message>
+    <message>
+        <source>Funcionamiento del programa</source>
+        <translation>Programaren funtzionamendua</translation>
+    </message>
+    <message>
+        <source>Funcionamiento del programa:</source>
+        <translation>Programaren funtzionamendua:</translation>
+    </message>
+    <message>
+        <source>Arrastra cada elemento a su posición en la tabla.</source>
+        <translation>Arrastatu elementu bakoitza taulan dagokion lekura.</translation>
+    </message>
+    <message>
+        <source>Pulsa sobre el botón Corregir para comprobar los aciertos. El contador indica el </source>
+        <extracomment>The sentence runs on into the next line; the button is &quot;&amp;Corregir vistas&quot;.</extracomment>
+        <translation>Sakatu Zuzendu botoia asmatutakoak egiaztatzeko. Kontagailuak </translation>
+    </message>
+    <message>
+        <source>número total de elementos colocados correctamente y el porcentaje de aciertos.</source>
+        <translation>ondo jarritako elementuen kopuru osoa eta asmatzeen ehunekoa adierazten ditu.</translation>
+    </message>
+    <message>
+        <source>Para enviar los resultados por correo electrónico asegúrate de escribir tus datos,</source>
+        <translation>Emaitzak posta elektronikoz bidaltzeko, ziurtatu zure datuak idatzi dituzula,</translation>
+    </message>
+    <message>
+        <source>pulsa sobre el botón y escribe la dirección de e-mail.</source>
+        <translation>sakatu botoia eta idatzi helbide elektronikoa.</translation>
+    </message>
+    <message>
+        <source>Lo siento, no se encontró tu navegador</source>
+        <translation>Barkatu, ez da zure nabigatzailea aurkitu</translation>
+    </message>
+</context>
+<context>
+    <name>TDatosBox</name>
+    <message>
+        <source>Datos del alumno</source>
+        <translation>Ikaslearen datuak</translation>
+    </message>
+    <message>
+        <source>Introduce tus datos personales antes de enviar los resultados:</source>
+        <translation>Idatzi zure datu pertsonalak emaitzak bidali aurretik:</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Tabeloraren praktikak</translation>
+    </message>
+    <message>
+        <source>Actividades de Física y Química</source>
+        <translation>Fisika eta kimikako jarduerak</translation>
+    </message>
+    <message>
+        <source>Nombre y apellidos:</source>
+        <translation>Izen-abizenak:</translation>
+    </message>
+    <message>
+        <source>Curso y grupo:</source>
+        <translation>Maila eta taldea:</translation>
+    </message>
+    <message>
+        <source>Nombre y apellidos</source>
+        <translation>Izen-abizenak</translation>
+    </message>
+    <message>
+        <source>Curso y grupo</source>
+        <translation>Maila eta taldea</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Irten</translation>
+    </message>
+</context>
+<context>
+    <name>TElementos</name>
+    <message>
+        <source>Elementos</source>
+        <translation>Elementuak</translation>
+    </message>
+    <message>
+        <source>Nombres y símbolos de los elementos</source>
+        <translation>Elementuen izenak eta ikurrak</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Porcentaje de aciertos</source>
+        <translation>Asmatzeen ehunekoa</translation>
+    </message>
+    <message>
+        <source>Total aciertos</source>
+        <translation>Asmatutakoak guztira</translation>
+    </message>
+    <message>
+        <source>Intentos</source>
+        <translation>Saiakerak</translation>
+    </message>
+    <message>
+        <source>Casilla %1</source>
+        <translation>%1. gelaxka</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Tabeloraren praktikak</translation>
+    </message>
+    <message>
+        <source>Archivos de 12 imágenes (*.BMP)</source>
+        <translation>12 irudiko fitxategiak (*.BMP)</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|gl|eu]
+
+Tabelora, ejercicio para aprender la tabla periódica.
+
+Opciones:
+  --idioma IDIOMA  idioma del programa: es (castellano), ca (catalán o valenciano),
+                   gl (gallego) o eu (euskera). Sin esta opción se sigue el idioma
+                   del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*
+                   y castellano con cualquier otro.
+  -h, --help       muestra esta ayuda.
+</source>
+        <extracomment>The option&apos;s name --idioma and the codes es, ca, gl and eu stay as they are.</extracomment>
+        <translation>Erabilera: %1 [--idioma es|ca|gl|eu]
+
+Tabelora, taula periodikoa ikasteko ariketa.
+
+Aukerak:
+  --idioma HIZKUNTZA  programaren hizkuntza: es (gaztelania), ca (katalana edo
+                      valentziera), gl (galiziera) edo eu (euskara). Aukera hau
+                      gabe, sistemaren hizkuntza erabiltzen da: katalana ca_*
+                      denean, galiziera gl_* denean, euskara eu_* denean eta
+                      gaztelania beste edozein denean.
+  -h, --help          laguntza hau erakusten du.
+</translation>
+    </message>
+    <message>
+        <source>Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.</source>
+        <translation>Hizkuntza ezezaguna: %1. Hizkuntzak es, ca, gl eta eu dira.</translation>
+    </message>
+    <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Aukera ezezaguna: %1</translation>
+    </message>
+    <message>
+        <source>Falta el idioma después de --idioma.</source>
+        <translation>Hizkuntza falta da --idioma aukeraren ondoren.</translation>
+    </message>
+</context>
+<context>
     <name>elements</name>
     <message>
         <source>Hidrógeno</source>
@@ -461,6 +717,13 @@
     </message>
 </context>
 <context>
+    <name>errorbox</name>
+    <message>
+        <source>Error desconocido</source>
+        <translation>Errore ezezaguna</translation>
+    </message>
+</context>
+<context>
     <name>layout</name>
     <message>
         <source>Total aciertos:</source>
@@ -480,6 +743,7 @@
     </message>
     <message>
         <source>Si no has hecho TRAMPA ... ERES UN  </source>
+        <extracomment>The genie&apos;s picture follows as the sentence&apos;s last word (&quot;genio&quot;: genie and genius).</extracomment>
         <translation>TRANPARIK egin ez baduzu ... JENIOA ZARA  </translation>
     </message>
     <message>
@@ -509,266 +773,6 @@
     <message>
         <source>&amp;Abrir</source>
         <translation>&amp;Ireki</translation>
-    </message>
-</context>
-<context>
-    <name>TForm1</name>
-    <message>
-        <source>Porcentaje de aciertos</source>
-        <translation>Asmatzeen ehunekoa</translation>
-    </message>
-    <message>
-        <source>Total aciertos</source>
-        <translation>Asmatutakoak guztira</translation>
-    </message>
-    <message>
-        <source>Intentos</source>
-        <translation>Saiakerak</translation>
-    </message>
-    <message>
-        <source>Casilla %1</source>
-        <translation>%1. gelaxka</translation>
-    </message>
-    <message>
-        <source>Prácticas del Tabelora</source>
-        <translation>Tabeloraren praktikak</translation>
-    </message>
-    <message>
-        <source>Archivos de 12 imágenes (*.BMP)</source>
-        <translation>12 irudiko fitxategiak (*.BMP)</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutBox</name>
-    <message>
-        <source>Información</source>
-        <translation>Informazioa</translation>
-    </message>
-    <message>
-        <source>Física y Química</source>
-        <translation>Fisika eta kimika</translation>
-    </message>
-    <message>
-        <source>Memoria física disponible:</source>
-        <translation>Memoria fisikoa guztira:</translation>
-    </message>
-    <message>
-        <source>Memoria usada:</source>
-        <translation>Erabilitakoa:</translation>
-    </message>
-    <message>
-        <source>Prácticas del Tabelora</source>
-        <translation>Tabeloraren praktikak</translation>
-    </message>
-    <message>
-        <source>es.wikipedia.org: Tabla periódica</source>
-        <translation>eu.wikipedia.org: Taula periodikoa</translation>
-    </message>
-    <message>
-        <source>https://es.wikipedia.org/wiki/Tabla_peri%C3%B3dica_de_los_elementos</source>
-        <translation>https://eu.wikipedia.org/wiki/Taula_periodikoa</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Ados</translation>
-    </message>
-    <message>
-        <source>Funcionamiento del programa</source>
-        <translation>Programaren funtzionamendua</translation>
-    </message>
-    <message>
-        <source>Funcionamiento del programa:</source>
-        <translation>Programaren funtzionamendua:</translation>
-    </message>
-    <message>
-        <source>Arrastra cada elemento a su posición en la tabla.</source>
-        <translation>Arrastatu elementu bakoitza taulan dagokion lekura.</translation>
-    </message>
-    <message>
-        <source>Pulsa sobre el botón Corregir para comprobar los aciertos. El contador indica el </source>
-        <translation>Sakatu Zuzendu botoia asmatutakoak egiaztatzeko. Kontagailuak </translation>
-    </message>
-    <message>
-        <source>número total de elementos colocados correctamente y el porcentaje de aciertos.</source>
-        <translation>ondo jarritako elementuen kopuru osoa eta asmatzeen ehunekoa adierazten ditu.</translation>
-    </message>
-    <message>
-        <source>Para enviar los resultados por correo electrónico asegúrate de escribir tus datos,</source>
-        <translation>Emaitzak posta elektronikoz bidaltzeko, ziurtatu zure datuak idatzi dituzula,</translation>
-    </message>
-    <message>
-        <source>pulsa sobre el botón y escribe la dirección de e-mail.</source>
-        <translation>sakatu botoia eta idatzi helbide elektronikoa.</translation>
-    </message>
-    <message>
-        <source>Lo siento, no se encontró tu navegador</source>
-        <translation>Barkatu, ez da zure nabigatzailea aurkitu</translation>
-    </message>
-</context>
-<context>
-    <name>TDatosBox</name>
-    <message>
-        <source>Datos del alumno</source>
-        <translation>Ikaslearen datuak</translation>
-    </message>
-    <message>
-        <source>Introduce tus datos personales antes de enviar los resultados:</source>
-        <translation>Idatzi zure datu pertsonalak emaitzak bidali aurretik:</translation>
-    </message>
-    <message>
-        <source>Prácticas del Tabelora</source>
-        <translation>Tabeloraren praktikak</translation>
-    </message>
-    <message>
-        <source>Actividades de Física y Química</source>
-        <translation>Fisika eta kimikako jarduerak</translation>
-    </message>
-    <message>
-        <source>Nombre y apellidos:</source>
-        <translation>Izen-abizenak:</translation>
-    </message>
-    <message>
-        <source>Curso y grupo:</source>
-        <translation>Maila eta taldea:</translation>
-    </message>
-    <message>
-        <source>Nombre y apellidos</source>
-        <translation>Izen-abizenak</translation>
-    </message>
-    <message>
-        <source>Curso y grupo</source>
-        <translation>Maila eta taldea</translation>
-    </message>
-    <message>
-        <source>Salir</source>
-        <translation>Irten</translation>
-    </message>
-</context>
-<context>
-    <name>TElementos</name>
-    <message>
-        <source>Elementos</source>
-        <translation>Elementuak</translation>
-    </message>
-    <message>
-        <source>Nombres y símbolos de los elementos</source>
-        <translation>Elementuen izenak eta ikurrak</translation>
-    </message>
-</context>
-<context>
-    <name>errorbox</name>
-    <message>
-        <source>Error desconocido</source>
-        <translation>Errore ezezaguna</translation>
-    </message>
-</context>
-<context>
-    <name>commandline</name>
-    <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu]
-
-Tabelora, ejercicio para aprender la tabla periódica.
-
-Opciones:
-  --idioma IDIOMA  idioma del programa: es (castellano), ca (catalán o valenciano),
-                   gl (gallego) o eu (euskera). Sin esta opción se sigue el idioma
-                   del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*
-                   y castellano con cualquier otro.
-  -h, --help       muestra esta ayuda.
-</source>
-        <translation>Erabilera: %1 [--idioma es|ca|gl|eu]
-
-Tabelora, taula periodikoa ikasteko ariketa.
-
-Aukerak:
-  --idioma HIZKUNTZA  programaren hizkuntza: es (gaztelania), ca (katalana edo
-                      valentziera), gl (galiziera) edo eu (euskara). Aukera hau
-                      gabe, sistemaren hizkuntza erabiltzen da: katalana ca_*
-                      denean, galiziera gl_* denean, euskara eu_* denean eta
-                      gaztelania beste edozein denean.
-  -h, --help          laguntza hau erakusten du.
-</translation>
-    </message>
-    <message>
-        <source>Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.</source>
-        <translation>Hizkuntza ezezaguna: %1. Hizkuntzak es, ca, gl eta eu dira.</translation>
-    </message>
-    <message>
-        <source>Opción desconocida: %1</source>
-        <translation>Aukera ezezaguna: %1</translation>
-    </message>
-    <message>
-        <source>Falta el idioma después de --idioma.</source>
-        <translation>Hizkuntza falta da --idioma aukeraren ondoren.</translation>
-    </message>
-</context>
-<context>
-    <name>QPlatformTheme</name>
-    <message>
-        <source>OK</source>
-        <translation>Ados</translation>
-    </message>
-</context>
-<context>
-    <name>QLineEdit</name>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Desegin</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Berregin</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>&amp;Ebaki</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopiatu</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Itsatsi</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>E&amp;zabatu</translation>
-    </message>
-    <message>
-        <source>&amp;Select All</source>
-        <translation>Hautatu &amp;dena</translation>
-    </message>
-</context>
-<context>
-    <name>QWidgetTextControl</name>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Desegin</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Berregin</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>&amp;Ebaki</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopiatu</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Itsatsi</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>E&amp;zabatu</translation>
-    </message>
-    <message>
-        <source>&amp;Select All</source>
-        <translation>Hautatu &amp;dena</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,261 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="gl" sourcelanguage="es">
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>Información</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Física y Química</source>
+        <translation>Física e Química</translation>
+    </message>
+    <message>
+        <source>Memoria física disponible:</source>
+        <translation>Memoria física dispoñible:</translation>
+    </message>
+    <message>
+        <source>Memoria usada:</source>
+        <translation>Memoria usada:</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Prácticas do Tabelora</translation>
+    </message>
+    <message>
+        <source>es.wikipedia.org: Tabla periódica</source>
+        <translation>gl.wikipedia.org: Táboa periódica</translation>
+    </message>
+    <message>
+        <source>https://es.wikipedia.org/wiki/Tabla_peri%C3%B3dica_de_los_elementos</source>
+        <extracomment>The address of the periodic table&apos;s page in the language&apos;s own Wikipedia.</extracomment>
+        <translation>https://gl.wikipedia.org/wiki/T%C3%A1boa_peri%C3%B3dica</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Funcionamiento del programa</source>
+        <translation>Funcionamento do programa</translation>
+    </message>
+    <message>
+        <source>Funcionamiento del programa:</source>
+        <translation>Funcionamento do programa:</translation>
+    </message>
+    <message>
+        <source>Arrastra cada elemento a su posición en la tabla.</source>
+        <translation>Arrastra cada elemento ao seu lugar na táboa.</translation>
+    </message>
+    <message>
+        <source>Pulsa sobre el botón Corregir para comprobar los aciertos. El contador indica el </source>
+        <extracomment>The sentence runs on into the next line; the button is &quot;&amp;Corregir vistas&quot;.</extracomment>
+        <translation>Preme o botón Corrixir para comprobar os acertos. O contador indica o </translation>
+    </message>
+    <message>
+        <source>número total de elementos colocados correctamente y el porcentaje de aciertos.</source>
+        <translation>número total de elementos colocados correctamente e a porcentaxe de acertos.</translation>
+    </message>
+    <message>
+        <source>Para enviar los resultados por correo electrónico asegúrate de escribir tus datos,</source>
+        <translation>Para enviar os resultados por correo electrónico, asegúrate de escribir os teus datos,</translation>
+    </message>
+    <message>
+        <source>pulsa sobre el botón y escribe la dirección de e-mail.</source>
+        <translation>preme o botón e escribe o enderezo de correo electrónico.</translation>
+    </message>
+    <message>
+        <source>Lo siento, no se encontró tu navegador</source>
+        <translation>Síntoo, non se atopou o teu navegador</translation>
+    </message>
+</context>
+<context>
+    <name>TDatosBox</name>
+    <message>
+        <source>Datos del alumno</source>
+        <translation>Datos do alumno</translation>
+    </message>
+    <message>
+        <source>Introduce tus datos personales antes de enviar los resultados:</source>
+        <translation>Introduce os teus datos persoais antes de enviar os resultados:</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Prácticas do Tabelora</translation>
+    </message>
+    <message>
+        <source>Actividades de Física y Química</source>
+        <translation>Actividades de Física e Química</translation>
+    </message>
+    <message>
+        <source>Nombre y apellidos:</source>
+        <translation>Nome e apelidos:</translation>
+    </message>
+    <message>
+        <source>Curso y grupo:</source>
+        <translation>Curso e grupo:</translation>
+    </message>
+    <message>
+        <source>Nombre y apellidos</source>
+        <translation>Nome e apelidos</translation>
+    </message>
+    <message>
+        <source>Curso y grupo</source>
+        <translation>Curso e grupo</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Saír</translation>
+    </message>
+</context>
+<context>
+    <name>TElementos</name>
+    <message>
+        <source>Elementos</source>
+        <translation>Elementos</translation>
+    </message>
+    <message>
+        <source>Nombres y símbolos de los elementos</source>
+        <translation>Nomes e símbolos dos elementos</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Porcentaje de aciertos</source>
+        <translation>Porcentaxe de acertos</translation>
+    </message>
+    <message>
+        <source>Total aciertos</source>
+        <translation>Acertos totais</translation>
+    </message>
+    <message>
+        <source>Intentos</source>
+        <translation>Intentos</translation>
+    </message>
+    <message>
+        <source>Casilla %1</source>
+        <translation>Casa %1</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Prácticas do Tabelora</translation>
+    </message>
+    <message>
+        <source>Archivos de 12 imágenes (*.BMP)</source>
+        <translation>Ficheiros de 12 imaxes (*.BMP)</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|gl|eu]
+
+Tabelora, ejercicio para aprender la tabla periódica.
+
+Opciones:
+  --idioma IDIOMA  idioma del programa: es (castellano), ca (catalán o valenciano),
+                   gl (gallego) o eu (euskera). Sin esta opción se sigue el idioma
+                   del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*
+                   y castellano con cualquier otro.
+  -h, --help       muestra esta ayuda.
+</source>
+        <extracomment>The option&apos;s name --idioma and the codes es, ca, gl and eu stay as they are.</extracomment>
+        <translation>Uso: %1 [--idioma es|ca|gl|eu]
+
+Tabelora, exercicio para aprender a táboa periódica.
+
+Opcións:
+  --idioma IDIOMA  idioma do programa: es (castelán), ca (catalán ou valenciano),
+                   gl (galego) ou eu (éuscaro). Sen esta opción séguese o idioma
+                   do sistema: catalán con ca_*, galego con gl_*, éuscaro con eu_*
+                   e castelán con calquera outro.
+  -h, --help       mostra esta axuda.
+</translation>
+    </message>
+    <message>
+        <source>Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.</source>
+        <translation>Idioma descoñecido: %1. Os idiomas son es, ca, gl e eu.</translation>
+    </message>
+    <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Opción descoñecida: %1</translation>
+    </message>
+    <message>
+        <source>Falta el idioma después de --idioma.</source>
+        <translation>Falta o idioma despois de --idioma.</translation>
+    </message>
+</context>
+<context>
     <name>elements</name>
     <message>
         <source>Hidrógeno</source>
@@ -461,6 +716,13 @@
     </message>
 </context>
 <context>
+    <name>errorbox</name>
+    <message>
+        <source>Error desconocido</source>
+        <translation>Erro descoñecido</translation>
+    </message>
+</context>
+<context>
     <name>layout</name>
     <message>
         <source>Total aciertos:</source>
@@ -480,6 +742,7 @@
     </message>
     <message>
         <source>Si no has hecho TRAMPA ... ERES UN  </source>
+        <extracomment>The genie&apos;s picture follows as the sentence&apos;s last word (&quot;genio&quot;: genie and genius).</extracomment>
         <translation>Se non fixeches TRAMPA ... ES UN  </translation>
     </message>
     <message>
@@ -509,265 +772,6 @@
     <message>
         <source>&amp;Abrir</source>
         <translation>&amp;Abrir</translation>
-    </message>
-</context>
-<context>
-    <name>TForm1</name>
-    <message>
-        <source>Porcentaje de aciertos</source>
-        <translation>Porcentaxe de acertos</translation>
-    </message>
-    <message>
-        <source>Total aciertos</source>
-        <translation>Acertos totais</translation>
-    </message>
-    <message>
-        <source>Intentos</source>
-        <translation>Intentos</translation>
-    </message>
-    <message>
-        <source>Casilla %1</source>
-        <translation>Casa %1</translation>
-    </message>
-    <message>
-        <source>Prácticas del Tabelora</source>
-        <translation>Prácticas do Tabelora</translation>
-    </message>
-    <message>
-        <source>Archivos de 12 imágenes (*.BMP)</source>
-        <translation>Ficheiros de 12 imaxes (*.BMP)</translation>
-    </message>
-</context>
-<context>
-    <name>TAboutBox</name>
-    <message>
-        <source>Información</source>
-        <translation>Información</translation>
-    </message>
-    <message>
-        <source>Física y Química</source>
-        <translation>Física e Química</translation>
-    </message>
-    <message>
-        <source>Memoria física disponible:</source>
-        <translation>Memoria física dispoñible:</translation>
-    </message>
-    <message>
-        <source>Memoria usada:</source>
-        <translation>Memoria usada:</translation>
-    </message>
-    <message>
-        <source>Prácticas del Tabelora</source>
-        <translation>Prácticas do Tabelora</translation>
-    </message>
-    <message>
-        <source>es.wikipedia.org: Tabla periódica</source>
-        <translation>gl.wikipedia.org: Táboa periódica</translation>
-    </message>
-    <message>
-        <source>https://es.wikipedia.org/wiki/Tabla_peri%C3%B3dica_de_los_elementos</source>
-        <translation>https://gl.wikipedia.org/wiki/T%C3%A1boa_peri%C3%B3dica</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Funcionamiento del programa</source>
-        <translation>Funcionamento do programa</translation>
-    </message>
-    <message>
-        <source>Funcionamiento del programa:</source>
-        <translation>Funcionamento do programa:</translation>
-    </message>
-    <message>
-        <source>Arrastra cada elemento a su posición en la tabla.</source>
-        <translation>Arrastra cada elemento ao seu lugar na táboa.</translation>
-    </message>
-    <message>
-        <source>Pulsa sobre el botón Corregir para comprobar los aciertos. El contador indica el </source>
-        <translation>Preme o botón Corrixir para comprobar os acertos. O contador indica o </translation>
-    </message>
-    <message>
-        <source>número total de elementos colocados correctamente y el porcentaje de aciertos.</source>
-        <translation>número total de elementos colocados correctamente e a porcentaxe de acertos.</translation>
-    </message>
-    <message>
-        <source>Para enviar los resultados por correo electrónico asegúrate de escribir tus datos,</source>
-        <translation>Para enviar os resultados por correo electrónico, asegúrate de escribir os teus datos,</translation>
-    </message>
-    <message>
-        <source>pulsa sobre el botón y escribe la dirección de e-mail.</source>
-        <translation>preme o botón e escribe o enderezo de correo electrónico.</translation>
-    </message>
-    <message>
-        <source>Lo siento, no se encontró tu navegador</source>
-        <translation>Síntoo, non se atopou o teu navegador</translation>
-    </message>
-</context>
-<context>
-    <name>TDatosBox</name>
-    <message>
-        <source>Datos del alumno</source>
-        <translation>Datos do alumno</translation>
-    </message>
-    <message>
-        <source>Introduce tus datos personales antes de enviar los resultados:</source>
-        <translation>Introduce os teus datos persoais antes de enviar os resultados:</translation>
-    </message>
-    <message>
-        <source>Prácticas del Tabelora</source>
-        <translation>Prácticas do Tabelora</translation>
-    </message>
-    <message>
-        <source>Actividades de Física y Química</source>
-        <translation>Actividades de Física e Química</translation>
-    </message>
-    <message>
-        <source>Nombre y apellidos:</source>
-        <translation>Nome e apelidos:</translation>
-    </message>
-    <message>
-        <source>Curso y grupo:</source>
-        <translation>Curso e grupo:</translation>
-    </message>
-    <message>
-        <source>Nombre y apellidos</source>
-        <translation>Nome e apelidos</translation>
-    </message>
-    <message>
-        <source>Curso y grupo</source>
-        <translation>Curso e grupo</translation>
-    </message>
-    <message>
-        <source>Salir</source>
-        <translation>Saír</translation>
-    </message>
-</context>
-<context>
-    <name>TElementos</name>
-    <message>
-        <source>Elementos</source>
-        <translation>Elementos</translation>
-    </message>
-    <message>
-        <source>Nombres y símbolos de los elementos</source>
-        <translation>Nomes e símbolos dos elementos</translation>
-    </message>
-</context>
-<context>
-    <name>errorbox</name>
-    <message>
-        <source>Error desconocido</source>
-        <translation>Erro descoñecido</translation>
-    </message>
-</context>
-<context>
-    <name>commandline</name>
-    <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu]
-
-Tabelora, ejercicio para aprender la tabla periódica.
-
-Opciones:
-  --idioma IDIOMA  idioma del programa: es (castellano), ca (catalán o valenciano),
-                   gl (gallego) o eu (euskera). Sin esta opción se sigue el idioma
-                   del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*
-                   y castellano con cualquier otro.
-  -h, --help       muestra esta ayuda.
-</source>
-        <translation>Uso: %1 [--idioma es|ca|gl|eu]
-
-Tabelora, exercicio para aprender a táboa periódica.
-
-Opcións:
-  --idioma IDIOMA  idioma do programa: es (castelán), ca (catalán ou valenciano),
-                   gl (galego) ou eu (éuscaro). Sen esta opción séguese o idioma
-                   do sistema: catalán con ca_*, galego con gl_*, éuscaro con eu_*
-                   e castelán con calquera outro.
-  -h, --help       mostra esta axuda.
-</translation>
-    </message>
-    <message>
-        <source>Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.</source>
-        <translation>Idioma descoñecido: %1. Os idiomas son es, ca, gl e eu.</translation>
-    </message>
-    <message>
-        <source>Opción desconocida: %1</source>
-        <translation>Opción descoñecida: %1</translation>
-    </message>
-    <message>
-        <source>Falta el idioma después de --idioma.</source>
-        <translation>Falta o idioma despois de --idioma.</translation>
-    </message>
-</context>
-<context>
-    <name>QPlatformTheme</name>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>QLineEdit</name>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Desfacer</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Refacer</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Cor&amp;tar</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copiar</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Pegar</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Eliminar</translation>
-    </message>
-    <message>
-        <source>&amp;Select All</source>
-        <translation>Seleccionar &amp;todo</translation>
-    </message>
-</context>
-<context>
-    <name>QWidgetTextControl</name>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Desfacer</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Refacer</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Cor&amp;tar</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copiar</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Pegar</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Eliminar</translation>
-    </message>
-    <message>
-        <source>&amp;Select All</source>
-        <translation>Seleccionar &amp;todo</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,296 @@
+#include "app/captionlabel.h"
+#include "app/language.h"
+#include "app/layout.h"
+#include "app/resources.h"
+#include "app/startup.h"
+#include "support/modalcloser.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <memory>
+#include <span>
+
+using language::Language;
+
+Q_DECLARE_METATYPE(Language)
+
+namespace {
+
+// The program's four windows, made in one language.
+struct Windows
+{
+    explicit Windows(Language language)
+    {
+        language::use(language);
+        ModalCloser closer; // the main window shows the information window as it is made
+        made = std::make_unique<startup::Windows>();
+    }
+
+    QList<QWidget *> all() const
+    {
+        return {&made->Form1, &made->AboutBox, &made->DatosBox, &made->Elementos};
+    }
+
+    std::unique_ptr<startup::Windows> made;
+};
+
+// Everything a pupil reads or hears in a window, by the control it belongs to: captions,
+// titles, accessible names, tool tips and the text of the edits.
+QMap<QString, QString> textsOf(QWidget *window)
+{
+    QMap<QString, QString> texts;
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (QWidget *widget : widgets) {
+        const QString key = window->objectName() + QLatin1Char('/') +
+                            QLatin1String(window->metaObject()->className()) + QLatin1Char('/') +
+                            widget->objectName();
+        if (widget->objectName().isEmpty())
+            continue;
+        if (widget->isWindow())
+            texts.insert(key + QStringLiteral(" title"), widget->windowTitle());
+        texts.insert(key + QStringLiteral(" name"), widget->accessibleName());
+        texts.insert(key + QStringLiteral(" tip"), widget->toolTip());
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            texts.insert(key, label->text());
+        else if (auto *caption = qobject_cast<CaptionLabel *>(widget))
+            texts.insert(key, caption->caption());
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            texts.insert(key, button->text());
+        else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget))
+            texts.insert(key, edit->toPlainText());
+    }
+    return texts;
+}
+
+QString withoutMnemonic(QString text)
+{
+    return text.remove(QLatin1Char('&'));
+}
+
+// Width of a push button's picture, the gap after it and its caption, as the style lays them
+// out, and the width the style gives them inside the button's frame.
+std::pair<int, int> buttonNeedAndRoom(const QPushButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    if (button->autoDefault())
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+    if (button->isDefault())
+        option.features |= QStyleOptionButton::DefaultButton;
+    const QRect contents =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    int need = button->fontMetrics()
+                   .boundingRect(contents, Qt::AlignCenter | Qt::TextShowMnemonic, option.text)
+                   .width();
+    if (!option.icon.isNull())
+        need += option.iconSize.width() + 4; // the gap Qt's styles put after the picture
+    return {need, contents.width()};
+}
+
+// A label may use the inside of a lowered bevel that holds nothing else.
+int roomInBevel(std::span<const layout::DrawnSpec> table, const layout::DrawnSpec &label)
+{
+    const QRect box(label.left, label.top, label.width, label.height);
+    for (const layout::DrawnSpec &bevel : table) {
+        const QRect frame(bevel.left, bevel.top, bevel.width, bevel.height);
+        if (bevel.kind != layout::Kind::LoweredBox || !frame.contains(box.topLeft()))
+            continue;
+        for (const layout::DrawnSpec &other : table)
+            if (&other != &label && other.kind != layout::Kind::LoweredBox &&
+                frame.contains(QPoint(other.left, other.top)))
+                return label.width;
+        return std::max(label.width, frame.right() - 1 - label.left);
+    }
+    return label.width;
+}
+
+// Labels of the dialogs that size themselves to their caption, and the width of their box in
+// the layout.
+struct DialogLabel
+{
+    const char *window;
+    const char *name;
+    int layoutWidth;
+};
+inline constexpr DialogLabel kDialogLabels[] = {
+    {"TAboutBox", "Label1", 193}, {"TAboutBox", "Label3", 122}, {"TAboutBox", "Label4", 75},
+    {"TAboutBox", "Label5", 223}, {"TAboutBox", "Label6", 193}, {"TAboutBox", "Label7", 223},
+    {"TDatosBox", "Label1", 457}, {"TDatosBox", "Label2", 294}, {"TDatosBox", "Label4", 145},
+    {"TDatosBox", "Label6", 107},
+};
+
+QLabel *dialogLabel(const Windows &windows, const DialogLabel &entry)
+{
+    QWidget *dialog = qstrcmp(entry.window, "TAboutBox") == 0
+                          ? static_cast<QWidget *>(&windows.made->AboutBox)
+                          : &windows.made->DatosBox;
+    return dialog->findChild<QLabel *>(QLatin1String(entry.name));
+}
+
+int captionWidth(const QLabel *label)
+{
+    return label->fontMetrics().horizontalAdvance(label->text());
+}
+
+} // namespace
+
+// The fixed-size windows keep their sizes in every language: no caption may need more room
+// than its control has, or than the Spanish caption takes where the bundled fonts already
+// make it wider than its box. And nothing the pupil reads is left in Spanish.
+class TranslatedWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { resources::load(); }
+    void cleanup() { language::use(Language::Spanish); }
+
+    void everyCaptionFitsItsControl_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::newRow("es") << Language::Spanish;
+        QTest::newRow("ca") << Language::Catalan;
+        QTest::newRow("gl") << Language::Galician;
+        QTest::newRow("eu") << Language::Basque;
+    }
+
+    void everyCaptionFitsItsControl()
+    {
+        QFETCH(Language, language);
+        QMap<QString, int> spanishWidths;
+        {
+            const Windows spanish(Language::Spanish);
+            for (const DialogLabel &entry : kDialogLabels)
+                spanishWidths.insert(QLatin1String(entry.name) + QLatin1String(entry.window),
+                                     captionWidth(dialogLabel(spanish, entry)));
+        }
+        const Windows windows(language);
+
+        // The main window's labels, from its layout.
+        for (std::span<const layout::DrawnSpec> table :
+             {std::span<const layout::DrawnSpec>(layout::kDrawnHead),
+              std::span<const layout::DrawnSpec>(layout::kDrawnSeries),
+              std::span<const layout::DrawnSpec>(layout::kDrawnTail)})
+            for (const layout::DrawnSpec &entry : table) {
+                if (entry.kind != layout::Kind::Label && entry.kind != layout::Kind::RightLabel)
+                    continue;
+                const CaptionLabel *label =
+                    windows.made->Form1.findChild<CaptionLabel *>(QLatin1String(entry.name));
+                QVERIFY2(label, entry.name);
+                const int width = label->fontMetrics().horizontalAdvance(label->caption());
+                QVERIFY2(width <= roomInBevel(table, entry),
+                         qPrintable(QStringLiteral("%1 \"%2\": %3 pixels for %4")
+                                        .arg(entry.name, label->caption())
+                                        .arg(width)
+                                        .arg(roomInBevel(table, entry))));
+            }
+
+        // Every push button of every window.
+        for (QWidget *window : windows.all())
+            for (const QPushButton *button : window->findChildren<QPushButton *>()) {
+                const auto [need, room] = buttonNeedAndRoom(button);
+                QVERIFY2(need <= room, qPrintable(QStringLiteral("%1 \"%2\": %3 pixels for %4")
+                                                      .arg(button->objectName(), button->text())
+                                                      .arg(need)
+                                                      .arg(room)));
+            }
+
+        // The dialogs' labels that size themselves.
+        for (const DialogLabel &entry : kDialogLabels) {
+            const QLabel *label = dialogLabel(windows, entry);
+            QVERIFY2(label, entry.name);
+            const int room =
+                std::max(entry.layoutWidth, spanishWidths.value(QLatin1String(entry.name) +
+                                                                QLatin1String(entry.window)));
+            QVERIFY2(captionWidth(label) <= room,
+                     qPrintable(QStringLiteral("%1 %2 \"%3\": %4 pixels for %5")
+                                    .arg(entry.window, entry.name, label->text())
+                                    .arg(captionWidth(label))
+                                    .arg(room)));
+        }
+        // The subtitle of the pupil-data dialog wraps inside its fixed box.
+        const QLabel *subtitle =
+            windows.made->DatosBox.findChild<QLabel *>(QStringLiteral("Label5"));
+        QVERIFY(subtitle->heightForWidth(subtitle->width()) <= subtitle->height());
+
+        // The instructions: every line on one line of the text area, and no scrolling.
+        TAboutBox &about = windows.made->AboutBox;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        const QPlainTextEdit *memo = about.Memo1();
+        for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next())
+            QVERIFY2(block.layout()->lineCount() <= 1, qPrintable(block.text()));
+        QCOMPARE(memo->verticalScrollBar()->maximum(), 0);
+    }
+
+    // Qt's own texts that a pupil meets: a message box's button, the edits' context menus.
+    void qtsOwnTextsComeInTheLanguage()
+    {
+        language::use(Language::Catalan);
+        QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("D'acord"));
+        QLineEdit edit;
+        const std::unique_ptr<QMenu> lineMenu(edit.createStandardContextMenu());
+        QVERIFY(lineMenu->actions().first()->text().startsWith(QStringLiteral("&Desfés")));
+        language::use(Language::Basque);
+        QPlainTextEdit text;
+        const std::unique_ptr<QMenu> textMenu(text.createStandardContextMenu());
+        QVERIFY(textMenu->actions().first()->text().startsWith(QStringLiteral("&Desegin")));
+        language::use(Language::Spanish);
+        QMessageBox spanish(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
+        QCOMPARE(spanish.button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+    }
+
+    // A text that is Spanish in all three translations was never marked for translation.
+    void nothingThePupilReadsStaysSpanishEverywhere()
+    {
+        QMap<QString, QString> spanish;
+        {
+            const Windows windows(Language::Spanish);
+            for (QWidget *window : windows.all())
+                spanish.insert(textsOf(window));
+        }
+        QMap<QString, int> unchanged;
+        for (Language language : {Language::Catalan, Language::Galician, Language::Basque}) {
+            const Windows windows(language);
+            QMap<QString, QString> texts;
+            for (QWidget *window : windows.all())
+                texts.insert(textsOf(window));
+            QCOMPARE(texts.keys(), spanish.keys());
+            for (auto it = texts.cbegin(); it != texts.cend(); ++it)
+                if (it.value() == spanish.value(it.key()))
+                    ++unchanged[it.key()];
+        }
+        int checked = 0;
+        for (auto it = spanish.cbegin(); it != spanish.cend(); ++it) {
+            const bool hasWords =
+                it.value().contains(QRegularExpression(QStringLiteral("[a-z]{2}")));
+            if (!hasWords || withoutMnemonic(it.value()) == QLatin1String("Tabelora"))
+                continue;
+            ++checked;
+            QVERIFY2(unchanged.value(it.key()) < 3,
+                     qPrintable(QStringLiteral("%1: \"%2\"").arg(it.key(), it.value())));
+        }
+        // Captions, titles and accessible names of the windows, the cells and the tiles.
+        QVERIFY2(checked > 2 * 114, qPrintable(QString::number(checked)));
+    }
+};
+
+QTEST_MAIN(TranslatedWindowsTest)
+#include "tst_translatedwindows.moc"

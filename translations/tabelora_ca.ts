@@ -204,16 +204,29 @@
         <translation>Intents</translation>
     </message>
     <message>
-        <source>Casilla %1</source>
-        <translation>Casella %1</translation>
-    </message>
-    <message>
         <source>Prácticas del Tabelora</source>
         <translation>Pràctiques del Tabelora</translation>
     </message>
     <message>
         <source>Archivos de 12 imágenes (*.BMP)</source>
         <translation>Fitxers de 12 imatges (*.BMP)</translation>
+    </message>
+    <message>
+        <source>Casilla %1, periodo %2, grupo %3</source>
+        <translation>Casella %1, període %2, grup %3</translation>
+    </message>
+    <message>
+        <source>Casilla %1, periodo %2, lantánidos</source>
+        <translation>Casella %1, període %2, lantànids</translation>
+    </message>
+    <message>
+        <source>Casilla %1, periodo %2, actínidos</source>
+        <translation>Casella %1, període %2, actínids</translation>
+    </message>
+    <message>
+        <source>%1 en la %2</source>
+        <extracomment>A tile put down on a cell: the tile&apos;s name, then the cell&apos;s.</extracomment>
+        <translation>%1 a la %2</translation>
     </message>
 </context>
 <context>

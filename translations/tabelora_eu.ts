@@ -204,16 +204,29 @@
         <translation>Saiakerak</translation>
     </message>
     <message>
-        <source>Casilla %1</source>
-        <translation>%1. gelaxka</translation>
-    </message>
-    <message>
         <source>Prácticas del Tabelora</source>
         <translation>Tabeloraren praktikak</translation>
     </message>
     <message>
         <source>Archivos de 12 imágenes (*.BMP)</source>
         <translation>12 irudiko fitxategiak (*.BMP)</translation>
+    </message>
+    <message>
+        <source>Casilla %1, periodo %2, grupo %3</source>
+        <translation>%1. gelaxka, %2. periodoa, %3. taldea</translation>
+    </message>
+    <message>
+        <source>Casilla %1, periodo %2, lantánidos</source>
+        <translation>%1. gelaxka, %2. periodoa, lantanidoak</translation>
+    </message>
+    <message>
+        <source>Casilla %1, periodo %2, actínidos</source>
+        <translation>%1. gelaxka, %2. periodoa, aktinidoak</translation>
+    </message>
+    <message>
+        <source>%1 en la %2</source>
+        <extracomment>A tile put down on a cell: the tile&apos;s name, then the cell&apos;s.</extracomment>
+        <translation>%1 kokatuta: %2</translation>
     </message>
 </context>
 <context>

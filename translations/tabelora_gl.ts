@@ -204,16 +204,29 @@
         <translation>Intentos</translation>
     </message>
     <message>
-        <source>Casilla %1</source>
-        <translation>Casa %1</translation>
-    </message>
-    <message>
         <source>Prácticas del Tabelora</source>
         <translation>Prácticas do Tabelora</translation>
     </message>
     <message>
         <source>Archivos de 12 imágenes (*.BMP)</source>
         <translation>Ficheiros de 12 imaxes (*.BMP)</translation>
+    </message>
+    <message>
+        <source>Casilla %1, periodo %2, grupo %3</source>
+        <translation>Casa %1, período %2, grupo %3</translation>
+    </message>
+    <message>
+        <source>Casilla %1, periodo %2, lantánidos</source>
+        <translation>Casa %1, período %2, lantánidos</translation>
+    </message>
+    <message>
+        <source>Casilla %1, periodo %2, actínidos</source>
+        <translation>Casa %1, período %2, actínidos</translation>
+    </message>
+    <message>
+        <source>%1 en la %2</source>
+        <extracomment>A tile put down on a cell: the tile&apos;s name, then the cell&apos;s.</extracomment>
+        <translation>%1 na %2</translation>
     </message>
 </context>
 <context>

@@ -111,29 +111,47 @@ QByteArray Report::fileBytes(const QStringList &lines)
 void Report::save() const
 {
     const QByteArray bytes = fileBytes(lines_);
-    QSaveFile file(path_);
+    QSaveFile atomic(path_);
+    // Where the folder refuses the temporary file but the report itself may be written (a
+    // teacher prepares it so for the pupils), the report is written in place: its owner and
+    // permissions stay, only a failure part-way is no longer undone. Qt does this by itself
+    // where Unix says "permission denied"; other refusals (Windows, or "operation not
+    // permitted") take the same way below.
+    atomic.setDirectWriteFallback(true);
+    QFile inPlace(path_);
+    QFileDevice *file = &atomic;
+    QString reason;
+    if (!atomic.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        reason = atomic.errorString();
+        file = nullptr;
+        if (QFileInfo(path_).isFile()) {
+            if (inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::ExistingOnly |
+                             QIODevice::Unbuffered))
+                file = &inPlace;
+            else
+                // The system's reason, where the save file has words of its own.
+                reason = inPlace.errorString();
+        }
+    }
     // Unbuffered, and written until every byte is down or the system refuses with a reason:
     // a commit whose own final flush comes up short can still rename a cut-short file over
     // the old one, and a short write alone doesn't tell why.
-    bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    bool saved = file != nullptr;
     for (qint64 written = 0; saved && written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        const qint64 count = file->write(bytes.constData() + written, bytes.size() - written);
         saved = count > 0;
         written += count;
     }
-    if (saved)
-        saved = file.commit();
+    if (saved && file == &atomic) {
+        saved = atomic.commit();
+    } else if (saved) {
+        inPlace.close();
+        saved = inPlace.error() == QFileDevice::NoError;
+    }
     if (!saved) {
-        QString reason = file.errorString();
-        file.cancelWriting();
-        // A save file refuses an existing file it may not write in words of its own; opening
-        // that file for appending, which changes nothing, gets the system's reason instead.
-        const QFileInfo existing(path_);
-        if (existing.isFile() && !existing.isWritable()) {
-            QFile old(path_);
-            if (!old.open(QIODevice::Append))
-                reason = old.errorString();
-        }
+        if (file)
+            reason = file->errorString();
+        atomic.cancelWriting();
         const QString fullPath = QDir::toNativeSeparators(QFileInfo(path_).absoluteFilePath());
         throw errorbox::Error(QStringLiteral("Cannot create file \"") + fullPath +
                               QStringLiteral("\". ") + reason);

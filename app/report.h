@@ -17,7 +17,9 @@
 // space each, so that a block always reads as five lines; any other control character except
 // the tab is written as "?", as is every character that Windows-1252 lacks.
 //
-// Saving replaces the file atomically: a save that fails leaves the earlier file as it was.
+// Saving replaces the file atomically wherever a temporary file can be made beside it: a save
+// that fails leaves the earlier file as it was. Where the folder refuses new files but the
+// file may be written, the file is written in place, keeping its owner and permissions.
 class Report
 {
 public:

@@ -11,7 +11,12 @@
 
 #ifdef Q_OS_LINUX
 #include <csignal>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -23,6 +28,58 @@ QByteArray readAll(const QString &path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
+
+#ifdef Q_OS_LINUX
+// What one "Enviar" did in a pupil's process.
+struct Send
+{
+    QString error; // empty when the save went through
+    qsizetype lines = 0;
+};
+
+// One send to the report at the path, from a child process of an ordinary user: "nobody"
+// when the test runs as root, whom permission bits would not stop, else the test's own user.
+Send sendAsPupil(const QString &path)
+{
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        return {QStringLiteral("no pipe"), -1};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        if (::geteuid() == 0) {
+            const passwd *nobody = ::getpwnam("nobody");
+            const uid_t uid = nobody ? nobody->pw_uid : 65534;
+            const gid_t gid = nobody ? nobody->pw_gid : 65534;
+            if (::setgroups(0, nullptr) != 0 || ::setresgid(gid, gid, gid) != 0 ||
+                ::setresuid(uid, uid, uid) != 0)
+                ::_exit(2);
+        }
+        Report report(path);
+        QByteArray said;
+        try {
+            report.Op1Click(57, 114);
+        } catch (const errorbox::Error &error) {
+            said = error.text().toUtf8();
+        }
+        said = QByteArray::number(report.lines().size()) + '\n' + said;
+        const bool told = ::write(pipeFds[1], said.constData(), said.size()) == said.size();
+        ::_exit(told ? 0 : 3);
+    }
+    ::close(pipeFds[1]);
+    QByteArray heard;
+    char buffer[512];
+    for (ssize_t count; (count = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        heard.append(buffer, count);
+    ::close(pipeFds[0]);
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        return {QStringLiteral("the pupil's process failed"), -1};
+    const qsizetype newline = heard.indexOf('\n');
+    return {QString::fromUtf8(heard.mid(newline + 1)), heard.left(newline).toLongLong()};
+}
+#endif
 
 } // namespace
 
@@ -219,6 +276,65 @@ private slots:
         QCOMPARE(all.count("\r\n"), 15);
         QVERIFY(all.startsWith(first));
         QVERIFY(all.contains("Aciertos: 20 de 228 (9 %)\r\n"));
+    }
+
+    // A teacher's set-up: the pupils may not make files in the folder, and the report there
+    // is writable for all, or for nobody but its owner, or not there yet.
+    void folderThatRefusesNewFilesGetsTheReportWrittenInPlace_data()
+    {
+        QTest::addColumn<int>("mode"); // of the report left there, -1 for none
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("report writable for all") << 0666 << QString();
+        QTest::newRow("report read-only for the pupil") << 0444 << "Permission denied";
+        QTest::newRow("no report yet") << -1 << "Permission denied";
+    }
+    void folderThatRefusesNewFilesGetsTheReportWrittenInPlace()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, reason);
+        // The pupil must reach the folder, but make nothing in it.
+        QVERIFY(QFile::setPermissions(dir->path(), QFile::permissions(dir->path()) |
+                                                       QFileDevice::ExeOther |
+                                                       QFileDevice::ExeGroup));
+        const QString classroom = dir->filePath(QStringLiteral("classroom"));
+        QVERIFY(QDir().mkdir(classroom));
+        const QString report = classroom + QStringLiteral("/result.txt");
+        // Longer than what the send writes, so that a write in place must cut it.
+        const QByteArray earlier = QByteArray(400, 'x') + "\r\n";
+        if (mode >= 0) {
+            QFile file(report);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(earlier), earlier.size());
+            file.close();
+            QCOMPARE(::chmod(QFile::encodeName(report).constData(), mode_t(mode)), 0);
+        }
+        QCOMPARE(::chmod(QFile::encodeName(classroom).constData(), ::geteuid() == 0 ? 0755 : 0555),
+                 0);
+        struct stat before = {};
+        QVERIFY(mode < 0 || ::stat(QFile::encodeName(report).constData(), &before) == 0);
+
+        const Send send = sendAsPupil(report);
+        ::chmod(QFile::encodeName(classroom).constData(), 0755);
+
+        QCOMPARE(send.lines, 5);
+        QCOMPARE(QDir(classroom).entryList(QDir::Files | QDir::Hidden),
+                 mode < 0 ? QStringList() : QStringList{QStringLiteral("result.txt")});
+        if (!reason.isEmpty()) {
+            QCOMPARE(send.error, QStringLiteral("Cannot create file \"%1\". %2")
+                                     .arg(QDir::toNativeSeparators(report), reason));
+            QCOMPARE(readAll(report), mode < 0 ? QByteArray("<missing>") : earlier);
+            return;
+        }
+        QCOMPARE(send.error, QString());
+        QCOMPARE(readAll(report), "Pr\xE1"
+                                  "ctica de Corvalia \r\nAlumno: \r\nGrupo : \r\n" +
+                                      kRule + "\r\nAciertos: 57 de 114 (50 %)\r\n");
+        struct stat after = {};
+        QCOMPARE(::stat(QFile::encodeName(report).constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(after.st_uid, before.st_uid);
+        QCOMPARE(after.st_gid, before.st_gid);
+        QCOMPARE(after.st_mode, before.st_mode);
     }
 #endif
 

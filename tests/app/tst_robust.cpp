@@ -122,7 +122,8 @@ private:
     void enviar();
     void checkGameGoesOn();
     QList<QByteArray> reportLines() const;
-    // Makes a folder or file read-only in a way that holds for root too.
+    // Makes the home file system or a file read-only in a way that holds for root too. (A
+    // folder that only refuses new files gets the report written in place.)
     std::optional<Fault> makeReadOnly(const QString &path);
     std::optional<Fault> fillHomeDisk();
 
@@ -345,13 +346,16 @@ void TestRobust::gameGoesOnWithTheOldStripAfterRefusals()
 
 std::optional<Fault> TestRobust::makeReadOnly(const QString &path)
 {
-    const bool isFolder = QFileInfo(path).isDir();
 #ifdef Q_OS_LINUX
     const QByteArray name = QFile::encodeName(path);
-    if (isFolder && homeIsOwnMount && path == home &&
-        ::mount(nullptr, name.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0)
-        return Fault{reasonOf(EROFS),
-                     [name] { ::mount(nullptr, name.constData(), nullptr, MS_REMOUNT, nullptr); }};
+    if (path == home) {
+        if (homeIsOwnMount &&
+            ::mount(nullptr, name.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0)
+            return Fault{reasonOf(EROFS), [name] {
+                             ::mount(nullptr, name.constData(), nullptr, MS_REMOUNT, nullptr);
+                         }};
+        return std::nullopt;
+    }
     if (::geteuid() == 0) {
         // The immutable flag stops root too, where the file system has it.
         const int fd = ::open(name.constData(), O_RDONLY);
@@ -371,10 +375,10 @@ std::optional<Fault> TestRobust::makeReadOnly(const QString &path)
         return std::nullopt;
     }
 #endif
+    if (path == home)
+        return std::nullopt;
     const QFileDevice::Permissions original = QFile::permissions(path);
-    const QFileDevice::Permissions readOnly =
-        isFolder ? QFileDevice::ReadOwner | QFileDevice::ExeOwner : QFileDevice::ReadOwner;
-    if (!QFile::setPermissions(path, readOnly))
+    if (!QFile::setPermissions(path, QFileDevice::ReadOwner))
         return std::nullopt;
     return Fault{reasonOf(EACCES), [path, original] { QFile::setPermissions(path, original); }};
 }
@@ -414,8 +418,8 @@ std::optional<Fault> TestRobust::fillHomeDisk()
 
 void TestRobust::reportThatCannotBeWrittenKeepsTheEarlierFile_data()
 {
-    QTest::addColumn<bool>("folder"); // the folder read-only, else the report file itself
-    QTest::newRow("read-only folder") << true;
+    QTest::addColumn<bool>("folder"); // the home file system read-only, else the report file
+    QTest::newRow("read-only file system") << true;
     QTest::newRow("read-only report file") << false;
 }
 

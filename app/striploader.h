@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODevice>
 #include <QImage>
 #include <QString>
 
@@ -16,6 +17,9 @@ inline constexpr qint64 kMaxImageBytes = qint64(128) * 1024 * 1024;
 // folder, another extension, a picture of another type, a damaged or truncated bitmap, or
 // one too large to hold. Nothing is changed when it throws.
 QImage loadTileStrip(const QString &path);
+// The same for a file already open, from its current position: everything but the checks of
+// the path.
+QImage readTileStrip(QIODevice &device);
 
 // The size x size picture of square n (1 to 114) of the strip, taken 1:1 from the square's
 // top-left corner; size 38 leaves out the square's right and bottom edges. Pixels that lie

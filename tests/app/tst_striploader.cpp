@@ -14,12 +14,17 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 using striploader::cutTile;
 const QRgb kEmptyCellColour = colours::toQColor(board::kEmptyCellColour).rgb();
 using striploader::loadTileStrip;
 
+using imagebytes::bitmapFile;
 using imagebytes::bitmapHeader;
+using imagebytes::BitmapParts;
 using imagebytes::encoded;
 
 namespace {
@@ -38,6 +43,26 @@ QImage patterned(int width, int height)
             image.setPixel(x, y, qRgb(x % 256, (x / 256) * 16 + y % 16, 17 + y));
     return image;
 }
+
+// A small picture written as rows of colour letters, top row first: "RGBW/WBGR".
+QImage pictureOf(const QString &rows)
+{
+    const QStringList lines = rows.split(u'/');
+    QImage picture(int(lines.first().size()), int(lines.size()), QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const char letter = lines.at(y).at(x).toLatin1();
+            picture.setPixel(x, y,
+                             letter == 'R'   ? qRgb(255, 0, 0)
+                             : letter == 'G' ? qRgb(0, 255, 0)
+                             : letter == 'B' ? qRgb(0, 0, 255)
+                                             : qRgb(255, 255, 255));
+        }
+    return picture;
+}
+
+const QList<QRgb> kFourColours = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255),
+                                  qRgb(255, 255, 255)};
 
 } // namespace
 
@@ -153,6 +178,16 @@ private slots:
         QTest::newRow("header claiming 100000 x -100000, top down")
             << "hugetopdown.bmp" << bitmapHeader(100000, -100000, 24)
             << QStringLiteral("Bitmap image is too large (100000 x 100000 pixels)");
+        // Sizes whose products overflow 32 and even 64 bits.
+        QTest::newRow("header claiming 2147483647 x 2147483647")
+            << "widest.bmp" << bitmapHeader(2147483647, 2147483647, 32)
+            << QStringLiteral("Bitmap image is too large (2147483647 x 2147483647 pixels)");
+        QTest::newRow("header claiming 2147483647 x -2147483647")
+            << "widesttopdown.bmp" << bitmapHeader(2147483647, -2147483647, 32)
+            << QStringLiteral("Bitmap image is too large (2147483647 x 2147483647 pixels)");
+        QTest::newRow("header claiming 2147483647 x -2147483648")
+            << "lowest.bmp" << bitmapHeader(2147483647, -2147483647 - 1, 32)
+            << QStringLiteral("Bitmap image is too large (2147483647 x 2147483648 pixels)");
         QTest::newRow("text file") << "notes.bmp" << QByteArray("Tabla periódica\r\n") << notValid;
         QTest::newRow("PNG renamed .bmp")
             << "png.bmp" << encoded(m_strip, "PNG")
@@ -184,6 +219,132 @@ private slots:
         QVERIFY(!path.isEmpty());
         QCOMPARE(refusal(path),
                  message.contains(QLatin1String("%1")) ? message.arg(path) : message);
+    }
+
+    // Forms of bitmap that Qt's writer does not make, and damaged ones, in pictures of 4 x 2
+    // pixels. Pixel bytes are written in hexadecimal, one string for each stored row, the
+    // bottom row first unless the height is negative. An empty picture stands for a refusal.
+    void readsEveryFormAndNoPixelItWasNotGiven_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("picture");
+
+        auto paletted = [](int bits, const char *hex, QList<QRgb> table = kFourColours) {
+            return BitmapParts{.width = 4,
+                               .height = 2,
+                               .bitsPerPixel = quint16(bits),
+                               .table = table,
+                               .pixels = QByteArray::fromHex(hex)};
+        };
+        auto direct = [](int bits, const char *hex, QList<quint32> masks = {}) {
+            return BitmapParts{.width = 4,
+                               .height = 2,
+                               .bitsPerPixel = quint16(bits),
+                               .compression = masks.isEmpty() ? 0u : 3u,
+                               .masks = masks,
+                               .pixels = QByteArray::fromHex(hex)};
+        };
+        // clang-format off
+        QTest::newRow("1 bit")
+            << bitmapFile(paletted(1, "90000000" "60000000", {qRgb(255, 0, 0), qRgb(255, 255, 255)}))
+            << "RWWR/WRRW";
+        QTest::newRow("4 bits") << bitmapFile(paletted(4, "32100000" "01230000")) << "RGBW/WBGR";
+        const char *eight = "03020100" "00010203";
+        QTest::newRow("8 bits") << bitmapFile(paletted(8, eight)) << "RGBW/WBGR";
+        BitmapParts topDown = paletted(8, eight);
+        topDown.height = -2;
+        QTest::newRow("8 bits, top row first") << bitmapFile(topDown) << "WBGR/RGBW";
+        // The old header has no count of colours: its table holds one for every index.
+        QList<QRgb> fullTable = kFourColours;
+        fullTable.resize(256, qRgb(0, 0, 0));
+        BitmapParts core = paletted(8, eight, fullTable);
+        core.infoSize = 12;
+        QTest::newRow("8 bits, old OS/2 header") << bitmapFile(core) << "RGBW/WBGR";
+        QTest::newRow("16 bits")
+            << bitmapFile(direct(16, "FF7F 1F00 E003 007C" "007C E003 1F00 FF7F")) << "RGBW/WBGR";
+        QTest::newRow("16 bits in 5-6-5 fields")
+            << bitmapFile(direct(16, "FFFF 1F00 E007 00F8" "00F8 E007 1F00 FFFF",
+                                 {0xF800, 0x07E0, 0x001F}))
+            << "RGBW/WBGR";
+        QTest::newRow("24 bits")
+            << bitmapFile(direct(24, "FFFFFF FF0000 00FF00 0000FF" "0000FF 00FF00 FF0000 FFFFFF"))
+            << "RGBW/WBGR";
+        QTest::newRow("32 bits")
+            << bitmapFile(direct(32, "FFFFFF00 FF000000 00FF0000 0000FF00"
+                                     "0000FF00 00FF0000 FF000000 FFFFFF00"))
+            << "RGBW/WBGR";
+        BitmapParts fields = direct(32, "FFFFFF00 0000FF00 00FF0000 FF000000"
+                                        "FF000000 00FF0000 0000FF00 FFFFFF00",
+                                    {0x0000FF, 0x00FF00, 0xFF0000});
+        fields.infoSize = 124;
+        QTest::newRow("32 bits in fields of another order, 124-byte header")
+            << bitmapFile(fields) << "RGBW/WBGR";
+
+        // Run-length codes: a run is a count and an index, 00 00 ends a row, 00 01 the
+        // picture, 00 02 dx dy jumps, 00 n starts n indexes stored as they are.
+        auto rle = [](int bits, const QByteArray &codes) {
+            return bitmapFile({.width = 4, .height = 2, .bitsPerPixel = quint16(bits),
+                               .compression = bits == 8 ? 1u : 2u, .table = kFourColours,
+                               .pixels = QByteArray::fromHex(codes)});
+        };
+        QTest::newRow("8-bit runs") << rle(8, "0004 03020100 0000" "0200 0101 0102 0001")
+                                    << "RRGB/WBGR";
+        QTest::newRow("4-bit runs") << rle(4, "0004 3210 0000" "0200 0212 0000 0001")
+                                    << "RRGB/WBGR";
+        for (int bits : {8, 4}) {
+            const QByteArray bottom = bits == 8 ? "0004 03020100 0000" : "0004 3210 0000";
+            QTest::addRow("%d-bit runs that end at once", bits) << rle(bits, "0001") << QString();
+            QTest::addRow("%d-bit runs with a jump", bits)
+                << rle(bits, bottom + "0002 0200 0200 0001") << QString();
+            QTest::addRow("%d-bit runs cut short", bits) << rle(bits, bottom) << QString();
+            QTest::addRow("%d-bit runs that end a row early", bits)
+                << rle(bits, bottom + "0200 0000 0400 0001") << QString();
+            QTest::addRow("%d-bit run past the row's end", bits)
+                << rle(bits, bottom + "0500 0001") << QString();
+            QTest::addRow("%d-bit runs past the picture", bits)
+                << rle(bits, bottom + "0400 0000 0100 0001") << QString();
+        }
+        // clang-format on
+
+        // The header puts the pixels four bytes before the end of a full colour table; the
+        // file is just long enough for that, so only the bottom row follows the table.
+        BitmapParts intoTable = paletted(8, "03020100", fullTable);
+        intoTable.pixelOffset = 54 + 1024 - 4;
+        QTest::newRow("8 bits starting inside the colour table")
+            << bitmapFile(intoTable) << QString();
+    }
+
+    void readsEveryFormAndNoPixelItWasNotGiven()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, picture);
+        const QString path = write(QStringLiteral("form.bmp"), bytes);
+        QVERIFY(!path.isEmpty());
+        // Whatever the allocator leaves in fresh memory must not reach a tile. The C library
+        // fills each block it hands out with the complement of the value given here, so with
+        // bytes 0 and 1, which a decoder that keeps colour indexes shows as red and green.
+        // CTest turns its cache of freed blocks off for this suite: blocks from there are
+        // handed out unfilled.
+        QStringList refusals;
+        QList<QImage> tiles;
+        for (int filling : {0xFF, 0xFE}) {
+#ifdef __GLIBC__
+            mallopt(M_PERTURB, filling);
+#endif
+            refusals << refusal(path);
+            tiles << (refusals.last() == QLatin1String("(loaded)")
+                          ? cutTile(loadTileStrip(path), 1, 40)
+                          : QImage());
+        }
+#ifdef __GLIBC__
+        mallopt(M_PERTURB, 0);
+#endif
+        QCOMPARE(tiles.at(1), tiles.at(0));
+        QCOMPARE(refusals.at(1), refusals.at(0));
+        if (picture.isEmpty())
+            QCOMPARE(refusals.at(0), QStringLiteral("Bitmap image is not valid"));
+        else
+            QCOMPARE(tiles.at(0), cutTile(pictureOf(picture), 1, 40));
     }
 
     void refusesThingsThatAreNotFiles()

@@ -6,6 +6,9 @@
 #   ./build.sh bench   build the Release benchmarks and run the suite (see bench/README.md)
 #   ./build.sh windows       cross-compile build-windows/tabelora.exe for 64-bit Windows
 #   ./build.sh windows-test  the same, then play it under Wine in a virtual X server
+#   ./build.sh fuzz [seconds]
+#                      run the strip loader's fuzzer for that long, 600 seconds unless told
+#                      (needs clang, which only this command installs)
 #
 # The Windows build first builds a static Qt from Debian's own Qt source package, once, into
 # ${XDG_CACHE_HOME:-~/.cache}/tabelora (over an hour on two cores); later runs reuse it.
@@ -50,13 +53,17 @@ install_packages() {
         || die "could not install ${missing[*]}"
 }
 
-configure_and_build() {
+configure() {
     local dir="$1"
     shift
     if [ ! -f "$dir/build.ninja" ]; then
         cmake -S . -B "$dir" -G Ninja "$@" || die "configuring $dir failed"
     fi
-    cmake --build "$dir" -j"$(nproc)" || die "building $dir failed"
+}
+
+configure_and_build() {
+    configure "$@"
+    cmake --build "$1" -j"$(nproc)" || die "building $1 failed"
 }
 
 as_root() {
@@ -199,8 +206,22 @@ windows-test)
     cmake --build build --target tst_x11session || die "building tst_x11session failed"
     exec tests/windows/wine-session.sh build-windows/tabelora.exe build/tests/e2e/tst_x11session
     ;;
+fuzz)
+    seconds="${2:-600}"
+    [[ "$seconds" =~ ^[0-9]+$ ]] || die "fuzz: give the running time in whole seconds"
+    install_packages "${packages[@]}" clang libclang-rt-14-dev
+    CC=clang CXX=clang++ configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DBUILD_TESTING=OFF -DTABELORA_FUZZ=ON
+    cmake --build build-fuzz --target fuzz_striploader || die "building the fuzzer failed"
+    # New inputs go to build-fuzz/corpus; an input that breaks a promise is written to
+    # build-fuzz/found/ and belongs in tests/fuzz/regressions/ once the fault is fixed.
+    mkdir -p build-fuzz/corpus build-fuzz/found
+    exec build-fuzz/tests/fuzz/fuzz_striploader build-fuzz/corpus tests/fuzz/seeds \
+        tests/fuzz/regressions -max_total_time="$seconds" -max_len=65536 -timeout=10 \
+        -rss_limit_mb=4096 -artifact_prefix=build-fuzz/found/ -print_final_stats=1
+    ;;
 *)
-    echo "usage: ./build.sh run | test | bench | windows | windows-test" >&2
+    echo "usage: ./build.sh run | test | bench | windows | windows-test | fuzz [seconds]" >&2
     exit 2
     ;;
 esac

@@ -3,6 +3,7 @@
 #include "app/errorbox.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -26,6 +27,13 @@
 #include <mach/mach.h>
 #include <sys/sysctl.h>
 #include <sys/types.h>
+#endif
+
+#if defined(Q_OS_UNIX)
+#include <cerrno>
+#include <fcntl.h>
+#include <pwd.h>
+#include <unistd.h>
 #endif
 
 namespace platform {
@@ -143,6 +151,43 @@ DesktopShell &desktopShell()
 
 Shell *installedShell = nullptr;
 
+#if defined(Q_OS_UNIX)
+// The home folder's name in the file system's bytes; empty where nothing names one.
+QByteArray homeFolderName()
+{
+    const QByteArray home = qgetenv("HOME");
+    if (!home.isEmpty())
+        return home;
+    const long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    QByteArray buffer(suggested > 0 ? suggested : 16384, '\0');
+    passwd entry{};
+    passwd *found = nullptr;
+    while (::getpwuid_r(::getuid(), &entry, buffer.data(), size_t(buffer.size()), &found) == ERANGE)
+        buffer.resize(buffer.size() * 2);
+    return found && found->pw_dir ? QByteArray(found->pw_dir) : QByteArray();
+}
+#endif
+
+#if defined(Q_OS_LINUX)
+// The home folder whose name Qt can't spell, held open for the rest of the run.
+struct HeldFolder
+{
+    QByteArray name;
+    int handle = -1;
+};
+
+HeldFolder &heldFolder()
+{
+    static HeldFolder folder;
+    return folder;
+}
+
+QString handlePath(int handle)
+{
+    return QStringLiteral("/proc/self/fd/%1").arg(handle);
+}
+#endif
+
 } // namespace
 
 MemoryStatus readMemoryStatus()
@@ -243,6 +288,44 @@ void showMessage(QWidget *parent, const QString &text)
 void setMessageSink(MessageSink sink)
 {
     installedSink() = std::move(sink);
+}
+
+QString homeFolder()
+{
+#if defined(Q_OS_UNIX)
+    const QByteArray name = homeFolderName();
+    if (name.isEmpty())
+        return QDir::rootPath();
+    const QString decoded = QFile::decodeName(name);
+    if (QFile::encodeName(decoded) == name)
+        return decoded;
+#if defined(Q_OS_LINUX)
+    HeldFolder &held = heldFolder();
+    if (held.name != name || held.handle < 0) {
+        if (held.handle >= 0)
+            ::close(held.handle);
+        held = {name, ::open(name.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC)};
+    }
+    if (held.handle >= 0)
+        return handlePath(held.handle);
+#endif
+    return decoded;
+#else
+    return QDir::homePath();
+#endif
+}
+
+QString shownPath(const QString &path)
+{
+#if defined(Q_OS_LINUX)
+    const HeldFolder &held = heldFolder();
+    if (held.handle >= 0) {
+        const QString handle = handlePath(held.handle);
+        if (path == handle || path.startsWith(handle + u'/'))
+            return QFile::decodeName(held.name) + path.mid(handle.size());
+    }
+#endif
+    return path;
 }
 
 QMargins frameOf(const QWidget *window)

@@ -69,6 +69,14 @@ using MessageSink = std::function<void(const QString &)>;
 // An empty sink restores the box.
 void setMessageSink(MessageSink sink);
 
+// The user's home folder: HOME, or the user database's entry for the user where HOME is unset
+// or empty, or "/" where neither names one. A folder whose name is not UTF-8, which Qt's file
+// names can't spell, is held open and reached through its handle ("/proc/self/fd/N" on Linux).
+QString homeFolder();
+// The path as the user knows it: a path through that handle shows the folder's own name, with
+// the bytes that aren't UTF-8 as replacement characters.
+QString shownPath(const QString &path);
+
 // The frame around a top-level window's client area: the system's figure once the window
 // has one, otherwise that of a classic sizeable window.
 inline constexpr QMargins kTypicalFrame{4, 23, 4, 4}; // pixels

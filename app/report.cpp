@@ -1,6 +1,7 @@
 #include "app/report.h"
 
 #include "app/errorbox.h"
+#include "app/platform.h"
 #include "app/pupildata.h"
 #include "game/scoring.h"
 
@@ -68,7 +69,7 @@ QString Report::defaultPath()
 #if defined(Q_OS_WIN)
     return QStringLiteral("C:/result.txt");
 #else
-    return QDir::homePath() + QStringLiteral("/result.txt");
+    return QDir(platform::homeFolder()).filePath(QStringLiteral("result.txt"));
 #endif
 }
 
@@ -85,12 +86,14 @@ void Report::Op1Click(std::int32_t hitTotal, std::int32_t cellsCounted)
 
 QByteArray Report::encodeLine(const QString &line)
 {
+    // Accents typed as a letter and a combining mark become the one letter the code page has.
+    const QString composed = line.normalized(QString::NormalizationForm_C);
     QByteArray bytes;
-    bytes.reserve(line.size());
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
+    bytes.reserve(composed.size());
+    for (qsizetype i = 0; i < composed.size(); ++i) {
+        const QChar c = composed.at(i);
         // A character outside the 16-bit range is one character, so one "?".
-        if (c.isHighSurrogate() && i + 1 < line.size() && line.at(i + 1).isLowSurrogate()) {
+        if (c.isHighSurrogate() && i + 1 < composed.size() && composed.at(i + 1).isLowSurrogate()) {
             bytes += '?';
             ++i;
             continue;
@@ -110,6 +113,16 @@ QByteArray Report::fileBytes(const QStringList &lines)
 
 void Report::save() const
 {
+    const auto fail = [this](const QString &reason) {
+        const QString fullPath = platform::shownPath(QFileInfo(path_).absoluteFilePath());
+        throw errorbox::Error(QStringLiteral("Cannot create file \"") +
+                              QDir::toNativeSeparators(fullPath) + QStringLiteral("\". ") + reason);
+    };
+    // Only a regular file is replaced, also behind a link: a device or a pipe stays as it is.
+    const QFileInfo target(path_);
+    if (target.exists() && !target.isFile())
+        fail(QStringLiteral("Not a regular file"));
+
     const QByteArray bytes = fileBytes(lines_);
     QSaveFile atomic(path_);
     // Where the folder refuses the temporary file but the report itself may be written (a
@@ -124,7 +137,7 @@ void Report::save() const
     if (!atomic.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         reason = atomic.errorString();
         file = nullptr;
-        if (QFileInfo(path_).isFile()) {
+        if (target.isFile()) {
             if (inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::ExistingOnly |
                              QIODevice::Unbuffered))
                 file = &inPlace;
@@ -152,8 +165,6 @@ void Report::save() const
         if (file)
             reason = file->errorString();
         atomic.cancelWriting();
-        const QString fullPath = QDir::toNativeSeparators(QFileInfo(path_).absoluteFilePath());
-        throw errorbox::Error(QStringLiteral("Cannot create file \"") + fullPath +
-                              QStringLiteral("\". ") + reason);
+        fail(reason);
     }
 }

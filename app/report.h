@@ -12,20 +12,25 @@
 // as a fixed format, so they are never translated.
 //
 // The buffer keeps the pupil's entries exactly as typed. Only the bytes written differ where
-// an entry can't be written as it is: a line-break character (CR, LF, VT, FF, the file, group
-// and record separators, NEL, and the Unicode line and paragraph separators) is written as one
-// space each, so that a block always reads as five lines; any other control character except
-// the tab is written as "?", as is every character that Windows-1252 lacks.
+// an entry can't be written as it is. The text is first brought to its composed form (Unicode
+// NFC), so that a letter typed as a letter and a combining accent is written as its one byte.
+// A line-break character (CR, LF, VT, FF, the file, group and record separators, NEL, and the
+// Unicode line and paragraph separators) is written as one space each, so that a block always
+// reads as five lines; any other control character except the tab is written as "?", as is
+// every character that Windows-1252 lacks.
 //
 // Saving replaces the file atomically wherever a temporary file can be made beside it: a save
 // that fails leaves the earlier file as it was. Where the folder refuses new files but the
-// file may be written, the file is written in place, keeping its owner and permissions.
+// file may be written, the file is written in place, keeping its owner and permissions. Only a
+// regular file is created or replaced, also behind a symbolic link; anything else at the path
+// fails the save and is left as it was.
 class Report
 {
 public:
     explicit Report(QString path = Report::defaultPath());
 
-    // "C:/result.txt" on Windows; result.txt in the home folder where there are no drives.
+    // "C:/result.txt" on Windows; result.txt in the home folder (platform::homeFolder()) where
+    // there are no drives.
     static QString defaultPath();
 
     QStringList lines() const { return lines_; }

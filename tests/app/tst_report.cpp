@@ -11,10 +11,12 @@
 
 #ifdef Q_OS_LINUX
 #include <csignal>
+#include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -163,6 +165,12 @@ private slots:
             << QByteArray("???");
         QTest::newRow("tab kept, other controls ?")
             << QStringLiteral("a\tb\u0000c\u001Bd\u007F") << QByteArray("a\tb?c?d?");
+        QTest::newRow("accents typed as letter and combining mark")
+            << QStringLiteral("Pe\u0301rez Nun\u0303ez Gu\u0308e\u0300")
+            << QByteArray("P\xE9rez Nu\xF1"
+                          "ez G\xFC\xE8");
+        QTest::newRow("combining mark with no composed letter")
+            << QStringLiteral("q\u0301 \u0301") << QByteArray("q? ?");
         QTest::newRow("line breaks become spaces")
             << QStringLiteral("a\r\nb\vc\fd\u0085e\u2028f\u2029g\u001Ch")
             << QByteArray("a  b c d e f g h");
@@ -210,7 +218,7 @@ private slots:
                                                 << "Not a directory";
         QTest::newRow("folder where the file goes") << "result.txt/"
                                                     << "result.txt"
-                                                    << "Filename refers to a directory";
+                                                    << "Not a regular file";
     }
     void failedSaveNamesTheFileAndTheReasonAndKeepsTheBlock()
     {
@@ -276,6 +284,125 @@ private slots:
         QCOMPARE(all.count("\r\n"), 15);
         QVERIFY(all.startsWith(first));
         QVERIFY(all.contains("Aciertos: 20 de 228 (9 %)\r\n"));
+    }
+
+    // What stands at the report's place, or behind a link there, is replaced only if it is a
+    // regular file; anything else stays as it was.
+    void onlyRegularFilesAreCreatedOrReplaced_data()
+    {
+        QTest::addColumn<QString>("standing");
+        QTest::addColumn<bool>("linked"); // the report's place is a link to it
+        for (bool linked : {false, true})
+            for (const char *standing : {"pipe", "device", "regular file"})
+                QTest::addRow("%s%s", linked ? "link to a " : "", standing) << standing << linked;
+    }
+    void onlyRegularFilesAreCreatedOrReplaced()
+    {
+        QFETCH(QString, standing);
+        QFETCH(bool, linked);
+        const QString thing = dir->filePath(QStringLiteral("thing"));
+        const QByteArray thingName = QFile::encodeName(thing);
+        if (standing == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(thingName.constData(), 0666), 0);
+        } else if (standing == QLatin1String("device")) {
+            // A node of the null device, which only root may make.
+            if (::mknod(thingName.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+                QSKIP("no device nodes can be made here");
+        } else {
+            QFile file(thing);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("earlier\r\n");
+        }
+        const QString place = linked ? path : thing;
+        if (linked)
+            QVERIFY(QFile::link(thing, path));
+        struct stat before = {};
+        QCOMPARE(::lstat(QFile::encodeName(place).constData(), &before), 0);
+
+        Report report(place);
+        QString error;
+        try {
+            report.Op1Click(57, 114);
+        } catch (const errorbox::Error &refusal) {
+            error = refusal.text();
+        }
+
+        QCOMPARE(report.lines().size(), 5);
+        QCOMPARE(QFileInfo(place).isSymLink(), linked);
+        if (standing == QLatin1String("regular file")) {
+            QCOMPARE(error, QString());
+            QVERIFY(readAll(thing).endsWith("Aciertos: 57 de 114 (50 %)\r\n"));
+            return;
+        }
+        QCOMPARE(error, QStringLiteral("Cannot create file \"%1\". Not a regular file")
+                            .arg(QDir::toNativeSeparators(place)));
+        struct stat after = {};
+        QCOMPARE(::lstat(QFile::encodeName(place).constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_rdev, before.st_rdev);
+        QCOMPARE(QFileInfo(thing).isFile(), false);
+    }
+
+    // Where HOME says nothing, the user database names the home folder.
+    void homeFolderComesFromTheUserDatabaseWithoutHome_data()
+    {
+        QTest::addColumn<bool>("unset");
+        QTest::newRow("HOME unset") << true;
+        QTest::newRow("HOME empty") << false;
+    }
+    void homeFolderComesFromTheUserDatabaseWithoutHome()
+    {
+        QFETCH(bool, unset);
+        const passwd *user = ::getpwuid(::getuid());
+        if (!user || !user->pw_dir || !*user->pw_dir)
+            QSKIP("the user database names no home folder here");
+        const QString databaseHome = QFile::decodeName(user->pw_dir);
+        const QByteArray home = qgetenv("HOME");
+        if (unset)
+            qunsetenv("HOME");
+        else
+            qputenv("HOME", QByteArray());
+        const QString reportPath = Report::defaultPath();
+        qputenv("HOME", home);
+        QCOMPARE(reportPath, QDir(databaseHome).filePath(QStringLiteral("result.txt")));
+    }
+
+    // A home folder named in bytes that are not UTF-8, as an older system may have made it.
+    void homeFolderWhoseNameIsNotUtf8()
+    {
+        const QByteArray folder = QFile::encodeName(dir->path()) + "/Jos\xE9";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", folder);
+        Report report;
+        QString error;
+        try {
+            report.Op1Click(57, 114);
+        } catch (const errorbox::Error &refusal) {
+            error = refusal.text();
+        }
+        QCOMPARE(error, QString());
+        const QByteArray file = folder + "/result.txt";
+        QByteArray written(200, '\0');
+        const int handle = ::open(file.constData(), O_RDONLY);
+        QVERIFY(handle >= 0);
+        written.resize(::read(handle, written.data(), written.size()));
+        ::close(handle);
+        QVERIFY(written.endsWith("Aciertos: 57 de 114 (50 %)\r\n"));
+
+        // A message names the folder as the user knows it.
+        QCOMPARE(::unlink(file.constData()), 0);
+        QCOMPARE(::mkdir(file.constData(), 0700), 0);
+        try {
+            report.Op1Click(57, 114);
+        } catch (const errorbox::Error &refusal) {
+            error = refusal.text();
+        }
+        qputenv("HOME", home);
+        QCOMPARE(error, QStringLiteral("Cannot create file \"%1/Jos\uFFFD/result.txt\". Not a "
+                                       "regular file")
+                            .arg(dir->path()));
     }
 
     // A teacher's set-up: the pupils may not make files in the folder, and the report there

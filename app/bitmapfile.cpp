@@ -102,10 +102,16 @@ struct Header
     // Bytes of one stored row, padded to four.
     qint64 stride() const { return (width * bitsPerPixel + 31) / 32 * 4; }
     // Bytes of pixel data: exactly, for rows stored as they are. Run-length codes take at
-    // most two bytes for each pixel they write, two for each row end and two for the end.
-    qint64 pixelBytes() const
+    // most two bytes for each pixel they write, two for each row end and two for the end, and
+    // at least two for each run of up to 255 pixels and for each row end.
+    qint64 mostPixelBytes() const
     {
         return runLength() ? 2 * width * height + 2 * height + 2 : stride() * height;
+    }
+    qint64 leastPixelBytes() const
+    {
+        return runLength() ? 2 * ((width + 254) / 255) * height + 2 * (height - 1)
+                           : stride() * height;
     }
 };
 
@@ -208,11 +214,10 @@ ColourTable readColourTable(const Bytes &bytes, const Header &header)
     return table;
 }
 
+// decode() has made sure that every row is in the bytes.
 void decodeRows(const Bytes &bytes, const Header &header, const ColourTable &table, QImage &image)
 {
     const qint64 stride = header.stride();
-    if (!bytes.has(header.pixelOffset, stride * header.height))
-        notValid();
     const Channel red(header.masks[0]), green(header.masks[1]), blue(header.masks[2]);
     const auto fields = [&](quint32 pixel) { return qRgb(red(pixel), green(pixel), blue(pixel)); };
     for (qint64 y = 0; y < header.height; ++y) {
@@ -252,7 +257,7 @@ void decodeRunLength(const Bytes &bytes, const Header &header, const ColourTable
                      QImage &image)
 {
     const bool eightBits = header.compression == Rle8;
-    const qint64 end = std::min(bytes.size(), header.pixelOffset + header.pixelBytes());
+    const qint64 end = std::min(bytes.size(), header.pixelOffset + header.mostPixelBytes());
     qint64 at = header.pixelOffset;
     qint64 row = 0; // from the bottom
     qint64 x = 0;
@@ -308,7 +313,7 @@ void decodeRunLength(const Bytes &bytes, const Header &header, const ColourTable
 qint64 bytesNeeded(const QByteArray &head, qint64 maxImageBytes)
 {
     const Header header = readHeader(Bytes(head), maxImageBytes);
-    return header.pixelOffset + header.pixelBytes();
+    return header.pixelOffset + header.mostPixelBytes();
 }
 
 QImage decode(const QByteArray &bytes, qint64 maxImageBytes)
@@ -318,6 +323,9 @@ QImage decode(const QByteArray &bytes, qint64 maxImageBytes)
     ColourTable table{};
     if (header.bitsPerPixel <= 8)
         table = readColourTable(file, header);
+    // Before the picture is made, which a header can make large.
+    if (!file.has(header.pixelOffset, header.leastPixelBytes()))
+        notValid();
     // The size check keeps both sides within int.
     QImage image(int(header.width), int(header.height), QImage::Format_RGB32);
     if (image.isNull())

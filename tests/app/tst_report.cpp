@@ -31,6 +31,17 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+// The message of one send of 57 hits in 114 that fails, or an empty string.
+QString failureOfSend(Report &report)
+{
+    try {
+        report.Op1Click(57, 114);
+    } catch (const errorbox::Error &error) {
+        return error.text();
+    }
+    return {};
+}
+
 #ifdef Q_OS_LINUX
 // What one "Enviar" did in a pupil's process.
 struct Send
@@ -58,13 +69,8 @@ Send sendAsPupil(const QString &path)
                 ::_exit(2);
         }
         Report report(path);
-        QByteArray said;
-        try {
-            report.Op1Click(57, 114);
-        } catch (const errorbox::Error &error) {
-            said = error.text().toUtf8();
-        }
-        said = QByteArray::number(report.lines().size()) + '\n' + said;
+        const QByteArray error = failureOfSend(report).toUtf8();
+        const QByteArray said = QByteArray::number(report.lines().size()) + '\n' + error;
         const bool told = ::write(pipeFds[1], said.constData(), said.size()) == said.size();
         ::_exit(told ? 0 : 3);
     }
@@ -98,6 +104,8 @@ private slots:
         QVERIFY(dir->isValid());
         path = dir->filePath(QStringLiteral("result.txt"));
     }
+    // Some tests change HOME.
+    void cleanup() { qputenv("HOME", home); }
 
     void oneBlockIsWrittenByteForByte()
     {
@@ -320,13 +328,7 @@ private slots:
         QCOMPARE(::lstat(QFile::encodeName(place).constData(), &before), 0);
 
         Report report(place);
-        QString error;
-        try {
-            report.Op1Click(57, 114);
-        } catch (const errorbox::Error &refusal) {
-            error = refusal.text();
-        }
-
+        const QString error = failureOfSend(report);
         QCOMPARE(report.lines().size(), 5);
         QCOMPARE(QFileInfo(place).isSymLink(), linked);
         if (standing == QLatin1String("regular file")) {
@@ -357,15 +359,12 @@ private slots:
         const passwd *user = ::getpwuid(::getuid());
         if (!user || !user->pw_dir || !*user->pw_dir)
             QSKIP("the user database names no home folder here");
-        const QString databaseHome = QFile::decodeName(user->pw_dir);
-        const QByteArray home = qgetenv("HOME");
         if (unset)
             qunsetenv("HOME");
         else
             qputenv("HOME", QByteArray());
-        const QString reportPath = Report::defaultPath();
-        qputenv("HOME", home);
-        QCOMPARE(reportPath, QDir(databaseHome).filePath(QStringLiteral("result.txt")));
+        QCOMPARE(Report::defaultPath(),
+                 QDir(QFile::decodeName(user->pw_dir)).filePath(QStringLiteral("result.txt")));
     }
 
     // A home folder named in bytes that are not UTF-8, as an older system may have made it.
@@ -373,16 +372,9 @@ private slots:
     {
         const QByteArray folder = QFile::encodeName(dir->path()) + "/Jos\xE9";
         QCOMPARE(::mkdir(folder.constData(), 0700), 0);
-        const QByteArray home = qgetenv("HOME");
         qputenv("HOME", folder);
         Report report;
-        QString error;
-        try {
-            report.Op1Click(57, 114);
-        } catch (const errorbox::Error &refusal) {
-            error = refusal.text();
-        }
-        QCOMPARE(error, QString());
+        QCOMPARE(failureOfSend(report), QString());
         const QByteArray file = folder + "/result.txt";
         QByteArray written(200, '\0');
         const int handle = ::open(file.constData(), O_RDONLY);
@@ -394,15 +386,10 @@ private slots:
         // A message names the folder as the user knows it.
         QCOMPARE(::unlink(file.constData()), 0);
         QCOMPARE(::mkdir(file.constData(), 0700), 0);
-        try {
-            report.Op1Click(57, 114);
-        } catch (const errorbox::Error &refusal) {
-            error = refusal.text();
-        }
-        qputenv("HOME", home);
-        QCOMPARE(error, QStringLiteral("Cannot create file \"%1/Jos\uFFFD/result.txt\". Not a "
-                                       "regular file")
-                            .arg(dir->path()));
+        QCOMPARE(failureOfSend(report),
+                 QStringLiteral("Cannot create file \"%1/Jos\uFFFD/result.txt\". Not a "
+                                "regular file")
+                     .arg(dir->path()));
     }
 
     // A teacher's set-up: the pupils may not make files in the folder, and the report there
@@ -468,6 +455,7 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> dir;
     QString path;
+    const QByteArray home = qgetenv("HOME");
 };
 
 QTEST_GUILESS_MAIN(ReportTest)

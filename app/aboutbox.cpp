@@ -1,5 +1,6 @@
 #include "app/aboutbox.h"
 
+#include "app/colours.h"
 #include "app/platform.h"
 #include "app/resources.h"
 
@@ -12,59 +13,46 @@
 
 #include <iterator>
 
-namespace {
+using namespace colours;
+using resources::Face;
+using resources::FontSpec;
 
-struct FontSpec
-{
-    int pixels; // character height; every face here is the sans-serif one
-    bool bold;
-    bool underline;
-};
-
-inline constexpr FontSpec kWindowFont{11, false, false};
-inline constexpr FontSpec kTitleFont{24, true, false};
-inline constexpr FontSpec kSubtitleFont{13, true, false};
-inline constexpr FontSpec kLinkFont{13, false, true};
-
-inline constexpr QRgb kWhite = qRgb(255, 255, 255);
-inline constexpr QRgb kBlack = qRgb(0, 0, 0);
-inline constexpr QRgb kNavy = qRgb(0, 0, 128);
-inline constexpr QRgb kBlue = qRgb(0, 0, 255);
-
-struct LabelSpec
+struct TAboutBox::LabelSpec
 {
     const char *name;
     QPoint topLeft;      // labels fit their text from here
     const char *caption; // UTF-8, Spanish; the window translates it
     FontSpec font;
-    QRgb colour;
+    StoredColour colour;
+    QLabel *TAboutBox::*member = nullptr; // where the window keeps the label, if it does
 };
+
+namespace {
+
+inline constexpr FontSpec kWindowFont{Face::SansSerif, 11};
+inline constexpr FontSpec kTitleFont{Face::SansSerif, 24, true};
+inline constexpr FontSpec kSubtitleFont{Face::SansSerif, 13, true};
+inline constexpr FontSpec kLinkFont{Face::SansSerif, 13, false, false, true};
+
+} // namespace
 
 // In creation order: later labels lie over earlier ones, so the navy title (Label6) is drawn
 // over the white one (Label1) one pixel down and to the right, which reads as a white shadow.
-inline constexpr LabelSpec kLabels[] = {
-    {"Label1", {233, 14}, QT_TRANSLATE_NOOP("TAboutBox", "Física y Química"), kTitleFont, kWhite},
-    {"Label3",
-     {251, 121},
-     QT_TRANSLATE_NOOP("TAboutBox", "Memoria física disponible:"),
-     kWindowFont,
-     kBlack},
-    {"PhysMem", {403, 121}, "0", kWindowFont, kBlack},
-    {"Label4", {251, 143}, QT_TRANSLATE_NOOP("TAboutBox", "Memoria usada:"), kWindowFont, kBlack},
-    {"FreeRes", {404, 143}, "0", kWindowFont, kBlack},
-    {"Label5",
-     {272, 88},
-     QT_TRANSLATE_NOOP("TAboutBox", "Prácticas del Tabelora"),
-     kSubtitleFont,
-     kBlue},
-    {"Label6", {232, 13}, QT_TRANSLATE_NOOP("TAboutBox", "Física y Química"), kTitleFont, kNavy},
+// clang-format off
+const TAboutBox::LabelSpec TAboutBox::kLabels[] = {
+    {"Label1",  {233, 14},  QT_TRANSLATE_NOOP("TAboutBox", "Física y Química"),                  kTitleFont,    clWhite},
+    {"Label3",  {251, 121}, QT_TRANSLATE_NOOP("TAboutBox", "Memoria física disponible:"),        kWindowFont,   clBlack},
+    {"PhysMem", {403, 121}, "0",                                                                 kWindowFont,   clBlack, &TAboutBox::physMem_},
+    {"Label4",  {251, 143}, QT_TRANSLATE_NOOP("TAboutBox", "Memoria usada:"),                    kWindowFont,   clBlack},
+    {"FreeRes", {404, 143}, "0",                                                                 kWindowFont,   clBlack, &TAboutBox::freeRes_},
+    {"Label5",  {272, 88},  QT_TRANSLATE_NOOP("TAboutBox", "Prácticas del Tabelora"),            kSubtitleFont, clBlue},
+    {"Label6",  {232, 13},  QT_TRANSLATE_NOOP("TAboutBox", "Física y Química"),                  kTitleFont,    clNavy},
     // Names the page that Label7Click opens.
-    {"Label7",
-     {272, 64},
-     QT_TRANSLATE_NOOP("TAboutBox", "es.wikipedia.org: Tabla periódica"),
-     kLinkFont,
-     kBlue},
+    {"Label7",  {272, 64},  QT_TRANSLATE_NOOP("TAboutBox", "es.wikipedia.org: Tabla periódica"), kLinkFont,     clBlue,  &TAboutBox::label7_},
 };
+// clang-format on
+
+namespace {
 
 inline constexpr QRect kBevel2{8, 0, 569, 169};
 // A sunken line along the top edge of its 329 x 11 box.
@@ -92,18 +80,6 @@ inline constexpr const char *kInstructions[] = {
     QT_TRANSLATE_NOOP("TAboutBox", "pulsa sobre el botón y escribe la dirección de e-mail."),
 };
 
-QFont fontFrom(FontSpec entry)
-{
-    return resources::sansSerif(entry.pixels, entry.bold, false, entry.underline);
-}
-
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
@@ -113,21 +89,18 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientSize);
-    setFont(fontFrom(kWindowFont));
+    setFont(resources::font(kWindowFont));
     const QColor buttonFace = palette().color(QPalette::Button);
-    setColour(this, QPalette::Window, buttonFace);
-    setColour(this, QPalette::WindowText, QColor(kBlack));
+    setPaletteColour(this, QPalette::Window, buttonFace);
+    setPaletteColour(this, QPalette::WindowText, clBlack);
 
     auto *bevel2 = new QFrame(this);
     bevel2->setObjectName(QStringLiteral("Bevel2"));
     bevel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bevel2->setGeometry(kBevel2);
 
-    QImage crystal(QStringLiteral(":/assets/about-crystal.png"));
-    if (crystal.isNull()) {
-        crystal = QImage(kProgramIcon.size(), QImage::Format_ARGB32);
-        crystal.fill(Qt::transparent);
-    }
+    const QImage crystal = resources::picture(QStringLiteral(":/assets/about-crystal.png"),
+                                              kProgramIcon.width(), kProgramIcon.height());
     programIcon_ = new QLabel(this);
     programIcon_->setObjectName(QStringLiteral("ProgramIcon"));
     programIcon_->setPixmap(withBlackTransparent(crystal));
@@ -141,16 +114,12 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
     for (const LabelSpec &entry : kLabels) {
         auto *label = new QLabel(tr(entry.caption), this);
         label->setObjectName(QLatin1String(entry.name));
-        label->setFont(fontFrom(entry.font));
-        setColour(label, QPalette::WindowText, QColor(entry.colour));
+        label->setFont(resources::font(entry.font));
+        setPaletteColour(label, QPalette::WindowText, entry.colour);
         label->move(entry.topLeft);
         label->adjustSize();
-        if (qstrcmp(entry.name, "PhysMem") == 0)
-            physMem_ = label;
-        else if (qstrcmp(entry.name, "FreeRes") == 0)
-            freeRes_ = label;
-        else if (qstrcmp(entry.name, "Label7") == 0)
-            label7_ = label;
+        if (entry.member)
+            this->*entry.member = label;
     }
     label7_->setAutoFillBackground(true);
     label7_->setCursor(Qt::PointingHandCursor);
@@ -174,8 +143,8 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
     memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo1_->setTabChangesFocus(true);
     memo1_->setFont(resources::comic(13, true));
-    setColour(memo1_, QPalette::Base, buttonFace);
-    setColour(memo1_, QPalette::Text, QColor(kNavy));
+    setPaletteColour(memo1_, QPalette::Base, buttonFace);
+    setPaletteColour(memo1_, QPalette::Text, clNavy);
     memo1_->setPlainText(instructions().join(QLatin1Char('\n')));
 
     setTabOrder(okButton_, memo1_);

@@ -44,6 +44,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    struct LabelSpec;
+    static const LabelSpec kLabels[];
+
     QLabel *physMem_ = nullptr;
     QLabel *freeRes_ = nullptr;
     QLabel *label7_ = nullptr;

@@ -3,6 +3,8 @@
 #include "game/board.h"
 
 #include <QColor>
+#include <QPalette>
+#include <QWidget>
 
 // The windows' colours, written as the program stores them: 24-bit values with red in the low
 // byte (board::StoredColour). Every colour a window shows is one of these or a board colour,
@@ -25,6 +27,18 @@ inline constexpr StoredColour clMoneyGreen = 12639424; // RGB 192, 220, 192
 inline QColor toQColor(StoredColour value)
 {
     return QColor(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
+}
+
+// Gives one role of the widget's palette the colour.
+inline void setPaletteColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+inline void setPaletteColour(QWidget *widget, QPalette::ColorRole role, StoredColour colour)
+{
+    setPaletteColour(widget, role, toQColor(colour));
 }
 
 } // namespace colours

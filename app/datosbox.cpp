@@ -1,5 +1,6 @@
 #include "app/datosbox.h"
 
+#include "app/colours.h"
 #include "app/platform.h"
 #include "app/pupildata.h"
 #include "app/resources.h"
@@ -17,81 +18,40 @@
 QString PupilName;
 QString PupilGroup;
 
-namespace {
+using namespace colours;
+using resources::Face;
+using resources::FontSpec;
 
-enum class Face
-{
-    SansSerif,
-    Comic
-};
-
-struct FontSpec
-{
-    Face face;
-    int pixels; // character height
-    bool bold;
-};
-
-QFont fontFrom(FontSpec entry)
-{
-    return entry.face == Face::Comic ? resources::comic(entry.pixels, entry.bold)
-                                     : resources::sansSerif(entry.pixels, entry.bold);
-}
-
-inline constexpr FontSpec kComic15Bold{Face::Comic, 15, true};
-inline constexpr FontSpec kSans19Bold{Face::SansSerif, 19, true};
-inline constexpr FontSpec kSans13Bold{Face::SansSerif, 13, true};
-inline constexpr FontSpec kWindowFont{Face::SansSerif, 11, false};
-
-inline constexpr QRgb kTeal = qRgb(0, 128, 128);
-inline constexpr QRgb kNavy = qRgb(0, 0, 128);
-inline constexpr QRgb kRed = qRgb(255, 0, 0);
-inline constexpr QRgb kBlack = qRgb(0, 0, 0);
-
-struct LabelSpec
+struct TDatosBox::LabelSpec
 {
     const char *name;
     QRect geometry;
     const char *caption; // UTF-8, Spanish; the dialog translates it
     FontSpec font;
-    QRgb colour;
+    StoredColour colour;
     bool fitsText; // grows or shrinks to its text from its top-left corner
+    QLabel *TDatosBox::*member = nullptr; // where the dialog keeps the label, if it does
 };
 
+namespace {
+inline constexpr FontSpec kComic15Bold{Face::Comic, 15, true};
+inline constexpr FontSpec kSans19Bold{Face::SansSerif, 19, true};
+inline constexpr FontSpec kSans13Bold{Face::SansSerif, 13, true};
+inline constexpr FontSpec kWindowFont{Face::SansSerif, 11};
+} // namespace
+
 // Label5 keeps its box and centres and wraps its text in it; the others fit their text.
-inline constexpr LabelSpec kLabels[] = {
-    {"Label1",
-     {32, 128, 457, 21},
-     QT_TRANSLATE_NOOP("TDatosBox",
-                       "Introduce tus datos personales antes de enviar los resultados:"),
-     kComic15Bold,
-     kTeal,
-     true},
-    {"Label2",
-     {129, 14, 294, 24},
-     QT_TRANSLATE_NOOP("TDatosBox", "Prácticas del Tabelora"),
-     kSans19Bold,
-     kNavy,
-     true},
-    {"Label5",
-     {104, 72, 353, 33},
-     QT_TRANSLATE_NOOP("TDatosBox", "Actividades de Física y Química"),
-     kSans13Bold,
-     kRed,
-     false},
-    {"Label4",
-     {56, 160, 145, 21},
-     QT_TRANSLATE_NOOP("TDatosBox", "Nombre y apellidos:"),
-     kComic15Bold,
-     kTeal,
-     true},
-    {"Label6",
-     {56, 224, 107, 21},
-     QT_TRANSLATE_NOOP("TDatosBox", "Curso y grupo:"),
-     kComic15Bold,
-     kTeal,
-     true},
+// clang-format off
+const TDatosBox::LabelSpec TDatosBox::kLabels[] = {
+    {"Label1", {32, 128, 457, 21}, QT_TRANSLATE_NOOP("TDatosBox", "Introduce tus datos personales antes de enviar los resultados:"), kComic15Bold, clTeal, true},
+    {"Label2", {129, 14, 294, 24}, QT_TRANSLATE_NOOP("TDatosBox", "Prácticas del Tabelora"),          kSans19Bold,  clNavy, true, &TDatosBox::heading_},
+    {"Label5", {104, 72, 353, 33}, QT_TRANSLATE_NOOP("TDatosBox", "Actividades de Física y Química"), kSans13Bold,  clRed,  false},
+    {"Label4", {56, 160, 145, 21}, QT_TRANSLATE_NOOP("TDatosBox", "Nombre y apellidos:"),             kComic15Bold, clTeal, true},
+    {"Label6", {56, 224, 107, 21}, QT_TRANSLATE_NOOP("TDatosBox", "Curso y grupo:"),                  kComic15Bold, clTeal, true},
 };
+// clang-format on
+
+namespace {
 
 struct EditSpec
 {
@@ -109,13 +69,6 @@ inline constexpr QRect kProgramIcon{32, 20, 64, 64};
 inline constexpr QRect kBevel1{32, 112, 449, 2};
 inline constexpr QRect kBitBtn1{208, 288, 105, 33};
 
-void setTextColour(QWidget *widget, QPalette::ColorRole role, QRgb colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, QColor(colour));
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
@@ -123,16 +76,14 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     setWindowTitle(tr("Datos del alumno"));
     setAccessibleName(windowTitle());
     setModal(false);
-    setFont(fontFrom(kWindowFont));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-    setPalette(palette);
+    setFont(resources::font(kWindowFont));
+    setPaletteColour(this, QPalette::Window, palette().color(QPalette::Button));
 
     for (const LabelSpec &entry : kLabels) {
         auto *label = new QLabel(tr(entry.caption), this);
         label->setObjectName(QLatin1String(entry.name));
-        label->setFont(fontFrom(entry.font));
-        setTextColour(label, QPalette::WindowText, entry.colour);
+        label->setFont(resources::font(entry.font));
+        setPaletteColour(label, QPalette::WindowText, entry.colour);
         label->setGeometry(entry.geometry);
         if (entry.fitsText) {
             label->adjustSize();
@@ -140,15 +91,12 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             label->setWordWrap(true);
         }
-        if (qstrcmp(entry.name, "Label2") == 0)
-            heading_ = label;
+        if (entry.member)
+            this->*entry.member = label;
     }
 
-    QPixmap picture(QStringLiteral(":/assets/datos-picture.png"));
-    if (picture.isNull()) {
-        picture = QPixmap(kProgramIcon.size());
-        picture.fill(Qt::transparent);
-    }
+    const QPixmap picture = QPixmap::fromImage(resources::picture(
+        QStringLiteral(":/assets/datos-picture.png"), kProgramIcon.width(), kProgramIcon.height()));
     programIcon_ = new QLabel(this);
     programIcon_->setObjectName(QStringLiteral("ProgramIcon"));
     programIcon_->setPixmap(picture);
@@ -163,8 +111,8 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     for (std::size_t i = 0; i < std::size(kEdits); ++i) {
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(kEdits[i].name));
-        edit->setFont(fontFrom(kComic15Bold));
-        setTextColour(edit, QPalette::Text, kBlack);
+        edit->setFont(resources::font(kComic15Bold));
+        setPaletteColour(edit, QPalette::Text, clBlack);
         edit->setGeometry(kEdits[i].geometry);
         // The entries have no length limit; a line edit would keep only 32767 characters.
         edit->setMaxLength(std::numeric_limits<int>::max());

@@ -39,6 +39,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    struct LabelSpec;
+    static const LabelSpec kLabels[];
+
     void place();
 
     QLabel *heading_ = nullptr;

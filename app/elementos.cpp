@@ -1,5 +1,6 @@
 #include "app/elementos.h"
 
+#include "app/colours.h"
 #include "app/language.h"
 #include "app/platform.h"
 #include "app/resources.h"
@@ -17,15 +18,11 @@ TElementos::TElementos(QWidget *parent) : QDialog(parent)
     // An ordinary window rather than a dialog frame: resizable, with minimise and maximise.
     setWindowFlags(Qt::Window);
     setFont(resources::sansSerif(11));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-    setPalette(palette);
+    colours::setPaletteColour(this, QPalette::Window, palette().color(QPalette::Button));
 
-    QPixmap chart(language::picture(QStringLiteral(":/assets/elementos-chart.png")));
-    if (chart.isNull()) {
-        chart = QPixmap(kChartSize);
-        chart.fill(Qt::transparent);
-    }
+    const QPixmap chart = QPixmap::fromImage(
+        resources::picture(language::picture(QStringLiteral(":/assets/elementos-chart.png")),
+                           kChartSize.width(), kChartSize.height()));
     // The picture keeps its own size inside a box one column narrower, so the chart's
     // rightmost column is not shown.
     image111_ = new QLabel;

@@ -40,13 +40,6 @@ QString cellName(int n)
                        : TForm1::tr("Casilla %1, periodo %2, actínidos").arg(n).arg(period);
 }
 
-QFont fontOf(const FontSpec &entry)
-{
-    return entry.face == Face::Comic
-               ? resources::comic(entry.pixelHeight, entry.bold, entry.italic)
-               : resources::sansSerif(entry.pixelHeight, entry.bold, entry.italic);
-}
-
 // The strip the tiles are cut from, in a format that draws as a plain copy.
 QImage builtInStrip()
 {
@@ -68,7 +61,7 @@ TForm1::TForm1(QWidget *parent)
     setWindowTitle(QStringLiteral("Tabelora"));
     setAccessibleName(windowTitle());
     setFixedSize(kClientWidth, kClientHeight);
-    setFont(fontOf(kWindowFont));
+    setFont(resources::font(kWindowFont));
     buildLayout();
     // The reveal timer counts from the moment the window is built.
     Timer1.start(kTimer1Interval, this);
@@ -103,26 +96,14 @@ void TForm1::buildLayout()
     };
     layer_->OnFocusLost = [this] { errorbox::guarded([&] { pickup_.leaveBoard(); }); };
 
-    for (const DrawnSpec &entry : kDrawnHead)
-        addDrawn(entry);
-    for (int group = 1; group <= 18; ++group)
-        addDrawn({Kind::Label, nullptr, kGroupLefts[group - 1], kGroupTop, group < 10 ? 8 : 15, 13,
-                  nullptr, kNumberFont, clRed, true},
-                 QString::number(group))
-            ->setObjectName(QStringLiteral("Label%1").arg(10 + group));
-    for (int period = 1; period <= 7; ++period)
-        addDrawn(
-            {Kind::Label, nullptr, 0, kPeriodTop(period), 8, 13, nullptr, kNumberFont, clRed, true},
-            QString::number(period))
-            ->setObjectName(QStringLiteral("Label%1").arg(28 + period));
-    for (const DrawnSpec &entry : kDrawnSeries)
+    for (const DrawnSpec &entry : kDrawnUnderFrames)
         addDrawn(entry);
     for (int n = 1; n <= board::kElementCount; ++n) {
         shapes_[n] = new FrameShape(n, layer_);
         shapes_[n]->resize(board::kCellSize, board::kCellSize);
         shapes_[n]->hide();
     }
-    for (const DrawnSpec &entry : kDrawnTail)
+    for (const DrawnSpec &entry : kDrawnOverFrames)
         addDrawn(entry);
 
     Contador = label("Contador");
@@ -152,7 +133,7 @@ void TForm1::buildLayout()
     addButtons();
 }
 
-QWidget *TForm1::addDrawn(const DrawnSpec &entry, const QString &caption)
+QWidget *TForm1::addDrawn(const DrawnSpec &entry)
 {
     QWidget *control = nullptr;
     switch (entry.kind) {
@@ -161,10 +142,10 @@ QWidget *TForm1::addDrawn(const DrawnSpec &entry, const QString &caption)
         break;
     case Kind::Label:
     case Kind::RightLabel: {
-        const QString text =
-            entry.text ? QCoreApplication::translate("layout", entry.text) : caption;
-        auto *label = new CaptionLabel(text, fontOf(entry.font), colours::toQColor(entry.colour),
-                                       entry.kind == Kind::RightLabel, layer_);
+        const QString text = QCoreApplication::translate("layout", entry.text);
+        auto *label =
+            new CaptionLabel(text, resources::font(entry.font), colours::toQColor(entry.colour),
+                             entry.kind == Kind::RightLabel, layer_);
         if (!entry.transparent)
             label->setBackground(colours::toQColor(clMoneyGreen));
         label->setGeometry(entry.left, entry.top, entry.width, entry.height);
@@ -181,11 +162,10 @@ QWidget *TForm1::addDrawn(const DrawnSpec &entry, const QString &caption)
     }
     case Kind::Gauge:
         control = new TGauge(layer_);
-        control->setFont(fontOf(entry.font));
+        control->setFont(resources::font(entry.font));
         break;
     }
-    if (entry.name)
-        control->setObjectName(QString::fromUtf8(entry.name));
+    control->setObjectName(QString::fromUtf8(entry.name));
     if (entry.kind != Kind::Label && entry.kind != Kind::RightLabel)
         control->setGeometry(entry.left, entry.top, entry.width, entry.height);
     control->setVisible(entry.visible);

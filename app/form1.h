@@ -105,7 +105,7 @@ private:
     CommandButton *button(layout::Command command) const;
     CaptionLabel *label(const char *name) const;
     PictureBox *picture(const char *name) const;
-    QWidget *addDrawn(const layout::DrawnSpec &entry, const QString &caption = {});
+    QWidget *addDrawn(const layout::DrawnSpec &entry);
     void addButtons();
     void runCommand(layout::Command command);
 

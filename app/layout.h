@@ -8,6 +8,7 @@
 #include <QtGlobal>
 
 #include "app/colours.h"
+#include "app/resources.h"
 
 namespace layout {
 
@@ -16,19 +17,8 @@ using namespace colours;
 inline constexpr int kClientWidth = 812;
 inline constexpr int kClientHeight = 606;
 
-enum class Face
-{
-    SansSerif, // stands in for "MS Sans Serif"
-    Comic,     // stands in for "Comic Sans MS"
-};
-
-struct FontSpec
-{
-    Face face;
-    int pixelHeight; // character height in pixels
-    bool bold = false;
-    bool italic = false;
-};
+using resources::Face;
+using resources::FontSpec;
 
 inline constexpr FontSpec kWindowFont{Face::SansSerif, 11};
 
@@ -54,92 +44,67 @@ struct DrawnSpec
     bool visible = true;
 };
 
-// Drawn controls before the row and column numbers.
+// Drawn controls under the frames, in creation order: the command bar and score box, the
+// title block, the group numbers (Label11 to Label28) over their columns and the period
+// numbers (Label29 to Label35) beside their rows, then the series captions.
+inline constexpr FontSpec kNumberFont{Face::SansSerif, 11, true};
 // clang-format off
-inline constexpr DrawnSpec kDrawnHead[] = {
-    {Kind::LoweredBox, "Bevel1", 0, 0, 809, 27, ""},
-    {Kind::LoweredBox, "Bevel2", 408, 2, 305, 25, ""},
-    {Kind::RightLabel, "Contador", 535, 0, 13, 24, "0", {Face::SansSerif, 19, true}, clLime},
-    {Kind::Label, "Label3", 413, 3, 89, 18, QT_TRANSLATE_NOOP("layout", "Total aciertos:"), {Face::Comic, 13}, clBlack},
-    {Kind::Gauge, "Gauge1", 560, 4, 145, 21, "", {Face::SansSerif, 16, true}},
-    {Kind::LoweredBox, "Bevel3", 736, 30, 73, 49, ""},
-    {Kind::RightLabel,
-     "Label10",
-     743,
-     30,
-     66,
-     16,
-     QT_TRANSLATE_NOOP("layout", "Intentos:"),
-     {Face::SansSerif, 13, true, true},
-     clBlue,
-     true},
-    {Kind::RightLabel, "Veces", 756, 48, 29, 29, "1", {Face::SansSerif, 24, true, true}, clTeal},
-    {Kind::LoweredBox, "Bevel14", 128, 56, 273, 81, ""},
-    {Kind::Label, "blanco", 161, 63, 206, 35, "Tabelora", {Face::Comic, 24, true}, clWhite, true},
-    {Kind::Label, "gris", 159, 61, 206, 35, "Tabelora", {Face::Comic, 24, true}, clSilver, true},
-    {Kind::Label, "verde", 160, 62, 206, 35, "Tabelora", {Face::Comic, 24, true}, clTeal, true},
-    {Kind::Picture, "Image2", 136, 104, 129, 25, ":/assets/legend-solid-liquid.png"},
-    {Kind::Picture, "Image3", 264, 104, 129, 25, ":/assets/legend-gas-synthetic.png"},
+inline constexpr DrawnSpec kDrawnUnderFrames[] = {
+    {Kind::LoweredBox,  "Bevel1",     0,   0, 809, 27, ""},
+    {Kind::LoweredBox,  "Bevel2",   408,   2, 305, 25, ""},
+    {Kind::RightLabel,  "Contador", 535,   0,  13, 24, "0",                             {Face::SansSerif, 19, true}, clLime},
+    {Kind::Label,       "Label3",   413,   3,  89, 18, QT_TRANSLATE_NOOP("layout", "Total aciertos:"),               {Face::Comic, 13}, clBlack},
+    {Kind::Gauge,       "Gauge1",   560,   4, 145, 21, "",                              {Face::SansSerif, 16, true}},
+    {Kind::LoweredBox,  "Bevel3",   736,  30,  73, 49, ""},
+    {Kind::RightLabel,  "Label10",  743,  30,  66, 16, QT_TRANSLATE_NOOP("layout", "Intentos:"),                     {Face::SansSerif, 13, true, true}, clBlue, true},
+    {Kind::RightLabel,  "Veces",    756,  48,  29, 29, "1",                             {Face::SansSerif, 24, true, true}, clTeal},
+    {Kind::LoweredBox,  "Bevel14",  128,  56, 273, 81, ""},
+    {Kind::Label,       "blanco",   161,  63, 206, 35, "Tabelora",                      {Face::Comic, 24, true}, clWhite, true},
+    {Kind::Label,       "gris",     159,  61, 206, 35, "Tabelora",                      {Face::Comic, 24, true}, clSilver, true},
+    {Kind::Label,       "verde",    160,  62, 206, 35, "Tabelora",                      {Face::Comic, 24, true}, clTeal, true},
+    {Kind::Picture,     "Image2",   136, 104, 129, 25, ":/assets/legend-solid-liquid.png"},
+    {Kind::Picture,     "Image3",   264, 104, 129, 25, ":/assets/legend-gas-synthetic.png"},
+    {Kind::Label,       "Label11",   24,  27,   8, 13, "1",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label12",   64,  27,   8, 13, "2",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label13",  104,  27,   8, 13, "3",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label14",  144,  27,   8, 13, "4",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label15",  184,  27,   8, 13, "5",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label16",  224,  27,   8, 13, "6",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label17",  264,  27,   8, 13, "7",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label18",  304,  27,   8, 13, "8",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label19",  344,  27,   8, 13, "9",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label20",  376,  27,  15, 13, "10",                            kNumberFont, clRed, true},
+    {Kind::Label,       "Label21",  416,  27,  15, 13, "11",                            kNumberFont, clRed, true},
+    {Kind::Label,       "Label22",  456,  27,  15, 13, "12",                            kNumberFont, clRed, true},
+    {Kind::Label,       "Label23",  496,  27,  15, 13, "13",                            kNumberFont, clRed, true},
+    {Kind::Label,       "Label24",  536,  27,  15, 13, "14",                            kNumberFont, clRed, true},
+    {Kind::Label,       "Label25",  576,  27,  15, 13, "15",                            kNumberFont, clRed, true},
+    {Kind::Label,       "Label26",  616,  27,  15, 13, "16",                            kNumberFont, clRed, true},
+    {Kind::Label,       "Label27",  657,  27,  15, 13, "17",                            kNumberFont, clRed, true},
+    {Kind::Label,       "Label28",  698,  27,  15, 13, "18",                            kNumberFont, clRed, true},
+    {Kind::Label,       "Label29",    0,  51,   8, 13, "1",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label30",    0,  91,   8, 13, "2",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label31",    0, 131,   8, 13, "3",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label32",    0, 171,   8, 13, "4",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label33",    0, 211,   8, 13, "5",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label34",    0, 251,   8, 13, "6",                             kNumberFont, clRed, true},
+    {Kind::Label,       "Label35",    0, 291,   8, 13, "7",                             kNumberFont, clRed, true},
+    {Kind::LoweredBox,  "Bevel13",   32, 328,  89, 25, ""},
+    {Kind::Label,       "Label7",    40, 328,  75, 21, QT_TRANSLATE_NOOP("layout", "Lantánidos"),                    {Face::Comic, 15, true, true}, clPurple, true},
+    {Kind::LoweredBox,  "Bevel4",    80, 368,  81, 25, ""},
+    {Kind::Label,       "Label8",    88, 368,  66, 21, QT_TRANSLATE_NOOP("layout", "Actínidos"),                     {Face::Comic, 15, true, true}, clPurple, true},
+};
+
+// Drawn controls over the frames: the congratulation, then the hidden readouts.
+inline constexpr DrawnSpec kDrawnOverFrames[] = {
+    //: The genie's picture follows as the sentence's last word ("genio": genie and genius).
+    {Kind::Label,       "mensaje",   16, 520, 637, 45, QT_TRANSLATE_NOOP("layout", "Si no has hecho TRAMPA ... ERES UN  "), {Face::Comic, 32, true, true}, clRed, true, false},
+    {Kind::Picture,     "genio",    656, 480,  97, 97, ":/assets/genio.png",            kWindowFont, clBlack, true, false},
+    {Kind::Label,       "Label1",     8,  40,   6, 13, "",                              kWindowFont, clBlack, false, false},
+    {Kind::Label,       "Label2",     8,  72,   6, 13, "",                              kWindowFont, clBlack, false, false},
+    {Kind::Label,       "Label4",     8, 104,   6, 13, "",                              kWindowFont, clBlack, false, false},
 };
 // clang-format on
-
-// Row and column numbers: bold red 11 px labels, Label11..Label28 for groups 1..18 at
-// Top 27, then Label29..Label35 for periods 1..7 at Left 0.
-inline constexpr FontSpec kNumberFont{Face::SansSerif, 11, true};
-inline constexpr int kGroupLefts[18] = {24,  64,  104, 144, 184, 224, 264, 304, 344,
-                                        376, 416, 456, 496, 536, 576, 616, 657, 698};
-inline constexpr int kGroupTop = 27;
-inline constexpr int kPeriodTop(int period)
-{
-    return 51 + 40 * (period - 1);
-}
-
-// Drawn controls after the numbers: the series captions. The frames and the
-// congratulation come next (see Form1), then the hidden readouts.
-inline constexpr DrawnSpec kDrawnSeries[] = {
-    {Kind::LoweredBox, "Bevel13", 32, 328, 89, 25, ""},
-    {Kind::Label,
-     "Label7",
-     40,
-     328,
-     75,
-     21,
-     QT_TRANSLATE_NOOP("layout", "Lantánidos"),
-     {Face::Comic, 15, true, true},
-     clPurple,
-     true},
-    {Kind::LoweredBox, "Bevel4", 80, 368, 81, 25, ""},
-    {Kind::Label,
-     "Label8",
-     88,
-     368,
-     66,
-     21,
-     QT_TRANSLATE_NOOP("layout", "Actínidos"),
-     {Face::Comic, 15, true, true},
-     clPurple,
-     true},
-};
-
-inline constexpr DrawnSpec kDrawnTail[] = {
-    {Kind::Label,
-     "mensaje",
-     16,
-     520,
-     637,
-     45,
-     //: The genie's picture follows as the sentence's last word ("genio": genie and genius).
-     QT_TRANSLATE_NOOP("layout", "Si no has hecho TRAMPA ... ERES UN  "),
-     {Face::Comic, 32, true, true},
-     clRed,
-     true,
-     false},
-    {Kind::Picture, "genio", 656, 480, 97, 97, ":/assets/genio.png", kWindowFont, clBlack, true,
-     false},
-    {Kind::Label, "Label1", 8, 40, 6, 13, "", kWindowFont, clBlack, false, false},
-    {Kind::Label, "Label2", 8, 72, 6, 13, "", kWindowFont, clBlack, false, false},
-    {Kind::Label, "Label4", 8, 104, 6, 13, "", kWindowFont, clBlack, false, false},
-};
 
 enum class Command
 {

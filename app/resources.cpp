@@ -61,6 +61,13 @@ QFont comic(int pixelHeight, bool bold, bool italic)
     return makeFont(comicFamily, pixelHeight, bold, italic);
 }
 
+QFont font(const FontSpec &spec)
+{
+    if (spec.face == Face::Comic)
+        return comic(spec.pixelHeight, spec.bold, spec.italic);
+    return sansSerif(spec.pixelHeight, spec.bold, spec.italic, spec.underline);
+}
+
 QIcon programIcon()
 {
     QIcon icon(QPixmap::fromImage(picture(QStringLiteral(":/assets/mainicon.png"))));

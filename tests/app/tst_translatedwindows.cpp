@@ -184,9 +184,8 @@ private slots:
 
         // The main window's labels, from its layout.
         for (std::span<const layout::DrawnSpec> table :
-             {std::span<const layout::DrawnSpec>(layout::kDrawnHead),
-              std::span<const layout::DrawnSpec>(layout::kDrawnSeries),
-              std::span<const layout::DrawnSpec>(layout::kDrawnTail)})
+             {std::span<const layout::DrawnSpec>(layout::kDrawnUnderFrames),
+              std::span<const layout::DrawnSpec>(layout::kDrawnOverFrames)})
             for (const layout::DrawnSpec &entry : table) {
                 if (entry.kind != layout::Kind::Label && entry.kind != layout::Kind::RightLabel)
                     continue;

@@ -61,11 +61,11 @@ QFont comic(int pixelHeight, bool bold, bool italic)
     return makeFont(comicFamily, pixelHeight, bold, italic);
 }
 
-QFont font(const FontSpec &spec)
+QFont font(const FontSpec &entry)
 {
-    if (spec.face == Face::Comic)
-        return comic(spec.pixelHeight, spec.bold, spec.italic);
-    return sansSerif(spec.pixelHeight, spec.bold, spec.italic, spec.underline);
+    if (entry.face == Face::Comic)
+        return comic(entry.pixelHeight, entry.bold, entry.italic);
+    return sansSerif(entry.pixelHeight, entry.bold, entry.italic, entry.underline);
 }
 
 QIcon programIcon()

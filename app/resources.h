@@ -32,7 +32,7 @@ struct FontSpec
     bool underline = false;
 };
 
-QFont font(const FontSpec &spec);
+QFont font(const FontSpec &entry);
 QFont sansSerif(int pixelHeight, bool bold = false, bool italic = false, bool underline = false);
 QFont comic(int pixelHeight, bool bold = false, bool italic = false);
 

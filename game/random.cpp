@@ -38,12 +38,11 @@ std::uint32_t Random::below(std::uint32_t bound)
     if (bound == 0)
         return 0;
     // Reject the draws below 2^32 mod bound, the sliver of the 32-bit range that would
-    // favour small results. The sliver is shorter than bound, so a draw of at least bound
-    // is kept without working its length out: every tile tick draws twice, and this spares
-    // each draw a division.
+    // favour small results.
+    const std::uint32_t sliver = static_cast<std::uint32_t>(-bound) % bound;
     for (;;) {
         const std::uint32_t draw = static_cast<std::uint32_t>(engine_());
-        if (draw >= bound || draw >= static_cast<std::uint32_t>(-bound) % bound)
+        if (draw >= sliver)
             return draw % bound;
     }
 }

@@ -138,7 +138,6 @@ void TAnimatedCorvalia::setBitmap(const QImage &bitmap)
 {
     // A deep copy: the caller's image and the tile's never share pixels.
     bitmap_ = bitmap.copy();
-    bitmapSize_ = bitmap_.size();
     BitmapChanged();
 }
 
@@ -181,32 +180,20 @@ void TAnimatedCorvalia::BitmapChanged()
 
 bool TAnimatedCorvalia::hasPictures() const
 {
-    return bitmapSize_.width() > 0 && columns_ != 0 && rows_ != 0;
+    return bitmap_.width() > 0 && columns_ != 0 && rows_ != 0;
 }
 
 bool TAnimatedCorvalia::selectPicture()
 {
-    const SelectionInput input{bitmapSize_, columns_, rows_, activePicture_, reversePlay_};
-    bool pictureChanged = false;
-    if (selected_ && input == selectedFrom_) {
-        // Only selectPicture() writes the sizes and the source corner, so they still hold
-        // what this same selection gave last time.
-        activePicture_ = selectedPicture_;
-    } else {
-        const corvalia::PictureSelection selection =
-            corvalia::SelectPicture(input.bitmap.width(), input.bitmap.height(), input.columns,
-                                    input.rows, input.activePicture, input.reversePlay);
-        pictureChanged = selection.sourceX != FSourceX || selection.sourceY != FSourceY ||
-                         selection.setWidth != setWidth_ || selection.setHeight != setHeight_;
-        setWidth_ = selection.setWidth;
-        setHeight_ = selection.setHeight;
-        activePicture_ = selection.activePicture;
-        FSourceX = selection.sourceX;
-        FSourceY = selection.sourceY;
-        selectedFrom_ = input;
-        selectedPicture_ = selection.activePicture;
-        selected_ = true;
-    }
+    const corvalia::PictureSelection selection = corvalia::SelectPicture(
+        bitmap_.width(), bitmap_.height(), columns_, rows_, activePicture_, reversePlay_);
+    const bool pictureChanged = selection.sourceX != FSourceX || selection.sourceY != FSourceY ||
+                                selection.setWidth != setWidth_ || selection.setHeight != setHeight_;
+    setWidth_ = selection.setWidth;
+    setHeight_ = selection.setHeight;
+    activePicture_ = selection.activePicture;
+    FSourceX = selection.sourceX;
+    FSourceY = selection.sourceY;
     // A visible widget repaints the uncovered and the new area itself when resized. Every
     // tick selects the picture, so a tile that keeps its size must not call resize(): even
     // a resize to the same size marks the parent's opaque region for recomputing.

@@ -135,27 +135,8 @@ private:
     // Calls an event handler; false when the handler deleted the tile.
     bool raiseEvent(const Handler &handler);
 
-    // What the last picture selection was worked out from, and the index it left. The
-    // selection is a pure function of these, and a tile at rest asks it the same question on
-    // every tick.
-    struct SelectionInput
-    {
-        QSize bitmap;
-        quint16 columns = 0;
-        quint16 rows = 0;
-        quint16 activePicture = 0;
-        bool reversePlay = false;
-        friend bool operator==(const SelectionInput &, const SelectionInput &) = default;
-    };
-    SelectionInput selectedFrom_;
-    quint16 selectedPicture_ = 0;
-    bool selected_ = false;
-
     QBasicTimer FTimer;
     QImage bitmap_;
-    // The bitmap's size, kept beside it: every tick needs it, and reading it here spares
-    // each tick a visit to the image's own data.
-    QSize bitmapSize_;
     quint16 activePicture_ = 0;
     quint16 columns_ = 1;
     quint16 rows_ = 1;

@@ -24,13 +24,6 @@ public:
     // pupil when none of them worked.
     void Label7Click();
 
-    QLabel *PhysMem() const { return physMem_; }
-    QLabel *FreeRes() const { return freeRes_; }
-    QLabel *Label7() const { return label7_; }
-    QLabel *ProgramIcon() const { return programIcon_; }
-    QPushButton *OKButton() const { return okButton_; }
-    QPlainTextEdit *Memo1() const { return memo1_; }
-
     // The address the link opens, and the instructions line by line.
     static QString makerPage();
     static QStringList instructions();

@@ -24,11 +24,6 @@ public:
     // Shows the dialog, or brings it to the front when it is already open.
     void showOrRaise();
 
-    QLineEdit *Alumno() const { return alumno_; }
-    QLineEdit *curso() const { return curso_; }
-    QPushButton *BitBtn1() const { return bitBtn1_; }
-    QLabel *ProgramIcon() const { return programIcon_; }
-
     // "Salir": stores the edits that are not empty, then hides the dialog.
     void BitBtn1Click();
 

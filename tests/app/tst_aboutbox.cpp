@@ -1,6 +1,7 @@
 #include "app/aboutbox.h"
 #include "app/platform.h"
 #include "app/resources.h"
+#include "support/child.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -56,7 +57,7 @@ private slots:
     void memoHoldsTheInstructionsAndTakesTyping()
     {
         TAboutBox box;
-        QPlainTextEdit *memo = box.Memo1();
+        QPlainTextEdit *memo = child<QPlainTextEdit>(box, "Memo1");
         const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 8);
         QCOMPARE(lines.first(), QStringLiteral("Funcionamiento del programa:"));
@@ -76,16 +77,16 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
 
         TAboutBox first;
-        QCOMPARE(first.PhysMem()->text(), QStringLiteral("523.816 KB"));
-        QCOMPARE(first.FreeRes()->text(), QStringLiteral("37 %"));
-        QTest::keyClicks(first.Memo1(), QStringLiteral("hola"));
+        QCOMPARE(child<QLabel>(first, "PhysMem")->text(), QStringLiteral("523.816 KB"));
+        QCOMPARE(child<QLabel>(first, "FreeRes")->text(), QStringLiteral("37 %"));
+        QTest::keyClicks(child<QPlainTextEdit>(first, "Memo1"), QStringLiteral("hola"));
 
         TAboutBox second;
         QCOMPARE(reads, 2);
-        QCOMPARE(second.PhysMem()->text(), QStringLiteral("2.097.152 KB"));
-        QCOMPARE(second.FreeRes()->text(), QStringLiteral("80 %"));
-        QCOMPARE(second.Memo1()->toPlainText(), TAboutBox::instructions().join(u'\n'));
-        QVERIFY(second.PhysMem()->width() > first.FreeRes()->width());
+        QCOMPARE(child<QLabel>(second, "PhysMem")->text(), QStringLiteral("2.097.152 KB"));
+        QCOMPARE(child<QLabel>(second, "FreeRes")->text(), QStringLiteral("80 %"));
+        QCOMPARE(child<QPlainTextEdit>(second, "Memo1")->toPlainText(), TAboutBox::instructions().join(u'\n'));
+        QVERIFY(child<QLabel>(second, "PhysMem")->width() > child<QLabel>(first, "FreeRes")->width());
     }
 
     void closes_data()
@@ -105,19 +106,19 @@ private slots:
         const int result = execWith(box, [&] {
             focusAtStart = box.focusWidget();
             if (how == QLatin1String("Escape"))
-                QTest::keyClick(box.OKButton(), Qt::Key_Escape);
+                QTest::keyClick(child<QPushButton>(box, "OKButton"), Qt::Key_Escape);
             else if (how == QLatin1String("Return"))
-                QTest::keyClick(box.OKButton(), Qt::Key_Return);
+                QTest::keyClick(child<QPushButton>(box, "OKButton"), Qt::Key_Return);
             else if (how == QLatin1String("Enter"))
-                QTest::keyClick(box.OKButton(), Qt::Key_Enter);
+                QTest::keyClick(child<QPushButton>(box, "OKButton"), Qt::Key_Enter);
             else if (how == QLatin1String("click"))
-                QTest::mouseClick(box.OKButton(), Qt::LeftButton);
+                QTest::mouseClick(child<QPushButton>(box, "OKButton"), Qt::LeftButton);
             else
                 box.close();
         });
         QCOMPARE(result, int(QDialog::Rejected));
         QVERIFY(box.isHidden());
-        QCOMPARE(focusAtStart, box.OKButton());
+        QCOMPARE(focusAtStart, child<QPushButton>(box, "OKButton"));
     }
 
     void enterInTheInstructionsTypesALineInstead()
@@ -125,14 +126,14 @@ private slots:
         TAboutBox box;
         bool stillOpen = false;
         const int result = execWith(box, [&] {
-            box.Memo1()->setFocus();
-            QTest::keyClick(box.Memo1(), Qt::Key_Return);
+            child<QPlainTextEdit>(box, "Memo1")->setFocus();
+            QTest::keyClick(child<QPlainTextEdit>(box, "Memo1"), Qt::Key_Return);
             stillOpen = box.isVisible();
             box.close();
         });
         QVERIFY(stillOpen);
         QCOMPARE(result, int(QDialog::Rejected));
-        QCOMPARE(box.Memo1()->toPlainText().count(u'\n'), 8);
+        QCOMPARE(child<QPlainTextEdit>(box, "Memo1")->toPlainText().count(u'\n'), 8);
     }
 
     void linkTriesTheShellThenEachBrowserInTurn_data()
@@ -159,7 +160,7 @@ private slots:
         TAboutBox box;
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        QTest::mouseClick(box.Label7(), Qt::LeftButton);
+        QTest::mouseClick(child<QLabel>(box, "Label7"), Qt::LeftButton);
 
         const QString page = TAboutBox::makerPage();
         const QStringList browsers = platform::fallbackBrowsers();
@@ -200,7 +201,7 @@ private slots:
         auto *title = box.findChild<QLabel *>(QStringLiteral("Label6"));
         QCOMPARE(title->geometry(), shadow->geometry().translated(-1, -1));
         QVERIFY(children.indexOf(title) > children.indexOf(shadow));
-        QCOMPARE(box.ProgramIcon()->size(), QSize(187, 124));
+        QCOMPARE(child<QLabel>(box, "ProgramIcon")->size(), QSize(187, 124));
         QVERIFY(
             !(box.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     }

@@ -2,6 +2,7 @@
 #include "app/pupildata.h"
 #include "app/report.h"
 #include "app/resources.h"
+#include "support/child.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -83,15 +84,15 @@ private slots:
         TDatosBox box;
         box.showOrRaise();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        type(box.Alumno(), typedName);
-        type(box.curso(), typedGroup);
-        QTest::mouseClick(box.BitBtn1(), Qt::LeftButton);
+        type(child<QLineEdit>(box, "Alumno"), typedName);
+        type(child<QLineEdit>(box, "curso"), typedGroup);
+        QTest::mouseClick(child<QPushButton>(box, "BitBtn1"), Qt::LeftButton);
 
         QVERIFY(box.isHidden());
         QTEST(PupilName, "name");
         QTEST(PupilGroup, "group");
-        QCOMPARE(box.Alumno()->text(), typedName);
-        QCOMPARE(box.curso()->text(), typedGroup);
+        QCOMPARE(child<QLineEdit>(box, "Alumno")->text(), typedName);
+        QCOMPARE(child<QLineEdit>(box, "curso")->text(), typedGroup);
     }
 
     void closeBoxStoresNothingAndTheTextWaitsForSalir()
@@ -99,15 +100,15 @@ private slots:
         TDatosBox box;
         box.showOrRaise();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        type(box.Alumno(), QStringLiteral("Ana"));
+        type(child<QLineEdit>(box, "Alumno"), QStringLiteral("Ana"));
         QVERIFY(box.close());
         QVERIFY(box.isHidden());
         QVERIFY(PupilName.isEmpty());
 
         box.showOrRaise();
         QVERIFY(box.isVisible());
-        QCOMPARE(box.Alumno()->text(), QStringLiteral("Ana"));
-        QTest::mouseClick(box.BitBtn1(), Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>(box, "Alumno")->text(), QStringLiteral("Ana"));
+        QTest::mouseClick(child<QPushButton>(box, "BitBtn1"), Qt::LeftButton);
         QCOMPARE(PupilName, QStringLiteral("Ana"));
     }
 
@@ -127,8 +128,8 @@ private slots:
         TDatosBox box;
         box.showOrRaise();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        type(box.Alumno(), QStringLiteral("Ana"));
-        type(box.curso(), QStringLiteral("3º B"));
+        type(child<QLineEdit>(box, "Alumno"), QStringLiteral("Ana"));
+        type(child<QLineEdit>(box, "curso"), QStringLiteral("3º B"));
         auto *widget = box.findChild<QWidget *>(target);
         QVERIFY(widget);
         widget->setFocus();
@@ -137,8 +138,8 @@ private slots:
         QVERIFY(box.isVisible());
         QVERIFY(PupilName.isEmpty());
         QVERIFY(PupilGroup.isEmpty());
-        QCOMPARE(box.Alumno()->text(), QStringLiteral("Ana"));
-        QCOMPARE(box.curso()->text(), QStringLiteral("3º B"));
+        QCOMPARE(child<QLineEdit>(box, "Alumno")->text(), QStringLiteral("Ana"));
+        QCOMPARE(child<QLineEdit>(box, "curso")->text(), QStringLiteral("3º B"));
     }
 
     void enterOnSalirRunsIt_data()
@@ -153,9 +154,9 @@ private slots:
         TDatosBox box;
         box.showOrRaise();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        type(box.Alumno(), QStringLiteral("Ana"));
-        box.BitBtn1()->setFocus();
-        QTest::keyClick(box.BitBtn1(), Qt::Key(key));
+        type(child<QLineEdit>(box, "Alumno"), QStringLiteral("Ana"));
+        child<QPushButton>(box, "BitBtn1")->setFocus();
+        QTest::keyClick(child<QPushButton>(box, "BitBtn1"), Qt::Key(key));
         QVERIFY(box.isHidden());
         QCOMPARE(PupilName, QStringLiteral("Ana"));
         QVERIFY(PupilGroup.isEmpty());
@@ -166,11 +167,11 @@ private slots:
         TDatosBox box;
         box.showOrRaise();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        QCOMPARE(box.focusWidget(), box.Alumno());
+        QCOMPARE(box.focusWidget(), child<QLineEdit>(box, "Alumno"));
         QTest::keyClick(box.focusWidget(), Qt::Key_Tab);
-        QCOMPARE(box.focusWidget(), box.curso());
+        QCOMPARE(box.focusWidget(), child<QLineEdit>(box, "curso"));
         QTest::keyClick(box.focusWidget(), Qt::Key_Tab);
-        QCOMPARE(box.focusWidget(), box.BitBtn1());
+        QCOMPARE(box.focusWidget(), child<QPushButton>(box, "BitBtn1"));
     }
 
     void enviarWhileTheDialogHoldsUnsavedTextWritesTheStoredValues()
@@ -180,12 +181,12 @@ private slots:
         TDatosBox box;
         box.showOrRaise();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        type(box.Alumno(), QStringLiteral("Ana"));
-        QTest::mouseClick(box.BitBtn1(), Qt::LeftButton);
+        type(child<QLineEdit>(box, "Alumno"), QStringLiteral("Ana"));
+        QTest::mouseClick(child<QPushButton>(box, "BitBtn1"), Qt::LeftButton);
 
         box.showOrRaise();
-        box.Alumno()->clear();
-        type(box.Alumno(), QStringLiteral("Bea"));
+        child<QLineEdit>(box, "Alumno")->clear();
+        type(child<QLineEdit>(box, "Alumno"), QStringLiteral("Bea"));
         Report report(dir.filePath(QStringLiteral("result.txt")));
         report.Op1Click(3, 114);
         QCOMPARE(report.lines().at(1), QStringLiteral("Alumno: Ana"));
@@ -199,8 +200,8 @@ private slots:
         QVERIFY(client.width() >= 489 && client.height() >= 321);
         for (QWidget *child : box.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
             QVERIFY2(client.contains(child->geometry()), qPrintable(child->objectName()));
-        QCOMPARE(box.ProgramIcon()->size(), QSize(64, 64));
-        QVERIFY(!box.BitBtn1()->isDefault() && !box.BitBtn1()->autoDefault());
+        QCOMPARE(child<QLabel>(box, "ProgramIcon")->size(), QSize(64, 64));
+        QVERIFY(!child<QPushButton>(box, "BitBtn1")->isDefault() && !child<QPushButton>(box, "BitBtn1")->autoDefault());
     }
 };
 

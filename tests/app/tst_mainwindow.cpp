@@ -1,5 +1,6 @@
 #include "app/errorbox.h"
 #include "app/report.h"
+#include "support/child.h"
 #include "support/mainwindow.h"
 #include "support/pointer.h"
 
@@ -325,8 +326,8 @@ void TestMainWindow::screenReadersCanTellWhatIsWhere()
     QCOMPARE(name(fx.gauge()), QStringLiteral("Porcentaje de aciertos"));
     TDatosBox &datos = fx.datosBox();
     QCOMPARE(name(&datos), QStringLiteral("Datos del alumno"));
-    QCOMPARE(name(datos.Alumno()), QStringLiteral("Nombre y apellidos"));
-    QCOMPARE(name(datos.curso()), QStringLiteral("Curso y grupo"));
+    QCOMPARE(name(child<QLineEdit>(datos, "Alumno")), QStringLiteral("Nombre y apellidos"));
+    QCOMPARE(name(child<QLineEdit>(datos, "curso")), QStringLiteral("Curso y grupo"));
 }
 
 // Single clicks, then a finger: a click or tap picks a tile up, one on a cell puts it down;

@@ -9,6 +9,7 @@
 #include "app/report.h"
 #include "app/resources.h"
 #include "game/random.h"
+#include "support/child.h"
 #include "support/mainwindow.h"
 #include "support/residentmemory.h"
 #include "tiles/animatedcorvalia.h"
@@ -584,7 +585,7 @@ void TestMonkey::useDatos()
     TDatosBox *datos = &fx->datosBox();
     if (datos->isHidden())
         return move(anywhere());
-    QLineEdit *edit = chance(0.5) ? datos->Alumno() : datos->curso();
+    QLineEdit *edit = chance(0.5) ? child<QLineEdit>(*datos, "Alumno") : child<QLineEdit>(*datos, "curso");
     switch (between(0, 5)) {
     case 0:
     case 1: {
@@ -616,7 +617,7 @@ void TestMonkey::useDatos()
         return;
     case 4:
         log(QStringLiteral("Salir"));
-        QTest::mouseClick(datos->BitBtn1(), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(*datos, "BitBtn1"), Qt::LeftButton);
         return;
     default:
         log(QStringLiteral("close the data dialog"));

@@ -6,6 +6,7 @@
 #include "app/report.h"
 #include "app/resources.h"
 #include "app/striploader.h"
+#include "support/child.h"
 #include "support/imagebytes.h"
 #include "support/mainwindow.h"
 #include "tiles/animatedcorvalia.h"
@@ -512,11 +513,11 @@ void TestRobust::pupilTextReachesTheReportWhole()
                       fx->button(Command::Datos)->geometry().center());
     TDatosBox *datos = &fx->datosBox();
     QVERIFY(datos && datos->isVisible());
-    QLineEdit *edit = datos->Alumno();
+    QLineEdit *edit = child<QLineEdit>(*datos, "Alumno");
     QGuiApplication::clipboard()->setText(name);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-    QTest::mouseClick(datos->BitBtn1(), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(*datos, "BitBtn1"), Qt::LeftButton);
     QVERIFY(datos->isHidden());
     QCOMPARE(PupilName.size(), name.size());
     QCOMPARE(PupilName, edit->text());

@@ -3,6 +3,7 @@
 #include "app/layout.h"
 #include "app/resources.h"
 #include "app/startup.h"
+#include "support/child.h"
 #include "support/modalcloser.h"
 
 #include <QLabel>
@@ -232,7 +233,7 @@ private slots:
         TAboutBox &about = windows.made->AboutBox;
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        const QPlainTextEdit *memo = about.Memo1();
+        const QPlainTextEdit *memo = child<QPlainTextEdit>(about, "Memo1");
         for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next())
             QVERIFY2(block.layout()->lineCount() <= 1, qPrintable(block.text()));
         QCOMPARE(memo->verticalScrollBar()->maximum(), 0);

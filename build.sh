@@ -78,7 +78,7 @@ as_root() {
 # ---- Windows: a static Qt for MinGW-w64, built once, then the program -----------------------
 
 windows_packages=(
-    cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools dpkg-dev perl xz-utils
+    cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools dpkg-dev perl xz-utils patch
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
 )
 qt_cache="${XDG_CACHE_HOME:-$HOME/.cache}/tabelora"
@@ -137,6 +137,8 @@ build_windows_qt() {
             die "could not download the source of qt6-base $version"
         (cd "$qt_cache" && dpkg-source -x qt6-base_"${version#*:}".dsc "$qt_source") ||
             die "could not unpack the source of qt6-base"
+        patch -d "$qt_source" -p1 <cmake/qt6-windows-minimal.patch ||
+            die "could not patch the source of qt6-base"
     fi
     cp cmake/mingw-w64-x86_64.cmake "$qt_cache/mingw-w64-x86_64.cmake"
     local launcher=()

@@ -7,7 +7,8 @@
 # saves a screenshot of the information window, closes it, drags a tile onto its cell with
 # the real pointer, corrects, presses "Enviar" and checks the report's bytes in the Wine
 # drive C:. This script then reads the memory figures off the information window's screenshot
-# and checks them against what the system reports. Screenshots stay in build-windows/wine-shots.
+# and checks them against what the system reports, and makes the report file read-only to see
+# the error box of a failed save. Screenshots stay in build-windows/wine-shots.
 set -euo pipefail
 
 exe="$(realpath "${1:?usage: $0 TABELORA_EXE TST_X11SESSION}")"
@@ -37,6 +38,23 @@ check() { # name, then the command that checks
     fi
 }
 
+# One virtual X server for the whole script.
+rm -f "$out/xvfb-display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out/xvfb-display" 2>"$out/xvfb.log" &
+xvfb_pid=$!
+cleanup() {
+    wineserver -k 2>/dev/null || true
+    kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 100); do
+    [ -s "$out/xvfb-display" ] && break
+    sleep 0.2
+done
+[ -s "$out/xvfb-display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(cat "$out/xvfb-display")"
+
+# Wine's desktop process, started here, keeps the display it found for the whole session.
 echo "Preparing the Wine prefix $WINEPREFIX"
 wine wineboot --init >"$out/wineboot.log" 2>&1 || true
 rm -f "$WINEPREFIX/drive_c/result.txt"
@@ -44,9 +62,47 @@ rm -f "$WINEPREFIX/drive_c/result.txt"
 session_status=0
 TABELORA_SESSION_PROGRAM="$exe" TABELORA_SESSION_LAUNCHER=wine \
     TABELORA_SESSION_REPORT="$WINEPREFIX/drive_c/result.txt" TABELORA_SESSION_SHOTS="$shots" \
-    xvfb-run -a -s "-screen 0 1024x768x24" "$session" || session_status=$?
+    "$session" || session_status=$?
 wineserver -k 2>/dev/null || true
 check "the session under Wine (drag, correct, Enviar, report bytes)" test "$session_status" -eq 0
+
+# A report that can't be replaced: the error box names the file and the reason, and the file
+# keeps its earlier bytes.
+report="$WINEPREFIX/drive_c/result.txt"
+failure_shown() {
+    [ -f "$report" ] || return 1
+    cp "$report" "$out/result-before.txt"
+    chmod a-w "$report"
+    wine "$exe" --idioma es >/dev/null 2>&1 &
+    disown
+    local info main box
+    info="$(timeout 60 xdotool search --sync --onlyvisible --name '^Información$' | head -1)"
+    [ -n "$info" ] || return 1
+    xdotool windowfocus --sync "$info" key Escape
+    main="$(timeout 30 xdotool search --sync --onlyvisible --name '^Tabelora$' | head -1)"
+    [ -n "$main" ] || return 1
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    xdotool mousemove --sync $((X + 248 + 36)) $((Y + 13)) click 1
+    # The error box is a second window with the application's title.
+    for _ in $(seq 30); do
+        box="$(xdotool search --onlyvisible --name '^Tabelora$' | grep -vx "$main" | head -1 || true)"
+        [ -n "$box" ] && break
+        sleep 1
+    done
+    [ -n "$box" ] || return 1
+    sleep 1
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/report-refused.png"
+    local text
+    text="$(convert "$shots/report-refused.png" -resize 300% -colorspace Gray png:- |
+        tesseract - - --psm 6 2>/dev/null | tr '\n' ' ')"
+    echo "Error box: $text"
+    chmod u+w "$report"
+    # OCR reads the quotes and the backslash unreliably; the message's exact text is a unit test's.
+    [[ "$text" == *"Cannot create file"*result* ]] && cmp -s "$report" "$out/result-before.txt"
+}
+check "a report that can't be written: the error box, the earlier file kept" failure_shown
+wineserver -k 2>/dev/null || true
 
 # The figures beside "Memoria física disponible:" (x 403, y 121) and "Memoria usada:"
 # (x 404, y 143), read by OCR from the screenshot enlarged four times (OCR may drop the

@@ -77,10 +77,10 @@ failure_shown() {
     disown
     local info main box
     info="$(timeout 60 xdotool search --sync --onlyvisible --name '^Información$' | head -1)"
-    [ -n "$info" ] || return 1
+    [ -n "$info" ] || { echo "no information window"; return 1; }
     xdotool windowfocus --sync "$info" key Escape
     main="$(timeout 30 xdotool search --sync --onlyvisible --name '^Tabelora$' | head -1)"
-    [ -n "$main" ] || return 1
+    [ -n "$main" ] || { echo "no main window"; return 1; }
     eval "$(xdotool getwindowgeometry --shell "$main")"
     xdotool mousemove --sync $((X + 248 + 36)) $((Y + 13)) click 1
     # The error box is a second window with the application's title.
@@ -89,7 +89,7 @@ failure_shown() {
         [ -n "$box" ] && break
         sleep 1
     done
-    [ -n "$box" ] || return 1
+    [ -n "$box" ] || { echo "no error box"; return 1; }
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$box")"
     import -window root -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$shots/report-refused.png"

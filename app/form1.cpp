@@ -275,12 +275,38 @@ public:
 private:
     QWidget *window_;
 };
+
+// Turns the window's updates off while a command moves, shows or hides a whole set of
+// controls, and back on after it: the window is then repainted once. With updates on, every
+// one of the hundreds of changes adds its rectangles to the window's dirty region, and
+// merging them one by one cost more than the command's own work.
+class OneRepaint
+{
+public:
+    explicit OneRepaint(QWidget *window)
+        : window_(window->isVisible() && window->updatesEnabled() ? window : nullptr)
+    {
+        if (window_)
+            window_->setUpdatesEnabled(false);
+    }
+    ~OneRepaint()
+    {
+        if (window_)
+            window_->setUpdatesEnabled(true);
+    }
+    OneRepaint(const OneRepaint &) = delete;
+    OneRepaint &operator=(const OneRepaint &) = delete;
+
+private:
+    QWidget *window_;
+};
 } // namespace
 
 void TForm1::BitBtn2Click()
 {
     pickup_.putBack();
     PointerHold hold(this);
+    OneRepaint repaint(this);
     game_.BitBtn2Click();
 }
 
@@ -288,6 +314,7 @@ void TForm1::CorrectClick()
 {
     pickup_.putBack();
     PointerHold hold(this);
+    OneRepaint repaint(this);
     game_.CorrectClick();
 }
 

@@ -310,30 +310,34 @@ void decodeRunLength(const Bytes &bytes, const Header &header, const ColourTable
 
 } // namespace
 
-qint64 bytesNeeded(const QByteArray &head, qint64 maxImageBytes)
+PixelSpan pixelSpan(const QByteArray &head, qint64 maxImageBytes)
 {
     const Header header = readHeader(Bytes(head), maxImageBytes);
-    return header.pixelOffset + header.mostPixelBytes();
+    return {header.pixelOffset, header.leastPixelBytes(), header.mostPixelBytes()};
 }
 
-QImage decode(const QByteArray &bytes, qint64 maxImageBytes)
+QImage decode(const QByteArray &head, const QByteArray &pixels, qint64 maxImageBytes)
 {
-    const Bytes file(bytes);
-    const Header header = readHeader(file, maxImageBytes);
+    const Bytes headBytes(head);
+    const Header header = readHeader(headBytes, maxImageBytes);
     ColourTable table{};
     if (header.bitsPerPixel <= 8)
-        table = readColourTable(file, header);
+        table = readColourTable(headBytes, header);
     // Before the picture is made, which a header can make large.
-    if (!file.has(header.pixelOffset, header.leastPixelBytes()))
+    const Bytes pixelBytes(pixels);
+    if (!pixelBytes.has(0, header.leastPixelBytes()))
         notValid();
+    // The same header with its pixels counted from the first of the pixel bytes.
+    Header fromPixels = header;
+    fromPixels.pixelOffset = 0;
     // The size check keeps both sides within int.
     QImage image(int(header.width), int(header.height), QImage::Format_RGB32);
     if (image.isNull())
         tooLarge(header.width, header.height);
     if (header.runLength())
-        decodeRunLength(file, header, table, image);
+        decodeRunLength(pixelBytes, fromPixels, table, image);
     else
-        decodeRows(file, header, table, image);
+        decodeRows(pixelBytes, fromPixels, table, image);
     return image;
 }
 

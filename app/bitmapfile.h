@@ -15,16 +15,24 @@ namespace bitmapfile {
 // largest info header, the bit-field masks and a colour table of 256 entries.
 inline constexpr qsizetype kHeadBytes = 14 + 124 + 16 + 256 * 4;
 
-// The number of bytes from the start of the file that decoding reads at most, found from the
-// first bytes (kHeadBytes of them, or the whole file if it is shorter). Throws errorbox::Error
-// when the headers describe no picture, or one whose pixels at 32 bits would take more than
-// maxImageBytes.
-qint64 bytesNeeded(const QByteArray &head, qint64 maxImageBytes);
+// Where a file's pixels lie and how many bytes they take, in bytes from the start of the file.
+struct PixelSpan
+{
+    qint64 offset = 0;
+    qint64 least = 0; // fewer bytes can't describe every pixel
+    qint64 most = 0;  // decoding reads no further
+};
 
-// The picture of a whole file, or of its first bytesNeeded() bytes, in Format_RGB32. Throws
-// errorbox::Error as bytesNeeded() does, and for a colour table or pixels that are cut short,
-// pixels that start inside the headers or colour table, and run-length codes that leave
-// pixels unwritten or write past the picture.
-QImage decode(const QByteArray &bytes, qint64 maxImageBytes);
+// The pixels' place, found from the file's first bytes (kHeadBytes of them, or the whole file
+// if it is shorter). Throws errorbox::Error when the headers describe no picture, or one whose
+// pixels at 32 bits would take more than maxImageBytes.
+PixelSpan pixelSpan(const QByteArray &head, qint64 maxImageBytes);
+
+// The picture in Format_RGB32, from the file's first bytes as pixelSpan() takes them and the
+// bytes that start at the pixels' offset (the rest of the file, or its first span.most bytes).
+// Throws errorbox::Error as pixelSpan() does, and for a colour table or pixels that are cut
+// short, pixels that start inside the headers or colour table, and run-length codes that
+// leave pixels unwritten or write past the picture.
+QImage decode(const QByteArray &head, const QByteArray &pixels, qint64 maxImageBytes);
 
 } // namespace bitmapfile

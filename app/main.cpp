@@ -1,9 +1,6 @@
 #include "app/startup.h"
 
-#include <QApplication>
-
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    return startup::run(app);
+    return startup::run(argc, argv);
 }

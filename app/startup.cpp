@@ -9,24 +9,44 @@
 
 namespace startup {
 
-int run(QApplication &app)
+namespace {
+// Help, version or a refusal, told in the language of --idioma or else of the system locale.
+// Only Windows, whose windowed program tells through a message box, opens the window system.
+int answerAlone(int &argc, char **argv, const commandline::Options &options,
+                const QString &programName)
 {
-    const QStringList arguments = app.arguments();
-    const language::Language systemLanguage = language::forLocale(QLocale::system());
-    language::use(systemLanguage);
-    const commandline::Options options = commandline::parse(arguments, systemLanguage);
-    if (options.language != systemLanguage)
-        language::use(options.language);
-    if (!options.error.isEmpty()) {
-        commandline::tell(options.error + QStringLiteral("\n\n") +
-                              commandline::helpText(arguments.value(0)),
+#ifdef Q_OS_WIN
+    QApplication app(argc, argv);
+#else
+    QCoreApplication app(argc, argv);
+#endif
+    language::use(options.language);
+    if (options.refusal != commandline::Refusal::None) {
+        commandline::tell(commandline::reason(options) + QStringLiteral("\n\n") +
+                              commandline::helpText(programName),
                           true);
         return 2;
     }
-    if (options.help) {
-        commandline::tell(commandline::helpText(arguments.value(0)), false);
-        return 0;
-    }
+    commandline::tell(
+        options.help ? commandline::helpText(programName) : commandline::versionText(), false);
+    return 0;
+}
+} // namespace
+
+int run(int &argc, char **argv)
+{
+    // The arguments are read before any application object exists: the answers that end the
+    // program need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const commandline::Options options =
+        commandline::parse(arguments, language::forLocale(QLocale::system()));
+    if (options.answeredAlone())
+        return answerAlone(argc, argv, options, arguments.value(0));
+
+    QApplication app(argc, argv);
+    language::use(options.language);
 
     resources::load();
     // The window class and desktop entry the desktop groups the program's windows under.

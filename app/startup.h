@@ -5,8 +5,6 @@
 #include "app/elementos.h"
 #include "app/form1.h"
 
-class QApplication;
-
 namespace startup {
 
 // The program's four windows, made in this order and alive together: the main window first
@@ -23,9 +21,9 @@ struct Windows
     Windows() { Form1.setWindows(&DatosBox, &Elementos); }
 };
 
-// Takes the language from the system locale or the command line (or prints the help and
-// ends), loads the resources, makes the windows and runs the event loop until the main
-// window closes.
-int run(QApplication &app);
+// Takes the language from the system locale or the command line (or answers the help, the
+// version or a wrong argument and ends, with no display), makes the application object, loads
+// the resources, makes the windows and runs the event loop until the main window closes.
+int run(int &argc, char **argv);
 
 } // namespace startup

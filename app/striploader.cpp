@@ -59,10 +59,21 @@ QImage readTileStrip(QIODevice &device)
         refuse(kNotValid + QStringLiteral(": the file holds a picture in %1 format, not a bitmap")
                                .arg(QString::fromLatin1(format.toUpper())));
     }
-    qint64 needed = bitmapfile::bytesNeeded(head, kMaxImageBytes);
-    if (!device.isSequential())
-        needed = std::min(needed, device.size() - device.pos());
-    return bitmapfile::decode(device.read(needed), kMaxImageBytes);
+    // The pixels are read from their offset, so that the bytes a header puts before them (up
+    // to 4 GiB) are never read. A file too short for the pixels is refused before they are.
+    const bitmapfile::PixelSpan span = bitmapfile::pixelSpan(head, kMaxImageBytes);
+    QByteArray pixels;
+    if (device.isSequential()) {
+        if (device.skip(span.offset) != span.offset)
+            refuse(kNotValid);
+        pixels = device.read(span.most);
+    } else {
+        const qint64 available = device.size() - device.pos() - span.offset;
+        if (available < span.least || !device.seek(device.pos() + span.offset))
+            refuse(kNotValid);
+        pixels = device.read(std::min(span.most, available));
+    }
+    return bitmapfile::decode(head, pixels, kMaxImageBytes);
 }
 
 QImage cutTile(const QImage &strip, int n, int size)

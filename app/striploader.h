@@ -8,7 +8,6 @@
 // cutting the tile pictures out of it.
 namespace striploader {
 
-
 // Largest picture a file may hold, in bytes once decoded at 32 bits per pixel.
 inline constexpr qint64 kMaxImageBytes = qint64(128) * 1024 * 1024;
 
@@ -18,7 +17,8 @@ inline constexpr qint64 kMaxImageBytes = qint64(128) * 1024 * 1024;
 // one too large to hold. Nothing is changed when it throws.
 QImage loadTileStrip(const QString &path);
 // The same for a file already open, from its current position: everything but the checks of
-// the path.
+// the path. A device that can seek is read at its headers and its pixels only, and refused
+// unread when it is too short for the pixels its headers promise.
 QImage readTileStrip(QIODevice &device);
 
 // The size x size picture of square n (1 to 114) of the strip, taken 1:1 from the square's

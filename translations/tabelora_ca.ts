@@ -242,8 +242,9 @@ Opciones:
                    del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*
                    y castellano con cualquier otro.
   -h, --help       muestra esta ayuda.
+      --version    muestra la versión del programa.
 </source>
-        <extracomment>The option&apos;s name --idioma and the codes es, ca, gl and eu stay as they are.</extracomment>
+        <extracomment>The option names --idioma and --version and the codes es, ca, gl and eu stay as they are.</extracomment>
         <translation>Ús: %1 [--idioma es|ca|gl|eu]
 
 Tabelora, exercici per aprendre la taula periòdica.
@@ -254,6 +255,7 @@ Opcions:
                    del sistema: català amb ca_*, gallec amb gl_*, basc amb eu_*
                    i castellà amb qualsevol altre.
   -h, --help       mostra aquesta ajuda.
+      --version    mostra la versió del programa.
 </translation>
     </message>
     <message>
@@ -267,6 +269,14 @@ Opcions:
     <message>
         <source>Falta el idioma después de --idioma.</source>
         <translation>Falta l&apos;idioma després de --idioma.</translation>
+    </message>
+    <message>
+        <source>Argumento desconocido: %1</source>
+        <translation>Argument desconegut: %1</translation>
+    </message>
+    <message>
+        <source>La opción %1 no admite ningún valor.</source>
+        <translation>L&apos;opció %1 no admet cap valor.</translation>
     </message>
 </context>
 <context>

@@ -242,8 +242,9 @@ Opciones:
                    del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*
                    y castellano con cualquier otro.
   -h, --help       muestra esta ayuda.
+      --version    muestra la versión del programa.
 </source>
-        <extracomment>The option&apos;s name --idioma and the codes es, ca, gl and eu stay as they are.</extracomment>
+        <extracomment>The option names --idioma and --version and the codes es, ca, gl and eu stay as they are.</extracomment>
         <translation>Erabilera: %1 [--idioma es|ca|gl|eu]
 
 Tabelora, taula periodikoa ikasteko ariketa.
@@ -255,6 +256,7 @@ Aukerak:
                       denean, galiziera gl_* denean, euskara eu_* denean eta
                       gaztelania beste edozein denean.
   -h, --help          laguntza hau erakusten du.
+      --version       programaren bertsioa erakusten du.
 </translation>
     </message>
     <message>
@@ -268,6 +270,14 @@ Aukerak:
     <message>
         <source>Falta el idioma después de --idioma.</source>
         <translation>Hizkuntza falta da --idioma aukeraren ondoren.</translation>
+    </message>
+    <message>
+        <source>Argumento desconocido: %1</source>
+        <translation>Argumentu ezezaguna: %1</translation>
+    </message>
+    <message>
+        <source>La opción %1 no admite ningún valor.</source>
+        <translation>%1 aukerak ez du baliorik onartzen.</translation>
     </message>
 </context>
 <context>

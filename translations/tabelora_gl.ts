@@ -242,8 +242,9 @@ Opciones:
                    del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*
                    y castellano con cualquier otro.
   -h, --help       muestra esta ayuda.
+      --version    muestra la versión del programa.
 </source>
-        <extracomment>The option&apos;s name --idioma and the codes es, ca, gl and eu stay as they are.</extracomment>
+        <extracomment>The option names --idioma and --version and the codes es, ca, gl and eu stay as they are.</extracomment>
         <translation>Uso: %1 [--idioma es|ca|gl|eu]
 
 Tabelora, exercicio para aprender a táboa periódica.
@@ -254,6 +255,7 @@ Opcións:
                    do sistema: catalán con ca_*, galego con gl_*, éuscaro con eu_*
                    e castelán con calquera outro.
   -h, --help       mostra esta axuda.
+      --version    mostra a versión do programa.
 </translation>
     </message>
     <message>
@@ -267,6 +269,14 @@ Opcións:
     <message>
         <source>Falta el idioma después de --idioma.</source>
         <translation>Falta o idioma despois de --idioma.</translation>
+    </message>
+    <message>
+        <source>Argumento desconocido: %1</source>
+        <translation>Argumento descoñecido: %1</translation>
+    </message>
+    <message>
+        <source>La opción %1 no admite ningún valor.</source>
+        <translation>A opción %1 non admite ningún valor.</translation>
     </message>
 </context>
 <context>

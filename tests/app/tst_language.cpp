@@ -8,19 +8,22 @@
 #include <QTest>
 #include <QTranslator>
 
+using commandline::Refusal;
 using language::Language;
 
 Q_DECLARE_METATYPE(Language)
+Q_DECLARE_METATYPE(Refusal)
 
 namespace {
-// Starts the real program under the system locale, headless, and waits for it to end.
+// Starts the real program under the system locale, with no display of any kind (the help,
+// the version and a refusal need none), and waits for it to end.
 void runProgram(QProcess &program, const QString &locale, const QStringList &arguments)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_CTYPE"})
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_CTYPE", "DISPLAY",
+                             "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QLatin1String(name));
     environment.insert(QStringLiteral("LANG"), locale);
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(TABELORA_PROGRAM), arguments);
     program.waitForFinished(30000);
@@ -64,27 +67,47 @@ private slots:
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<Language>("system");
         QTest::addColumn<Language>("expected");
-        QTest::addColumn<bool>("help");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("nothing") << "" << Language::Galician << Language::Galician << false << false;
-        QTest::newRow("Catalan") << "--idioma ca" << Language::Spanish << Language::Catalan << false
-                                 << false;
+        QTest::addColumn<QString>("answer"); // "help", "version" or "" to go on
+        QTest::addColumn<Refusal>("refusal");
+        QTest::addColumn<QString>("refused");
+        const Language es = Language::Spanish, ca = Language::Catalan;
+        QTest::newRow("nothing") << "" << Language::Galician << Language::Galician << ""
+                                 << Refusal::None << "";
+        QTest::newRow("Catalan") << "--idioma ca" << es << ca << "" << Refusal::None << "";
         QTest::newRow("Spanish over Basque")
-            << "--idioma es" << Language::Basque << Language::Spanish << false << false;
-        QTest::newRow("with equals") << "--idioma=gl" << Language::Spanish << Language::Galician
-                                     << false << false;
-        QTest::newRow("capitals") << "--idioma EU" << Language::Spanish << Language::Basque
-                                  << false << false;
-        QTest::newRow("help") << "--help" << Language::Catalan << Language::Catalan << true
-                              << false;
+            << "--idioma es" << Language::Basque << es << "" << Refusal::None << "";
+        QTest::newRow("with equals")
+            << "--idioma=gl" << es << Language::Galician << "" << Refusal::None << "";
+        QTest::newRow("capitals")
+            << "--idioma EU" << es << Language::Basque << "" << Refusal::None << "";
+        QTest::newRow("help") << "--help" << ca << ca << "help" << Refusal::None << "";
         QTest::newRow("short help and a language")
-            << "-h --idioma eu" << Language::Spanish << Language::Basque << true << false;
+            << "-h --idioma eu" << es << Language::Basque << "help" << Refusal::None << "";
+        QTest::newRow("version") << "--version" << ca << ca << "version" << Refusal::None << "";
         QTest::newRow("unknown language")
-            << "--idioma fr" << Language::Catalan << Language::Catalan << false << true;
-        QTest::newRow("no language") << "--idioma" << Language::Spanish << Language::Spanish
-                                     << false << true;
+            << "--idioma fr" << ca << ca << "" << Refusal::UnknownLanguage << "fr";
+        QTest::newRow("no language")
+            << "--idioma" << es << es << "" << Refusal::MissingLanguage << "";
         QTest::newRow("unknown option")
-            << "--lang ca" << Language::Spanish << Language::Spanish << false << true;
+            << "--lang ca" << es << es << "" << Refusal::UnknownOption << "--lang";
+        QTest::newRow("unknown option after one dash")
+            << "-nada=1" << es << es << "" << Refusal::UnknownOption << "-nada";
+        QTest::newRow("refusal in the language asked for")
+            << "--nada --idioma ca" << es << ca << "" << Refusal::UnknownOption << "--nada";
+        QTest::newRow("word") << "foo" << es << es << "" << Refusal::NotAnOption << "foo";
+        QTest::newRow("word after the options' end")
+            << "-- --help" << es << es << "" << Refusal::NotAnOption << "--help";
+        QTest::newRow("refusal over help")
+            << "--help foo" << es << es << "help" << Refusal::NotAnOption << "foo";
+        QTest::newRow("value for help")
+            << "--help=x" << es << es << "help" << Refusal::UnexpectedValue << "--help";
+        // Qt's application object takes these itself; a desktop session restarts the
+        // program with -session.
+        QTest::newRow("session restart")
+            << "-session 10d6f4e2 --idioma ca" << es << ca << "" << Refusal::None << "";
+        QTest::newRow("Qt's window options")
+            << "-platform offscreen -style=fusion --reverse" << es << es << "" << Refusal::None
+            << "";
     }
 
     void optionOverridesTheSystemLanguage()
@@ -92,14 +115,18 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(Language, system);
         QFETCH(Language, expected);
-        QFETCH(bool, help);
-        QFETCH(bool, refused);
+        QFETCH(QString, answer);
+        QFETCH(Refusal, refusal);
+        QFETCH(QString, refused);
         QStringList list{QStringLiteral("tabelora")};
         list += arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         const commandline::Options options = commandline::parse(list, system);
         QCOMPARE(options.language, expected);
-        QCOMPARE(options.help, help);
-        QCOMPARE(!options.error.isEmpty(), refused);
+        QCOMPARE(options.help, answer == QLatin1String("help"));
+        QCOMPARE(options.version, answer == QLatin1String("version"));
+        QCOMPARE(options.refusal, refusal);
+        QCOMPARE(options.refused, refused);
+        QCOMPARE(options.answeredAlone(), !answer.isEmpty() || refusal != Refusal::None);
     }
 
     void everyLanguageNamesEveryElement_data()
@@ -209,15 +236,53 @@ private slots:
             QVERIFY2(help.startsWith(firstLines), qPrintable(help));
     }
 
-    void aRefusedOptionEndsTheProgramWithItsReason()
+    // With no display at all, the program answers on its own: the version and the help on
+    // standard output, a refusal with its reason and the usage on standard error, in the
+    // language of --idioma or else of the locale.
+    void programAnswersWithoutADisplay_data()
     {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output"); // the start of standard output or error
+        const QString version = QStringLiteral("tabelora " TABELORA_VERSION "\n");
+        QTest::newRow("version") << "es_ES.UTF-8" << "--version" << 0 << version;
+        QTest::newRow("version past Qt's option")
+            << "es_ES.UTF-8" << "-platform xcb --version" << 0 << version;
+        QTest::newRow("help") << "es_ES.UTF-8" << "--help" << 0
+                              << commandline::helpText(QStringLiteral("tabelora"));
+        QTest::newRow("word") << "es_ES.UTF-8" << "foo" << 2
+                              << "Argumento desconocido: foo\n\nUso: tabelora [";
+        QTest::newRow("unknown option") << "es_ES.UTF-8" << "--nada" << 2
+                                        << "Opción desconocida: --nada\n\nUso: tabelora [";
+        QTest::newRow("unknown language")
+            << "es_ES.UTF-8" << "--idioma xx" << 2
+            << "Idioma desconocido: xx. Los idiomas son es, ca, gl y eu.\n\nUso: tabelora [";
+        QTest::newRow("Galician locale")
+            << "gl_ES.UTF-8" << "--idioma fr" << 2 << "Idioma descoñecido: fr.";
+        QTest::newRow("Catalan by option")
+            << "es_ES.UTF-8" << "--idioma ca foo" << 2
+            << "Argument desconegut: foo\n\nÚs: tabelora [";
+        QTest::newRow("Catalan locale")
+            << "ca_ES.UTF-8" << "--nada" << 2 << "Opció desconeguda: --nada\n\nÚs: tabelora [";
+        QTest::newRow("Basque locale") << "eu_ES.UTF-8" << "--help=x" << 2
+                                       << "--help aukerak ez du baliorik onartzen.";
+    }
+
+    void programAnswersWithoutADisplay()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
         QProcess program;
-        runProgram(program, QStringLiteral("gl_ES.UTF-8"), {QStringLiteral("--idioma"), "fr"});
+        runProgram(program, locale, arguments.split(QLatin1Char(' ')));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 2);
-        QVERIFY(program.readAllStandardOutput().isEmpty());
-        QVERIFY(QString::fromUtf8(program.readAllStandardError())
-                    .contains(QStringLiteral("Idioma descoñecido: fr.")));
+        QCOMPARE(program.exitCode(), exitCode);
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        const QString error = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2((exitCode == 0 ? out : error).startsWith(output), qPrintable(out + error));
+        QVERIFY2((exitCode == 0 ? error : out).isEmpty(), qPrintable(out + error));
     }
 };
 

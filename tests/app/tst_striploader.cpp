@@ -12,6 +12,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 #ifdef __GLIBC__
@@ -63,6 +65,22 @@ QImage pictureOf(const QString &rows)
 
 const QList<QRgb> kFourColours = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255),
                                   qRgb(255, 255, 255)};
+
+// A file that counts the bytes it hands to its reader.
+class CountingFile : public QFile
+{
+public:
+    using QFile::QFile;
+    qint64 delivered = 0;
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 count = QFile::readData(data, maxSize);
+        delivered += std::max<qint64>(count, 0);
+        return count;
+    }
+};
 
 } // namespace
 
@@ -219,6 +237,46 @@ private slots:
         QVERIFY(!path.isEmpty());
         QCOMPARE(refusal(path),
                  message.contains(QLatin1String("%1")) ? message.arg(path) : message);
+    }
+
+    // The pixels are read from where the header puts them, however far: nothing between the
+    // headers and the pixels is read, and a file too short for the pixels its header promises
+    // is refused before they are read. The files are sparse, and small on the disk.
+    void readsTheHeadersAndThePixelsAndNothingElse_data()
+    {
+        QTest::addColumn<qint64>("pixelOffset");
+        QTest::addColumn<qint64>("fileSize"); // 0 for a file that ends with its pixels
+        QTest::newRow("pixels at 4 GiB") << qint64(0xFFFF0000) << qint64(0);
+        QTest::newRow("file ending 2 MiB into the 4 GiB before its pixels")
+            << qint64(0xFFFF0000) << qint64(2 << 20);
+        QTest::newRow("file 2 MiB long that ends 100 bytes into its pixels")
+            << qint64((2 << 20) - 100) << qint64(2 << 20);
+    }
+    void readsTheHeadersAndThePixelsAndNothingElse()
+    {
+        QFETCH(qint64, pixelOffset);
+        QFETCH(qint64, fileSize);
+        const QImage picture = patterned(300, 40);
+        const QByteArray bitmap = encoded(picture, "BMP");
+        const QByteArray pixels = bitmap.mid(qFromLittleEndian<quint32>(bitmap.constData() + 10));
+        const BitmapParts headers{
+            .width = 300, .height = 40, .bitsPerPixel = 24, .pixelOffset = pixelOffset};
+        CountingFile file(write(QStringLiteral("far.bmp"), bitmapFile(headers)));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.resize(fileSize > 0 ? fileSize : pixelOffset));
+        QVERIFY(fileSize > 0 || (file.seek(pixelOffset) && file.write(pixels) == pixels.size()));
+        QVERIFY(file.seek(0));
+
+        QString refusal;
+        QImage loaded;
+        try {
+            loaded = striploader::readTileStrip(file);
+        } catch (const errorbox::Error &error) {
+            refusal = error.text();
+        }
+        QCOMPARE(refusal, fileSize > 0 ? QStringLiteral("Bitmap image is not valid") : QString());
+        QCOMPARE(loaded, fileSize > 0 ? QImage() : picture);
+        QVERIFY2(file.delivered < 64 * 1024, qPrintable(QString::number(file.delivered)));
     }
 
     // Forms of bitmap that Qt's writer does not make, and damaged ones, in pictures of 4 x 2

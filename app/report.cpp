@@ -10,6 +10,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#endif
+
 namespace {
 
 // The characters that Windows-1252 puts in 0x80..0x9F; the five codes it leaves unused
@@ -55,6 +60,49 @@ char byteFor(char16_t c)
         if (extra.unicode == c)
             return static_cast<char>(extra.byte);
     return '?';
+}
+
+// Links followed at most from the report's place: more than Linux (40) or Windows (63) follow.
+constexpr int kMostLinks = 64;
+
+// Whether following links from this one comes to something that is not a link, or to a name
+// where nothing is yet. Links that lead round in a circle come to neither.
+bool linksEnd(QFileInfo link)
+{
+    for (int step = 0; step < kMostLinks; ++step) {
+        if (!link.isSymLink())
+            return true;
+        link.setFile(link.symLinkTarget());
+    }
+    return false;
+}
+
+// Sets aside the disk space for the first size bytes of the open file, keeping the bytes it
+// holds, so that a disk too full for the new report fails the save before any byte of the
+// earlier one is overwritten. An empty string when done, else the system's reason. A file
+// system that can't set space aside is written without.
+QString reserveSpace(QFile &file, qint64 size)
+{
+#if defined(Q_OS_WIN)
+    // Moving the end of a file out (SetEndOfFile) allocates its clusters, or fails for want
+    // of them.
+    if (size > file.size() && !file.resize(size))
+        return file.errorString();
+    return {};
+#elif defined(Q_OS_MACOS)
+    fstore_t store = {};
+    store.fst_flags = F_ALLOCATEALL;
+    store.fst_posmode = F_PEOFPOSMODE; // beyond the space the file has already
+    store.fst_length = size;
+    if (::fcntl(file.handle(), F_PREALLOCATE, &store) == -1 && errno != ENOTSUP)
+        return qt_error_string(errno);
+    return {};
+#else
+    const int error = ::posix_fallocate(file.handle(), 0, size);
+    if (error == 0 || error == EOPNOTSUPP || error == ENOSYS || error == EINVAL)
+        return {};
+    return qt_error_string(error);
+#endif
 }
 
 const QString kHeading = QStringLiteral("Práctica de Corvalia ");
@@ -118,8 +166,15 @@ void Report::save() const
         throw errorbox::Error(QStringLiteral("Cannot create file \"") +
                               QDir::toNativeSeparators(fullPath) + QStringLiteral("\". ") + reason);
     };
-    // Only a regular file is replaced, also behind a link: a device or a pipe stays as it is.
     const QFileInfo target(path_);
+    // Links that lead round in a circle would be replaced by a file: they stay, and the save
+    // fails with the reason the system gives when it follows them.
+    if (target.isSymLink() && !linksEnd(target)) {
+        QFile looping(path_);
+        if (!looping.open(QIODevice::ReadOnly))
+            fail(looping.errorString());
+    }
+    // Only a regular file is replaced, also behind a link: a device or a pipe stays as it is.
     if (target.exists() && !target.isFile())
         fail(QStringLiteral("Not a regular file"));
 
@@ -127,10 +182,9 @@ void Report::save() const
     QSaveFile atomic(path_);
     // Where the folder refuses the temporary file but the report itself may be written (a
     // teacher prepares it so for the pupils), the report is written in place: its owner and
-    // permissions stay, only a failure part-way is no longer undone. Qt does this by itself
-    // where Unix says "permission denied"; other refusals (Windows, or "operation not
-    // permitted") take the same way below.
-    atomic.setDirectWriteFallback(true);
+    // permissions stay. It is opened for reading too, since Qt empties a file opened for
+    // writing alone, and the earlier report stays whole until the space for the new one is
+    // set aside; only a failure part-way through writing is no longer undone.
     QFile inPlace(path_);
     QFileDevice *file = &atomic;
     QString reason;
@@ -138,12 +192,12 @@ void Report::save() const
         reason = atomic.errorString();
         file = nullptr;
         if (target.isFile()) {
-            if (inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::ExistingOnly |
-                             QIODevice::Unbuffered))
-                file = &inPlace;
-            else
+            if (!inPlace.open(QIODevice::ReadWrite | QIODevice::ExistingOnly |
+                              QIODevice::Unbuffered))
                 // The system's reason, where the save file has words of its own.
                 reason = inPlace.errorString();
+            else if (reason = reserveSpace(inPlace, bytes.size()); reason.isEmpty())
+                file = &inPlace;
         }
     }
     // Unbuffered, and written until every byte is down or the system refuses with a reason:
@@ -158,8 +212,12 @@ void Report::save() const
     if (saved && file == &atomic) {
         saved = atomic.commit();
     } else if (saved) {
-        inPlace.close();
-        saved = inPlace.error() == QFileDevice::NoError;
+        // Where the earlier report was longer, its tail goes.
+        saved = inPlace.resize(bytes.size());
+        if (saved) {
+            inPlace.close();
+            saved = inPlace.error() == QFileDevice::NoError;
+        }
     }
     if (!saved) {
         if (file)

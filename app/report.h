@@ -21,9 +21,11 @@
 //
 // Saving replaces the file atomically wherever a temporary file can be made beside it: a save
 // that fails leaves the earlier file as it was. Where the folder refuses new files but the
-// file may be written, the file is written in place, keeping its owner and permissions. Only a
-// regular file is created or replaced, also behind a symbolic link; anything else at the path
-// fails the save and is left as it was.
+// file may be read and written, the file is written in place, keeping its owner and
+// permissions; the space for the new bytes is set aside first, so a full disk fails the save
+// before the earlier file changes. Only a regular file is created or replaced, also behind a
+// symbolic link, which stays a link; links that lead round in a circle, and anything else at
+// the path, fail the save and are left as they were.
 class Report
 {
 public:

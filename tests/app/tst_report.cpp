@@ -52,7 +52,8 @@ struct Send
 
 // One send to the report at the path, from a child process of an ordinary user: "nobody"
 // when the test runs as root, whom permission bits would not stop, else the test's own user.
-Send sendAsPupil(const QString &path)
+// A size limit on the child's files (bytes) stands in for a disk that fills up.
+Send sendAsPupil(const QString &path, rlim_t sizeLimit = RLIM_INFINITY)
 {
     int pipeFds[2];
     if (::pipe(pipeFds) != 0)
@@ -68,6 +69,10 @@ Send sendAsPupil(const QString &path)
                 ::setresuid(uid, uid, uid) != 0)
                 ::_exit(2);
         }
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{sizeLimit, sizeLimit};
+        if (sizeLimit != RLIM_INFINITY && ::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            ::_exit(4);
         Report report(path);
         const QByteArray error = failureOfSend(report).toUtf8();
         const QByteArray said = QByteArray::number(report.lines().size()) + '\n' + error;
@@ -346,6 +351,49 @@ private slots:
         QCOMPARE(QFileInfo(thing).isFile(), false);
     }
 
+    // A link at the report's place is followed to the file it names, which the save makes if
+    // it is not there yet (a teacher sends each machine's report to a shared folder so). Links
+    // that lead round in a circle fail the save with the system's reason. Either way the link
+    // stays as it was.
+    void linksAtTheReportsPlaceStayLinks_data()
+    {
+        QTest::addColumn<QStringList>("links"); // "name>target", the report's link last
+        QTest::addColumn<QString>("reason");
+        const QString loop = QStringLiteral("Too many levels of symbolic links");
+        QTest::newRow("link to itself") << QStringList{"result.txt>result.txt"} << loop;
+        QTest::newRow("two links in a circle")
+            << QStringList{"other.txt>result.txt", "result.txt>other.txt"} << loop;
+        QTest::newRow("link to a report not made yet in another folder")
+            << QStringList{"result.txt>shared/pc07.txt"} << QString();
+    }
+    void linksAtTheReportsPlaceStayLinks()
+    {
+        QFETCH(QStringList, links);
+        QFETCH(QString, reason);
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("shared")));
+        for (const QString &link : links) {
+            const QStringList ends = link.split(u'>');
+            QCOMPARE(::symlink(QFile::encodeName(ends.at(1)).constData(),
+                               QFile::encodeName(dir->filePath(ends.at(0))).constData()),
+                     0);
+        }
+        const QString target = links.last().section(u'>', 1);
+
+        Report report(path);
+        const QString error = failureOfSend(report);
+        char read[64] = {};
+        QVERIFY(::readlink(QFile::encodeName(path).constData(), read, sizeof read - 1) > 0);
+        QCOMPARE(QString::fromLocal8Bit(read), target);
+        if (!reason.isEmpty()) {
+            QCOMPARE(error, QStringLiteral("Cannot create file \"%1\". %2")
+                                .arg(QDir::toNativeSeparators(path), reason));
+            QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
+            return;
+        }
+        QCOMPARE(error, QString());
+        QVERIFY(readAll(dir->filePath(target)).endsWith("Aciertos: 57 de 114 (50 %)\r\n"));
+    }
+
     // Where HOME says nothing, the user database names the home folder.
     void homeFolderComesFromTheUserDatabaseWithoutHome_data()
     {
@@ -393,19 +441,29 @@ private slots:
     }
 
     // A teacher's set-up: the pupils may not make files in the folder, and the report there
-    // is writable for all, or for nobody but its owner, or not there yet.
+    // is writable for all, or for nobody but its owner, or not there yet. A save that can't
+    // have the room for the longer report fails before it changes a byte of the earlier one.
     void folderThatRefusesNewFilesGetsTheReportWrittenInPlace_data()
     {
         QTest::addColumn<int>("mode"); // of the report left there, -1 for none
         QTest::addColumn<QString>("reason");
-        QTest::newRow("report writable for all") << 0666 << QString();
-        QTest::newRow("report read-only for the pupil") << 0444 << "Permission denied";
-        QTest::newRow("no report yet") << -1 << "Permission denied";
+        QTest::addColumn<QByteArray>("earlier");
+        QTest::addColumn<int>("room"); // bytes a file may reach, 0 for no limit
+        // Longer than what the send writes, so that a write in place must cut it.
+        const QByteArray longer = QByteArray(400, 'x') + "\r\n";
+        QTest::newRow("report writable for all") << 0666 << QString() << longer << 0;
+        QTest::newRow("report read-only for the pupil")
+            << 0444 << "Permission denied" << longer << 0;
+        QTest::newRow("no report yet") << -1 << "Permission denied" << longer << 0;
+        QTest::newRow("no room for the longer report")
+            << 0666 << "File too large" << QByteArray("earlier\r\n") << 60;
     }
     void folderThatRefusesNewFilesGetsTheReportWrittenInPlace()
     {
         QFETCH(int, mode);
         QFETCH(QString, reason);
+        QFETCH(QByteArray, earlier);
+        QFETCH(int, room);
         // The pupil must reach the folder, but make nothing in it.
         QVERIFY(QFile::setPermissions(dir->path(), QFile::permissions(dir->path()) |
                                                        QFileDevice::ExeOther |
@@ -413,8 +471,6 @@ private slots:
         const QString classroom = dir->filePath(QStringLiteral("classroom"));
         QVERIFY(QDir().mkdir(classroom));
         const QString report = classroom + QStringLiteral("/result.txt");
-        // Longer than what the send writes, so that a write in place must cut it.
-        const QByteArray earlier = QByteArray(400, 'x') + "\r\n";
         if (mode >= 0) {
             QFile file(report);
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -427,7 +483,7 @@ private slots:
         struct stat before = {};
         QVERIFY(mode < 0 || ::stat(QFile::encodeName(report).constData(), &before) == 0);
 
-        const Send send = sendAsPupil(report);
+        const Send send = sendAsPupil(report, room > 0 ? rlim_t(room) : RLIM_INFINITY);
         ::chmod(QFile::encodeName(classroom).constData(), 0755);
 
         QCOMPARE(send.lines, 5);

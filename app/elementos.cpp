@@ -42,8 +42,21 @@ TElementos::TElementos(QWidget *parent) : QDialog(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scrollArea_);
 
-    platform::setOuterSize(this, kOuterSize);
-    move(kPosition);
+    place();
+}
+
+QRect TElementos::placement(const QRect &area)
+{
+    if (area.isEmpty())
+        return {kPosition, kOuterSize};
+    return platform::keptInside(area, QRect(kPosition, kOuterSize.boundedTo(area.size())));
+}
+
+void TElementos::place()
+{
+    const QRect frame = placement(platform::availableArea(this));
+    platform::setOuterSize(this, frame.size());
+    platform::moveFrameTo(this, frame.topLeft());
 }
 
 void TElementos::keyPressEvent(QKeyEvent *event)
@@ -57,10 +70,10 @@ void TElementos::keyPressEvent(QKeyEvent *event)
 
 void TElementos::showEvent(QShowEvent *event)
 {
-    // The system's frame may be known only now; size the window with it the first time.
+    // Placed on the first showing only, so that later ones keep what the pupil chose.
     if (!shownBefore_) {
         shownBefore_ = true;
-        platform::setOuterSize(this, kOuterSize);
+        platform::placeNowAndWhenFramed(this, [this] { place(); });
     }
     QDialog::showEvent(event);
 }

@@ -13,6 +13,7 @@
 #include "app/gauge.h"
 #include "app/language.h"
 #include "app/picturebox.h"
+#include "app/platform.h"
 #include "app/report.h"
 #include "app/resources.h"
 #include "app/striploader.h"
@@ -501,11 +502,8 @@ void TForm1::showEvent(QShowEvent *event)
     if (centred_)
         return;
     centred_ = true;
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    // Centred like the dialogs: on a screen too small for it, the title bar stays in reach.
+    platform::placeNowAndWhenFramed(this, [this] { platform::centreOnScreen(this); });
 }
 
 // F6 moves the keyboard focus between the command bar and the board, which is not in the

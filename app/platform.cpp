@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
@@ -328,11 +329,21 @@ QString shownPath(const QString &path)
     return path;
 }
 
+namespace {
+// Whether the margins are those of a whole frame: none while the window has no frame, and
+// some below zero when the system measured a frame it was still building.
+bool isWholeFrame(const QMargins &margins)
+{
+    return !margins.isNull() && margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 &&
+           margins.bottom() >= 0;
+}
+} // namespace
+
 QMargins frameOf(const QWidget *window)
 {
     if (const QWindow *handle = window->windowHandle()) {
         const QMargins margins = handle->frameMargins();
-        if (!margins.isNull())
+        if (isWholeFrame(margins))
             return margins;
     }
     return kTypicalFrame;
@@ -350,15 +361,105 @@ QPoint centredTopLeft(const QRect &area, QSize outer)
             area.y() + std::max(0, (area.height() - outer.height()) / 2)};
 }
 
-void centreOnScreen(QWidget *window)
+QRect keptInside(const QRect &area, QRect outer)
+{
+    // Back over the right and bottom edges first, so that the top-left corner has the last say.
+    outer.moveLeft(std::max(area.left(), std::min(outer.left(), area.right() + 1 - outer.width())));
+    outer.moveTop(std::max(area.top(), std::min(outer.top(), area.bottom() + 1 - outer.height())));
+    return outer;
+}
+
+QRect availableArea(const QWidget *window)
 {
     const QScreen *screen = window->screen();
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    if (!screen)
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+void moveFrameTo(QWidget *window, QPoint topLeft)
+{
+    // The client area is placed rather than the frame: before the window is on screen Qt
+    // would put the client where the frame was meant to go.
+    const QMargins frame = frameOf(window);
+    window->setGeometry(QRect(topLeft + QPoint(frame.left(), frame.top()), window->size()));
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QRect area = availableArea(window);
+    if (area.isEmpty())
         return;
     const QSize outer = window->size().grownBy(frameOf(window));
-    window->move(centredTopLeft(screen->availableGeometry(), outer));
+    moveFrameTo(window, centredTopLeft(area, outer));
+}
+
+namespace {
+
+// Watches a shown window's native window until the window manager's frame is around it,
+// places the window once more, and goes.
+class FrameWatch : public QObject
+{
+public:
+    FrameWatch(QWidget *window, std::function<void()> place)
+        : QObject(window), handle_(window->windowHandle()), used_(frameOf(window)),
+          place_(std::move(place))
+    {
+        handle_->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (watched != handle_ ||
+            (type != QEvent::Expose && type != QEvent::Move && type != QEvent::Resize) ||
+            !isWholeFrame(handle_->frameMargins()))
+            return false;
+        handle_->removeEventFilter(this);
+        // Once the event is over: placing from inside a geometry change would nest another.
+        if (handle_->frameMargins() != used_)
+            QMetaObject::invokeMethod(parent(), std::move(place_), Qt::QueuedConnection);
+        deleteLater();
+        return false;
+    }
+
+private:
+    QWindow *handle_;
+    QMargins used_; // the frame the window was placed with
+    std::function<void()> place_;
+};
+
+// Swallows the key presses that ignoreAltChords describes.
+class AltChordFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        const Qt::KeyboardModifiers held =
+            key->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+        return held == Qt::AltModifier && !key->text().isEmpty() && key->text().at(0).isPrint();
+    }
+};
+
+} // namespace
+
+void placeNowAndWhenFramed(QWidget *window, const std::function<void()> &place)
+{
+    place();
+    if (window->windowHandle())
+        new FrameWatch(window, place);
+}
+
+void ignoreAltChords(QWidget *edit)
+{
+    edit->installEventFilter(new AltChordFilter(edit));
 }
 
 } // namespace platform

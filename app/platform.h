@@ -87,7 +87,25 @@ void setOuterSize(QWidget *window, QSize outer);
 // Top-left corner of a rectangle of the given size centred in the area (halves dropped); a
 // rectangle larger than the area is put at its top or left edge instead.
 QPoint centredTopLeft(const QRect &area, QSize outer);
+// The rectangle moved the least distance that puts it inside the area; where it is wider or
+// taller than the area, its top-left corner (the title bar) stays inside.
+QRect keptInside(const QRect &area, QRect outer);
+// The free area of the window's screen (the primary one's before it has its own): the
+// screen less the task bars.
+QRect availableArea(const QWidget *window);
+// Moves the window so that its frame's top-left corner is at the point, whether or not the
+// window is on screen yet.
+void moveFrameTo(QWidget *window, QPoint topLeft);
 // Puts the window, frame included, in the middle of the free area of its screen.
 void centreOnScreen(QWidget *window);
+// Runs place now, and once more when the window manager has put its frame around the window:
+// under X11 the frame is added only after the window is mapped, so a size or place worked
+// out with the typical frame is off by the difference until then. For a window being shown.
+void placeNowAndWhenFramed(QWidget *window, const std::function<void()> &place);
+
+// Key presses with Alt (and without Ctrl, which with Alt is AltGr on Windows) type nothing
+// into the edit, as on Windows, where such a chord is a menu's mnemonic; X11 would type the
+// letter.
+void ignoreAltChords(QWidget *edit);
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "app/resources.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -23,7 +24,35 @@ private slots:
         QCOMPARE(image->pixmap().size(), QSize(508, 600));
         QVERIFY(!image->hasScaledContents());
         QVERIFY(!window.scrollArea()->widgetResizable());
-        QCOMPARE(window.pos(), QPoint(241, 66));
+    }
+
+    void windowKeepsItsPlaceWhereItFitsAndIsShortenedWhereNot_data()
+    {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QRect>("frame");
+        QTest::newRow("1024 x 768") << QRect(0, 0, 1024, 768) << QRect(241, 66, 516, 635);
+        QTest::newRow("exactly tall enough") << QRect(0, 0, 1024, 701) << QRect(241, 66, 516, 635);
+        QTest::newRow("netbook, 1024 x 600") << QRect(0, 0, 1024, 600) << QRect(241, 0, 516, 600);
+        QTest::newRow("1280 x 1024 at 150 %, task bar below")
+            << QRect(0, 0, 853, 643) << QRect(241, 8, 516, 635);
+        QTest::newRow("panel above") << QRect(0, 32, 1024, 568) << QRect(241, 32, 516, 568);
+        QTest::newRow("narrow") << QRect(0, 0, 640, 480) << QRect(124, 0, 516, 480);
+        QTest::newRow("narrower than the window")
+            << QRect(10, 0, 400, 300) << QRect(10, 0, 400, 300);
+    }
+    void windowKeepsItsPlaceWhereItFitsAndIsShortenedWhereNot()
+    {
+        QFETCH(QRect, area);
+        QTEST(TElementos::placement(area), "frame");
+    }
+
+    void shownWithinTheScreensFreeArea()
+    {
+        TElementos window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QRect area = window.screen()->availableGeometry();
+        QTRY_COMPARE(window.frameGeometry(), TElementos::placement(area));
     }
 
     void scrollBarsAppearOnlyWhenTheWindowIsSmallerThanTheChart()

@@ -24,7 +24,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    xvfb xauth xdotool x11-utils imagemagick libxtst-dev
+    xvfb xauth xdotool x11-utils imagemagick libxtst-dev openbox
     desktop-file-utils appstream dpkg-dev
 )
 

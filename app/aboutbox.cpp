@@ -146,6 +146,7 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
     setPaletteColour(memo1_, QPalette::Base, buttonFace);
     setPaletteColour(memo1_, QPalette::Text, clNavy);
     memo1_->setPlainText(instructions().join(QLatin1Char('\n')));
+    platform::ignoreAltChords(memo1_);
 
     setTabOrder(okButton_, memo1_);
     okButton_->setFocus();
@@ -207,7 +208,7 @@ bool TAboutBox::eventFilter(QObject *watched, QEvent *event)
 
 void TAboutBox::showEvent(QShowEvent *event)
 {
-    // Centred every time, with the system's frame once it is known.
-    platform::centreOnScreen(this);
+    // Centred every time, and again once the system's frame is known.
+    platform::placeNowAndWhenFramed(this, [this] { platform::centreOnScreen(this); });
     QDialog::showEvent(event);
 }

@@ -10,7 +10,8 @@ class QPushButton;
 
 // The information window: the exercise's title, the instructions, two memory figures read
 // afresh by every window made, and a link to a web page about the periodic table. A new one
-// is made for every showing; OK, Enter, Escape and the close box all close it.
+// is made for every showing; OK, Enter, Escape and the close box all close it. The
+// instructions take typing, but not Alt chords.
 class TAboutBox : public QDialog
 {
     Q_OBJECT

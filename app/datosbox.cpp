@@ -116,6 +116,7 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
         edit->setGeometry(kEdits[i].geometry);
         // The entries have no length limit; a line edit would keep only 32767 characters.
         edit->setMaxLength(std::numeric_limits<int>::max());
+        platform::ignoreAltChords(edit);
         edits[i] = edit;
     }
     alumno_ = edits[0];
@@ -155,6 +156,9 @@ void TDatosBox::showOrRaise()
         show();
         return;
     }
+    // A minimised window can't be activated until it is back on screen.
+    if (isMinimized())
+        showNormal();
     raise();
     activateWindow();
 }
@@ -188,11 +192,16 @@ void TDatosBox::keyPressEvent(QKeyEvent *event)
 
 void TDatosBox::showEvent(QShowEvent *event)
 {
-    // The system's frame may be known only now; place the dialog again with it, once, so
-    // that later showings keep wherever the pupil put it.
+    // Placed on the first showing only, so that later ones keep wherever the pupil put it.
     if (!shownBefore_) {
         shownBefore_ = true;
-        place();
+        platform::placeNowAndWhenFramed(this, [this] { place(); });
+    }
+    // Ready for the next pupil, wherever the last one left the focus: typing replaces the
+    // name. A window coming back from the task bar keeps its focus.
+    if (!event->spontaneous()) {
+        alumno_->setFocus(Qt::OtherFocusReason);
+        alumno_->selectAll();
     }
     QDialog::showEvent(event);
 }

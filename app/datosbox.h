@@ -9,7 +9,7 @@ class QPushButton;
 // The pupil-data dialog: name and group typed in two edits and stored in PupilName and
 // PupilGroup by "Salir". It is not modal, lives for the whole run and is only hidden between
 // showings, so the edits keep their text. Neither Enter nor Escape does anything in it, and
-// the close box hides it without storing.
+// the close box hides it without storing. Alt chords type nothing in the edits.
 class TDatosBox : public QDialog
 {
     Q_OBJECT
@@ -21,7 +21,8 @@ public:
     void setHeading(const QString &text);
     QString heading() const;
 
-    // Shows the dialog, or brings it to the front when it is already open.
+    // Shows the dialog with the focus in the name and its text selected, or brings it back
+    // to the front, from the task bar too, when it is already open.
     void showOrRaise();
 
     // "Salir": stores the edits that are not empty, then hides the dialog.

@@ -54,7 +54,7 @@ private slots:
         QLocale::setDefault(QLocale::system());
     }
 
-    void memoHoldsTheInstructionsAndTakesTyping()
+    void memoHoldsTheInstructionsAndTakesTypingButNotAltChords()
     {
         TAboutBox box;
         QPlainTextEdit *memo = child<QPlainTextEdit>(box, "Memo1");
@@ -67,6 +67,9 @@ private slots:
                  QStringLiteral("pulsa sobre el botón y escribe la dirección de e-mail."));
         QTest::keyClicks(memo, QStringLiteral("hola"));
         QVERIFY(memo->toPlainText().contains(QStringLiteral("hola")));
+        const QString typed = memo->toPlainText();
+        QTest::keyClick(memo, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(memo->toPlainText(), typed);
     }
 
     void everyWindowReadsTheMemoryFiguresAfresh()

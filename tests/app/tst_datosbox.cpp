@@ -112,19 +112,24 @@ private slots:
         QCOMPARE(PupilName, QStringLiteral("Ana"));
     }
 
-    void enterAndEscapeDoNothing_data()
+    void enterEscapeAndAltChordsDoNothing_data()
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<int>("key");
-        QTest::newRow("Return in the name") << "Alumno" << int(Qt::Key_Return);
-        QTest::newRow("keypad Enter in the group") << "curso" << int(Qt::Key_Enter);
-        QTest::newRow("Escape in the name") << "Alumno" << int(Qt::Key_Escape);
-        QTest::newRow("Escape on Salir") << "BitBtn1" << int(Qt::Key_Escape);
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Return in the name") << "Alumno" << int(Qt::Key_Return) << 0;
+        QTest::newRow("keypad Enter in the group") << "curso" << int(Qt::Key_Enter) << 0;
+        QTest::newRow("Escape in the name") << "Alumno" << int(Qt::Key_Escape) << 0;
+        QTest::newRow("Escape on Salir") << "BitBtn1" << int(Qt::Key_Escape) << 0;
+        QTest::newRow("Alt+N in the name") << "Alumno" << int(Qt::Key_N) << int(Qt::AltModifier);
+        QTest::newRow("Alt+Shift+C in the group")
+            << "curso" << int(Qt::Key_C) << int(Qt::AltModifier | Qt::ShiftModifier);
     }
-    void enterAndEscapeDoNothing()
+    void enterEscapeAndAltChordsDoNothing()
     {
         QFETCH(QString, target);
         QFETCH(int, key);
+        QFETCH(int, modifiers);
         TDatosBox box;
         box.showOrRaise();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
@@ -134,7 +139,7 @@ private slots:
         QVERIFY(widget);
         widget->setFocus();
 
-        QTest::keyClick(widget, Qt::Key(key));
+        QTest::keyClick(widget, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QVERIFY(box.isVisible());
         QVERIFY(PupilName.isEmpty());
         QVERIFY(PupilGroup.isEmpty());
@@ -160,6 +165,64 @@ private slots:
         QVERIFY(box.isHidden());
         QCOMPARE(PupilName, QStringLiteral("Ana"));
         QVERIFY(PupilGroup.isEmpty());
+    }
+
+    void altGrTypesItsCharacter()
+    {
+        // Windows reports AltGr as Ctrl+Alt: "@" on a Spanish keyboard must still arrive.
+        TDatosBox box;
+        QLineEdit *name = child<QLineEdit>(box, "Alumno");
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_2, QStringLiteral("@"),
+                            Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(name->text(), QStringLiteral("@"));
+    }
+
+    // However the last pupil left the dialog, the next one types over the name.
+    void everyShowingSelectsTheNameForTheNextPupil_data()
+    {
+        QTest::addColumn<bool>("bySalir");
+        QTest::newRow("space on Salir") << true;
+        QTest::newRow("close box from the group") << false;
+    }
+    void everyShowingSelectsTheNameForTheNextPupil()
+    {
+        QFETCH(bool, bySalir);
+        TDatosBox box;
+        box.showOrRaise();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        type(child<QLineEdit>(box, "Alumno"), QStringLiteral("Ana"));
+        QLineEdit *group = child<QLineEdit>(box, "curso");
+        group->setFocus();
+        type(group, QStringLiteral("3º B"));
+        if (bySalir) {
+            child<QPushButton>(box, "BitBtn1")->setFocus();
+            QTest::keyClick(child<QPushButton>(box, "BitBtn1"), Qt::Key_Space);
+        } else {
+            QVERIFY(box.close());
+        }
+        QVERIFY(box.isHidden());
+        QCoreApplication::processEvents(); // the next pupil comes later, not in the same turn
+
+        box.showOrRaise();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QLineEdit *name = child<QLineEdit>(box, "Alumno");
+        QCOMPARE(box.focusWidget(), name);
+        QCOMPARE(name->selectedText(), QStringLiteral("Ana"));
+        type(name, QStringLiteral("Bruno"));
+        QCOMPARE(name->text(), QStringLiteral("Bruno"));
+        QCOMPARE(group->text(), QStringLiteral("3º B"));
+    }
+
+    void datosBringsBackAMinimisedDialog()
+    {
+        TDatosBox box;
+        box.showOrRaise();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        box.showMinimized();
+        QTRY_VERIFY(box.isMinimized());
+        box.showOrRaise();
+        QTRY_VERIFY(!box.isMinimized());
+        QVERIFY(box.isVisible());
     }
 
     void focusStartsInTheNameAndTabsThroughGroupToSalir()

@@ -17,6 +17,7 @@
 #include "app/report.h"
 #include "app/resources.h"
 #include "app/striploader.h"
+#include "app/targetmark.h"
 #include "game/elements.h"
 #include "tiles/animatedcorvalia.h"
 
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimerEvent>
 
@@ -55,7 +57,8 @@ QImage builtInStrip()
 } // namespace
 
 TForm1::TForm1(QWidget *parent)
-    : QWidget(parent), placement_(*this), game_(*this, *this), pickup_(*this, placement_, game_),
+    : QWidget(parent), placement_(*this), game_(*this, *this),
+      pickup_(*this, placement_, game_, QApplication::keyboardInputInterval()),
       report_(std::make_unique<Report>()), Image1(builtInStrip())
 {
     setObjectName(QStringLiteral("Form1"));
@@ -73,7 +76,10 @@ TForm1::~TForm1() = default;
 
 void TForm1::almovermouse(TileView &sender)
 {
-    errorbox::guarded([&] { placement_.almovermouse(sender); });
+    errorbox::guarded([&] {
+        placement_.almovermouse(sender);
+        pickup_.keepTargetLit();
+    });
 }
 
 void TForm1::alSoltarmouse(TileView &sender)
@@ -125,12 +131,12 @@ void TForm1::buildLayout()
         panels_[n]->resize(board::kCellSize, board::kCellSize);
         panels_[n]->setAccessibleName(cellName(n));
         panels_[n]->OnClick = [this](BlankCell &cell) {
-            errorbox::guarded([&] {
-                if (!pickup_.cellClicked(cell.cell()))
-                    placement_.Panel1Click(cell.cell());
-            });
+            errorbox::guarded([&] { placement_.Panel1Click(cell.cell()); });
         };
+        panels_[n]->installEventFilter(this);
     }
+    targetMark_ = new TargetMark(this);
+    layer_->installEventFilter(this);
     addButtons();
 }
 
@@ -423,6 +429,7 @@ void TForm1::createTile(int n)
         errorbox::guarded([&] { pickup_.tilePressed(n); });
     };
     tile->OnTap = [this, n](TileView &) { errorbox::guarded([&] { pickup_.tileTapped(n); }); };
+    tile->installEventFilter(this);
     Tiles[n] = tile;
 }
 
@@ -545,6 +552,55 @@ void TForm1::announcePlaced(int cell, int tile)
         tr("%1 en la %2").arg(Tiles[tile]->accessibleName(), panels_[cell]->accessibleName());
     layer_->setAccessibleName(placed);
     Tiles[tile]->setAccessibleDescription(placed);
+}
+
+void TForm1::showTarget(int cell)
+{
+    if (cell == 0) {
+        targetMark_->hide();
+        return;
+    }
+    targetMark_->move(panels_[cell]->pos());
+    targetMark_->raise();
+    targetMark_->show();
+}
+
+// A window that opens over this one takes the pointer: the release of a tile dragged meanwhile
+// would never come, so the drag ends here, the tile let go where it stands.
+bool TForm1::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowBlocked) {
+        for (int n = 1; n <= board::kElementCount; ++n)
+            if (Tiles[n])
+                Tiles[n]->endDrag();
+    }
+    return QWidget::event(event);
+}
+
+// Presses on the board's surface, its cells and its tiles pass here first: while a tile is
+// picked up, a click anywhere on a cell puts it down there, whatever shows on the cell, and
+// neither the press nor its release reaches the control under the pointer.
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        releaseUsedUp_ = false;
+        const auto *press = static_cast<QMouseEvent *>(event);
+        if (press->button() != Qt::LeftButton || !pickup_.pickedTile())
+            return false;
+        const QPoint at =
+            static_cast<QWidget *>(watched)->mapTo(this, press->position().toPoint());
+        bool used = false;
+        errorbox::guarded([&] { used = pickup_.pressAt({at.x(), at.y()}); });
+        releaseUsedUp_ = used;
+        return used;
+    }
+    case QEvent::MouseButtonRelease:
+        return std::exchange(releaseUsedUp_, false);
+    default:
+        return false;
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

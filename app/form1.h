@@ -24,6 +24,7 @@ class TAnimatedCorvalia;
 class TDatosBox;
 class TElementos;
 class TGauge;
+class TargetMark;
 
 // The main window: the blank periodic table, the tray of tiles, the command bar and the
 // score. It builds its controls from the layout tables, deals the first game when it is
@@ -86,10 +87,13 @@ public:
     void announceTile(int n) override;
     void announceCell(int cell) override;
     void announcePlaced(int cell, int tile) override;
+    void showTarget(int cell) override;
     void setTimer1Enabled(bool enabled) override;
     void showInformationWindow() override;
 
 protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -118,6 +122,7 @@ private:
 
     DrawnLayer *layer_ = nullptr;
     TGauge *gauge_ = nullptr;
+    TargetMark *targetMark_ = nullptr;
     CaptionLabel *Contador = nullptr;
     CaptionLabel *Veces = nullptr;
     CaptionLabel *mensaje = nullptr;
@@ -136,4 +141,5 @@ private:
     TDatosBox *datos_ = nullptr;
     TElementos *elementos_ = nullptr;
     QWidget *lastBarFocus_ = nullptr; // where F6 from the board goes back to
+    bool releaseUsedUp_ = false;      // a press put a picked tile down: its release is spent too
 };

@@ -297,6 +297,13 @@ void TAnimatedCorvalia::mousePressEvent(QMouseEvent *event)
 void TAnimatedCorvalia::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
+    // A drag whose release went elsewhere ends at the first move with no button held: no
+    // tile follows a pointer that holds nothing.
+    if (FDragging && event->buttons() == Qt::NoButton) {
+        tapPossible_ = false;
+        if (!release())
+            return;
+    }
     const QPoint at = event->position().toPoint();
     if ((event->globalPosition() - pressedAt_).manhattanLength() > kTapSlop)
         tapPossible_ = false;
@@ -313,19 +320,34 @@ void TAnimatedCorvalia::mouseMoveEvent(QMouseEvent *event)
 void TAnimatedCorvalia::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    // The handler may accept the tile again; the tile itself only ever clears the flag.
-    accepted_ = false;
-    if (!raiseEvent(OnMouseUp))
+    if (!release())
         return;
-    FDragging = false;
-    // A saved 0 leaves the timer as the handler left it.
-    if (FSavedInterval != 0)
-        setInterval(FSavedInterval);
     const bool tap = tapPossible_ && event->button() == Qt::LeftButton &&
                      (event->globalPosition() - pressedAt_).manhattanLength() <= kTapSlop;
     tapPossible_ = false;
     if (tap)
         raiseEvent(OnTap);
+}
+
+bool TAnimatedCorvalia::release()
+{
+    // The handler may accept the tile again; the tile itself only ever clears the flag.
+    accepted_ = false;
+    if (!raiseEvent(OnMouseUp))
+        return false;
+    FDragging = false;
+    // A saved 0 leaves the timer as the handler left it.
+    if (FSavedInterval != 0)
+        setInterval(FSavedInterval);
+    return true;
+}
+
+void TAnimatedCorvalia::endDrag()
+{
+    if (!FDragging)
+        return;
+    tapPossible_ = false;
+    release();
 }
 
 bool TAnimatedCorvalia::raiseEvent(const Handler &handler)

@@ -115,6 +115,11 @@ public:
     // tests can drive it without waiting.
     void TimerTick();
 
+    bool dragging() const { return FDragging; }
+    // Ends a drag whose release will never come (a window opened over the tile's own and
+    // took it): the tile is let go where it stands, with the release reactions and no tap.
+    void endDrag();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
@@ -134,6 +139,8 @@ private:
     void paintNow();
     // Calls an event handler; false when the handler deleted the tile.
     bool raiseEvent(const Handler &handler);
+    // The release reactions: false when the handler deleted the tile.
+    bool release();
 
     QBasicTimer FTimer;
     QImage bitmap_;

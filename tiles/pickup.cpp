@@ -8,17 +8,55 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 using board::kElementCount;
 
 namespace {
-constexpr int kTypeAheadMs = 1000; // letters typed closer together than this spell one symbol
-
 constexpr int kTrayTop = 370; // the tray below the table starts here, in pixels
+
+QString symbolOf(int n)
+{
+    const std::string_view symbol = elements::kTable[n - 1].symbol;
+    return QString::fromUtf8(symbol.data(), qsizetype(symbol.size()));
+}
+
+// The tile whose symbol is the text, else the first whose symbol starts with it; 0 for none.
+int tileSpelled(const QString &text)
+{
+    int prefixed = 0;
+    for (int n = 1; n <= kElementCount; ++n) {
+        const QString symbol = symbolOf(n);
+        if (symbol.compare(text, Qt::CaseInsensitive) == 0)
+            return n;
+        if (!prefixed && symbol.startsWith(text, Qt::CaseInsensitive))
+            prefixed = n;
+    }
+    return prefixed;
+}
+
+// The first tile after `after`, in element order and round again, whose symbol starts with
+// the letter; 0 for none.
+int nextStartingWith(QChar letter, int after)
+{
+    for (int i = 1; i <= kElementCount; ++i) {
+        const int n = (after + i - 1) % kElementCount + 1;
+        if (symbolOf(n).startsWith(letter, Qt::CaseInsensitive))
+            return n;
+    }
+    return 0;
+}
+
+bool oneLetterRepeated(const QString &text)
+{
+    return text.size() > 1 &&
+           std::all_of(text.begin(), text.end(),
+                       [&](QChar c) { return c.toCaseFolded() == text.front().toCaseFolded(); });
+}
 } // namespace
 
-Pickup::Pickup(BoardView &view, Placement &placement, const Game &game)
-    : view_(view), placement_(placement), game_(game)
+Pickup::Pickup(BoardView &view, Placement &placement, const Game &game, int typeAheadPauseMs)
+    : view_(view), placement_(placement), game_(game), typeAheadPauseMs_(typeAheadPauseMs)
 {
 }
 
@@ -84,27 +122,21 @@ int Pickup::nearestTile(int dx, int dy) const
     return found < 0 ? focused_ : found + 1;
 }
 
-// Type-ahead as in a list: "F" then "e" finds Fe; a letter after a pause starts afresh.
+// Type-ahead as in a list: "F" then "e" finds Fe, and an exact symbol wins over longer ones
+// ("S" is sulphur, not silicon). The same letter again goes on to the next symbol that starts
+// with it; a letter after a pause starts afresh.
 int Pickup::tileForTypedText(const QString &text)
 {
-    if (!typedAt_.isValid() || typedAt_.elapsed() > kTypeAheadMs)
+    if (!typedAt_.isValid() || typedAt_.elapsed() > typeAheadPauseMs_)
         typed_.clear();
     typedAt_.restart();
     typed_ += text;
-    const auto match = [](const QString &prefix) {
-        for (int n = 1; n <= kElementCount; ++n) {
-            const QString symbol =
-                QString::fromUtf8(elements::kTable[n - 1].symbol.data(),
-                                  qsizetype(elements::kTable[n - 1].symbol.size()));
-            if (symbol.startsWith(prefix, Qt::CaseInsensitive))
-                return n;
-        }
-        return 0;
-    };
-    if (const int n = match(typed_))
+    if (const int n = tileSpelled(typed_))
         return n;
+    if (oneLetterRepeated(typed_))
+        return nextStartingWith(typed_.front(), focused_);
     typed_ = text;
-    return match(typed_);
+    return tileSpelled(typed_);
 }
 
 bool Pickup::key(int qtKey, Qt::KeyboardModifiers modifiers, const QString &text)
@@ -130,10 +162,12 @@ bool Pickup::key(int qtKey, Qt::KeyboardModifiers modifiers, const QString &text
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        if (picked_)
+        if (!picked_)
+            pickUp(focused_, true);
+        else if (target_)
             drop();
-        else
-            pickUp(focused_);
+        else // picked up by a click: the keys aim from the last target
+            setTarget(lastTarget_);
         return true;
     case Qt::Key_Escape:
         if (!picked_)
@@ -141,10 +175,12 @@ bool Pickup::key(int qtKey, Qt::KeyboardModifiers modifiers, const QString &text
         putBack();
         return true;
     case Qt::Key_Home:
+        typed_.clear();
         if (!picked_)
             focusTile(trayEnd(false));
         return true;
     case Qt::Key_End:
+        typed_.clear();
         if (!picked_)
             focusTile(trayEnd(true));
         return true;
@@ -155,14 +191,17 @@ bool Pickup::key(int qtKey, Qt::KeyboardModifiers modifiers, const QString &text
             focusTile(n);
         return true;
     }
-    if (picked_)
+    typed_.clear(); // a search goes on only from letter to letter
+    if (!picked_)
+        focusTile(nearestTile(dx, dy));
+    else if (target_)
         setTarget(board::cellInDirection(target_, dx, dy));
     else
-        focusTile(nearestTile(dx, dy));
+        setTarget(lastTarget_);
     return true;
 }
 
-void Pickup::pickUp(int n)
+void Pickup::pickUp(int n, bool withTarget)
 {
     putBack();
     focusTile(n);
@@ -176,25 +215,45 @@ void Pickup::pickUp(int n)
     t.setInterval(0);
     for (int cell = 1; cell <= kElementCount; ++cell)
         view_.setPanelColour(cell, board::kEmptyCellColour);
-    setTarget(target_);
+    if (withTarget)
+        setTarget(lastTarget_);
 }
 
 void Pickup::setTarget(int cell)
 {
-    if (target_ != cell)
+    if (target_ && target_ != cell)
         view_.setPanelColour(target_, board::kEmptyCellColour);
     target_ = cell;
     view_.setPanelColour(cell, board::kLitCellColour);
+    view_.showTarget(cell);
     view_.announceCell(cell);
+}
+
+void Pickup::keepTargetLit()
+{
+    if (target_)
+        view_.setPanelColour(target_, board::kLitCellColour);
+}
+
+// The gesture leaves neither the lit target nor its mark behind.
+void Pickup::endGesture()
+{
+    picked_ = 0;
+    if (!target_)
+        return;
+    view_.setPanelColour(target_, board::kEmptyCellColour);
+    view_.showTarget(0);
+    lastTarget_ = std::exchange(target_, 0);
 }
 
 void Pickup::drop()
 {
-    const int n = std::exchange(picked_, 0);
+    const int n = picked_;
+    const int cell = target_;
     TileView &t = tile(n);
     // The tile arrives on the target as the last move of a drag would bring it, then is
     // released there: the window's own reactions place it and send the owner home.
-    const board::Point corner = board::cellCorner(target_);
+    const board::Point corner = board::cellCorner(cell);
     t.setLeft(corner.x);
     t.setTop(corner.y);
     if (!game_.Corrected) // the correction detaches the move reaction
@@ -203,7 +262,8 @@ void Pickup::drop()
     placement_.alSoltarmouse(t);
     if (savedInterval_ != 0)
         t.setInterval(savedInterval_);
-    view_.announcePlaced(target_, n);
+    endGesture();
+    view_.announcePlaced(cell, n);
     clearFocus();
     if (boardFocused_)
         focusTile(trayEnd(false));
@@ -213,8 +273,8 @@ void Pickup::putBack()
 {
     if (!picked_)
         return;
-    TileView &t = tile(std::exchange(picked_, 0));
-    view_.setPanelColour(target_, board::kEmptyCellColour);
+    TileView &t = tile(picked_);
+    endGesture();
     t.setInterval(intervalBefore_);
     if (!boardFocused_)
         clearFocus();
@@ -231,14 +291,17 @@ void Pickup::tilePressed(int n)
 void Pickup::tileTapped(int n)
 {
     if (std::exchange(putBackByPress_, 0) != n)
-        pickUp(n);
+        pickUp(n, false);
 }
 
-bool Pickup::cellClicked(int n)
+bool Pickup::pressAt(board::Point p)
 {
     if (!picked_)
         return false;
-    setTarget(n);
+    const int cell = board::cellAt(p.x, p.y);
+    if (!cell)
+        return false;
+    setTarget(cell);
     drop();
     return true;
 }

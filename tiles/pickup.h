@@ -16,15 +16,20 @@ class TileView;
 // target cell and put the tile down there. A drop ends exactly as a drag released with the
 // tile's centre on that cell, through the same placement reactions. Nothing here runs, and
 // nothing is drawn, while no tile has the keyboard focus and none is picked up.
+//
+// Only a tile picked up by the keyboard has a target from the start (the last one used); a
+// click or tap gesture has none until a cell is clicked. The target is lit and marked while
+// the gesture lasts, and neither mark outlives it.
 class Pickup
 {
 public:
-    Pickup(BoardView &view, Placement &placement, const Game &game);
+    // typeAheadPauseMs: letters typed further apart than this start a new symbol.
+    Pickup(BoardView &view, Placement &placement, const Game &game, int typeAheadPauseMs = 400);
 
     // Tile numbers and cell numbers 1..114; 0 for none.
     int focusedTile() const { return focused_; }
     int pickedTile() const { return picked_; }
-    int targetCell() const { return picked_ ? target_ : 0; }
+    int targetCell() const { return target_; }
 
     // The keyboard focus comes onto the board: the first tile of the tray takes it.
     void enterBoard();
@@ -38,17 +43,23 @@ public:
     // A press on tile n, before its own reactions: a tile picked up without dragging goes
     // back, and a later tap on that same tile leaves it there.
     void tilePressed(int n);
-    // A click on visible blank cell n: true when it put a picked tile down there, and so
-    // is not the cell's own click.
-    bool cellClicked(int n);
+    // A press of the primary button at a point of the window, before any control reacts to
+    // it: with a tile picked up, a point on a cell (its blank cell shown, hidden or covered
+    // by a tile) puts the tile down there, and true says the press is used up. Anywhere
+    // else, or with nothing picked up, false: the press keeps its own meaning.
+    bool pressAt(board::Point p);
+    // The pointer passed over a tile, which lights the cell under it and restores the
+    // others: the target is lit again, as the gesture still aims there.
+    void keepTargetLit();
     // A press on a tile begins a drag, a command changes the board: a picked tile goes
     // back where it was, as Escape does.
     void putBack();
 
 private:
     void focusTile(int n);
-    void pickUp(int n);
+    void pickUp(int n, bool withTarget);
     void setTarget(int cell);
+    void endGesture();
     void drop();
     void clearFocus();
     // The first or last tile not placed, in reading order.
@@ -63,10 +74,12 @@ private:
     bool boardFocused_ = false; // the keyboard focus is on the board
     int focused_ = 0;
     int picked_ = 0;
-    int target_ = 1;         // the last target: the next pick-up starts there
+    int target_ = 0;         // the target of the gesture under way, 0 for none yet
+    int lastTarget_ = 1;     // where the next keyboard pick-up aims first
     int savedInterval_ = 0;  // restored after a drop, as a release restores a press's
     int intervalBefore_ = 0; // restored when the tile is put back
     int putBackByPress_ = 0; // the picked tile that the last press on it put back
+    int typeAheadPauseMs_;
     QString typed_;
     QElapsedTimer typedAt_;
 };

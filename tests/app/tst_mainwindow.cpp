@@ -343,16 +343,31 @@ void TestMainWindow::clicksAndTapsAlonePlayAGame()
         return fx.tile(n)->pos() == QPoint(board::cellCorner(n).x, board::cellCorner(n).y) &&
                fx.tile(n)->Accepted() && fx.panel(n)->isHidden();
     };
+    // A click pick-up aims nowhere until a cell is clicked: nothing lights, no ring shows.
+    auto *ring = form->findChild<QWidget *>(QStringLiteral("TargetMark"));
     for (int n : {6, 8}) {
         QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, tileCentre(n));
         QCOMPARE(form->pickup().pickedTile(), n);
         QVERIFY(fx.tile(n)->focusMark());
-        QCOMPARE(fx.panel(form->pickup().targetCell())->colour(),
-                 board::StoredColour(board::kLitCellColour));
+        QCOMPARE(litCells(), 0);
+        QVERIFY(ring->isHidden());
         QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, cellCentre(n));
         QVERIFY(placed(n));
         QVERIFY(!fx.tile(n)->focusMark());
+        QCOMPARE(litCells(), 0);
     }
+    // A click on a taken cell drops there too, and does not pick up the tile standing on it;
+    // so does a click where the blank cell is hidden and only the bare window shows.
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, tileCentre(16));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, cellCentre(8));
+    QCOMPARE(form->pickup().pickedTile(), 0);
+    QVERIFY(fx.tile(16)->Accepted() && fx.tile(8)->Accepted());
+    QCOMPARE(fx.tile(16)->pos(), fx.tile(8)->pos());
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, cellCentre(17)); // hides it
+    QVERIFY(fx.panel(17)->isHidden());
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, tileCentre(17));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, cellCentre(17));
+    QVERIFY(placed(17));
     // A click on the bare window puts a picked tile back; the next click on a cell hides it,
     // as always.
     const QPoint at = fx.tile(9)->pos();
@@ -415,9 +430,20 @@ void TestMainWindow::screenReadersFollowTheBoardFocus()
     const int target = board::cellInDirection(from, 0, 1);
     QCOMPARE(form->pickup().targetCell(), target);
     QCOMPARE(heard(), fx.panel(target)->accessibleName());
+    // The ring marks the target above whatever stands there; a pointer passing over a tile
+    // lights the cells afresh, and the target with them.
+    auto *ring = form->findChild<QWidget *>(QStringLiteral("TargetMark"));
+    QVERIFY(ring->isVisible());
+    QCOMPARE(ring->pos(), fx.panel(target)->pos());
+    QCOMPARE(form->childAt(ring->geometry().center()), fx.panel(target)); // passes presses on
+    moveTo(tileCentre(50));
+    QCOMPARE(fx.panel(target)->colour(), board::StoredColour(board::kLitCellColour));
+    QVERIFY(ring->isVisible());
     QTest::keyClick(fx.surface(), Qt::Key_Return);
     QCOMPARE(fx.tile(4)->accessibleDescription(),
              QStringLiteral("Be, Berilio en la ") + fx.panel(target)->accessibleName());
+    QVERIFY(ring->isHidden());
+    QCOMPARE(litCells(), 0);
     // Then the focus is back on the tray, and the board is called after the tile there.
     QCOMPARE(heard(), fx.tile(form->pickup().focusedTile())->accessibleName());
     QVERIFY(fx.tile(4)->Accepted());

@@ -7,6 +7,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+#include <utility>
+
 // Closes every modal window as soon as it appears, by pressing Escape on it as a pupil
 // would, and remembers which windows it met and what was on screen at that moment.
 class ModalCloser : public QObject
@@ -15,6 +18,8 @@ public:
     QStringList seen;            // class names of the modal windows, in order
     QList<bool> mainWindowShown; // whether `watched` was visible when each appeared
     QWidget *watched = nullptr;
+    // Runs once, when the next modal window appears, before it is closed.
+    std::function<void()> onNextModal;
 
     ModalCloser()
     {
@@ -32,6 +37,8 @@ private:
         last_ = modal;
         seen << QString::fromLatin1(modal->metaObject()->className());
         mainWindowShown << (watched && watched->isVisible());
+        if (onNextModal)
+            std::exchange(onNextModal, {})();
         QTest::keyClick(modal, Qt::Key_Escape);
         if (modal->isVisible()) {
             if (auto *dialog = qobject_cast<QDialog *>(modal))

@@ -1,3 +1,4 @@
+#include "game/elements.h"
 #include "game/game.h"
 #include "game/random.h"
 #include "support/fakeboardview.h"
@@ -87,7 +88,11 @@ private slots:
     void keyboardWalkPlacesATileAsARelease();
     void escapePutsThePickedTileBackUntouched();
     void keyboardDropsOntoAnOccupiedCellAndSendsTheOwnerHome();
-    void tapsPickUpAndAClickOnACellDropsThere();
+    void tapsPickUpAndAPressOnAnyCellDropsThere();
+    void keyboardTargetStaysShownUntilTheGestureEnds();
+    void typingASymbolFocusesItsTile_data();
+    void typingASymbolFocusesItsTile();
+    void aPauseOrAnArrowStartsANewSearch();
 };
 
 void TestPlacement::hoverLightsTheCellUnderTheCentreAndStopsAllTimers()
@@ -381,16 +386,24 @@ void TestPlacement::keyboardDropsOntoAnOccupiedCellAndSendsTheOwnerHome()
     QCOMPARE(f.tile(7).interval, 10);
 }
 
-// A tap picks a tile up; a click on a cell then drops it there; a tap on the picked tile,
-// or a press that starts a drag of another, puts it back.
-void TestPlacement::tapsPickUpAndAClickOnACellDropsThere()
+// A tap picks a tile up with no target: nothing lights until a cell is clicked. A press
+// anywhere on a cell, its blank cell hidden or a tile standing there, then drops it there; a
+// point on no cell (the tray, an edge line between cells) is left to the press's own meaning.
+// A tap on the picked tile, or a press that starts a drag of another, puts it back.
+void TestPlacement::tapsPickUpAndAPressOnAnyCellDropsThere()
 {
     Fixture f;
-    QVERIFY(!f.pickup.cellClicked(5)); // nothing picked up: the cell's own click
+    const auto centreOf = [](int cell) {
+        return board::Point{board::cellCorner(cell).x + 20, board::cellCorner(cell).y + 20};
+    };
+    QVERIFY(!f.pickup.pressAt(centreOf(5))); // nothing picked up: the press's own meaning
     f.pickup.tilePressed(5);
     f.pickup.tileTapped(5);
     QCOMPARE(f.pickup.pickedTile(), 5);
     QVERIFY(f.tile(5).focusMark);
+    QCOMPARE(f.pickup.targetCell(), 0);
+    QCOMPARE(f.litCells(), 0);
+    QCOMPARE(f.view.target, 0);
     f.pickup.tilePressed(5);
     f.pickup.tileTapped(5);
     QCOMPARE(f.pickup.pickedTile(), 0);
@@ -399,13 +412,110 @@ void TestPlacement::tapsPickUpAndAClickOnACellDropsThere()
     f.pickup.tileTapped(5);
     f.pickup.tilePressed(9); // a drag of fluorine begins
     QCOMPARE(f.pickup.pickedTile(), 0);
-    f.pickup.tilePressed(5);
-    f.pickup.tileTapped(5);
-    QVERIFY(f.pickup.cellClicked(5));
-    QVERIFY(f.tile(5).accepted);
+
+    // Boron onto its hidden cell, then carbon onto the same cell, now taken.
+    f.view.panels[5].visible = false;
+    for (int n : {5, 6}) {
+        f.pickup.tilePressed(n);
+        f.pickup.tileTapped(n);
+        QVERIFY(!f.pickup.pressAt({board::cellCorner(5).x, board::cellCorner(5).y + 20}));
+        QCOMPARE(f.pickup.pickedTile(), n); // an edge line belongs to no cell
+        QVERIFY(f.pickup.pressAt(centreOf(5)));
+        QCOMPARE(f.pickup.pickedTile(), 0);
+        QCOMPARE(f.tile(n).left, board::cellCorner(5).x);
+        QCOMPARE(f.tile(n).top, board::cellCorner(5).y);
+        QVERIFY(f.tile(n).accepted);
+        // The gesture leaves no lit cell and no mark behind.
+        QCOMPARE(f.litCells(), 0);
+        QCOMPARE(f.view.target, 0);
+        QVERIFY(!f.tile(n).focusMark);
+    }
     QVERIFY(!f.view.panels[5].visible);
     QCOMPARE(f.pickup.focusedTile(), 0); // the keyboard was never on the board
-    QVERIFY(!f.tile(5).focusMark);
+    // A press in the tray is no drop.
+    f.pickup.tilePressed(7);
+    f.pickup.tileTapped(7);
+    QVERIFY(!f.pickup.pressAt(board::traySlot(1)));
+    QCOMPARE(f.pickup.pickedTile(), 7);
+    // Picked up by a click, the keys aim from the last target and show it first.
+    f.pickup.enterBoard();
+    f.keys({Qt::Key_Right});
+    QCOMPARE(f.pickup.targetCell(), 5);
+    QCOMPARE(f.view.target, 5);
+    f.keys({Qt::Key_Right, Qt::Key_Return});
+    QCOMPARE(f.tile(7).left, board::cellCorner(6).x);
+    QCOMPARE(f.litCells(), 0);
+}
+
+// A keyboard pick-up marks its target; a hover that repaints the cells lights it again, and
+// Escape leaves neither the light nor the mark.
+void TestPlacement::keyboardTargetStaysShownUntilTheGestureEnds()
+{
+    Fixture f;
+    f.pickup.enterBoard();
+    f.keys({Qt::Key_Return, Qt::Key_Down});
+    QCOMPARE(f.pickup.targetCell(), 3);
+    QCOMPARE(f.view.target, 3);
+    f.hover(f.pickup.focusedTile() == 1 ? 2 : 1); // a tray tile: lights nothing itself
+    f.pickup.keepTargetLit();
+    QCOMPARE(f.view.panels[3].colour, board::kLitCellColour);
+    QCOMPARE(f.litCells(), 1);
+    f.keys({Qt::Key_Escape});
+    QCOMPARE(f.litCells(), 0);
+    QCOMPARE(f.view.target, 0);
+    f.pickup.keepTargetLit();
+    QCOMPARE(f.litCells(), 0);
+}
+
+// Type-ahead finds the symbol typed, exact before longer ones, whatever had the focus.
+void TestPlacement::typingASymbolFocusesItsTile_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("element");
+    for (int n = 1; n <= kElementCount; ++n) {
+        const std::string_view symbol = elements::kTable[n - 1].symbol;
+        if (symbol.size() == 1)
+            QTest::newRow(symbol.data()) << QString::fromLatin1(symbol.data(), 1) << n;
+    }
+    QTest::newRow("two letters") << QStringLiteral("Be") << 4;
+    QTest::newRow("lower case") << QStringLiteral("si") << 14;
+    QTest::newRow("placeholder") << QStringLiteral("Uuu") << 111;
+    QTest::newRow("longer, not exact") << QStringLiteral("Uu") << 110;
+    QTest::newRow("same letter again") << QStringLiteral("SS") << 21;   // S, then Sc
+    QTest::newRow("and again") << QStringLiteral("sss") << 34;          // then Se
+    QTest::newRow("round again") << QStringLiteral("WW") << 74;         // W is the only one
+    QTest::newRow("new symbol") << QStringLiteral("CN") << 7;           // "CN" spells nothing
+}
+
+void TestPlacement::typingASymbolFocusesItsTile()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, element);
+    Fixture f;
+    f.pickup.enterBoard();
+    for (QChar c : typed)
+        f.pickup.key(Qt::Key_A, Qt::NoModifier, QString(c));
+    QCOMPARE(f.pickup.focusedTile(), element);
+}
+
+// A letter after the platform's pause starts a new search, and so does an arrow key.
+void TestPlacement::aPauseOrAnArrowStartsANewSearch()
+{
+    FakeBoardView view;
+    Placement placement{view};
+    Game game{view, placement};
+    Pickup pickup{view, placement, game, 50};
+    game.FormCreate();
+    pickup.enterBoard();
+    pickup.key(Qt::Key_A, Qt::NoModifier, QStringLiteral("S"));
+    QTest::qSleep(80);
+    pickup.key(Qt::Key_A, Qt::NoModifier, QStringLiteral("S"));
+    QCOMPARE(pickup.focusedTile(), 16); // S again, not Sc
+    pickup.key(Qt::Key_A, Qt::NoModifier, QStringLiteral("n"));
+    QCOMPARE(pickup.focusedTile(), 50);
+    pickup.key(Qt::Key_Left, Qt::NoModifier, {});
+    pickup.key(Qt::Key_A, Qt::NoModifier, QStringLiteral("B"));
+    QCOMPARE(pickup.focusedTile(), 5);
 }
 
 QTEST_APPLESS_MAIN(TestPlacement)

@@ -74,7 +74,7 @@ void TestMainWindow::init()
     QVERIFY(fx.makeWindows());
     form = fx.form;
     window = fx.window;
-    QApplication::setActiveWindow(form);
+    form->activateWindow();
     QTRY_VERIFY(form->isActiveWindow());
 }
 
@@ -87,7 +87,7 @@ void TestMainWindow::startupShowsInformationFirstThenFocusesCorrection()
 {
     QCOMPARE(fx.closer->seen, QStringList{"TAboutBox"});
     QCOMPARE(fx.closer->mainWindowShown, QList<bool>{false});
-    QApplication::setActiveWindow(form);
+    form->activateWindow();
     QTRY_COMPARE(QApplication::focusWidget(),
                  static_cast<QWidget *>(fx.button(Command::Corregir)));
     QCOMPARE(form->size(), QSize(812, 606));
@@ -266,7 +266,7 @@ void TestMainWindow::clickOnABlankCellHidesIt()
 
 void TestMainWindow::acceleratorsAndTabOrder()
 {
-    QApplication::setActiveWindow(form);
+    form->activateWindow();
     QWidget *correct = fx.button(Command::Corregir);
     correct->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), correct);

@@ -588,7 +588,7 @@ void TestMonkey::activateMainWindow()
     }
 #endif
     if (!form->isActiveWindow()) {
-        QApplication::setActiveWindow(form);
+        form->activateWindow();
         QCoreApplication::processEvents();
     }
 }

@@ -172,7 +172,7 @@ void TestRobust::cleanupTestCase()
 void TestRobust::init()
 {
     errors.clear();
-    QApplication::setActiveWindow(form);
+    form->activateWindow();
 }
 
 QString TestRobust::file(const QString &name, const QByteArray &bytes) const

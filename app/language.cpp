@@ -72,20 +72,29 @@ QString code(Language language)
     return QLatin1String(entry(language).code);
 }
 
-bool use(Language language)
+bool use(Language language, const QString &translations, std::FILE *complaints)
 {
     if (installed()) {
         QCoreApplication::removeTranslator(installed().get());
         installed().reset();
     }
-    currentLanguage = language;
+    // The language changes only once its texts are in: Spanish until then.
+    currentLanguage = Language::Spanish;
     if (language == Language::Spanish)
         return true;
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QStringLiteral(":/i18n/tabelora_") + code(language)))
+    if (!translator->load(translations + QStringLiteral("/tabelora_") + code(language))) {
+        const QString complaint =
+            QStringLiteral("tabelora: no se pudo cargar la traducción «%1»; el programa sigue "
+                           "en castellano.\n")
+                .arg(code(language));
+        std::fputs(complaint.toLocal8Bit().constData(), complaints);
+        std::fflush(complaints);
         return false;
+    }
     QCoreApplication::installTranslator(translator.get());
     installed() = std::move(translator);
+    currentLanguage = language;
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <cstdio>
 #include <optional>
 
 // The languages the program speaks. Spanish is its own: its texts are the ones written in the
@@ -40,10 +41,15 @@ Language forLocale(const QLocale &locale);
 std::optional<Language> fromCode(const QString &code);
 QString code(Language language);
 
-// Makes the language the program's from now on: installs its translation in place of any
-// earlier one (Spanish needs none). Windows made before keep their texts. False when the
-// translation is missing from the program.
-bool use(Language language);
+// The resource folder the translations are built into, one file per language.
+inline constexpr char kTranslations[] = ":/i18n";
+
+// Makes the language the program's from now on: installs its translation, found in
+// `translations`, in place of any earlier one (Spanish needs none). Windows made before keep
+// their texts. A translation that can't be loaded is told to `complaints` and leaves the
+// program wholly in Spanish, its pictures too; false then.
+bool use(Language language, const QString &translations = QLatin1String(kTranslations),
+         std::FILE *complaints = stderr);
 Language current();
 
 // A built-in picture drawn in the current language: ":/assets/x.png" gives

@@ -5,8 +5,11 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+
+#include <cstdio>
 
 using commandline::Refusal;
 using language::Language;
@@ -27,6 +30,25 @@ void runProgram(QProcess &program, const QString &locale, const QStringList &arg
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(TABELORA_PROGRAM), arguments);
     program.waitForFinished(30000);
+}
+
+// Switches to the language with its translations looked for in `translations`, and gives
+// what the switch told on its complaints file.
+QString complaintsOfUse(Language language, const QString &translations, bool &loaded)
+{
+    QTemporaryDir folder;
+    const QByteArray path = QFile::encodeName(folder.filePath(QStringLiteral("complaints")));
+    std::FILE *complaints = std::fopen(path.constData(), "w");
+    loaded = language::use(language, translations, complaints);
+    std::fclose(complaints);
+    QFile told(QString::fromLocal8Bit(path));
+    return told.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(told.readAll())
+                                          : QStringLiteral("(unreadable)");
+}
+
+QString translationFile(const QString &code)
+{
+    return QLatin1String(language::kTranslations) + QStringLiteral("/tabelora_") + code;
 }
 } // namespace
 
@@ -143,12 +165,17 @@ private slots:
         QFETCH(QString, code);
         QFETCH(QStringList, samples);
         QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(":/i18n/tabelora_") + code));
+        QVERIFY(translator.load(translationFile(code)));
         for (int n = 1; n <= board::kElementCount; ++n)
             QVERIFY2(!translator.translate("elements", elements::element(n).name.data()).isEmpty(),
                      qPrintable(QString::number(n)));
 
-        QVERIFY(language::use(*language::fromCode(code)));
+        bool loaded = false;
+        QCOMPARE(complaintsOfUse(*language::fromCode(code), QLatin1String(language::kTranslations),
+                                 loaded),
+                 QString());
+        QVERIFY(loaded);
+        QCOMPARE(language::current(), *language::fromCode(code));
         const int numbers[] = {1, 26, 79, 82};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(language::elementName(numbers[i]), samples.at(i));
@@ -164,8 +191,7 @@ private slots:
             if (pictures.folder[0] == '\0')
                 continue;
             QTranslator translator;
-            QVERIFY(translator.load(QStringLiteral(":/i18n/tabelora_") +
-                                    QLatin1String(pictures.folder)));
+            QVERIFY(translator.load(translationFile(QLatin1String(pictures.folder))));
             for (int n = 1; n <= artwork::kChartedElements; ++n) {
                 if (n >= 104 && n <= 108)
                     continue;
@@ -188,6 +214,22 @@ private slots:
         // A picture without words is the same in every language.
         const QString genie = QStringLiteral(":/assets/genio.png");
         QCOMPARE(language::picture(genie), genie);
+    }
+
+    // A translation missing from the program is told, and the program stays wholly in
+    // Spanish: texts, element names and pictures, even after another language was in use.
+    void aTranslationThatCannotBeLoadedLeavesTheProgramInSpanish()
+    {
+        QVERIFY(language::use(Language::Galician));
+        bool loaded = true;
+        QCOMPARE(complaintsOfUse(Language::Catalan, QStringLiteral(":/nowhere"), loaded),
+                 QStringLiteral("tabelora: no se pudo cargar la traducción «ca»; el programa "
+                                "sigue en castellano.\n"));
+        QVERIFY(!loaded);
+        QCOMPARE(language::current(), Language::Spanish);
+        QCOMPARE(language::elementName(26), QStringLiteral("Hierro"));
+        const QString chart = QStringLiteral(":/assets/elementos-chart.png");
+        QCOMPARE(language::picture(chart), chart);
     }
 
     // The real program, started under each system locale, tells its help in that language.
@@ -229,6 +271,7 @@ private slots:
                        arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(program.readAllStandardError(), QByteArray());
         const QString help = QString::fromUtf8(program.readAllStandardOutput());
         if (firstLines.isEmpty())
             QCOMPARE(help, commandline::helpText(QStringLiteral("tabelora")));

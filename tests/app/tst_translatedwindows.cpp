@@ -182,6 +182,7 @@ private slots:
                                      captionWidth(dialogLabel(spanish, entry)));
         }
         const Windows windows(language);
+        QCOMPARE(language::current(), language);
 
         // The main window's labels, from its layout.
         for (std::span<const layout::DrawnSpec> table :
@@ -242,13 +243,13 @@ private slots:
     // Qt's own texts that a pupil meets: a message box's button, the edits' context menus.
     void qtsOwnTextsComeInTheLanguage()
     {
-        language::use(Language::Catalan);
+        QVERIFY(language::use(Language::Catalan));
         QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
         QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("D'acord"));
         QLineEdit edit;
         const std::unique_ptr<QMenu> lineMenu(edit.createStandardContextMenu());
         QVERIFY(lineMenu->actions().first()->text().startsWith(QStringLiteral("&Desfés")));
-        language::use(Language::Basque);
+        QVERIFY(language::use(Language::Basque));
         QPlainTextEdit text;
         const std::unique_ptr<QMenu> textMenu(text.createStandardContextMenu());
         QVERIFY(textMenu->actions().first()->text().startsWith(QStringLiteral("&Desegin")));

@@ -4,6 +4,7 @@
 #   ./build.sh run     build and start build/tabelora
 #   ./build.sh test    build and run every test, headless
 #   ./build.sh bench   build the Release benchmarks and run the suite (see bench/README.md)
+#   ./build.sh package build the Debian package, build-package/tabelora_<version>_<arch>.deb
 #   ./build.sh windows       cross-compile build-windows/tabelora.exe for 64-bit Windows
 #   ./build.sh windows-test  the same, then play it under Wine in a virtual X server
 #   ./build.sh fuzz [seconds]
@@ -11,10 +12,11 @@
 #                      (needs clang, which only this command installs)
 #
 # The Windows build first builds a static Qt from Debian's own Qt source package, once, into
-# ${XDG_CACHE_HOME:-~/.cache}/tabelora (over an hour on two cores); later runs reuse it.
+# ${XDG_CACHE_HOME:-~/.cache}/tabelora (about 30 minutes on two cores); later runs reuse it.
 #
-# Missing system packages are installed with apt-get (through sudo when not root). Builds
-# are incremental: running it again with nothing changed takes seconds.
+# Missing system packages are installed with apt-get (through sudo when not root), which waits
+# up to 10 minutes for another package manager to finish. Builds are incremental: running it
+# again with nothing changed takes seconds.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -28,9 +30,44 @@ packages=(
     desktop-file-utils appstream dpkg-dev
 )
 
+# What the Debian package needs: the build tools and Qt, dpkg-dev for the library
+# dependencies, and file, which dpkg-shlibdeps runs and a minimal system lacks.
+package_packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    dpkg-dev file
+)
+
+# How long apt-get waits for the package locks that another apt-get, or the automatic updates
+# of a freshly started desktop, holds: seconds.
+apt_lock_wait=600
+
 die() {
     echo "build.sh: $*" >&2
     exit 1
+}
+
+# Whether a process holds a lock on the file, by the kernel's list of locks.
+lock_held() {
+    local inode
+    inode="$(stat -c %i "$1" 2>/dev/null)" && grep -q ":$inode " /proc/locks
+}
+
+# apt-get update, waiting as long as apt-get install does (DPkg::Lock::Timeout) for another
+# package manager that holds the package lists, whose lock apt-get update does not wait for.
+apt_update() {
+    local lists="" deadline=$((SECONDS + apt_lock_wait)) told=""
+    eval "$(apt-config shell lists Dir::State::Lists/d)"
+    while :; do
+        while lock_held "${lists}lock" && [ $SECONDS -lt $deadline ]; do
+            [ -n "$told" ] || echo "Waiting for another package manager to finish updating the package lists..."
+            told=yes
+            sleep 5
+        done
+        "$@" update -q && return 0
+        lock_held "${lists}lock" && [ $SECONDS -lt $deadline ] || return 1
+    done
 }
 
 # Installs the given packages, or the list above, when missing.
@@ -48,8 +85,9 @@ install_packages() {
         sudo=(sudo)
     fi
     echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -q || die "apt-get update failed"
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" \
+    local apt=("${sudo[@]}" apt-get -o DPkg::Lock::Timeout="$apt_lock_wait")
+    apt_update "${apt[@]}" || die "apt-get update failed"
+    DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y -q --no-install-recommends "${missing[@]}" \
         || die "could not install ${missing[*]}"
 }
 
@@ -200,13 +238,25 @@ windows)
     ;;
 windows-test)
     build_windows
-    install_packages wine wine64 tesseract-ocr "${packages[@]}"
+    install_packages wine wine64 fonts-wine tesseract-ocr "${packages[@]}"
     # The session that plays it is the Linux end-to-end test program.
     if [ ! -f build/build.ninja ]; then
         cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo || die "configuring build failed"
     fi
     cmake --build build --target tst_x11session || die "building tst_x11session failed"
     exec tests/windows/wine-session.sh build-windows/tabelora.exe build/tests/e2e/tst_x11session
+    ;;
+package)
+    install_packages "${package_packages[@]}"
+    configure_and_build build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+        -DCMAKE_INSTALL_PREFIX=/usr
+    # Only this run's package is left, so the name printed is the one to install.
+    rm -f build-package/tabelora_*.deb
+    (cd build-package && cpack -G DEB) || die "making the package failed"
+    deb=(build-package/tabelora_*.deb)
+    [ -f "${deb[0]}" ] || die "cpack made no build-package/tabelora_*.deb"
+    echo "The package: $here/${deb[0]}"
+    echo "Install it with: sudo apt-get install ./${deb[0]}"
     ;;
 fuzz)
     seconds="${2:-600}"
@@ -223,7 +273,7 @@ fuzz)
         -rss_limit_mb=4096 -artifact_prefix=build-fuzz/found/ -print_final_stats=1
     ;;
 *)
-    echo "usage: ./build.sh run | test | bench | windows | windows-test | fuzz [seconds]" >&2
+    echo "usage: ./build.sh run | test | bench | package | windows | windows-test | fuzz [seconds]" >&2
     exit 2
     ;;
 esac

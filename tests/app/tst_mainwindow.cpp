@@ -356,18 +356,7 @@ void TestMainWindow::clicksAndTapsAlonePlayAGame()
         QVERIFY(!fx.tile(n)->focusMark());
         QCOMPARE(litCells(), 0);
     }
-    // A click on a taken cell drops there too, and does not pick up the tile standing on it;
-    // so does a click where the blank cell is hidden and only the bare window shows.
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, tileCentre(16));
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, cellCentre(8));
-    QCOMPARE(form->pickup().pickedTile(), 0);
-    QVERIFY(fx.tile(16)->Accepted() && fx.tile(8)->Accepted());
-    QCOMPARE(fx.tile(16)->pos(), fx.tile(8)->pos());
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, cellCentre(17)); // hides it
-    QVERIFY(fx.panel(17)->isHidden());
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, tileCentre(17));
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, cellCentre(17));
-    QVERIFY(placed(17));
+
     // A click on the bare window puts a picked tile back; the next click on a cell hides it,
     // as always.
     const QPoint at = fx.tile(9)->pos();

@@ -89,7 +89,6 @@ private slots:
     void escapePutsThePickedTileBackUntouched();
     void keyboardDropsOntoAnOccupiedCellAndSendsTheOwnerHome();
     void tapsPickUpAndAPressOnAnyCellDropsThere();
-    void keyboardTargetStaysShownUntilTheGestureEnds();
     void typingASymbolFocusesItsTile_data();
     void typingASymbolFocusesItsTile();
     void aPauseOrAnArrowStartsANewSearch();
@@ -444,26 +443,6 @@ void TestPlacement::tapsPickUpAndAPressOnAnyCellDropsThere()
     QCOMPARE(f.view.target, 5);
     f.keys({Qt::Key_Right, Qt::Key_Return});
     QCOMPARE(f.tile(7).left, board::cellCorner(6).x);
-    QCOMPARE(f.litCells(), 0);
-}
-
-// A keyboard pick-up marks its target; a hover that repaints the cells lights it again, and
-// Escape leaves neither the light nor the mark.
-void TestPlacement::keyboardTargetStaysShownUntilTheGestureEnds()
-{
-    Fixture f;
-    f.pickup.enterBoard();
-    f.keys({Qt::Key_Return, Qt::Key_Down});
-    QCOMPARE(f.pickup.targetCell(), 3);
-    QCOMPARE(f.view.target, 3);
-    f.hover(f.pickup.focusedTile() == 1 ? 2 : 1); // a tray tile: lights nothing itself
-    f.pickup.keepTargetLit();
-    QCOMPARE(f.view.panels[3].colour, board::kLitCellColour);
-    QCOMPARE(f.litCells(), 1);
-    f.keys({Qt::Key_Escape});
-    QCOMPARE(f.litCells(), 0);
-    QCOMPARE(f.view.target, 0);
-    f.pickup.keepTargetLit();
     QCOMPARE(f.litCells(), 0);
 }
 

@@ -205,7 +205,7 @@ build_windows() {
 }
 
 # Tests that only run other tools, or the whole program in an X server, run once.
-sanitize_skip="tst_x11session|tst_monkey_x11|validates|install_lays_out"
+sanitize_skip="tst_x11session|tst_wmsession|tst_monkey_x11|validates|install_lays_out"
 
 command="${1:-}"
 case "$command" in

@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -396,8 +397,10 @@ void centreOnScreen(QWidget *window)
 
 namespace {
 
-// Watches a shown window's native window until the window manager's frame is around it,
-// places the window once more, and goes.
+// Watches a shown window's native window while the window manager puts its frame around it,
+// and places the window again each time the frame turns out other than the one it was placed
+// with. A manager may report a frame it is still building before the finished one, so the
+// watch lasts a while rather than ending at the first frame seen.
 class FrameWatch : public QObject
 {
 public:
@@ -406,6 +409,7 @@ public:
           place_(std::move(place))
     {
         handle_->installEventFilter(this);
+        since_.start();
     }
 
 protected:
@@ -413,21 +417,27 @@ protected:
     {
         const QEvent::Type type = event->type();
         if (watched != handle_ ||
-            (type != QEvent::Expose && type != QEvent::Move && type != QEvent::Resize) ||
-            !isWholeFrame(handle_->frameMargins()))
+            (type != QEvent::Expose && type != QEvent::Move && type != QEvent::Resize))
             return false;
-        handle_->removeEventFilter(this);
-        // Once the event is over: placing from inside a geometry change would nest another.
-        if (handle_->frameMargins() != used_)
-            QMetaObject::invokeMethod(parent(), std::move(place_), Qt::QueuedConnection);
-        deleteLater();
+        const QMargins frame = handle_->frameMargins();
+        if (isWholeFrame(frame) && frame != used_) {
+            used_ = frame;
+            // Once the event is over: placing from inside a geometry change would nest another.
+            QMetaObject::invokeMethod(parent(), place_, Qt::QueuedConnection);
+        }
+        if (since_.elapsed() > kWatchMs) {
+            handle_->removeEventFilter(this);
+            deleteLater();
+        }
         return false;
     }
 
 private:
+    static constexpr int kWatchMs = 3000; // how long after showing a frame may still change
     QWindow *handle_;
-    QMargins used_; // the frame the window was placed with
+    QMargins used_; // the frame the window was last placed with
     std::function<void()> place_;
+    QElapsedTimer since_;
 };
 
 // Swallows the key presses that ignoreAltChords describes.

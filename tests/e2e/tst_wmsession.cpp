@@ -149,8 +149,11 @@ void TestWmSession::initTestCase()
     openbox.start(QStringLiteral("openbox"), {});
     QVERIFY(openbox.waitForStarted());
     // Fully started once it tells which hints it supports, frame extents among them.
-    QTRY_VERIFY_WITH_TIMEOUT(
-        run({"xprop", "-root", "_NET_SUPPORTED"}).contains("_NET_FRAME_EXTENTS"), 10000);
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        run({"xprop", "-root", "_NET_SUPPORTED"}).contains("_NET_FRAME_EXTENTS"),
+        qPrintable(QStringLiteral("openbox did not start: ") +
+                   QString::fromLocal8Bit(openbox.readAllStandardError())),
+        30000); // slow on a busy machine
 
     env.insert("QT_QPA_PLATFORM", "xcb");
     tabelora.setProcessEnvironment(env);
@@ -230,7 +233,7 @@ void TestWmSession::datosBringsBackAMinimisedDialog()
     const QString datos = dialogOpenedByDatos();
     QVERIFY(!datos.isEmpty());
     run({"xdotool", "windowminimize", "--sync", datos});
-    QVERIFY(run({"xwininfo", "-id", datos}).contains("IsUnMapped"));
+    QTRY_VERIFY(run({"xwininfo", "-id", datos}).contains("IsUnMapped"));
     QCOMPARE(dialogOpenedByDatos(), datos);
     QVERIFY(run({"xwininfo", "-id", datos}).contains("IsViewable"));
     click({400, -10});

@@ -10,6 +10,9 @@
 #   ./build.sh fuzz [seconds]
 #                      run the strip loader's fuzzer for that long, 600 seconds unless told
 #                      (needs clang, which only this command installs)
+#   ./build.sh test-debian13
+#                      the test command, the package and the installed program in a
+#                      Debian 13 system made once with debootstrap (root only)
 #
 # The Windows build first builds a static Qt from Debian's own Qt source package, once, into
 # ${XDG_CACHE_HOME:-~/.cache}/tabelora (about 30 minutes on two cores); later runs reuse it.
@@ -151,7 +154,7 @@ ensure_deb_src() {
         fi
     done
     if [ -f /etc/apt/sources.list ] && grep -q '^deb ' /etc/apt/sources.list &&
-        ! grep -q '^deb-src ' /etc/apt/sources.list; then
+        ! grep -qs '^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/deb-src.list; then
         echo "Adding deb-src lines to /etc/apt/sources.list.d/deb-src.list"
         grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
             as_root tee /etc/apt/sources.list.d/deb-src.list >/dev/null
@@ -159,24 +162,44 @@ ensure_deb_src() {
     fi
 }
 
-build_windows_qt() {
-    local stamp="$qt_prefix/.tabelora-options"
-    if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "${qt_options[*]}" ]; then
-        return 0
+# The fixes for the given qt6-base version: the patch for its Qt release (Qt 6.8's is
+# cmake/qt6.8-windows-minimal.patch) when there is one, else the general one.
+windows_qt_patch() {
+    local release
+    release="$(sed -E 's/^([0-9]+:)?([0-9]+\.[0-9]+).*/\2/' <<<"$1")"
+    if [ -f "cmake/qt$release-windows-minimal.patch" ]; then
+        echo "cmake/qt$release-windows-minimal.patch"
+    else
+        echo cmake/qt6-windows-minimal.patch
     fi
-    mkdir -p "$qt_cache"
+}
+
+build_windows_qt() {
     # The source of the very version of the host tools, which the cross build runs.
     local version
     version="$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)"
-    if [ ! -f "$qt_source/CMakeLists.txt" ]; then
+    local stamp="$qt_prefix/.tabelora-options"
+    if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$version ${qt_options[*]}" ]; then
+        return 0
+    fi
+    mkdir -p "$qt_cache"
+    # The source is unpacked and patched aside and only then moved into place, with a stamp
+    # naming its version and patch: a source whose patching did not finish is never built.
+    local fixes source_stamp="$qt_source/.tabelora-source"
+    fixes="$(windows_qt_patch "$version")"
+    local wanted
+    wanted="$version $(sha256sum <"$fixes" | cut -d' ' -f1)"
+    if [ ! -f "$source_stamp" ] || [ "$(cat "$source_stamp")" != "$wanted" ]; then
         ensure_deb_src
-        rm -rf "$qt_source"
+        rm -rf "$qt_source" "$qt_source.part"
         (cd "$qt_cache" && apt-get source --download-only "qt6-base=$version") ||
             die "could not download the source of qt6-base $version"
-        (cd "$qt_cache" && dpkg-source -x qt6-base_"${version#*:}".dsc "$qt_source") ||
+        (cd "$qt_cache" && dpkg-source -x qt6-base_"${version#*:}".dsc "$qt_source.part") ||
             die "could not unpack the source of qt6-base"
-        patch -d "$qt_source" -p1 <cmake/qt6-windows-minimal.patch ||
-            die "could not patch the source of qt6-base"
+        patch -d "$qt_source.part" -p1 --forward --batch <"$fixes" ||
+            die "could not patch the source of qt6-base $version with $fixes"
+        echo "$wanted" >"$qt_source.part/.tabelora-source"
+        mv "$qt_source.part" "$qt_source"
     fi
     cp cmake/mingw-w64-x86_64.cmake "$qt_cache/mingw-w64-x86_64.cmake"
     local launcher=()
@@ -191,7 +214,7 @@ build_windows_qt() {
     nice -n 10 cmake --build "$qt_build" --parallel "$(nproc)" >>"$log" 2>&1 ||
         die "building Qt failed: see $log"
     cmake --install "$qt_build" >>"$log" 2>&1 || die "installing Qt failed: see $log"
-    echo "${qt_options[*]}" >"$stamp"
+    echo "$version ${qt_options[*]}" >"$stamp"
     echo "Qt for Windows built in $(((SECONDS - start) / 60)) minutes."
 }
 
@@ -261,7 +284,10 @@ package)
 fuzz)
     seconds="${2:-600}"
     [[ "$seconds" =~ ^[0-9]+$ ]] || die "fuzz: give the running time in whole seconds"
-    install_packages "${packages[@]}" clang libclang-rt-14-dev
+    # The sanitizer and libFuzzer runtimes of the very clang that the system's clang is.
+    install_packages "${packages[@]}" clang
+    clang_major="$(clang -dumpversion)"
+    install_packages "libclang-rt-${clang_major%%.*}-dev"
     CC=clang CXX=clang++ configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DBUILD_TESTING=OFF -DTABELORA_FUZZ=ON
     cmake --build build-fuzz --target fuzz_striploader || die "building the fuzzer failed"
@@ -272,8 +298,11 @@ fuzz)
         tests/fuzz/regressions -max_total_time="$seconds" -max_len=65536 -timeout=10 \
         -rss_limit_mb=4096 -artifact_prefix=build-fuzz/found/ -print_final_stats=1
     ;;
+test-debian13)
+    exec tools/test-debian13.sh
+    ;;
 *)
-    echo "usage: ./build.sh run | test | bench | package | windows | windows-test | fuzz [seconds]" >&2
+    echo "usage: ./build.sh run | test | bench | package | windows | windows-test | fuzz [seconds] | test-debian13" >&2
     exit 2
     ;;
 esac

@@ -59,9 +59,8 @@ namespace {
 QString errorsOf(QProcess &program)
 {
     static const QRegularExpression qtLocaleNotice(
-        QStringLiteral("^(Detected locale \"|Qt depends on a UTF-8 locale|If this causes "
-                       "problems, reconfigure)[^\\n]*\\n"),
-        QRegularExpression::MultilineOption);
+        QStringLiteral("^Detected locale \".*?for more information\\.\\n"),
+        QRegularExpression::MultilineOption | QRegularExpression::DotMatchesEverythingOption);
     return QString::fromUtf8(program.readAllStandardError()).remove(qtLocaleNotice);
 }
 } // namespace

@@ -26,7 +26,6 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimerEvent>
 
 using namespace layout;

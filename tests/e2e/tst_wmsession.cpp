@@ -1,3 +1,5 @@
+#include "support/tool.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -27,7 +29,6 @@ private slots:
 private:
     static constexpr QSize kScreen{1024, 600};
 
-    QString run(const QStringList &args, int timeoutMs = 10000);
     // Runs the command until its output is as wanted (or not empty), for up to 20 seconds.
     QString waitFor(const QStringList &args, const QString &wanted = {});
     QString findWindow(const QString &title);
@@ -45,23 +46,11 @@ private:
     QString mainWindow;
 };
 
-QString TestWmSession::run(const QStringList &args, int timeoutMs)
-{
-    QProcess p;
-    p.start(args.first(), args.mid(1));
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
-}
-
 QString TestWmSession::waitFor(const QStringList &args, const QString &wanted)
 {
     const QDeadlineTimer deadline(20000);
     QString output;
-    while (((output = run(args)).isEmpty() || (!wanted.isNull() && output != wanted)) &&
+    while (((output = runTool(args)).isEmpty() || (!wanted.isNull() && output != wanted)) &&
            !deadline.hasExpired())
         QTest::qWait(100);
     return output;
@@ -76,7 +65,7 @@ QString TestWmSession::findWindow(const QString &title)
 
 QRect TestWmSession::outer(const QString &window)
 {
-    const QString info = run({"xwininfo", "-id", window});
+    const QString info = runTool({"xwininfo", "-id", window});
     const auto field = [&](const QString &name) {
         const int at = info.indexOf(name + ':');
         return at < 0 ? -1 : info.mid(at + name.size() + 1).section('\n', 0, 0).trimmed().toInt();
@@ -84,7 +73,7 @@ QRect TestWmSession::outer(const QString &window)
     const QRect client(field("Absolute upper-left X"), field("Absolute upper-left Y"),
                        field("Width"), field("Height"));
     // "_NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom"
-    const QStringList extents = run({"xprop", "-id", window, "_NET_FRAME_EXTENTS"})
+    const QStringList extents = runTool({"xprop", "-id", window, "_NET_FRAME_EXTENTS"})
                                     .section('=', 1)
                                     .split(',', Qt::SkipEmptyParts);
     if (extents.size() != 4)
@@ -104,17 +93,17 @@ QString TestWmSession::shown(const QRect &frame)
 
 void TestWmSession::click(QPoint client)
 {
-    const QString info = run({"xwininfo", "-id", mainWindow});
+    const QString info = runTool({"xwininfo", "-id", mainWindow});
     const QPoint origin(info.section("Absolute upper-left X:", 1).section('\n', 0, 0).toInt(),
                         info.section("Absolute upper-left Y:", 1).section('\n', 0, 0).toInt());
     const QPoint p = origin + client;
     // Without --sync, which would wait for ever where the pointer is there already.
-    run({"xdotool", "mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+    runTool({"xdotool", "mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
 }
 
 QString TestWmSession::dialogOpenedByDatos()
 {
-    run({"xdotool", "windowactivate", "--sync", mainWindow, "key", "alt+d"});
+    runTool({"xdotool", "windowactivate", "--sync", mainWindow, "key", "alt+d"});
     const QString datos = findWindow(QStringLiteral("Datos del alumno"));
     if (datos.isEmpty() || waitFor({"xdotool", "getactivewindow"}, datos) != datos)
         return {};
@@ -150,7 +139,7 @@ void TestWmSession::initTestCase()
     QVERIFY(openbox.waitForStarted());
     // Fully started once it tells which hints it supports, frame extents among them.
     QTRY_VERIFY2_WITH_TIMEOUT(
-        run({"xprop", "-root", "_NET_SUPPORTED"}).contains("_NET_FRAME_EXTENTS"),
+        runTool({"xprop", "-root", "_NET_SUPPORTED"}).contains("_NET_FRAME_EXTENTS"),
         qPrintable(QStringLiteral("openbox did not start: ") +
                    QString::fromLocal8Bit(openbox.readAllStandardError())),
         30000); // slow on a busy machine
@@ -163,7 +152,7 @@ void TestWmSession::initTestCase()
     QVERIFY(tabelora.waitForStarted());
     const QString info = findWindow(QStringLiteral("Información"));
     QVERIFY2(!info.isEmpty(), "the information window did not appear");
-    run({"xdotool", "windowactivate", "--sync", info, "key", "Escape"});
+    runTool({"xdotool", "windowactivate", "--sync", info, "key", "Escape"});
     mainWindow = findWindow(QStringLiteral("Tabelora"));
     QVERIFY2(!mainWindow.isEmpty(), "the main window did not appear");
 }
@@ -211,16 +200,16 @@ void TestWmSession::dataDialogHasItsOuterSizeCentred()
 void TestWmSession::nextPupilTypesOverTheNameAndAltChordsTypeNothing()
 {
     QVERIFY(!dialogOpenedByDatos().isEmpty());
-    run({"xdotool", "key", "--delay", "40", "A", "n", "a", "alt+n", "alt+c", "Tab", "Tab",
+    runTool({"xdotool", "key", "--delay", "40", "A", "n", "a", "alt+n", "alt+c", "Tab", "Tab",
          "space"});
     QTRY_VERIFY(
-        run({"xdotool", "search", "--onlyvisible", "--name", "^Datos del alumno$"}).isEmpty());
+        runTool({"xdotool", "search", "--onlyvisible", "--name", "^Datos del alumno$"}).isEmpty());
     QCOMPARE(reportAfterEnviar().filter(QStringLiteral("Alumno: ")),
              QStringList{QStringLiteral("Alumno: Ana")});
 
     QVERIFY(!dialogOpenedByDatos().isEmpty());
-    run({"xdotool", "type", "--delay", "40", "Bruno Etxeberria"});
-    run({"xdotool", "key", "--delay", "40", "Tab", "3", "B", "Tab", "space"});
+    runTool({"xdotool", "type", "--delay", "40", "Bruno Etxeberria"});
+    runTool({"xdotool", "key", "--delay", "40", "Tab", "3", "B", "Tab", "space"});
     // Every send adds its block to the report.
     const QStringList report = reportAfterEnviar();
     QCOMPARE(report.filter(QStringLiteral("Alumno: ")).value(1),
@@ -232,10 +221,10 @@ void TestWmSession::datosBringsBackAMinimisedDialog()
 {
     const QString datos = dialogOpenedByDatos();
     QVERIFY(!datos.isEmpty());
-    run({"xdotool", "windowminimize", "--sync", datos});
-    QTRY_VERIFY(run({"xwininfo", "-id", datos}).contains("IsUnMapped"));
+    runTool({"xdotool", "windowminimize", "--sync", datos});
+    QTRY_VERIFY(runTool({"xwininfo", "-id", datos}).contains("IsUnMapped"));
     QCOMPARE(dialogOpenedByDatos(), datos);
-    QVERIFY(run({"xwininfo", "-id", datos}).contains("IsViewable"));
+    QVERIFY(runTool({"xwininfo", "-id", datos}).contains("IsViewable"));
     click({400, -10});
 }
 
@@ -252,8 +241,8 @@ void TestWmSession::chartIsShortenedToTheScreen()
                qAbs(frame.width() - 516) <= 1;
     };
     QTRY_VERIFY2(shortened(), qPrintable(shown(frame)));
-    run({"xdotool", "windowactivate", "--sync", chart, "key", "alt+F4"});
-    QTRY_VERIFY(run({"xdotool", "search", "--onlyvisible", "--name", "^Elementos$"}).isEmpty());
+    runTool({"xdotool", "windowactivate", "--sync", chart, "key", "alt+F4"});
+    QTRY_VERIFY(runTool({"xdotool", "search", "--onlyvisible", "--name", "^Elementos$"}).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestWmSession)

@@ -1,4 +1,5 @@
 #include "game/board.h"
+#include "support/tool.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,7 +69,6 @@ private slots:
     void clicksDropOnAnyCellAndTheTargetShowsThere();
 
 private:
-    QString run(const QStringList &args, int timeoutMs = 10000);
     QImage screenshot();
     // Saves the part of the screen the window covers, when screenshots are asked for.
     void keepShot(const QImage &shot, const QString &window, const QString &name);
@@ -88,18 +88,6 @@ private:
     QImage strip;
 };
 
-QString TestX11Session::run(const QStringList &args, int timeoutMs)
-{
-    QProcess p;
-    p.start(args.first(), args.mid(1));
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        return {};
-    }
-    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
-}
-
 QImage TestX11Session::screenshot()
 {
     QProcess p;
@@ -111,7 +99,7 @@ QImage TestX11Session::screenshot()
 
 QPoint TestX11Session::windowOrigin(const QString &window)
 {
-    const QString geometry = run({"xdotool", "getwindowgeometry", "--shell", window});
+    const QString geometry = runTool({"xdotool", "getwindowgeometry", "--shell", window});
     int x = -1, y = -1;
     for (const QString &line : geometry.split('\n')) {
         if (line.startsWith("X="))
@@ -126,7 +114,7 @@ void TestX11Session::keepShot(const QImage &shot, const QString &window, const Q
 {
     if (shots.isEmpty())
         return;
-    const QString geometry = run({"xdotool", "getwindowgeometry", "--shell", window});
+    const QString geometry = runTool({"xdotool", "getwindowgeometry", "--shell", window});
     int width = 0, height = 0;
     for (const QString &line : geometry.split('\n')) {
         if (line.startsWith("WIDTH="))
@@ -142,9 +130,9 @@ void TestX11Session::pointer(const QString &action, QPoint client)
 {
     if (action == QLatin1String("move")) {
         const QPoint p = toScreen(client);
-        run({"xdotool", "mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
+        runTool({"xdotool", "mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
     } else {
-        run({"xdotool", action, "1"});
+        runTool({"xdotool", action, "1"});
     }
     QTest::qWait(15);
 }
@@ -180,16 +168,16 @@ void TestX11Session::initTestCase()
     // The information window comes first; Escape closes it. A first start under Wine, in a
     // fresh prefix, takes long.
     const QString info =
-        run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Información$"}, 90000);
+        runTool({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Información$"}, 90000);
     QVERIFY2(!info.isEmpty(), "the information window did not appear");
-    QVERIFY(run({"xdotool", "search", "--onlyvisible", "--name", "^Tabelora$"}).isEmpty());
+    QVERIFY(runTool({"xdotool", "search", "--onlyvisible", "--name", "^Tabelora$"}).isEmpty());
     if (!shots.isEmpty()) {
         QTest::qWait(1000); // fully drawn
         keepShot(screenshot(), info.section('\n', 0, 0), QStringLiteral("information.png"));
     }
-    run({"xdotool", "windowfocus", "--sync", info.section('\n', 0, 0), "key", "Escape"});
+    runTool({"xdotool", "windowfocus", "--sync", info.section('\n', 0, 0), "key", "Escape"});
     const QString main =
-        run({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tabelora$"}, 20000);
+        runTool({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Tabelora$"}, 20000);
     QVERIFY2(!main.isEmpty(), "the main window did not appear");
     mainWindow = main.section('\n', 0, 0);
     origin = windowOrigin(mainWindow);
@@ -322,7 +310,7 @@ void TestX11Session::noTileFollowsThePointerAfterWhatOpensMidDrag()
         return first == screenshot().copy(window);
     };
     const auto windowsNamed = [&](const QString &title) {
-        return run({"xdotool", "search", "--onlyvisible", "--name", '^' + title + '$'})
+        return runTool({"xdotool", "search", "--onlyvisible", "--name", '^' + title + '$'})
             .split('\n', Qt::SkipEmptyParts);
     };
     const auto closeWindow = [&](const QString &title) {
@@ -333,7 +321,7 @@ void TestX11Session::noTileFollowsThePointerAfterWhatOpensMidDrag()
         if (closeKeys.isEmpty())
             QVERIFY(askToClose(found.first()));
         else
-            run(QStringList{"xdotool", "windowfocus", "--sync", found.first(), "key", "--delay",
+            runTool(QStringList{"xdotool", "windowfocus", "--sync", found.first(), "key", "--delay",
                             "80"} +
                 closeKeys.split(' '));
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -344,7 +332,7 @@ void TestX11Session::noTileFollowsThePointerAfterWhatOpensMidDrag()
         pointer("click");
         closeWindow(opens);
     }
-    run({"xdotool", "windowfocus", "--sync", mainWindow, "key", "alt+n"});
+    runTool({"xdotool", "windowfocus", "--sync", mainWindow, "key", "alt+n"});
     QImage shot;
     int slot = 0;
     QTRY_VERIFY_WITH_TIMEOUT((shot = screenshot(), slot = slotOfElement(shot, 1)) != 0, 15000);
@@ -354,7 +342,7 @@ void TestX11Session::noTileFollowsThePointerAfterWhatOpensMidDrag()
     pointer("move", p);
     pointer("mousedown");
     pointer("move", p += QPoint(-6, -6));
-    run({"xdotool", "key", keys});
+    runTool({"xdotool", "key", keys});
     QTest::qWait(300);
     if (!opens.isEmpty()) {
         QStringList found;
@@ -392,10 +380,10 @@ void TestX11Session::noTileFollowsThePointerAfterWhatOpensMidDrag()
 void TestX11Session::keyboardAlonePlacesATile()
 {
     constexpr int kOxygen = 8;
-    run({"xdotool", "windowfocus", "--sync", mainWindow, "key", "alt+n"});
+    runTool({"xdotool", "windowfocus", "--sync", mainWindow, "key", "alt+n"});
     QTest::qWait(500);
     // The first pick-up of a run targets hydrogen: down to lithium, along period 2 to oxygen.
-    run({"xdotool", "key", "--delay", "60", "F6", "o", "Return", "Down", "Right", "Right", "Right",
+    runTool({"xdotool", "key", "--delay", "60", "F6", "o", "Return", "Down", "Right", "Right", "Right",
          "Right", "Right", "Return", "alt+c"});
     const board::Point cell = board::cellCorner(kOxygen);
     QImage shot;
@@ -413,7 +401,7 @@ void TestX11Session::clicksDropOnAnyCellAndTheTargetShowsThere()
 {
     constexpr int kCarbon = 6, kNitrogen = 7, kOxygen = 8;
     // "Nuevo" clicked: the keyboard focus is on the command bar, whatever had it before.
-    run({"xdotool", "windowfocus", "--sync", mainWindow});
+    runTool({"xdotool", "windowfocus", "--sync", mainWindow});
     pointer("move", QPoint(36, 13));
     pointer("click");
     QImage shot;
@@ -456,14 +444,14 @@ void TestX11Session::clicksDropOnAnyCellAndTheTargetShowsThere()
     QVERIFY(aFaceOnTheCell());
 
     // The keyboard picks oxygen up; its first target is where the last drop went.
-    run({"xdotool", "key", "--delay", "60", "F6", "o", "Return"});
+    runTool({"xdotool", "key", "--delay", "60", "F6", "o", "Return"});
     QTRY_VERIFY_WITH_TIMEOUT((shot = screenshot(), QColor(shot.pixel(faceOnCell.topLeft())) ==
                                                        QColor(Qt::white)),
                              5000);
     QCOMPARE(QColor(shot.pixel(toScreen(QPoint(cell.x, cell.y + 20)))), QColor(Qt::black));
     QCOMPARE(QColor(shot.pixel(faceOnCell.topLeft() + QPoint(0, 18))), QColor(Qt::white));
     keepShot(shot, mainWindow, QStringLiteral("target-on-a-taken-cell.png"));
-    run({"xdotool", "key", "Escape", "F6"});
+    runTool({"xdotool", "key", "Escape", "F6"});
     QTRY_VERIFY_WITH_TIMEOUT(aFaceOnTheCell(), 5000);
     QCOMPARE(litPixels(screenshot()), 0);
     QVERIFY(slotOfElement(screenshot(), kOxygen) != 0);

@@ -145,6 +145,8 @@ bool Pickup::key(int qtKey, Qt::KeyboardModifiers modifiers, const QString &text
         enterBoard();
     if (modifiers & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
         return false;
+    if (text.isEmpty() || !text.at(0).isLetter())
+        typed_.clear(); // a search goes on only from letter to letter
     int dx = 0, dy = 0;
     switch (qtKey) {
     case Qt::Key_Left:
@@ -175,12 +177,10 @@ bool Pickup::key(int qtKey, Qt::KeyboardModifiers modifiers, const QString &text
         putBack();
         return true;
     case Qt::Key_Home:
-        typed_.clear();
         if (!picked_)
             focusTile(trayEnd(false));
         return true;
     case Qt::Key_End:
-        typed_.clear();
         if (!picked_)
             focusTile(trayEnd(true));
         return true;
@@ -191,7 +191,6 @@ bool Pickup::key(int qtKey, Qt::KeyboardModifiers modifiers, const QString &text
             focusTile(n);
         return true;
     }
-    typed_.clear(); // a search goes on only from letter to letter
     if (!picked_)
         focusTile(nearestTile(dx, dy));
     else if (target_)

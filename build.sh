@@ -94,12 +94,31 @@ install_packages() {
         || die "could not install ${missing[*]}"
 }
 
+# Configures the build folder with the given CMake options, unless it was configured with
+# exactly these before. The options are kept in the folder, in build.sh-options, with the
+# compilers that CC and CXX name; when they differ, the folder is configured afresh, from an
+# empty cache, so that an option given before and left out now does not linger in the cache
+# (CMake also reads CC and CXX only into an empty cache). The objects stay, so only what the
+# new options change is built again.
 configure() {
     local dir="$1"
     shift
-    if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S . -B "$dir" -G Ninja "$@" || die "configuring $dir failed"
+    local stamp="$dir/build.sh-options" wanted
+    wanted="$(printf '%s\n' "CC=${CC:-}" "CXX=${CXX:-}" "$@")"
+    if [ -f "$dir/build.ninja" ] && [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$wanted" ]; then
+        return 0
     fi
+    if [ -f "$dir/CMakeCache.txt" ]; then
+        if [ -f "$stamp" ]; then
+            echo "build.sh: $dir was configured with other options; configuring it afresh with: $*"
+        else
+            echo "build.sh: $dir has no record of its options; configuring it afresh with: $*"
+        fi
+        rm -f "$dir/CMakeCache.txt"
+    fi
+    rm -f "$stamp"
+    cmake -S . -B "$dir" -G Ninja "$@" || die "configuring $dir failed"
+    printf '%s\n' "$wanted" >"$stamp"
 }
 
 configure_and_build() {
@@ -230,6 +249,11 @@ build_windows() {
 # Tests that only run other tools, or the whole program in an X server, run once.
 sanitize_skip="tst_x11session|tst_wmsession|tst_monkey_x11|validates|install_lays_out"
 
+# Sourced, as its own test does, the script stops here with its functions defined.
+if [ "${BASH_SOURCE[0]}" != "$0" ]; then
+    return 0
+fi
+
 command="${1:-}"
 case "$command" in
 run)
@@ -263,9 +287,7 @@ windows-test)
     build_windows
     install_packages wine wine64 fonts-wine tesseract-ocr "${packages[@]}"
     # The session that plays it is the Linux end-to-end test program.
-    if [ ! -f build/build.ninja ]; then
-        cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo || die "configuring build failed"
-    fi
+    configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build --target tst_x11session || die "building tst_x11session failed"
     exec tests/windows/wine-session.sh build-windows/tabelora.exe build/tests/e2e/tst_x11session
     ;;

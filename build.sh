@@ -162,19 +162,29 @@ qt_options=(
     -DFEATURE_pcre2=ON -DFEATURE_system_pcre2=OFF
 )
 
-# apt-get source needs a deb-src entry beside each deb one of the distribution's archive.
+# apt-get source needs a deb-src entry beside each deb one of the distribution's archive. Only
+# the Windows commands come here, and only while the Qt source is not unpacked yet: nothing
+# else edits the system's package sources. Where apt already knows qt6-base's source package,
+# they are left as they are.
 ensure_deb_src() {
+    local known
+    known="$(apt-cache showsrc qt6-base 2>/dev/null || true)"
+    if grep -q '^Package: qt6-base$' <<<"$known"; then
+        return 0
+    fi
     local list
     for list in /etc/apt/sources.list.d/debian.sources /etc/apt/sources.list.d/ubuntu.sources; do
         if [ -f "$list" ] && grep -q '^Types: deb$' "$list"; then
-            echo "Adding deb-src to $list"
+            echo "Adding a deb-src entry to $list for Qt's source package (qt6-base)," \
+                "which the Windows build compiles"
             as_root sed -i 's/^Types: deb$/Types: deb deb-src/' "$list"
             as_root apt-get update -q || die "apt-get update failed"
         fi
     done
     if [ -f /etc/apt/sources.list ] && grep -q '^deb ' /etc/apt/sources.list &&
         ! grep -qs '^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/deb-src.list; then
-        echo "Adding deb-src lines to /etc/apt/sources.list.d/deb-src.list"
+        echo "Adding deb-src entries, in /etc/apt/sources.list.d/deb-src.list, for Qt's source" \
+            "package (qt6-base), which the Windows build compiles"
         grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
             as_root tee /etc/apt/sources.list.d/deb-src.list >/dev/null
         as_root apt-get update -q || die "apt-get update failed"

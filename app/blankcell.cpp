@@ -49,6 +49,6 @@ void BlankCell::mouseReleaseEvent(QMouseEvent *event)
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click && OnClick)
-        OnClick(*this);
+    if (click)
+        emit clicked(cell_);
 }

@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QColor>
 #include "game/board.h"
 
 #include <QWidget>
-
-#include <functional>
 
 // The blank cell of one board square: a 40 x 40 raised panel that waits empty, lights
 // while a tile hovers over it, and hides to uncover a placed tile. Blank cells lie above
@@ -22,7 +19,9 @@ public:
     // Repaints only when the colour really changes.
     void setColour(board::StoredColour stored);
 
-    std::function<void(BlankCell &)> OnClick;
+signals:
+    // A press and release of the primary button over the cell.
+    void clicked(int cell);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -23,20 +23,21 @@ void DrawnLayer::paintEvent(QPaintEvent *event)
 void DrawnLayer::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
-    if (childAt(pos) == nullptr && OnBareMouseMove)
-        OnBareMouseMove(pos.x(), pos.y());
+    if (childAt(pos) == nullptr)
+        emit bareMouseMoved(pos.x(), pos.y());
 }
 
 void DrawnLayer::mousePressEvent(QMouseEvent *event)
 {
     QWidget::mousePressEvent(event);
-    if (OnPress)
-        OnPress();
+    emit pressed();
 }
 
 void DrawnLayer::keyPressEvent(QKeyEvent *event)
 {
-    if (!OnKey || !OnKey(event))
+    event->ignore();
+    emit keyPressed(event);
+    if (!event->isAccepted())
         QWidget::keyPressEvent(event);
 }
 
@@ -45,7 +46,6 @@ void DrawnLayer::keyPressEvent(QKeyEvent *event)
 void DrawnLayer::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
-    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason &&
-        OnFocusLost)
-        OnFocusLost();
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit focusLost();
 }

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-#include <functional>
-
 // The main window's own surface. Drawn controls (labels, bevels, frames, pictures, the
 // gauge and the tiles) are its children and stack among themselves in creation order;
 // windowed controls (blank cells, buttons) are the window's children created after it, so
@@ -15,13 +13,16 @@ class DrawnLayer : public QWidget
 public:
     DrawnLayer(const QColor &background, QWidget *parent);
 
-    // Runs for pointer moves over the bare surface only, not over any control on it.
-    std::function<void(int x, int y)> OnBareMouseMove;
+signals:
+    // Pointer moves over the bare surface only, not over any control on it.
+    void bareMouseMoved(int x, int y);
     // A press on the surface or on a drawn control, anywhere but on a tile.
-    std::function<void()> OnPress;
-    // Keys while the surface has the keyboard focus: true when the key was used.
-    std::function<bool(QKeyEvent *event)> OnKey;
-    std::function<void()> OnFocusLost;
+    void pressed();
+    // A key while the surface has the keyboard focus. The event comes ignored: a receiver
+    // that uses the key accepts it.
+    void keyPressed(QKeyEvent *event);
+    // The keyboard focus left for another control of the window.
+    void focusLost();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

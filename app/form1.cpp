@@ -28,6 +28,9 @@
 #include <QMouseEvent>
 #include <QTimerEvent>
 
+#include <algorithm>
+#include <utility>
+
 using namespace layout;
 
 namespace {
@@ -68,6 +71,7 @@ TForm1::TForm1(QWidget *parent)
     buildLayout();
     // The reveal timer counts from the moment the window is built.
     Timer1.start(kTimer1Interval, this);
+    keyClock_.start();
     game_.FormCreate();
 }
 
@@ -90,17 +94,13 @@ void TForm1::buildLayout()
 {
     layer_ = new DrawnLayer(colours::toQColor(clMoneyGreen), this);
     layer_->setGeometry(0, 0, kClientWidth, kClientHeight);
-    layer_->OnBareMouseMove = [this](int x, int y) {
-        errorbox::guarded([&] { placement_.FormMouseMove(x, y); });
-    };
-    layer_->OnPress = [this] { errorbox::guarded([&] { pickup_.putBack(); }); };
-    layer_->OnKey = [this](QKeyEvent *event) {
-        bool used = false;
-        errorbox::guarded(
-            [&] { used = pickup_.key(event->key(), event->modifiers(), event->text()); });
-        return used;
-    };
-    layer_->OnFocusLost = [this] { errorbox::guarded([&] { pickup_.leaveBoard(); }); };
+    connect(layer_, &DrawnLayer::bareMouseMoved, this,
+            [this](int x, int y) { errorbox::guarded([&] { placement_.FormMouseMove(x, y); }); });
+    connect(layer_, &DrawnLayer::pressed, this,
+            [this] { errorbox::guarded([&] { pickup_.putBack(); }); });
+    connect(layer_, &DrawnLayer::keyPressed, this, &TForm1::boardKey);
+    connect(layer_, &DrawnLayer::focusLost, this,
+            [this] { errorbox::guarded([&] { pickup_.leaveBoard(); }); });
 
     for (const DrawnSpec &entry : kDrawnUnderFrames)
         addDrawn(entry);
@@ -112,14 +112,6 @@ void TForm1::buildLayout()
     for (const DrawnSpec &entry : kDrawnOverFrames)
         addDrawn(entry);
 
-    Contador = label("Contador");
-    Veces = label("Veces");
-    mensaje = label("mensaje");
-    genio = picture("genio");
-    Label1 = label("Label1");
-    Label2 = label("Label2");
-    Label4 = label("Label4");
-    gauge_ = findChild<TGauge *>(QStringLiteral("Gauge1"));
     gauge_->setAccessibleName(tr("Porcentaje de aciertos"));
     Contador->setAccessibleName(tr("Total aciertos"));
     Veces->setAccessibleName(tr("Intentos"));
@@ -129,9 +121,8 @@ void TForm1::buildLayout()
         panels_[n] = new BlankCell(n, this);
         panels_[n]->resize(board::kCellSize, board::kCellSize);
         panels_[n]->setAccessibleName(cellName(n));
-        panels_[n]->OnClick = [this](BlankCell &cell) {
-            errorbox::guarded([&] { placement_.Panel1Click(cell.cell()); });
-        };
+        connect(panels_[n], &BlankCell::clicked, this,
+                [this](int cell) { errorbox::guarded([&] { placement_.Panel1Click(cell); }); });
         panels_[n]->installEventFilter(this);
     }
     targetMark_ = new TargetMark(this);
@@ -175,7 +166,42 @@ QWidget *TForm1::addDrawn(const DrawnSpec &entry)
     if (entry.kind != Kind::Label && entry.kind != Kind::RightLabel)
         control->setGeometry(entry.left, entry.top, entry.width, entry.height);
     control->setVisible(entry.visible);
+    hold(entry.role, control);
     return control;
+}
+
+// The layout's checks make sure each role comes with its kind of control.
+void TForm1::hold(Role role, QWidget *control)
+{
+    const auto label = [control] { return static_cast<CaptionLabel *>(control); };
+    switch (role) {
+    case Role::None:
+        return;
+    case Role::Contador:
+        Contador = label();
+        return;
+    case Role::Veces:
+        Veces = label();
+        return;
+    case Role::Gauge:
+        gauge_ = static_cast<TGauge *>(control);
+        return;
+    case Role::Mensaje:
+        mensaje = label();
+        return;
+    case Role::Genio:
+        genio = static_cast<PictureBox *>(control);
+        return;
+    case Role::CentreX:
+        Label1 = label();
+        return;
+    case Role::CentreY:
+        Label2 = label();
+        return;
+    case Role::Candidate:
+        Label4 = label();
+        return;
+    }
 }
 
 void TForm1::addButtons()
@@ -208,16 +234,6 @@ CommandButton *TForm1::button(Command command) const
         if (kButtons[i].command == command)
             return buttons_[i];
     return nullptr;
-}
-
-CaptionLabel *TForm1::label(const char *name) const
-{
-    return layer_->findChild<CaptionLabel *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-}
-
-PictureBox *TForm1::picture(const char *name) const
-{
-    return layer_->findChild<PictureBox *>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
 }
 
 void TForm1::setWindows(TDatosBox *datos, TElementos *elementos)
@@ -313,7 +329,7 @@ void TForm1::BitBtn2Click()
     pickup_.putBack();
     PointerHold hold(this);
     OneRepaint repaint(this);
-    game_.BitBtn2Click();
+    game_.startNextGame();
 }
 
 void TForm1::CorrectClick()
@@ -332,7 +348,7 @@ void TForm1::BitBtn3Click()
 
 void TForm1::Op1Click()
 {
-    report_->Op1Click(game_.HitTotal, game_.CellsCounted);
+    report_->Op1Click(game_.HitTotal(), game_.CellsCounted());
 }
 
 void TForm1::BitBtn1Click()
@@ -366,12 +382,6 @@ void TForm1::loadStripAndDeal(const QString &path)
 void TForm1::setPanelPos(int n, board::Point corner)
 {
     panels_[n]->move(corner.x, corner.y);
-}
-
-board::Point TForm1::panelPos(int n) const
-{
-    const QPoint p = panels_[n]->pos();
-    return {p.x(), p.y()};
 }
 
 void TForm1::setPanelVisible(int n, bool visible)
@@ -424,10 +434,10 @@ void TForm1::createTile(int n)
         QStringLiteral(", ") + language::elementName(n));
     // A tile picked up without dragging goes back at the next press on any tile, and a
     // click or tap picks the clicked tile up.
-    tile->OnMouseDown = [this, n](TileView &) {
-        errorbox::guarded([&] { pickup_.tilePressed(n); });
-    };
-    tile->OnTap = [this, n](TileView &) { errorbox::guarded([&] { pickup_.tileTapped(n); }); };
+    connect(tile, &TAnimatedCorvalia::mouseDown, this,
+            [this, n] { errorbox::guarded([&] { pickup_.tilePressed(n); }); });
+    connect(tile, &TAnimatedCorvalia::tapped, this,
+            [this, n] { errorbox::guarded([&] { pickup_.tileTapped(n); }); });
     tile->installEventFilter(this);
     Tiles[n] = tile;
 }
@@ -463,19 +473,19 @@ void TForm1::setCongratulationVisible(bool visible)
     genio->setVisible(visible);
 }
 
-// The readouts are never visible: their captions change only when the figures do.
-void TForm1::showCentreReadout(std::int32_t x, std::int32_t y)
+// The labels are never visible: their captions change only when the figures do.
+void TForm1::recordCentre(std::int32_t x, std::int32_t y)
 {
-    if (x != shownCentreX_)
-        Label1->setCaption(QString::number(shownCentreX_ = x));
-    if (y != shownCentreY_)
-        Label2->setCaption(QString::number(shownCentreY_ = y));
+    if (x != recordedCentreX_)
+        Label1->setCaption(QString::number(recordedCentreX_ = x));
+    if (y != recordedCentreY_)
+        Label2->setCaption(QString::number(recordedCentreY_ = y));
 }
 
-void TForm1::showCandidateReadout(int cell)
+void TForm1::recordCandidate(int cell)
 {
-    if (cell != shownCandidate_)
-        Label4->setCaption(QString::number(shownCandidate_ = cell));
+    if (cell != recordedCandidate_)
+        Label4->setCaption(QString::number(recordedCandidate_ = cell));
 }
 
 void TForm1::setTimer1Enabled(bool enabled)
@@ -510,6 +520,36 @@ void TForm1::showEvent(QShowEvent *event)
     centred_ = true;
     // Centred like the dialogs: on a screen too small for it, the title bar stays in reach.
     platform::placeNowAndWhenFramed(this, [this] { platform::centreOnScreen(this); });
+}
+
+namespace {
+// The board's own keys; any other key that types a letter searches the symbols.
+constexpr std::pair<int, BoardKey::Kind> kBoardKeys[] = {
+    {Qt::Key_Left, BoardKey::Kind::Left},     {Qt::Key_Right, BoardKey::Kind::Right},
+    {Qt::Key_Up, BoardKey::Kind::Up},         {Qt::Key_Down, BoardKey::Kind::Down},
+    {Qt::Key_Return, BoardKey::Kind::Drop},   {Qt::Key_Enter, BoardKey::Kind::Drop},
+    {Qt::Key_Space, BoardKey::Kind::Drop},    {Qt::Key_Escape, BoardKey::Kind::Escape},
+    {Qt::Key_Home, BoardKey::Kind::Home},     {Qt::Key_End, BoardKey::Kind::End},
+};
+} // namespace
+
+// A key on the board's surface goes to the keyboard play, which says whether it used it.
+void TForm1::boardKey(QKeyEvent *event)
+{
+    BoardKey key;
+    key.chord = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
+    key.timeMs = keyClock_.elapsed();
+    const auto known = std::find_if(std::begin(kBoardKeys), std::end(kBoardKeys),
+                                    [&](const auto &entry) { return entry.first == event->key(); });
+    if (known != std::end(kBoardKeys)) {
+        key.kind = known->second;
+    } else if (!event->text().isEmpty() && event->text().at(0).isLetter()) {
+        key.kind = BoardKey::Kind::Letter;
+        key.text = event->text().toStdU32String();
+    }
+    bool used = false;
+    errorbox::guarded([&] { used = pickup_.key(key); });
+    event->setAccepted(used);
 }
 
 // F6 moves the keyboard focus between the command bar and the board, which is not in the

@@ -3,10 +3,11 @@
 #include "app/layout.h"
 #include "game/boardview.h"
 #include "game/game.h"
-#include "tiles/pickup.h"
-#include "tiles/placement.h"
+#include "game/pickup.h"
+#include "game/placement.h"
 
 #include <QBasicTimer>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -28,16 +29,15 @@ class TargetMark;
 
 // The main window: the blank periodic table, the tray of tiles, the command bar and the
 // score. It builds its controls from the layout tables, deals the first game when it is
-// made, and is the board the game model drives. Every control that comes in a set is
-// resolved once here, so no event looks anything up by name. Pointer events flow one way:
-// control -> this window's handler (guarded) -> Placement or Game -> BoardView -> controls.
+// made, and is the board the game model drives. It keeps every control it changes as it
+// makes it, so nothing is looked up by name. Events flow one way: a control's signal -> this
+// window's handler (guarded) -> Placement, Pickup or Game -> BoardView -> controls.
 class TForm1 : public QWidget, public BoardView, private TileHandlers
 {
     Q_OBJECT
 
 public:
-    // Builds the window and deals the first game, which ends by showing the information
-    // window modally before this window is on screen.
+    // Builds the window and deals the first game; the reveal timer starts counting.
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
 
@@ -64,9 +64,11 @@ public:
     void BitBtn4Click();
     void OpenClick();
 
+    // Makes a fresh information window, shows it modally and releases it when it closes.
+    void showInformationWindow();
+
     // BoardView
     void setPanelPos(int n, board::Point corner) override;
-    board::Point panelPos(int n) const override;
     void setPanelVisible(int n, bool visible) override;
     bool panelVisible(int n) const override;
     void setPanelColour(int n, board::StoredColour colour) override;
@@ -82,14 +84,13 @@ public:
     void setContadorCaption(std::int32_t hitTotal) override;
     void setGaugeProgress(int percent) override;
     void setCongratulationVisible(bool visible) override;
-    void showCentreReadout(std::int32_t x, std::int32_t y) override;
-    void showCandidateReadout(int cell) override;
+    void recordCentre(std::int32_t x, std::int32_t y) override;
+    void recordCandidate(int cell) override;
     void announceTile(int n) override;
     void announceCell(int cell) override;
     void announcePlaced(int cell, int tile) override;
     void showTarget(int cell) override;
     void setTimer1Enabled(bool enabled) override;
-    void showInformationWindow() override;
 
 protected:
     bool event(QEvent *event) override;
@@ -107,9 +108,9 @@ private:
 
     void buildLayout();
     CommandButton *button(layout::Command command) const;
-    CaptionLabel *label(const char *name) const;
-    PictureBox *picture(const char *name) const;
     QWidget *addDrawn(const layout::DrawnSpec &entry);
+    void hold(layout::Role role, QWidget *control);
+    void boardKey(QKeyEvent *event);
     void addButtons();
     void runCommand(layout::Command command);
 
@@ -119,6 +120,7 @@ private:
     std::unique_ptr<Report> report_;
     QImage Image1; // the tile strip
     QBasicTimer Timer1;
+    QElapsedTimer keyClock_; // when the board's keys are pressed, for type-ahead
 
     DrawnLayer *layer_ = nullptr;
     TGauge *gauge_ = nullptr;
@@ -135,8 +137,8 @@ private:
     // Tiles[i] carries NumVista i and belongs on cell i; indexed 1..114, made by FormCreate.
     std::array<TAnimatedCorvalia *, board::kElementCount + 1> Tiles{};
     std::array<CommandButton *, std::size(layout::kButtons)> buttons_{};
-    std::int32_t shownCentreX_ = 0, shownCentreY_ = 0;
-    int shownCandidate_ = 0;
+    std::int32_t recordedCentreX_ = 0, recordedCentreY_ = 0;
+    int recordedCandidate_ = 0;
     bool centred_ = false;
     TDatosBox *datos_ = nullptr;
     TElementos *elementos_ = nullptr;

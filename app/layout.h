@@ -5,10 +5,12 @@
 // 812 x 606 window; colours are stored as the layout stores them (red in the low byte).
 // Captions are the Spanish texts, marked for the translations under the context "layout".
 
-#include <QtGlobal>
-
 #include "app/colours.h"
 #include "app/resources.h"
+
+#include <QtGlobal>
+
+#include <span>
 
 namespace layout {
 
@@ -31,6 +33,21 @@ enum class Kind
     Gauge,
 };
 
+// What the main window does with a drawn control after making it: most it leaves alone,
+// these it keeps and changes during the game.
+enum class Role
+{
+    None,
+    Contador, // the running hit total
+    Veces,    // the game count
+    Gauge,    // the hit percentage
+    Mensaje,  // the congratulation's sentence
+    Genio,    // and its picture
+    CentreX,  // hidden labels that keep the last tile centre
+    CentreY,
+    Candidate, // and candidate cell
+};
+
 // A drawn control: painted on the window's surface, later ones over earlier ones.
 struct DrawnSpec
 {
@@ -42,6 +59,7 @@ struct DrawnSpec
     StoredColour colour = clBlack;
     bool transparent = false;
     bool visible = true;
+    Role role = Role::None;
 };
 
 // Drawn controls under the frames, in creation order: the command bar and score box, the
@@ -52,12 +70,12 @@ inline constexpr FontSpec kNumberFont{Face::SansSerif, 11, true};
 inline constexpr DrawnSpec kDrawnUnderFrames[] = {
     {Kind::LoweredBox,  "Bevel1",     0,   0, 809, 27, ""},
     {Kind::LoweredBox,  "Bevel2",   408,   2, 305, 25, ""},
-    {Kind::RightLabel,  "Contador", 535,   0,  13, 24, "0",                             {Face::SansSerif, 19, true}, clLime},
+    {Kind::RightLabel,  "Contador", 535,   0,  13, 24, "0",                             {Face::SansSerif, 19, true}, clLime, false, true, Role::Contador},
     {Kind::Label,       "Label3",   413,   3,  89, 18, QT_TRANSLATE_NOOP("layout", "Total aciertos:"),               {Face::Comic, 13}, clBlack},
-    {Kind::Gauge,       "Gauge1",   560,   4, 145, 21, "",                              {Face::SansSerif, 16, true}},
+    {Kind::Gauge,       "Gauge1",   560,   4, 145, 21, "",                              {Face::SansSerif, 16, true}, clBlack, false, true, Role::Gauge},
     {Kind::LoweredBox,  "Bevel3",   736,  30,  73, 49, ""},
     {Kind::RightLabel,  "Label10",  743,  30,  66, 16, QT_TRANSLATE_NOOP("layout", "Intentos:"),                     {Face::SansSerif, 13, true, true}, clBlue, true},
-    {Kind::RightLabel,  "Veces",    756,  48,  29, 29, "1",                             {Face::SansSerif, 24, true, true}, clTeal},
+    {Kind::RightLabel,  "Veces",    756,  48,  29, 29, "1",                             {Face::SansSerif, 24, true, true}, clTeal, false, true, Role::Veces},
     {Kind::LoweredBox,  "Bevel14",  128,  56, 273, 81, ""},
     {Kind::Label,       "blanco",   161,  63, 206, 35, "Tabelora",                      {Face::Comic, 24, true}, clWhite, true},
     {Kind::Label,       "gris",     159,  61, 206, 35, "Tabelora",                      {Face::Comic, 24, true}, clSilver, true},
@@ -98,13 +116,50 @@ inline constexpr DrawnSpec kDrawnUnderFrames[] = {
 // Drawn controls over the frames: the congratulation, then the hidden readouts.
 inline constexpr DrawnSpec kDrawnOverFrames[] = {
     //: The genie's picture follows as the sentence's last word ("genio": genie and genius).
-    {Kind::Label,       "mensaje",   16, 520, 637, 45, QT_TRANSLATE_NOOP("layout", "Si no has hecho TRAMPA ... ERES UN  "), {Face::Comic, 32, true, true}, clRed, true, false},
-    {Kind::Picture,     "genio",    656, 480,  97, 97, ":/assets/genio.png",            kWindowFont, clBlack, true, false},
-    {Kind::Label,       "Label1",     8,  40,   6, 13, "",                              kWindowFont, clBlack, false, false},
-    {Kind::Label,       "Label2",     8,  72,   6, 13, "",                              kWindowFont, clBlack, false, false},
-    {Kind::Label,       "Label4",     8, 104,   6, 13, "",                              kWindowFont, clBlack, false, false},
+    {Kind::Label,       "mensaje",   16, 520, 637, 45, QT_TRANSLATE_NOOP("layout", "Si no has hecho TRAMPA ... ERES UN  "), {Face::Comic, 32, true, true}, clRed, true, false, Role::Mensaje},
+    {Kind::Picture,     "genio",    656, 480,  97, 97, ":/assets/genio.png",            kWindowFont, clBlack, true, false, Role::Genio},
+    {Kind::Label,       "Label1",     8,  40,   6, 13, "",                              kWindowFont, clBlack, false, false, Role::CentreX},
+    {Kind::Label,       "Label2",     8,  72,   6, 13, "",                              kWindowFont, clBlack, false, false, Role::CentreY},
+    {Kind::Label,       "Label4",     8, 104,   6, 13, "",                              kWindowFont, clBlack, false, false, Role::Candidate},
 };
 // clang-format on
+
+// The kind of control a role needs.
+constexpr Kind kindFor(Role role)
+{
+    switch (role) {
+    case Role::Gauge:
+        return Kind::Gauge;
+    case Role::Genio:
+        return Kind::Picture;
+    default:
+        return Kind::Label;
+    }
+}
+
+// Every role but None belongs to exactly one row, of a kind that can play it.
+constexpr bool rolesHeldOnce()
+{
+    constexpr Role roles[] = {Role::Contador, Role::Veces,   Role::Gauge,   Role::Mensaje,
+                              Role::Genio,    Role::CentreX, Role::CentreY, Role::Candidate};
+    for (Role role : roles) {
+        int rows = 0;
+        using Table = std::span<const DrawnSpec>;
+        for (Table table : {Table(kDrawnUnderFrames), Table(kDrawnOverFrames)})
+            for (const DrawnSpec &entry : table) {
+                if (entry.role != role)
+                    continue;
+                const Kind kind = entry.kind == Kind::RightLabel ? Kind::Label : entry.kind;
+                if (kind != kindFor(role))
+                    return false;
+                ++rows;
+            }
+        if (rows != 1)
+            return false;
+    }
+    return true;
+}
+static_assert(rolesHeldOnce(), "each role of the main window's layout needs exactly one row");
 
 enum class Command
 {

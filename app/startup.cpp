@@ -56,8 +56,14 @@ int run(int &argc, char **argv)
     app.setQuitOnLastWindowClosed(false); // closing the main window alone ends the program
 
     Windows windows;
-    windows.Form1.show();
+    showFirstWindows(windows);
     return app.exec();
+}
+
+void showFirstWindows(Windows &windows)
+{
+    windows.Form1.showInformationWindow();
+    windows.Form1.show();
 }
 
 } // namespace startup

@@ -8,9 +8,9 @@
 namespace startup {
 
 // The program's four windows, made in this order and alive together: the main window first
-// (it deals the first game and shows the information window before it is on screen), then
-// the information window that is never shown, the pupil-data dialog and the element chart,
-// which the main window's commands open.
+// (it deals the first game), then the information window that is never shown, the
+// pupil-data dialog and the element chart, which the main window's commands open. Making
+// them shows nothing.
 struct Windows
 {
     TForm1 Form1;
@@ -20,6 +20,10 @@ struct Windows
 
     Windows() { Form1.setWindows(&DatosBox, &Elementos); }
 };
+
+// What the pupil sees first: the information window, shown modally while the main window's
+// reveal timer already runs, and the main window when it closes.
+void showFirstWindows(Windows &windows);
 
 // Takes the language from the system locale or the command line (or answers the help, the
 // version or a wrong argument and ends, with no display), makes the application object, loads

@@ -1,7 +1,7 @@
 #include "game/board.h"
 #include "game/game.h"
 #include "support/mainwindow.h"
-#include "tiles/placement.h"
+#include "game/placement.h"
 
 #include <QTest>
 
@@ -59,7 +59,7 @@ void BenchGame::moveOverATileKeepingTheLitCell()
     {
         placement.almovermouse(tile);
     }
-    QCOMPARE(placement.CandidateCell, 26);
+    QCOMPARE(placement.CandidateCell(), 26);
 }
 
 void BenchGame::moveOverATileChangingTheLitCell()
@@ -74,7 +74,7 @@ void BenchGame::moveOverATileChangingTheLitCell()
         placement.almovermouse(*tiles[next]);
         next = 1 - next;
     }
-    QVERIFY(placement.CandidateCell == 26 || placement.CandidateCell == 27);
+    QVERIFY(placement.CandidateCell() == 26 || placement.CandidateCell() == 27);
     // Exactly one cell is lit whichever tile came last.
     int lit = 0;
     for (int n = 1; n <= board::kElementCount; ++n)
@@ -97,16 +97,17 @@ void BenchGame::moveOverTheBareWindow()
 void BenchGame::correctionOfAGame()
 {
     Game &game = form_->game();
-    const int countedBefore = game.CellsCounted;
+    const int countedBefore = game.CellsCounted();
     int corrections = 0;
     QBENCHMARK
     {
-        // Each pass judges the board afresh; only the first pass changes what is on screen.
-        game.Corrected = false;
+        // Each pass judges the board afresh, after the first half of a strip reload has let
+        // it be judged again; only the first pass changes what is on screen.
+        game.prepareStripReload();
         game.CorrectClick();
         ++corrections;
     }
-    QCOMPARE(game.CellsCounted, countedBefore + corrections * board::kElementCount);
+    QCOMPARE(game.CellsCounted(), countedBefore + corrections * board::kElementCount);
 }
 
 void BenchGame::newBoard()
@@ -116,7 +117,7 @@ void BenchGame::newBoard()
     {
         game.NuevoTablero();
     }
-    QCOMPARE(game.Corrected, false);
+    QCOMPARE(game.Corrected(), false);
 }
 
 void BenchGame::shuffle()
@@ -128,7 +129,7 @@ void BenchGame::shuffle()
     }
     std::array<bool, board::kElementCount + 1> seen{};
     for (int i = 1; i <= board::kElementCount; ++i)
-        seen[game.DealOrder[i]] = true;
+        seen[game.DealOrder()[i]] = true;
     QVERIFY(std::all_of(seen.begin() + 1, seen.end(), [](bool s) { return s; }));
 }
 
@@ -142,7 +143,7 @@ void BenchGame::newBoardCorrectedAndSentHome()
         form_->CorrectClick();
         form_->placement().FormMouseMove(400, 20);
     }
-    QVERIFY(form_->game().Corrected);
+    QVERIFY(form_->game().Corrected());
     QCOMPARE(fx_.tile(114)->Interval(), 10);
 }
 

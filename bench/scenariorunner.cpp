@@ -8,7 +8,7 @@
 #include "bench/referencewindow.h"
 #include "bench/tickcounter.h"
 #include "tiles/animatedcorvalia.h"
-#include "tiles/placement.h"
+#include "game/placement.h"
 
 #include <QApplication>
 #include <QDialog>

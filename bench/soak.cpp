@@ -111,8 +111,8 @@ int main(int argc, char *argv[])
     }
 
     const long last = residentKiB();
-    std::printf("games %d, hits %d of %d cells, errors shown %d\n", games, form.game().HitTotal,
-                form.game().CellsCounted, errors);
+    std::printf("games %d, hits %d of %d cells, errors shown %d\n", games, form.game().HitTotal(),
+                form.game().CellsCounted(), errors);
     if (afterFirstHundred < 0) {
         std::printf("too few games to judge the memory\n");
         return 0;

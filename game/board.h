@@ -21,6 +21,9 @@ inline constexpr StoredColour kLitCellColour = 65280;      // pure green
 inline constexpr StoredColour kWrongFrameColour = 255;     // red
 inline constexpr StoredColour kRightFrameColour = 65280;   // green
 
+// The tray below the table: a tile whose top lies this low or lower is in it.
+inline constexpr int kTrayTop = 370;
+
 struct Point
 {
     std::int32_t x = 0;
@@ -54,15 +57,15 @@ constexpr std::array<Point, kElementCount + 1> makeCellTable()
     return table;
 }
 
-// Slots are numbered down each column: first the 20 x 5 block below the board, then the
-// 2 x 7 block to its right.
+// Slots are numbered down each column: first the 20 x 5 block of the tray below the board,
+// whose first row lies one row under kTrayTop, then the 2 x 7 block to the board's right.
 constexpr std::array<Point, kElementCount + 1> makeSlotTable()
 {
     std::array<Point, kElementCount + 1> table{};
     int slot = 1;
     for (int c = 1; c <= 20; ++c)
         for (int r = 1; r <= 5; ++r)
-            table[slot++] = {40 * c - 40, 40 * r + 370};
+            table[slot++] = {kCellSize * (c - 1), kTrayTop + kCellSize * r};
     for (int c = 1; c <= 2; ++c)
         for (int r = 1; r <= 7; ++r)
             table[slot++] = {40 * c + 690, 40 * r + 40};

@@ -15,7 +15,6 @@ public:
 
     // Blank cells PanelN.
     virtual void setPanelPos(int n, board::Point corner) = 0;
-    virtual board::Point panelPos(int n) const = 0;
     virtual void setPanelVisible(int n, bool visible) = 0;
     virtual bool panelVisible(int n) const = 0;
     virtual void setPanelColour(int n, board::StoredColour colour) = 0;
@@ -41,9 +40,10 @@ public:
     virtual void setGaugeProgress(int percent) = 0;
     virtual void setCongratulationVisible(bool visible) = 0;
 
-    // Hidden diagnostic readouts Label1, Label2 and Label4.
-    virtual void showCentreReadout(std::int32_t x, std::int32_t y) = 0;
-    virtual void showCandidateReadout(int cell) = 0;
+    // The last centre and candidate cell, kept as the captions of the labels Label1, Label2
+    // and Label4, which are never shown.
+    virtual void recordCentre(std::int32_t x, std::int32_t y) = 0;
+    virtual void recordCandidate(int cell) = 0;
 
     // What a screen reader is told while a tile is placed without dragging: the tile that
     // has the keyboard focus, the target cell, and what now stands on a cell.
@@ -55,6 +55,4 @@ public:
     virtual void showTarget(int cell) = 0;
 
     virtual void setTimer1Enabled(bool enabled) = 0;
-    // Makes a fresh information window, shows it modally and releases it when it closes.
-    virtual void showInformationWindow() = 0;
 };

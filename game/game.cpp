@@ -11,8 +11,13 @@ using board::kElementCount;
 namespace {
 constexpr int kDealtTileSize = 38;  // a deal keeps the top-left 38 x 38 of each 40 x 40 square
 constexpr int kReloadTileSize = board::kStripPicture; // the strip reload keeps it whole
-constexpr int kTrayInterval = 100;  // milliseconds
+// Milliseconds per step of a tile moving on its own to where a deal or a correction sends
+// it: its tray slot, or its own cell.
+constexpr int kSettlingInterval = 100;
+// The strip reload sends the first 12 tiles back to the tray...
 constexpr int kReloadedTiles = 12;
+// ...and counts 12 more cells judged.
+constexpr int kReloadCellsCounted = 12;
 } // namespace
 
 Game::Game(BoardView &view, TileHandlers &handlers) : view_(view), handlers_(handlers) {}
@@ -35,7 +40,7 @@ void Game::baraja()
     std::iota(pool.begin(), pool.end(), 0);
     for (int n = kElementCount; n >= 1; --n) {
         const auto r = static_cast<int>(random.below(static_cast<std::uint32_t>(n)));
-        DealOrder[n] = pool[r + 1];
+        dealOrder_[n] = pool[r + 1];
         pool[r + 1] = pool[n];
     }
 }
@@ -43,9 +48,9 @@ void Game::baraja()
 void Game::FormCreate()
 {
     baraja();
-    HitTotal = 0;
-    CellsCounted = 0;
-    GameCount = 1;
+    hitTotal_ = 0;
+    cellsCounted_ = 0;
+    gameCount_ = 1;
     // The tray slot table is constant (board::kTraySlots), so there is nothing to fill.
     placeCellsAndFrames(false, false);
     for (int i = 1; i <= kElementCount; ++i) {
@@ -58,8 +63,7 @@ void Game::FormCreate()
         setUpTile(i);
     }
     moveTilesToTheirSlots();
-    Corrected = false;
-    view_.showInformationWindow();
+    corrected_ = false;
 }
 
 void Game::NuevoTablero()
@@ -74,20 +78,20 @@ void Game::NuevoTablero()
         setUpTile(i);
     }
     moveTilesToTheirSlots();
-    Corrected = false;
+    corrected_ = false;
 }
 
-void Game::BitBtn2Click()
+void Game::startNextGame()
 {
     view_.setCongratulationVisible(false);
     NuevoTablero();
-    ++GameCount;
-    view_.setVecesCaption(GameCount);
+    ++gameCount_;
+    view_.setVecesCaption(gameCount_);
 }
 
 void Game::Timer1Timer()
 {
-    if (!Corrected)
+    if (!corrected_)
         for (int n = 1; n <= kElementCount; ++n)
             view_.setPanelVisible(n, true);
     view_.setTimer1Enabled(false);
@@ -96,15 +100,15 @@ void Game::Timer1Timer()
 
 void Game::CorrectClick()
 {
-    if (Corrected)
+    if (corrected_)
         return;
     std::int32_t hits = 0;
-    CellsCounted += kElementCount;
+    cellsCounted_ += kElementCount;
     for (int n = 1; n <= kElementCount; ++n) {
         TileView &tile = view_.tile(n);
         tile.setOnMouseMove({});
         view_.setPanelVisible(n, false);
-        const board::Point cell = view_.panelPos(n);
+        const board::Point cell = board::cellCorner(n);
         if (cell.x == tile.Left() && cell.y == tile.Top()) {
             ++hits;
             view_.setShapeVisible(n, true);
@@ -117,13 +121,13 @@ void Game::CorrectClick()
         const board::Point home = board::cellCorner(tile.NumVista());
         tile.setDestinyX(home.x);
         tile.setDestinyY(home.y);
-        tile.setInterval(kTrayInterval);
+        tile.setInterval(kSettlingInterval);
     }
-    Corrected = true;
-    HitTotal += hits;
-    view_.setContadorCaption(HitTotal);
+    corrected_ = true;
+    hitTotal_ += hits;
+    view_.setContadorCaption(hitTotal_);
     view_.setGaugeProgress(hitPercentage());
-    if (HitTotal > scoring::kCongratulationThreshold)
+    if (hitTotal_ > scoring::kCongratulationThreshold)
         view_.setCongratulationVisible(true);
 }
 
@@ -141,7 +145,7 @@ void Game::prepareStripReload()
         view_.tile(i).setOnMouseMove(almovermouse());
         aimAtSlot(i);
     }
-    Corrected = false;
+    corrected_ = false;
     view_.setTimer1Enabled(true);
 }
 
@@ -151,12 +155,12 @@ void Game::LeerVistas()
     for (int n = 1; n <= kElementCount; ++n)
         cutAndAim(n, kReloadTileSize);
     moveTilesToTheirSlots();
-    CellsCounted += kReloadedTiles;
+    cellsCounted_ += kReloadCellsCounted;
 }
 
 int Game::hitPercentage() const
 {
-    return scoring::hitPercentage(HitTotal, CellsCounted);
+    return scoring::hitPercentage(hitTotal_, cellsCounted_);
 }
 
 void Game::placeCellsAndFrames(bool showCells, bool resetFrames)
@@ -191,12 +195,12 @@ void Game::cutAndAim(int i, int size)
     TileView &tile = view_.tile(i);
     tile.setNumVista(i);
     aimAtSlot(i);
-    tile.setInterval(kTrayInterval);
+    tile.setInterval(kSettlingInterval);
 }
 
 void Game::aimAtSlot(int i)
 {
-    const board::Point slot = board::traySlot(DealOrder[i]);
+    const board::Point slot = board::traySlot(dealOrder_[i]);
     view_.tile(i).setDestinyX(slot.x);
     view_.tile(i).setDestinyY(slot.y);
 }
@@ -204,7 +208,7 @@ void Game::aimAtSlot(int i)
 void Game::moveTilesToTheirSlots()
 {
     for (int i = 1; i <= kElementCount; ++i) {
-        const board::Point slot = board::traySlot(DealOrder[i]);
+        const board::Point slot = board::traySlot(dealOrder_[i]);
         TileView &tile = view_.tile(i);
         tile.setLeft(slot.x);
         tile.setTop(slot.y);

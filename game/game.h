@@ -10,25 +10,33 @@ class BoardView;
 
 // The state of the exercise and the operations that deal, reveal and correct a game. It
 // drives the window only through BoardView and TileView, so it runs without one; the tiles
-// are the view's. HitTotal and CellsCounted only grow; nothing but a new Game resets them.
+// are the view's. Its state changes only through these operations: HitTotal and
+// CellsCounted only grow, and nothing but a new Game resets them.
 class Game
 {
 public:
+    // DealOrder[i] is the tray slot of tile i; indexed 1..114.
+    using Deal = std::array<std::int32_t, board::kElementCount + 1>;
+
     // `handlers` are the main window's reactions that every dealt tile gets attached.
     Game(BoardView &view, TileHandlers &handlers);
 
-    // DealOrder[i] is the tray slot of tile i; indexed 1..114.
-    std::array<std::int32_t, board::kElementCount + 1> DealOrder{};
-    std::int32_t HitTotal = 0;
-    std::int32_t CellsCounted = 0;
-    std::int32_t GameCount = 0;
-    bool Corrected = false;
+    const Deal &DealOrder() const { return dealOrder_; }
+    std::int32_t HitTotal() const { return hitTotal_; }
+    std::int32_t CellsCounted() const { return cellsCounted_; }
+    std::int32_t GameCount() const { return gameCount_; }
+    bool Corrected() const { return corrected_; }
+    int hitPercentage() const;
+    // Whether a tile moved over the board lights the cell under it: until the correction,
+    // which detaches that reaction from every tile.
+    bool hoverLightsCells() const { return !corrected_; }
 
     void baraja();
+    // Deals the first game: makes the tiles and sends them to the tray.
     void FormCreate();
     void NuevoTablero();
-    // The game's half of "&Nuevo"; TForm1::BitBtn2Click, the button's handler, calls it.
-    void BitBtn2Click();
+    // The game's part of "&Nuevo": a new board, one more game counted.
+    void startNextGame();
     void Timer1Timer();
     void CorrectClick();
     void RestaurarPaneles();
@@ -36,8 +44,6 @@ public:
     // The strip reload in two halves: before the file dialog, and after a good load.
     void prepareStripReload();
     void LeerVistas();
-
-    int hitPercentage() const;
 
 private:
     // The main window's reactions, as the handlers a tile calls.
@@ -51,4 +57,9 @@ private:
 
     BoardView &view_;
     TileHandlers &handlers_;
+    Deal dealOrder_{};
+    std::int32_t hitTotal_ = 0;
+    std::int32_t cellsCounted_ = 0;
+    std::int32_t gameCount_ = 0;
+    bool corrected_ = false;
 };

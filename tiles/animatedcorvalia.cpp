@@ -283,7 +283,7 @@ void TAnimatedCorvalia::mousePressEvent(QMouseEvent *event)
     const QPoint at = event->position().toPoint();
     tapPossible_ = event->button() == Qt::LeftButton;
     pressedAt_ = event->globalPosition();
-    if (!raiseEvent(OnMouseDown))
+    if (!raiseEvent(&TAnimatedCorvalia::mouseDown))
         return;
     FDragging = true;
     setActivePicture(static_cast<quint16>(corvalia::ScaledDivide(at.y(), columns_, setHeight_)));
@@ -308,7 +308,7 @@ void TAnimatedCorvalia::mouseMoveEvent(QMouseEvent *event)
     if ((event->globalPosition() - pressedAt_).manhattanLength() > kTapSlop)
         tapPossible_ = false;
     // The handler sees the tile where it was before this move.
-    if (!raiseEvent(OnMouseMove) || !FDragging)
+    if (!raiseEvent(&TAnimatedCorvalia::mouseMoved) || !FDragging)
         return;
     setActivePicture(static_cast<quint16>(corvalia::ScaledDivide(at.y(), columns_, setHeight_)));
     // Keeps the point grabbed at the press under the pointer.
@@ -326,14 +326,14 @@ void TAnimatedCorvalia::mouseReleaseEvent(QMouseEvent *event)
                      (event->globalPosition() - pressedAt_).manhattanLength() <= kTapSlop;
     tapPossible_ = false;
     if (tap)
-        raiseEvent(OnTap);
+        raiseEvent(&TAnimatedCorvalia::tapped);
 }
 
 bool TAnimatedCorvalia::release()
 {
     // The handler may accept the tile again; the tile itself only ever clears the flag.
     accepted_ = false;
-    if (!raiseEvent(OnMouseUp))
+    if (!raiseEvent(&TAnimatedCorvalia::mouseUp))
         return false;
     FDragging = false;
     // A saved 0 leaves the timer as the handler left it.
@@ -350,14 +350,32 @@ void TAnimatedCorvalia::endDrag()
     release();
 }
 
-bool TAnimatedCorvalia::raiseEvent(const Handler &handler)
+bool TAnimatedCorvalia::raiseEvent(void (TAnimatedCorvalia::*signal)())
 {
-    if (!handler)
-        return true;
-    // The handler may replace itself or delete the tile: call a copy and report whether
-    // the tile outlived it.
-    const Handler call = handler;
     const QPointer<TAnimatedCorvalia> alive(this);
-    call(*this);
+    (this->*signal)();
     return !alive.isNull();
+}
+
+void TAnimatedCorvalia::attach(QMetaObject::Connection &attached,
+                               void (TAnimatedCorvalia::*signal)(), Handler handler)
+{
+    disconnect(attached);
+    attached = {};
+    // The reaction may replace itself or delete the tile: it runs from a copy.
+    if (handler)
+        attached = connect(this, signal, this, [this, handler] {
+            const Handler call = handler;
+            call(*this);
+        });
+}
+
+void TAnimatedCorvalia::setOnMouseMove(Handler handler)
+{
+    attach(moveReaction_, &TAnimatedCorvalia::mouseMoved, std::move(handler));
+}
+
+void TAnimatedCorvalia::setOnMouseUp(Handler handler)
+{
+    attach(upReaction_, &TAnimatedCorvalia::mouseUp, std::move(handler));
 }

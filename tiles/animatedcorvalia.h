@@ -45,8 +45,10 @@ inline constexpr int kStepRange = 25;    // steps are kMinStep .. kMinStep + kSt
 // steps through the pictures and drifts toward (DestinyX, DestinyY) on its own timer, and
 // follows the pointer while a button is held on it. It knows nothing of the game.
 //
-// Events are raised in a fixed order: OnMouseMove before the tile applies the move, and
-// OnMouseUp after Accepted has been cleared and before the saved Interval is restored.
+// Its pointer events go out as signals, in a fixed order: mouseMoved before the tile applies
+// the move, and mouseUp after Accepted has been cleared and before the saved Interval is
+// restored. The game's move and release reactions (OnMouseMove, OnMouseUp) are attached to
+// those signals through TileView, one of each at a time.
 class TAnimatedCorvalia : public QWidget, public TileView
 {
     Q_OBJECT
@@ -95,20 +97,14 @@ public:
     std::int32_t Top() const override { return y(); }
     std::int32_t Width() const override { return width(); }
     std::int32_t Height() const override { return height(); }
-    void setOnMouseMove(Handler handler) override { OnMouseMove = std::move(handler); }
-    void setOnMouseUp(Handler handler) override { OnMouseUp = std::move(handler); }
+    void setOnMouseMove(Handler handler) override;
+    void setOnMouseUp(Handler handler) override;
+    bool hasMoveReaction() const { return bool(moveReaction_); }
     void sendToBack() override { lower(); }
     void requestRepaint() override { update(); }
     void setFocusMark(bool shown) override;
     bool focusMark() const { return focusMark_; }
 
-    // The tile's events; an empty handler is detached.
-    Handler OnMouseDown;
-    Handler OnMouseMove;
-    Handler OnMouseUp;
-    // A press and release of the primary button that moved the pointer no more than
-    // kTapSlop pixels: a click, or a tap of a finger. Raised after the release reactions.
-    Handler OnTap;
     static constexpr int kTapSlop = 4; // pixels, along both axes together
 
     // One tick of FTimer: next picture, one drift step, paint. Public so benchmarks and
@@ -119,6 +115,15 @@ public:
     // Ends a drag whose release will never come (a window opened over the tile's own and
     // took it): the tile is let go where it stands, with the release reactions and no tap.
     void endDrag();
+
+signals:
+    // A press of any button, before the tile starts dragging.
+    void mouseDown();
+    void mouseMoved();
+    void mouseUp();
+    // A press and release of the primary button that moved the pointer no more than
+    // kTapSlop pixels: a click, or a tap of a finger. Raised after the release reactions.
+    void tapped();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -137,11 +142,16 @@ private:
     // "Paint at once": selects the picture and resizes now, then asks for a repaint if
     // anything visible changed.
     void paintNow();
-    // Calls an event handler; false when the handler deleted the tile.
-    bool raiseEvent(const Handler &handler);
+    // Emits one of the tile's signals; false when a receiver deleted the tile.
+    bool raiseEvent(void (TAnimatedCorvalia::*signal)());
+    // Attaches a reaction to a signal in place of the one attached before, if any.
+    void attach(QMetaObject::Connection &attached, void (TAnimatedCorvalia::*signal)(),
+                Handler handler);
     // The release reactions: false when the handler deleted the tile.
     bool release();
 
+    QMetaObject::Connection moveReaction_;
+    QMetaObject::Connection upReaction_;
     QBasicTimer FTimer;
     QImage bitmap_;
     quint16 activePicture_ = 0;

@@ -83,10 +83,18 @@ void TestMainWindow::cleanup()
     fx.destroyWindows();
 }
 
+// Making the windows shows nothing and waits for nobody; start-up then shows the information
+// window alone, and the main window once it is closed.
 void TestMainWindow::startupShowsInformationFirstThenFocusesCorrection()
 {
+    QVERIFY(fx.makeWindows(false));
+    form = fx.form;
+    QVERIFY(fx.closer->seen.isEmpty());
+    QVERIFY(!form->isVisible());
+    startup::showFirstWindows(fx.windows());
     QCOMPARE(fx.closer->seen, QStringList{"TAboutBox"});
     QCOMPARE(fx.closer->mainWindowShown, QList<bool>{false});
+    QVERIFY(QTest::qWaitForWindowExposed(form));
     form->activateWindow();
     QTRY_COMPARE(QApplication::focusWidget(),
                  static_cast<QWidget *>(fx.button(Command::Corregir)));
@@ -112,7 +120,7 @@ void TestMainWindow::hoverOverATileStopsEveryTimer()
     moveTo(tileCentre(1));
     for (int n = 1; n <= kElementCount; ++n)
         QVERIFY(!fx.tile(n)->timerActive());
-    QCOMPARE(form->placement().CandidateCell, 0); // tiles in the tray lie on no cell
+    QCOMPARE(form->placement().CandidateCell(), 0); // tiles in the tray lie on no cell
 }
 
 void TestMainWindow::dragTile(int n, QPoint corner, bool nudge)
@@ -133,7 +141,7 @@ void TestMainWindow::dragOntoItsCellPlacesAndUncoversTheTile()
     form->BitBtn2Click();
     const QPoint cell(board::cellCorner(6).x, board::cellCorner(6).y);
     dragTile(6, cell);
-    QCOMPARE(form->placement().CandidateCell, 6);
+    QCOMPARE(form->placement().CandidateCell(), 6);
     QCOMPARE(fx.panel(6)->colour(), std::uint32_t(board::kLitCellColour));
     QCOMPARE(litCells(), 1);
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, cell + QPoint(19, 19));
@@ -150,7 +158,7 @@ void TestMainWindow::fastLastMoveOffTheCellPlacesNothing()
     dragTile(26, cell);
     const QPoint away = cell + QPoint(19 + 45, 19); // one fast move onto the next cell
     moveTo(away);
-    QCOMPARE(form->placement().CandidateCell, 26);
+    QCOMPARE(form->placement().CandidateCell(), 26);
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, away);
     QVERIFY(!fx.tile(26)->Accepted());
     QCOMPARE(fx.tile(26)->pos(), cell + QPoint(45, 0));
@@ -160,7 +168,7 @@ void TestMainWindow::fastLastMoveOffTheCellPlacesNothing()
 void TestMainWindow::strayTileDriftsBackWhenThePointerCrossesTheBareWindow()
 {
     form->BitBtn2Click();
-    const board::Point slot = board::traySlot(form->game().DealOrder[10]);
+    const board::Point slot = board::traySlot(form->game().DealOrder()[10]);
     dragTile(10, QPoint(440, 41), false); // above the table's first row, on no cell
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, QPoint(459, 60));
     QVERIFY(!fx.tile(10)->timerActive());
@@ -184,14 +192,14 @@ void TestMainWindow::movesOverLabelsAreNotBareWindowMoves()
 void TestMainWindow::correctionFramesTheBoardAndFillsTheScore()
 {
     form->BitBtn2Click();
-    const int hitsBefore = form->game().HitTotal;
+    const int hitsBefore = form->game().HitTotal();
     const QPoint cell(board::cellCorner(8).x, board::cellCorner(8).y);
     dragTile(8, cell);
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, cell + QPoint(19, 19));
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
                       centreOf(fx.button(Command::Corregir)));
-    QVERIFY(form->game().Corrected);
-    QCOMPARE(form->game().HitTotal, hitsBefore + 1);
+    QVERIFY(form->game().Corrected());
+    QCOMPARE(form->game().HitTotal(), hitsBefore + 1);
     QVERIFY(fx.shape(8)->isVisible());
     QCOMPARE(fx.shape(8)->pen(), std::uint32_t(board::kRightFrameColour));
     QVERIFY(fx.shape(9)->isVisible());
@@ -219,20 +227,20 @@ void TestMainWindow::correctionFramesTheBoardAndFillsTheScore()
 
 void TestMainWindow::newGameAfterCorrectionRestoresTheBoard()
 {
-    if (!form->game().Corrected)
+    if (!form->game().Corrected())
         form->CorrectClick();
-    const int games = form->game().GameCount;
+    const int games = form->game().GameCount();
     fx.button(Command::Corregir)->setFocus();
     QTest::keyClick(fx.button(Command::Corregir), Qt::Key_N, Qt::AltModifier);
-    QTRY_COMPARE(form->game().GameCount, games + 1); // a mnemonic clicks after a short flash
+    QTRY_COMPARE(form->game().GameCount(), games + 1); // a mnemonic clicks after a short flash
     QCOMPARE(fx.label("Veces")->caption(), QString::number(games + 1));
     QCOMPARE(fx.label("Veces")->rightEdge(), 785);
-    QVERIFY(!form->game().Corrected);
+    QVERIFY(!form->game().Corrected());
     for (int n = 1; n <= kElementCount; ++n) {
         QVERIFY(fx.panel(n)->isVisible());
         QVERIFY(!fx.shape(n)->isVisible());
         QCOMPARE(fx.shape(n)->pen(), std::uint32_t(board::kWrongFrameColour));
-        QVERIFY(fx.tile(n)->OnMouseMove);
+        QVERIFY(fx.tile(n)->hasMoveReaction());
     }
 }
 
@@ -286,7 +294,7 @@ void TestMainWindow::acceleratorsAndTabOrder()
     form->BitBtn2Click();
     correct->setFocus();
     QTest::keyClick(correct, Qt::Key_Return);
-    QVERIFY(form->game().Corrected);
+    QVERIFY(form->game().Corrected());
 }
 
 void TestMainWindow::failedSendShowsTheErrorAndKeepsTheBlock()
@@ -437,9 +445,9 @@ void TestMainWindow::screenReadersFollowTheBoardFocus()
     QCOMPARE(heard(), fx.tile(form->pickup().focusedTile())->accessibleName());
     QVERIFY(fx.tile(4)->Accepted());
     // The accelerators still work from the board, and F6 goes back to the bar.
-    const int games = form->game().GameCount;
+    const int games = form->game().GameCount();
     QTest::keyClick(fx.surface(), Qt::Key_N, Qt::AltModifier);
-    QTRY_COMPARE(form->game().GameCount, games + 1);
+    QTRY_COMPARE(form->game().GameCount(), games + 1);
     QTest::keyClick(fx.surface(), Qt::Key_F6);
     QCOMPARE(QApplication::focusWidget(), correct);
     QCOMPARE(form->pickup().focusedTile(), 0);

@@ -784,8 +784,8 @@ QString TestMonkey::checkReportFile(bool justSent)
         return {};
     const QRegularExpressionMatch score =
         kScoreLine.match(QString::fromLatin1(lines.last().chopped(1)));
-    const std::int32_t hits = form->game().HitTotal;
-    const std::int32_t counted = form->game().CellsCounted;
+    const std::int32_t hits = form->game().HitTotal();
+    const std::int32_t counted = form->game().CellsCounted();
     const int percent = counted == 0 ? 0 : int(std::nearbyint(hits * 100.0 / counted));
     if (score.captured(1).toInt() != hits || score.captured(2).toInt() != counted ||
         score.captured(3).toInt() != percent)
@@ -803,7 +803,7 @@ QString TestMonkey::checkWindow()
 
     std::array<bool, kElementCount + 1> dealt{};
     for (int i = 1; i <= kElementCount; ++i) {
-        const std::int32_t slot = game.DealOrder[i];
+        const std::int32_t slot = game.DealOrder()[i];
         if (slot < 1 || slot > kElementCount || dealt[slot])
             return QStringLiteral("DealOrder is not a permutation (tile %1 in slot %2)")
                 .arg(i)
@@ -811,21 +811,21 @@ QString TestMonkey::checkWindow()
         dealt[slot] = true;
     }
 
-    if (game.HitTotal < lastHits || game.CellsCounted < lastCounted)
+    if (game.HitTotal() < lastHits || game.CellsCounted() < lastCounted)
         return QStringLiteral("the score went down: %1 of %2 after %3 of %4")
-            .arg(game.HitTotal)
-            .arg(game.CellsCounted)
+            .arg(game.HitTotal())
+            .arg(game.CellsCounted())
             .arg(lastHits)
             .arg(lastCounted);
-    if (game.HitTotal < 0 || game.HitTotal > game.CellsCounted)
-        return QStringLiteral("%1 hits of %2 cells").arg(game.HitTotal).arg(game.CellsCounted);
-    lastHits = game.HitTotal;
-    lastCounted = game.CellsCounted;
-    if (game.GameCount != 1 + nuevoRuns)
-        return QStringLiteral("GameCount %1 after %2 new games").arg(game.GameCount).arg(nuevoRuns);
-    if (fx->label("Veces")->caption() != QString::number(game.GameCount))
+    if (game.HitTotal() < 0 || game.HitTotal() > game.CellsCounted())
+        return QStringLiteral("%1 hits of %2 cells").arg(game.HitTotal()).arg(game.CellsCounted());
+    lastHits = game.HitTotal();
+    lastCounted = game.CellsCounted();
+    if (game.GameCount() != 1 + nuevoRuns)
+        return QStringLiteral("GameCount %1 after %2 new games").arg(game.GameCount()).arg(nuevoRuns);
+    if (fx->label("Veces")->caption() != QString::number(game.GameCount()))
         return QStringLiteral("Veces shows %1").arg(fx->label("Veces")->caption());
-    if (fx->label("Contador")->caption() != QString::number(game.HitTotal))
+    if (fx->label("Contador")->caption() != QString::number(game.HitTotal()))
         return QStringLiteral("Contador shows %1").arg(fx->label("Contador")->caption());
     if (fx->gauge()->progress() != game.hitPercentage())
         return QStringLiteral("the gauge shows %1").arg(fx->gauge()->progress());
@@ -841,7 +841,7 @@ QString TestMonkey::checkWindow()
         if (fx->panel(n)->parentWidget() != form ||
             children.indexOf(fx->panel(n)) <= layerIndex)
             return QStringLiteral("blank cell %1 is not stacked above the tiles").arg(n);
-        if (game.Corrected && !fx->panel(n)->isHidden())
+        if (game.Corrected() && !fx->panel(n)->isHidden())
             return QStringLiteral("blank cell %1 is shown on a corrected board").arg(n);
     }
 
@@ -910,8 +910,8 @@ void TestMonkey::randomPupilNeverBreaksTheGame()
           "commands run with a tile held; "
           "%d hits of %d cells",
           sent, clock.elapsed() / 1000.0, nuevoRuns, correctClicks, enviarRuns,
-          qint64(closer->seen.size()), overlapsSeen, commandsWhileHeld, form->game().HitTotal,
-          form->game().CellsCounted);
+          qint64(closer->seen.size()), overlapsSeen, commandsWhileHeld, form->game().HitTotal(),
+          form->game().CellsCounted());
     // A long run must have met each of the situations the checks are about.
     if (events >= 20000) {
         QVERIFY(nuevoRuns > 0 && correctClicks > 0 && enviarRuns > 0 && commandsWhileHeld > 0);

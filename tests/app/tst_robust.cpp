@@ -200,18 +200,18 @@ QList<QByteArray> TestRobust::reportLines() const
 void TestRobust::checkGameGoesOn()
 {
     const Game &game = form->game();
-    if (game.Corrected)
+    if (game.Corrected())
         fx->button(Command::Nuevo)->click();
-    const std::int32_t counted = game.CellsCounted;
-    const std::int32_t games = game.GameCount;
+    const std::int32_t counted = game.CellsCounted();
+    const std::int32_t games = game.GameCount();
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
                       fx->button(Command::Corregir)->geometry().center());
-    QVERIFY(game.Corrected);
-    QCOMPARE(game.CellsCounted, counted + kElementCount);
+    QVERIFY(game.Corrected());
+    QCOMPARE(game.CellsCounted(), counted + kElementCount);
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
                       fx->button(Command::Nuevo)->geometry().center());
-    QCOMPARE(game.GameCount, games + 1);
-    QVERIFY(!game.Corrected);
+    QCOMPARE(game.GameCount(), games + 1);
+    QVERIFY(!game.Corrected());
 }
 
 // Tile strips.
@@ -261,10 +261,10 @@ void TestRobust::refusedStripLeavesStripAndGameAsTheyWere()
 
     const Game &game = form->game();
     const QImage strip = form->tileStrip();
-    const auto order = game.DealOrder;
-    const std::int32_t counted = game.CellsCounted;
-    const std::int32_t hits = game.HitTotal;
-    const std::int32_t games = game.GameCount;
+    const auto order = game.DealOrder();
+    const std::int32_t counted = game.CellsCounted();
+    const std::int32_t hits = game.HitTotal();
+    const std::int32_t games = game.GameCount();
     QList<QImage> bitmaps;
     for (int n = 1; n <= kElementCount; ++n)
         bitmaps << fx->tile(n)->Bitmap();
@@ -286,10 +286,10 @@ void TestRobust::refusedStripLeavesStripAndGameAsTheyWere()
     QCOMPARE(errors,
              QStringList{message.contains(QLatin1String("%1")) ? message.arg(path) : message});
     QCOMPARE(form->tileStrip(), strip);
-    QCOMPARE(game.DealOrder, order);
-    QCOMPARE(game.CellsCounted, counted);
-    QCOMPARE(game.HitTotal, hits);
-    QCOMPARE(game.GameCount, games);
+    QCOMPARE(game.DealOrder(), order);
+    QCOMPARE(game.CellsCounted(), counted);
+    QCOMPARE(game.HitTotal(), hits);
+    QCOMPARE(game.GameCount(), games);
     for (int n = 1; n <= kElementCount; ++n)
         QVERIFY2(fx->tile(n)->Bitmap() == bitmaps.at(n - 1), qPrintable(QString::number(n)));
 }
@@ -324,7 +324,7 @@ void TestRobust::refusedStripThroughTheOpenCommandIsReported()
     QVERIFY(answered);
     QCOMPARE(errors, QStringList{QStringLiteral("Bitmap image is not valid")});
     QCOMPARE(form->tileStrip(), before);
-    QVERIFY(!form->game().Corrected);
+    QVERIFY(!form->game().Corrected());
     QVERIFY(form->timer1Active());
 }
 
@@ -336,10 +336,10 @@ void TestRobust::gameGoesOnWithTheOldStripAfterRefusals()
         QCOMPARE(fx->tile(n)->Bitmap(), striploader::cutTile(strip, n, 38));
     // And a good file after the bad ones is taken.
     const QString path = file(QStringLiteral("good.bmp"), imagebytes::encoded(strip, "BMP"));
-    const std::int32_t counted = form->game().CellsCounted;
+    const std::int32_t counted = form->game().CellsCounted();
     errorbox::guarded([&] { form->loadStripAndDeal(path); });
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
-    QCOMPARE(form->game().CellsCounted, counted + 12);
+    QCOMPARE(form->game().CellsCounted(), counted + 12);
     QCOMPARE(fx->tile(43)->Bitmap(), striploader::cutTile(strip, 43, 40));
 }
 

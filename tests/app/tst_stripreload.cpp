@@ -51,7 +51,7 @@ QString TestStripReload::saveBuiltInStrip(const QString &name)
 bool TestStripReload::dealtToSlots() const
 {
     for (int n = 1; n <= kElementCount; ++n) {
-        const board::Point slot = board::traySlot(form->game().DealOrder[n]);
+        const board::Point slot = board::traySlot(form->game().DealOrder()[n]);
         const TAnimatedCorvalia *tile = fx.tile(n);
         if (tile->pos() != QPoint(slot.x, slot.y) || tile->DestinyX() != slot.x ||
             tile->DestinyY() != slot.y)
@@ -67,14 +67,14 @@ void TestStripReload::cancelledDialogAfterCorrectionSendsTheFirstTwelveBack()
     const qsizetype dialogs = fx.closer->seen.size();
     form->OpenClick(); // the file dialog is cancelled at once
     QCOMPARE(fx.closer->seen.size(), dialogs + 1);
-    QVERIFY(!form->game().Corrected);
+    QVERIFY(!form->game().Corrected());
     QVERIFY(form->timer1Active());
     for (int n = 1; n <= kElementCount; ++n) {
         const TAnimatedCorvalia *tile = fx.tile(n);
         const board::Point home =
-            n <= 12 ? board::traySlot(form->game().DealOrder[n]) : board::cellCorner(n);
+            n <= 12 ? board::traySlot(form->game().DealOrder()[n]) : board::cellCorner(n);
         QCOMPARE(QPoint(tile->DestinyX(), tile->DestinyY()), QPoint(home.x, home.y));
-        QCOMPARE(bool(tile->OnMouseMove), n <= 12);
+        QCOMPARE(tile->hasMoveReaction(), n <= 12);
     }
     // The reveal tick comes back: the blank cells show again about two seconds later.
     QTRY_VERIFY_WITH_TIMEOUT(fx.panel(100)->isVisible(), 15000);
@@ -86,16 +86,16 @@ void TestStripReload::reloadDealsWholeSquaresAndCountsTwelveCells()
     const QImage before = form->tileStrip();
     const QString path = saveBuiltInStrip(QStringLiteral("strip.BMP"));
     QVERIFY(!path.isEmpty());
-    const int counted = form->game().CellsCounted;
-    const int hits = form->game().HitTotal;
-    const int games = form->game().GameCount;
+    const int counted = form->game().CellsCounted();
+    const int hits = form->game().HitTotal();
+    const int games = form->game().GameCount();
     form->loadStripAndDeal(path);
-    const auto firstOrder = form->game().DealOrder;
+    const auto firstOrder = form->game().DealOrder();
     form->loadStripAndDeal(path);
-    QCOMPARE(form->game().CellsCounted, counted + 24);
-    QCOMPARE(form->game().HitTotal, hits);
-    QCOMPARE(form->game().GameCount, games);
-    QVERIFY(form->game().DealOrder != firstOrder);
+    QCOMPARE(form->game().CellsCounted(), counted + 24);
+    QCOMPARE(form->game().HitTotal(), hits);
+    QCOMPARE(form->game().GameCount(), games);
+    QVERIFY(form->game().DealOrder() != firstOrder);
     QVERIFY(dealtToSlots());
     // A tile takes its bitmap's size when it next paints.
     QTRY_COMPARE(fx.tile(kElementCount)->size(), QSize(40, 40));
@@ -118,15 +118,15 @@ void TestStripReload::badFileLeavesStripAndGameAsTheyWere()
     const QString path = dir.filePath(QStringLiteral("picture.bmp"));
     QVERIFY(form->tileStrip().save(path, "PNG")); // a PNG under a bitmap's name
     const QImage strip = form->tileStrip();
-    const auto order = form->game().DealOrder;
-    const int counted = form->game().CellsCounted;
+    const auto order = form->game().DealOrder();
+    const int counted = form->game().CellsCounted();
     errorbox::guarded([&] { form->loadStripAndDeal(path); });
     errorbox::setSink({});
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors.first().contains(QStringLiteral("PNG")), qPrintable(errors.first()));
     QCOMPARE(form->tileStrip(), strip);
-    QCOMPARE(form->game().DealOrder, order);
-    QCOMPARE(form->game().CellsCounted, counted);
+    QCOMPARE(form->game().DealOrder(), order);
+    QCOMPARE(form->game().CellsCounted(), counted);
 }
 
 QTEST_MAIN(TestStripReload)

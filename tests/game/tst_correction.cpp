@@ -75,7 +75,7 @@ void TestCorrection::onlyTheExactCornerOfItsOwnCellCounts()
     f.view.tile(6).moveTo(board::cellCorner(6)); // right
     f.view.tile(7).moveTo(board::cellCorner(6)); // shares cell 6 with its owner
     f.game.CorrectClick();
-    QCOMPARE(f.game.HitTotal, 3); // tiles 1, 3 and 6
+    QCOMPARE(f.game.HitTotal(), 3); // tiles 1, 3 and 6
     QCOMPARE(f.view.shapes[1].pen, board::kRightFrameColour);
     QCOMPARE(f.view.shapes[2].pen, board::kWrongFrameColour);
     QCOMPARE(f.view.shapes[5].pen, board::kWrongFrameColour);
@@ -89,9 +89,9 @@ void TestCorrection::correctionFramesSendsHomeAndScores()
     Fixture f;
     f.placeRight(57);
     f.game.CorrectClick();
-    QVERIFY(f.game.Corrected);
-    QCOMPARE(f.game.HitTotal, 57);
-    QCOMPARE(f.game.CellsCounted, 114);
+    QVERIFY(f.game.Corrected());
+    QCOMPARE(f.game.HitTotal(), 57);
+    QCOMPARE(f.game.CellsCounted(), 114);
     QCOMPARE(f.view.contador, 57);
     QCOMPARE(f.view.gauge, 50);
     QVERIFY(!f.view.congratulation);
@@ -111,10 +111,10 @@ void TestCorrection::correctionFramesSendsHomeAndScores()
     QVERIFY(f.view.tile(114).stackPosition < f.view.tile(1).stackPosition);
 
     // A game with no hits: the total stays, the denominator grows.
-    f.game.BitBtn2Click();
+    f.game.startNextGame();
     f.game.CorrectClick();
-    QCOMPARE(f.game.HitTotal, 57);
-    QCOMPARE(f.game.CellsCounted, 228);
+    QCOMPARE(f.game.HitTotal(), 57);
+    QCOMPARE(f.game.CellsCounted(), 228);
     QCOMPARE(f.view.contador, 57);
     QCOMPARE(f.view.gauge, 25);
 }
@@ -129,8 +129,8 @@ void TestCorrection::secondCorrectionChangesNothing()
     f.view.shapes[20].visible = false;
     f.view.contador = -1;
     f.game.CorrectClick();
-    QCOMPARE(f.game.HitTotal, 10);
-    QCOMPARE(f.game.CellsCounted, 114);
+    QCOMPARE(f.game.HitTotal(), 10);
+    QCOMPARE(f.game.CellsCounted(), 114);
     QCOMPARE(f.view.tile(3).interval, 0);
     QCOMPARE(f.view.tile(3).destinyX, 5);
     QVERIFY(!f.view.shapes[20].visible);
@@ -142,17 +142,17 @@ void TestCorrection::congratulationNeedsMoreThanAHundredInTotal()
     Fixture f;
     f.placeRight(100);
     f.game.CorrectClick();
-    QCOMPARE(f.game.HitTotal, 100);
+    QCOMPARE(f.game.HitTotal(), 100);
     QVERIFY(!f.view.congratulation);
 
-    f.game.BitBtn2Click();
+    f.game.startNextGame();
     f.placeRight(1);
     f.game.CorrectClick();
-    QCOMPARE(f.game.HitTotal, 101);
+    QCOMPARE(f.game.HitTotal(), 101);
     QVERIFY(f.view.congratulation);
 
     // Once earned it comes back with every later correction, even one with no hits.
-    f.game.BitBtn2Click();
+    f.game.startNextGame();
     QVERIFY(!f.view.congratulation);
     f.game.CorrectClick();
     QVERIFY(f.view.congratulation);
@@ -163,7 +163,7 @@ void TestCorrection::fullBoardScoresAHundredPercent()
     Fixture f;
     f.placeRight(kElementCount);
     f.game.CorrectClick();
-    QCOMPARE(f.game.HitTotal, 114);
+    QCOMPARE(f.game.HitTotal(), 114);
     QCOMPARE(f.view.gauge, 100);
     QVERIFY(f.view.congratulation);
 }

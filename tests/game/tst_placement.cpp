@@ -2,8 +2,8 @@
 #include "game/game.h"
 #include "game/random.h"
 #include "support/fakeboardview.h"
-#include "tiles/pickup.h"
-#include "tiles/placement.h"
+#include "game/pickup.h"
+#include "game/placement.h"
 
 #include <QTest>
 
@@ -47,10 +47,10 @@ struct Fixture
                 return n;
         return 0;
     }
-    void keys(std::initializer_list<int> qtKeys)
+    void keys(std::initializer_list<BoardKey::Kind> kinds)
     {
-        for (int k : qtKeys)
-            QVERIFY(pickup.key(k, Qt::NoModifier, {}));
+        for (BoardKey::Kind kind : kinds)
+            QVERIFY(pickup.key({kind}));
     }
     int litCells() const
     {
@@ -60,6 +60,14 @@ struct Fixture
         return lit;
     }
 };
+
+using K = BoardKey::Kind;
+
+// A key that types the letters, pressed at that time.
+BoardKey letter(std::u32string_view letters, std::int64_t atMs = 0)
+{
+    return {K::Letter, std::u32string(letters), false, atMs};
+}
 
 // The corner that puts a 38 x 38 tile's centre on (x, y).
 board::Point cornerForCentre(int x, int y)
@@ -101,7 +109,7 @@ void TestPlacement::hoverLightsTheCellUnderTheCentreAndStopsAllTimers()
     f.tile(3).moveTo({c.x + 5, c.y + 5}); // centre at +24,+24: inside cell 26
     f.view.shapes[40].visible = true;
     f.hover(3);
-    QCOMPARE(f.placement.CandidateCell, 26);
+    QCOMPARE(f.placement.CandidateCell(), 26);
     QCOMPARE(f.view.panels[26].colour, board::kLitCellColour);
     QCOMPARE(f.litCells(), 1);
     QVERIFY(!f.view.shapes[40].visible);
@@ -130,7 +138,7 @@ void TestPlacement::centreOnAnEdgeLineLightsNothing()
     Fixture f;
     f.tile(4).moveTo(cornerForCentre(cx, cy));
     f.hover(4);
-    QCOMPARE(f.placement.CandidateCell, 0);
+    QCOMPARE(f.placement.CandidateCell(), 0);
     QCOMPARE(f.litCells(), 0);
     f.release(4);
     QVERIFY(!f.tile(4).accepted);
@@ -143,7 +151,7 @@ void TestPlacement::releaseOnTheLitCellPlacesAndUncoversTheTile()
     const board::Point c = board::cellCorner(8);
     f.dragTo(8, c.x + 3, c.y - 4); // the first move reports the tray position
     f.dragTo(8, c.x + 4, c.y - 3); // now the lit cell is 8
-    QCOMPARE(f.placement.CandidateCell, 8);
+    QCOMPARE(f.placement.CandidateCell(), 8);
     f.release(8);
     QCOMPARE((board::Point{f.tile(8).left, f.tile(8).top}), c);
     QVERIFY(f.tile(8).accepted);
@@ -162,10 +170,10 @@ void TestPlacement::litCellLagsOneMoveBehind()
     const board::Point c = board::cellCorner(30);
     f.tile(12).moveTo({c.x + 2, c.y + 2});
     f.hover(12);
-    QCOMPARE(f.placement.CandidateCell, 30);
+    QCOMPARE(f.placement.CandidateCell(), 30);
     // A last fast move carries the centre onto cell 31; the candidate still names 30.
     f.dragTo(12, c.x + 42, c.y + 2);
-    QCOMPARE(f.placement.CandidateCell, 30);
+    QCOMPARE(f.placement.CandidateCell(), 30);
     f.release(12);
     QVERIFY(!f.tile(12).accepted);
     QVERIFY(f.view.panels[30].visible && f.view.panels[31].visible);
@@ -210,7 +218,7 @@ void TestPlacement::releaseWithNoCandidateLeavesTheTileAlone()
 {
     Fixture f;
     f.hover(1); // tiles start in the tray: no cell under any of them
-    QCOMPARE(f.placement.CandidateCell, 0);
+    QCOMPARE(f.placement.CandidateCell(), 0);
     f.tile(1).accepted = true;
     f.tile(1).onUp(f.tile(1));
     QVERIFY(f.tile(1).accepted); // the handler did not touch it
@@ -225,7 +233,7 @@ void TestPlacement::bareWindowMoveSendsEveryUnacceptedTileDrifting()
     f.placement.FormMouseMove(400, 30);
     QCOMPARE(f.view.readoutX, 400);
     QCOMPARE(f.view.readoutY, 30);
-    QCOMPARE(f.placement.TileCentreX, 400);
+    QCOMPARE(f.placement.TileCentreX(), 400);
     for (int i = 1; i <= kElementCount; ++i)
         QCOMPARE(f.tile(i).interval, i == 2 ? 0 : 10);
 }
@@ -282,43 +290,43 @@ void TestPlacement::keyboardWalkPlacesATileAsARelease()
     const int first = f.tileAt(board::traySlot(1));
     QCOMPARE(f.pickup.focusedTile(), first);
     QVERIFY(f.tile(first).focusMark);
-    f.keys({Qt::Key_Right});
+    f.keys({K::Right});
     QCOMPARE(f.pickup.focusedTile(), f.tileAt(board::traySlot(6))); // slots run down columns
     QVERIFY(!f.tile(first).focusMark);
-    QVERIFY(f.pickup.key(Qt::Key_F, Qt::NoModifier, QStringLiteral("F")));
-    QVERIFY(f.pickup.key(Qt::Key_E, Qt::NoModifier, QStringLiteral("e")));
+    QVERIFY(f.pickup.key(letter(U"F")));
+    QVERIFY(f.pickup.key(letter(U"e")));
     QCOMPARE(f.pickup.focusedTile(), 26);
     QCOMPARE(f.view.announced.last(), QStringLiteral("tile 26"));
-    f.keys({Qt::Key_End});
+    f.keys({K::End});
     QCOMPARE(f.pickup.focusedTile(), f.tileAt(board::traySlot(114)));
-    f.keys({Qt::Key_Home});
+    f.keys({K::Home});
     QCOMPARE(f.pickup.focusedTile(), first);
-    QVERIFY(f.pickup.key(Qt::Key_F, Qt::NoModifier, QStringLiteral("F")));
-    QVERIFY(f.pickup.key(Qt::Key_E, Qt::NoModifier, QStringLiteral("e")));
+    QVERIFY(f.pickup.key(letter(U"F")));
+    QVERIFY(f.pickup.key(letter(U"e")));
 
     f.tile(26).interval = 100;
-    f.keys({Qt::Key_Return});
+    f.keys({K::Drop});
     QCOMPARE(f.pickup.pickedTile(), 26);
     QCOMPARE(f.tile(26).interval, 0);
     QCOMPARE(f.pickup.targetCell(), 1);
     QCOMPARE(f.view.panels[1].colour, board::kLitCellColour);
     QCOMPARE(f.litCells(), 1);
     // Hydrogen down group 1 to potassium, then along period 4 to iron.
-    f.keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down});
+    f.keys({K::Down, K::Down, K::Down});
     QCOMPARE(f.pickup.targetCell(), 19);
     for (int i = 0; i < 7; ++i)
-        f.keys({Qt::Key_Right});
+        f.keys({K::Right});
     QCOMPARE(f.pickup.targetCell(), 26);
     QCOMPARE(f.litCells(), 1);
     QCOMPARE(f.view.announced.last(), QStringLiteral("cell 26"));
     const board::Point at{f.tile(26).left, f.tile(26).top};
-    f.keys({Qt::Key_Space});
+    f.keys({K::Drop});
     QCOMPARE(f.pickup.pickedTile(), 0);
     QCOMPARE(f.tile(26).left, board::cellCorner(26).x);
     QCOMPARE(f.tile(26).top, board::cellCorner(26).y);
     QVERIFY(f.tile(26).accepted);
     QVERIFY(!f.view.panels[26].visible);
-    QCOMPARE(f.placement.CandidateCell, 26);
+    QCOMPARE(f.placement.CandidateCell(), 26);
     QCOMPARE(f.tile(26).interval, 0); // placed tiles rest
     QVERIFY(f.view.announced.contains(QStringLiteral("placed 26 on 26")));
     // The focus is back on the tray's top-left tile, the next one down if that was iron.
@@ -327,7 +335,7 @@ void TestPlacement::keyboardWalkPlacesATileAsARelease()
     QVERIFY(at != (board::Point{f.tile(26).left, f.tile(26).top}));
     QVERIFY(!f.tile(26).focusMark);
     // The next pick-up starts on the last target.
-    f.keys({Qt::Key_Return});
+    f.keys({K::Drop});
     QCOMPARE(f.pickup.targetCell(), 26);
 }
 
@@ -338,7 +346,7 @@ void TestPlacement::escapePutsThePickedTileBackUntouched()
     const int n = f.pickup.focusedTile();
     f.tile(n).interval = 10;
     const board::Point at{f.tile(n).left, f.tile(n).top};
-    f.keys({Qt::Key_Return, Qt::Key_Right, Qt::Key_Escape});
+    f.keys({K::Drop, K::Right, K::Escape});
     QCOMPARE(f.pickup.pickedTile(), 0);
     QCOMPARE((board::Point{f.tile(n).left, f.tile(n).top}), at);
     QCOMPARE(f.tile(n).interval, 10);
@@ -346,9 +354,9 @@ void TestPlacement::escapePutsThePickedTileBackUntouched()
     QCOMPARE(f.litCells(), 0);
     QCOMPARE(f.pickup.focusedTile(), n);
     // Escape with nothing picked up is not the board's key.
-    QVERIFY(!f.pickup.key(Qt::Key_Escape, Qt::NoModifier, {}));
+    QVERIFY(!f.pickup.key({K::Escape}));
     // Leaving the board puts a picked tile back and hides the ring.
-    f.keys({Qt::Key_Return});
+    f.keys({K::Drop});
     f.pickup.leaveBoard();
     QCOMPARE(f.pickup.pickedTile(), 0);
     QCOMPARE(f.pickup.focusedTile(), 0);
@@ -362,26 +370,25 @@ void TestPlacement::keyboardDropsOntoAnOccupiedCellAndSendsTheOwnerHome()
     // Carbon on its own cell first, then nitrogen onto the same cell. Typed letters that
     // spell no symbol together start afresh: "C" then "N" finds N.
     for (int element : {6, 7}) {
-        const QString symbol = element == 6 ? QStringLiteral("C") : QStringLiteral("N");
-        QVERIFY(f.pickup.key(Qt::Key_A, Qt::NoModifier, symbol));
+        QVERIFY(f.pickup.key(letter(element == 6 ? U"C" : U"N")));
         QCOMPARE(f.pickup.focusedTile(), element);
-        f.keys({Qt::Key_Return});
+        f.keys({K::Drop});
         if (element == 6) // from hydrogen: down to lithium, then along period 2
-            f.keys({Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});
+            f.keys({K::Down, K::Right, K::Right, K::Right});
         QCOMPARE(f.pickup.targetCell(), 6);
-        f.keys({Qt::Key_Return});
+        f.keys({K::Drop});
     }
     QVERIFY(f.tile(6).accepted && f.tile(7).accepted);
     QCOMPARE(f.tile(7).left, f.tile(6).left);
     QCOMPARE(f.tile(7).top, f.tile(6).top);
     QCOMPARE(f.tile(6).interval, 0); // the owner is placed: not sent home
     // A wrong tile on an empty cell sends that cell's owner drifting, wherever it is.
-    QVERIFY(f.pickup.key(Qt::Key_A, Qt::NoModifier, QStringLiteral("O")));
-    f.keys({Qt::Key_Return, Qt::Key_Right});
+    QVERIFY(f.pickup.key(letter(U"O")));
+    f.keys({K::Drop, K::Right});
     QCOMPARE(f.pickup.targetCell(), 7);
     f.tile(7).accepted = false;
     f.tile(7).interval = 0;
-    f.keys({Qt::Key_Return});
+    f.keys({K::Drop});
     QCOMPARE(f.tile(7).interval, 10);
 }
 
@@ -438,10 +445,10 @@ void TestPlacement::tapsPickUpAndAPressOnAnyCellDropsThere()
     QCOMPARE(f.pickup.pickedTile(), 7);
     // Picked up by a click, the keys aim from the last target and show it first.
     f.pickup.enterBoard();
-    f.keys({Qt::Key_Right});
+    f.keys({K::Right});
     QCOMPARE(f.pickup.targetCell(), 5);
     QCOMPARE(f.view.target, 5);
-    f.keys({Qt::Key_Right, Qt::Key_Return});
+    f.keys({K::Right, K::Drop});
     QCOMPARE(f.tile(7).left, board::cellCorner(6).x);
     QCOMPARE(f.litCells(), 0);
 }
@@ -472,12 +479,13 @@ void TestPlacement::typingASymbolFocusesItsTile()
     QFETCH(int, element);
     Fixture f;
     f.pickup.enterBoard();
-    for (QChar c : typed)
-        f.pickup.key(Qt::Key_A, Qt::NoModifier, QString(c));
+    for (char32_t c : typed.toStdU32String())
+        f.pickup.key(letter(std::u32string_view(&c, 1)));
     QCOMPARE(f.pickup.focusedTile(), element);
 }
 
-// A letter after the platform's pause starts a new search, and so does an arrow key.
+// A letter after the platform's pause starts a new search, and so does an arrow key; a key
+// held with Alt or Ctrl is not the board's and leaves the search alone.
 void TestPlacement::aPauseOrAnArrowStartsANewSearch()
 {
     FakeBoardView view;
@@ -486,14 +494,16 @@ void TestPlacement::aPauseOrAnArrowStartsANewSearch()
     Pickup pickup{view, placement, game, 50};
     game.FormCreate();
     pickup.enterBoard();
-    pickup.key(Qt::Key_A, Qt::NoModifier, QStringLiteral("S"));
-    QTest::qSleep(80);
-    pickup.key(Qt::Key_A, Qt::NoModifier, QStringLiteral("S"));
-    QCOMPARE(pickup.focusedTile(), 16); // S again, not Sc
-    pickup.key(Qt::Key_A, Qt::NoModifier, QStringLiteral("n"));
+    pickup.key(letter(U"S", 1000));
+    pickup.key(letter(U"S", 1050)); // just within the pause: on to Sc
+    QCOMPARE(pickup.focusedTile(), 21);
+    pickup.key(letter(U"S", 1101));
+    QCOMPARE(pickup.focusedTile(), 16); // S afresh, not Se
+    QVERIFY(!pickup.key({K::Other, U"n", true, 1110}));
+    pickup.key(letter(U"n", 1120));
     QCOMPARE(pickup.focusedTile(), 50);
-    pickup.key(Qt::Key_Left, Qt::NoModifier, {});
-    pickup.key(Qt::Key_A, Qt::NoModifier, QStringLiteral("B"));
+    pickup.key({K::Left});
+    pickup.key(letter(U"B", 1130));
     QCOMPARE(pickup.focusedTile(), 5);
 }
 

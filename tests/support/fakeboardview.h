@@ -99,14 +99,12 @@ public:
     int gauge = 0;
     bool congratulation = false;
     bool timer1Enabled = true;
-    int informationWindowsShown = 0;
     int readoutX = 0, readoutY = 0, readoutCandidate = 0;
     int target = 0; // the marked target cell
     QStringList announced; // "tile 6", "cell 6", "placed 26 on 26", oldest first
 
 
     void setPanelPos(int n, board::Point p) override { panels[n].pos = p; }
-    board::Point panelPos(int n) const override { return panels[n].pos; }
     void setPanelVisible(int n, bool v) override { panels[n].visible = v; }
     bool panelVisible(int n) const override { return panels[n].visible; }
     void setPanelColour(int n, board::StoredColour c) override
@@ -133,12 +131,12 @@ public:
     void setContadorCaption(std::int32_t v) override { contador = v; }
     void setGaugeProgress(int p) override { gauge = p; }
     void setCongratulationVisible(bool v) override { congratulation = v; }
-    void showCentreReadout(std::int32_t x, std::int32_t y) override
+    void recordCentre(std::int32_t x, std::int32_t y) override
     {
         readoutX = x;
         readoutY = y;
     }
-    void showCandidateReadout(int c) override { readoutCandidate = c; }
+    void recordCandidate(int c) override { readoutCandidate = c; }
     void announceTile(int n) override { announced << QStringLiteral("tile %1").arg(n); }
     void announceCell(int c) override { announced << QStringLiteral("cell %1").arg(c); }
     void announcePlaced(int c, int n) override
@@ -147,7 +145,6 @@ public:
     }
     void showTarget(int c) override { target = c; }
     void setTimer1Enabled(bool e) override { timer1Enabled = e; }
-    void showInformationWindow() override { ++informationWindowsShown; }
 };
 
 // Tile handlers that only count their calls.

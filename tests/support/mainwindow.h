@@ -20,8 +20,9 @@
 
 // The program's windows as start-up makes them, for the tests of the main window: the report
 // goes to a home folder of the test's own, the built-in resources are loaded, and every modal
-// window is closed as soon as it appears. The controls are found once per window by the object
-// names the layout gives them.
+// window a test opens is closed as soon as it appears. The main window is shown alone, without
+// the information window that start-up shows first. The controls are found once per window by
+// the object names the layout gives them.
 class MainWindowFixture
 {
 public:
@@ -36,10 +37,10 @@ public:
     // unless told otherwise. Only the modal windows met from here on are in closer's lists.
     bool makeWindows(bool show = true)
     {
-        windows_.reset();
-        closer = std::make_unique<ModalCloser>();
+        destroyWindows();
         windows_ = std::make_unique<startup::Windows>();
         form = &windows_->Form1;
+        closer = std::make_unique<ModalCloser>();
         closer->watched = form;
         for (int n = 1; n <= board::kElementCount; ++n) {
             tiles_[n] = form->findChild<TAnimatedCorvalia *>(QStringLiteral("Tile%1").arg(n));
@@ -81,6 +82,7 @@ public:
     }
     TGauge *gauge() const { return gauge_; }
     DrawnLayer *surface() const { return surface_; }
+    startup::Windows &windows() const { return *windows_; }
     TDatosBox &datosBox() const { return windows_->DatosBox; }
     TElementos &elementos() const { return windows_->Elementos; }
 

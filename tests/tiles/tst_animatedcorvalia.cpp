@@ -8,6 +8,7 @@
 #include <QAbstractEventDispatcher>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTest>
 #include <QThread>
 
@@ -578,18 +579,17 @@ void TestAnimatedCorvalia::hoverRaisesMoveWithoutDraggingAndStaysOffTheParent()
 {
     Scene scene;
     QVERIFY(scene.show());
-    int moves = 0;
-    scene.tile->OnMouseMove = [&](TileView &) { ++moves; };
+    QSignalSpy moves(scene.tile, &TAnimatedCorvalia::mouseMoved);
 
     QTest::mouseMove(scene.tile, QPoint(5, 5));
     QTest::mouseMove(scene.tile, QPoint(30, 20));
-    QCOMPARE(moves, 2);
+    QCOMPARE(moves.count(), 2);
     QCOMPARE(scene.tile->pos(), QPoint(100, 100));
     QCOMPARE(scene.surface.moves, 0);
 
     QTest::mouseMove(&scene.surface, QPoint(600, 500));
     QCOMPARE(scene.surface.moves, 1);
-    QCOMPARE(moves, 2);
+    QCOMPARE(moves.count(), 2);
 }
 
 void TestAnimatedCorvalia::dragKeepsTheGrabPointUnderThePointer()
@@ -598,7 +598,7 @@ void TestAnimatedCorvalia::dragKeepsTheGrabPointUnderThePointer()
     QVERIFY(scene.show());
     TAnimatedCorvalia *tile = scene.tile;
     std::vector<QPoint> seenByHandler;
-    tile->OnMouseMove = [&](TileView &t) { seenByHandler.emplace_back(t.Left(), t.Top()); };
+    tile->setOnMouseMove([&](TileView &t) { seenByHandler.emplace_back(t.Left(), t.Top()); });
 
     QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(10, 12));
     // The window reports the pointer's arrival as a move before the press.
@@ -645,12 +645,12 @@ void TestAnimatedCorvalia::releaseRestoresOnlyANonZeroSavedInterval()
     TAnimatedCorvalia *tile = scene.tile;
     int seenOnDown = -1;
     int seenOnUp = -1;
-    tile->OnMouseDown = [&](TileView &t) { seenOnDown = t.Interval(); };
-    tile->OnMouseUp = [&](TileView &t) {
+    connect(tile, &TAnimatedCorvalia::mouseDown, [&] { seenOnDown = tile->Interval(); });
+    tile->setOnMouseUp([&](TileView &t) {
         seenOnUp = t.Interval();
         if (writtenOnUp >= 0)
             t.setInterval(writtenOnUp);
-    };
+    });
 
     tile->setInterval(atPress);
     QTest::mousePress(tile, Qt::RightButton, {}, QPoint(19, 19));
@@ -671,17 +671,17 @@ void TestAnimatedCorvalia::releaseHandlerSeesAcceptedCleared()
     TAnimatedCorvalia *tile = scene.tile;
     tile->setAccepted(true);
     bool acceptedSeen = true;
-    tile->OnMouseUp = [&](TileView &t) {
+    tile->setOnMouseUp([&](TileView &t) {
         acceptedSeen = t.Accepted();
         t.setAccepted(true);
-    };
+    });
     QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(19, 19));
     QVERIFY(tile->Accepted());
     QTest::mouseRelease(tile, Qt::LeftButton, {}, QPoint(19, 19));
     QVERIFY(!acceptedSeen);
     QVERIFY(tile->Accepted());
 
-    tile->OnMouseUp = nullptr;
+    tile->setOnMouseUp({});
     QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(19, 19));
     QTest::mouseRelease(tile, Qt::LeftButton, {}, QPoint(19, 19));
     QVERIFY(!tile->Accepted());
@@ -721,7 +721,7 @@ void TestAnimatedCorvalia::releaseHandlerMayHideOrDeleteTheTile()
     QVERIFY(scene.show());
     TAnimatedCorvalia *tile = scene.tile;
     tile->setInterval(10);
-    tile->OnMouseUp = [](TileView &t) { t.setTileVisible(false); };
+    tile->setOnMouseUp([](TileView &t) { t.setTileVisible(false); });
     QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(19, 19));
     QTest::mouseRelease(tile, Qt::LeftButton, {}, QPoint(19, 19));
     QVERIFY(tile->isHidden());
@@ -733,7 +733,7 @@ void TestAnimatedCorvalia::releaseHandlerMayHideOrDeleteTheTile()
     QCOMPARE(tile->pos(), QPoint(100, 100));
 
     QPointer<TAnimatedCorvalia> watch(tile);
-    tile->OnMouseUp = [](TileView &t) { delete static_cast<TAnimatedCorvalia *>(&t); };
+    tile->setOnMouseUp([](TileView &t) { delete static_cast<TAnimatedCorvalia *>(&t); });
     QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(19, 19));
     QTest::mouseRelease(&scene.surface, Qt::LeftButton, {}, QPoint(119, 119));
     QVERIFY(watch.isNull());

@@ -1,35 +1,48 @@
-#include "tiles/pickup.h"
+#include "game/pickup.h"
 
 #include "game/boardview.h"
 #include "game/elements.h"
 #include "game/game.h"
 #include "game/tileview.h"
-#include "tiles/placement.h"
+#include "game/placement.h"
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 #include <utility>
 
 using board::kElementCount;
 
 namespace {
-constexpr int kTrayTop = 370; // the tray below the table starts here, in pixels
-
-QString symbolOf(int n)
+// Symbols are plain ASCII, so typed letters are compared with them in ASCII's cases alone.
+char32_t folded(char32_t c)
 {
-    const std::string_view symbol = elements::kTable[n - 1].symbol;
-    return QString::fromUtf8(symbol.data(), qsizetype(symbol.size()));
+    return c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c;
+}
+
+// Whether the text spells the symbol, or with `whole` false, its beginning.
+bool spells(std::u32string_view text, std::string_view symbol, bool whole)
+{
+    if (text.size() > symbol.size() || (whole && text.size() != symbol.size()))
+        return false;
+    return std::equal(text.begin(), text.end(), symbol.begin(), [](char32_t t, char s) {
+        return folded(t) == folded(static_cast<unsigned char>(s));
+    });
+}
+
+std::string_view symbolOf(int n)
+{
+    return elements::kTable[n - 1].symbol;
 }
 
 // The tile whose symbol is the text, else the first whose symbol starts with it; 0 for none.
-int tileSpelled(const QString &text)
+int tileSpelled(std::u32string_view text)
 {
     int prefixed = 0;
     for (int n = 1; n <= kElementCount; ++n) {
-        const QString symbol = symbolOf(n);
-        if (symbol.compare(text, Qt::CaseInsensitive) == 0)
+        if (spells(text, symbolOf(n), true))
             return n;
-        if (!prefixed && symbol.startsWith(text, Qt::CaseInsensitive))
+        if (!prefixed && spells(text, symbolOf(n), false))
             prefixed = n;
     }
     return prefixed;
@@ -37,21 +50,21 @@ int tileSpelled(const QString &text)
 
 // The first tile after `after`, in element order and round again, whose symbol starts with
 // the letter; 0 for none.
-int nextStartingWith(QChar letter, int after)
+int nextStartingWith(char32_t letter, int after)
 {
     for (int i = 1; i <= kElementCount; ++i) {
         const int n = (after + i - 1) % kElementCount + 1;
-        if (symbolOf(n).startsWith(letter, Qt::CaseInsensitive))
+        if (spells(std::u32string_view(&letter, 1), symbolOf(n), false))
             return n;
     }
     return 0;
 }
 
-bool oneLetterRepeated(const QString &text)
+bool oneLetterRepeated(std::u32string_view text)
 {
-    return text.size() > 1 &&
-           std::all_of(text.begin(), text.end(),
-                       [&](QChar c) { return c.toCaseFolded() == text.front().toCaseFolded(); });
+    return text.size() > 1 && std::all_of(text.begin(), text.end(), [&](char32_t c) {
+               return folded(c) == folded(text.front());
+           });
 }
 } // namespace
 
@@ -101,7 +114,8 @@ int Pickup::trayEnd(bool last) const
 {
     const auto order = [this](int n) {
         const TileView &t = tile(n);
-        return std::array{t.Top() >= kTrayTop ? 0 : 1, t.Top() / board::kCellSize, t.Left()};
+        return std::array{t.Top() >= board::kTrayTop ? 0 : 1, t.Top() / board::kCellSize,
+                          t.Left()};
     };
     int found = 0;
     for (int n = 1; n <= kElementCount; ++n)
@@ -125,45 +139,44 @@ int Pickup::nearestTile(int dx, int dy) const
 // Type-ahead as in a list: "F" then "e" finds Fe, and an exact symbol wins over longer ones
 // ("S" is sulphur, not silicon). The same letter again goes on to the next symbol that starts
 // with it; a letter after a pause starts afresh.
-int Pickup::tileForTypedText(const QString &text)
+int Pickup::tileForTypedText(const BoardKey &key)
 {
-    if (!typedAt_.isValid() || typedAt_.elapsed() > typeAheadPauseMs_)
+    if (key.timeMs - typedAtMs_ > typeAheadPauseMs_)
         typed_.clear();
-    typedAt_.restart();
-    typed_ += text;
+    typedAtMs_ = key.timeMs;
+    typed_ += key.text;
     if (const int n = tileSpelled(typed_))
         return n;
     if (oneLetterRepeated(typed_))
         return nextStartingWith(typed_.front(), focused_);
-    typed_ = text;
+    typed_ = key.text;
     return tileSpelled(typed_);
 }
 
-bool Pickup::key(int qtKey, Qt::KeyboardModifiers modifiers, const QString &text)
+bool Pickup::key(const BoardKey &key)
 {
+    using Kind = BoardKey::Kind;
     if (!boardFocused_)
         enterBoard();
-    if (modifiers & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
+    if (key.chord)
         return false;
-    if (text.isEmpty() || !text.at(0).isLetter())
+    if (key.kind != Kind::Letter)
         typed_.clear(); // a search goes on only from letter to letter
     int dx = 0, dy = 0;
-    switch (qtKey) {
-    case Qt::Key_Left:
+    switch (key.kind) {
+    case Kind::Left:
         dx = -1;
         break;
-    case Qt::Key_Right:
+    case Kind::Right:
         dx = 1;
         break;
-    case Qt::Key_Up:
+    case Kind::Up:
         dy = -1;
         break;
-    case Qt::Key_Down:
+    case Kind::Down:
         dy = 1;
         break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
+    case Kind::Drop:
         if (!picked_)
             pickUp(focused_, true);
         else if (target_)
@@ -171,25 +184,27 @@ bool Pickup::key(int qtKey, Qt::KeyboardModifiers modifiers, const QString &text
         else // picked up by a click: the keys aim from the last target
             setTarget(lastTarget_);
         return true;
-    case Qt::Key_Escape:
+    case Kind::Escape:
         if (!picked_)
             return false;
         putBack();
         return true;
-    case Qt::Key_Home:
+    case Kind::Home:
         if (!picked_)
             focusTile(trayEnd(false));
         return true;
-    case Qt::Key_End:
+    case Kind::End:
         if (!picked_)
             focusTile(trayEnd(true));
         return true;
-    default:
-        if (picked_ || text.isEmpty() || !text.at(0).isLetter())
+    case Kind::Letter:
+        if (picked_)
             return false;
-        if (const int n = tileForTypedText(text))
+        if (const int n = tileForTypedText(key))
             focusTile(n);
         return true;
+    case Kind::Other:
+        return false;
     }
     if (!picked_)
         focusTile(nearestTile(dx, dy));
@@ -210,7 +225,7 @@ void Pickup::pickUp(int n, bool withTarget)
     // correction, so the press would save 0; after it, the interval the tile has.
     TileView &t = tile(n);
     intervalBefore_ = t.Interval();
-    savedInterval_ = game_.Corrected ? intervalBefore_ : 0;
+    savedInterval_ = game_.hoverLightsCells() ? 0 : intervalBefore_;
     t.setInterval(0);
     for (int cell = 1; cell <= kElementCount; ++cell)
         view_.setPanelColour(cell, board::kEmptyCellColour);
@@ -255,7 +270,7 @@ void Pickup::drop()
     const board::Point corner = board::cellCorner(cell);
     t.setLeft(corner.x);
     t.setTop(corner.y);
-    if (!game_.Corrected) // the correction detaches the move reaction
+    if (game_.hoverLightsCells())
         placement_.almovermouse(t);
     t.setAccepted(false);
     placement_.alSoltarmouse(t);

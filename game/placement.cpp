@@ -1,20 +1,22 @@
-#include "tiles/placement.h"
+#include "game/placement.h"
 
 #include "game/boardview.h"
 
 using board::kElementCount;
 
 namespace {
-constexpr int kDriftInterval = 10; // milliseconds per step of a tile drifting home
-}
+// Milliseconds per step of a tile sent back on its own: a stray tile to its tray slot, or the
+// owner of a cell another tile was dropped on.
+constexpr int kSendBackInterval = 10;
+} // namespace
 
 Placement::Placement(BoardView &view) : view_(view) {}
 
 void Placement::takeCentreOf(const TileView &tile)
 {
-    TileCentreX = tile.Left() + tile.Width() / 2;
-    TileCentreY = tile.Top() + tile.Height() / 2;
-    view_.showCentreReadout(TileCentreX, TileCentreY);
+    tileCentreX_ = tile.Left() + tile.Width() / 2;
+    tileCentreY_ = tile.Top() + tile.Height() / 2;
+    view_.recordCentre(tileCentreX_, tileCentreY_);
 }
 
 void Placement::almovermouse(TileView &sender)
@@ -24,44 +26,44 @@ void Placement::almovermouse(TileView &sender)
     // each cell's final colour, so a cell that stays lit is not repainted on every move.
     for (int n = 1; n <= kElementCount; ++n)
         view_.setShapeVisible(n, false);
-    CandidateCell = board::cellAt(TileCentreX, TileCentreY);
+    candidateCell_ = board::cellAt(tileCentreX_, tileCentreY_);
     for (int n = 1; n <= kElementCount; ++n)
         view_.setPanelColour(n,
-                            n == CandidateCell ? board::kLitCellColour : board::kEmptyCellColour);
-    view_.showCandidateReadout(CandidateCell);
+                            n == candidateCell_ ? board::kLitCellColour : board::kEmptyCellColour);
+    view_.recordCandidate(candidateCell_);
     for (int i = 1; i <= kElementCount; ++i)
         view_.tile(i).setInterval(0);
 }
 
 void Placement::alSoltarmouse(TileView &sender)
 {
-    if (CandidateCell == 0)
+    if (candidateCell_ == 0)
         return;
     takeCentreOf(sender);
     sender.setAccepted(false);
-    if (board::pointOnCell(CandidateCell, TileCentreX, TileCentreY)) {
-        const board::Point corner = view_.panelPos(CandidateCell);
+    if (board::pointOnCell(candidateCell_, tileCentreX_, tileCentreY_)) {
+        const board::Point corner = board::cellCorner(candidateCell_);
         sender.setLeft(corner.x);
         sender.setTop(corner.y);
-        view_.setPanelVisible(CandidateCell, false);
+        view_.setPanelVisible(candidateCell_, false);
         sender.setAccepted(true);
         sender.requestRepaint();
         sender.setInterval(0);
     }
-    TileView &owner = view_.tile(CandidateCell);
+    TileView &owner = view_.tile(candidateCell_);
     if (!owner.Accepted())
-        owner.setInterval(kDriftInterval);
+        owner.setInterval(kSendBackInterval);
 }
 
 void Placement::FormMouseMove(std::int32_t x, std::int32_t y)
 {
-    TileCentreX = x;
-    TileCentreY = y;
-    view_.showCentreReadout(x, y);
+    tileCentreX_ = x;
+    tileCentreY_ = y;
+    view_.recordCentre(x, y);
     for (int i = 1; i <= kElementCount; ++i) {
         TileView &tile = view_.tile(i);
         if (!tile.Accepted())
-            tile.setInterval(kDriftInterval);
+            tile.setInterval(kSendBackInterval);
     }
 }
 

@@ -16,10 +16,10 @@ public:
     explicit Placement(BoardView &view);
 
     // Centre of the tile last handled, or the pointer position of the last bare-window move.
-    std::int32_t TileCentreX = 0;
-    std::int32_t TileCentreY = 0;
+    std::int32_t TileCentreX() const { return tileCentreX_; }
+    std::int32_t TileCentreY() const { return tileCentreY_; }
     // The cell under the centre of the tile at the last almovermouse, 0 for none.
-    std::int32_t CandidateCell = 0;
+    std::int32_t CandidateCell() const { return candidateCell_; }
 
     void almovermouse(TileView &sender) override;
     void alSoltarmouse(TileView &sender) override;
@@ -30,4 +30,7 @@ private:
     void takeCentreOf(const TileView &tile);
 
     BoardView &view_;
+    std::int32_t tileCentreX_ = 0;
+    std::int32_t tileCentreY_ = 0;
+    std::int32_t candidateCell_ = 0;
 };

@@ -2,15 +2,35 @@
 
 #include "game/board.h"
 
-#include <QElapsedTimer>
-#include <QString>
-
 #include <cstdint>
+#include <string>
 
 class BoardView;
 class Game;
 class Placement;
 class TileView;
+
+// A key pressed while the board has the keyboard focus, as the window reads it.
+struct BoardKey
+{
+    enum class Kind
+    {
+        Left,
+        Right,
+        Up,
+        Down,
+        Drop, // Enter, Return or Space
+        Escape,
+        Home,
+        End,
+        Letter, // a key that types a letter
+        Other,
+    };
+    Kind kind = Kind::Other;
+    std::u32string text; // what a Letter types
+    bool chord = false;  // held with Alt, Ctrl or the logo key: never one of the board's keys
+    std::int64_t timeMs = 0; // when it was pressed, on a clock that only runs forward
+};
 
 // Playing without dragging: the keyboard, single clicks and taps pick a tile up, choose a
 // target cell and put the tile down there. A drop ends exactly as a drag released with the
@@ -36,7 +56,7 @@ public:
     // The keyboard focus leaves the board: a picked tile is put back, the ring goes.
     void leaveBoard();
     // A key on the board; false when it is not one of the board's keys.
-    bool key(int qtKey, Qt::KeyboardModifiers modifiers, const QString &text);
+    bool key(const BoardKey &key);
     // A press and release on tile n that moved the pointer no more than a few pixels, after
     // the tile's own release reactions ran.
     void tileTapped(int n);
@@ -65,7 +85,7 @@ private:
     // The first or last tile not placed, in reading order.
     int trayEnd(bool last) const;
     int nearestTile(int dx, int dy) const;
-    int tileForTypedText(const QString &text);
+    int tileForTypedText(const BoardKey &key);
     TileView &tile(int n) const;
 
     BoardView &view_;
@@ -80,6 +100,6 @@ private:
     int intervalBefore_ = 0; // restored when the tile is put back
     int putBackByPress_ = 0; // the picked tile that the last press on it put back
     int typeAheadPauseMs_;
-    QString typed_;
-    QElapsedTimer typedAt_;
+    std::u32string typed_;
+    std::int64_t typedAtMs_ = 0; // when typed_ last grew
 };

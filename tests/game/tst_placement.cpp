@@ -52,6 +52,26 @@ struct Fixture
         for (BoardKey::Kind kind : kinds)
             QVERIFY(pickup.key({kind}));
     }
+    // Stands tiles on cells as the rows say (see releaseOnACell).
+    void setPosition(const QString &rows)
+    {
+        for (const QString &row : rows.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QStringList parts = QString(row).remove(QLatin1Char('+')).split(QLatin1Char('@'));
+            FakeTile &t = tile(parts[0].toInt());
+            t.moveTo(board::cellCorner(parts[1].toInt()));
+            t.accepted = row.endsWith(QLatin1Char('+'));
+        }
+    }
+    // The tiles that stand on cells, in the rows' notation, by tile number.
+    QString position()
+    {
+        QStringList rows;
+        for (int n = 1; n <= kElementCount; ++n)
+            for (int c = 1; c <= kElementCount; ++c)
+                if (board::cellCorner(c) == board::Point{tile(n).left, tile(n).top})
+                    rows << QStringLiteral("%1@%2%3").arg(n).arg(c).arg(tile(n).accepted ? "+" : "");
+        return rows.join(QLatin1Char(' '));
+    }
     int litCells() const
     {
         int lit = 0;
@@ -86,8 +106,8 @@ private slots:
     void centreOnAnEdgeLineLightsNothing();
     void releaseOnTheLitCellPlacesAndUncoversTheTile();
     void litCellLagsOneMoveBehind();
-    void releaseOnAnOccupiedCellPlacesToo();
-    void wrongTileOnACellSendsTheOwnerDrifting();
+    void releaseOnACell_data();
+    void releaseOnACell();
     void releaseWithNoCandidateLeavesTheTileAlone();
     void bareWindowMoveSendsEveryUnacceptedTileDrifting();
     void afterCorrectionHoverChangesNothing();
@@ -182,36 +202,44 @@ void TestPlacement::litCellLagsOneMoveBehind()
     QCOMPARE(f.tile(30).interval, 10);
 }
 
-void TestPlacement::releaseOnAnOccupiedCellPlacesToo()
+// Positions are written as short rows: "50@8" is tile 50 standing on cell 8, "50@8+" that
+// it was placed there (accepted); tiles in the tray are left out.
+void TestPlacement::releaseOnACell_data()
 {
-    Fixture f;
-    const board::Point c = board::cellCorner(20);
-    for (int n : {20, 21}) {
-        f.tile(n).moveTo({c.x + 1, c.y + 1});
-        f.hover(n);
-        f.release(n);
-        QVERIFY(f.tile(n).accepted);
-        QCOMPARE((board::Point{f.tile(n).left, f.tile(n).top}), c);
-    }
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("dropped");
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QList<int>>("sentHome"); // tiles whose timers now run
+
+    QTest::newRow("own cell") << "" << 8 << 8 << "8@8+" << QList<int>{};
+    QTest::newRow("wrong cell: its owner goes home") << "" << 50 << 8 << "50@8+" << QList<int>{8};
+    QTest::newRow("a cell taken") << "20@20+" << 21 << 20 << "20@20+ 21@20+" << QList<int>{};
+    QTest::newRow("owner placed elsewhere stays") << "8@9+" << 50 << 8 << "8@9+ 50@8+"
+                                                   << QList<int>{};
+    QTest::newRow("owner on its cell, not placed") << "8@8" << 50 << 8 << "8@8 50@8+"
+                                                    << QList<int>{8};
 }
 
-void TestPlacement::wrongTileOnACellSendsTheOwnerDrifting()
+void TestPlacement::releaseOnACell()
 {
+    QFETCH(QString, before);
+    QFETCH(int, dropped);
+    QFETCH(int, cell);
+    QFETCH(QString, after);
+    QFETCH(QList<int>, sentHome);
     Fixture f;
-    const board::Point c = board::cellCorner(8);
-    f.tile(50).moveTo({c.x + 2, c.y + 2});
-    f.hover(50);
-    f.release(50);
-    QVERIFY(f.tile(50).accepted);
-    QCOMPARE(f.tile(8).interval, 10);
-
-    // When the owner is already accepted it keeps its timer off.
-    Fixture g;
-    g.tile(8).accepted = true;
-    g.tile(50).moveTo({c.x + 2, c.y + 2});
-    g.hover(50);
-    g.release(50);
-    QCOMPARE(g.tile(8).interval, 0);
+    f.setPosition(before);
+    const board::Point c = board::cellCorner(cell);
+    f.tile(dropped).moveTo({c.x + 2, c.y + 2});
+    f.hover(dropped);
+    f.release(dropped);
+    QCOMPARE(f.position(), after);
+    QList<int> running;
+    for (int n = 1; n <= kElementCount; ++n)
+        if (f.tile(n).interval != 0)
+            running << n;
+    QCOMPARE(running, sentHome);
 }
 
 void TestPlacement::releaseWithNoCandidateLeavesTheTileAlone()

@@ -7,20 +7,13 @@ const QColor kShadow(128, 128, 128);
 const QColor kHighlight(255, 255, 255);
 } // namespace
 
-Bevel::Bevel(Shape shape, QWidget *parent) : QWidget(parent), shape_(shape) {}
+Bevel::Bevel(Shape, QWidget *parent) : QWidget(parent) {}
 
 void Bevel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const int right = width() - 1;
     const int bottom = height() - 1;
-    if (shape_ == Shape::TopLine) {
-        painter.setPen(kShadow);
-        painter.drawLine(0, 0, right, 0);
-        painter.setPen(kHighlight);
-        painter.drawLine(0, 1, right, 1);
-        return;
-    }
     // Sunken: dark on the top and left edges, light on the bottom and right.
     painter.setPen(kShadow);
     painter.drawLine(0, 0, right - 1, 0);

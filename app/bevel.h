@@ -2,24 +2,20 @@
 
 #include <QWidget>
 
-// A lowered bevel: a sunken outline framing part of a window, or a sunken line along its
-// top edge that separates two areas.
+// A lowered bevel: a sunken outline framing part of a window.
 class Bevel : public QWidget
 {
     Q_OBJECT
 
 public:
+    // The one shape the windows draw.
     enum class Shape
     {
         Box,
-        TopLine,
     };
 
     Bevel(Shape shape, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    Shape shape_;
 };

@@ -64,7 +64,7 @@ inline constexpr EditSpec kEdits[] = {
     {"curso", {56, 248, 409, 29}},
 };
 
-inline constexpr QRect kProgramIcon{32, 20, 64, 64};
+inline constexpr QRect kPicture{32, 20, 64, 64};
 // The bevel is a sunken line along the top edge of its 449 x 9 box.
 inline constexpr QRect kBevel1{32, 112, 449, 2};
 inline constexpr QRect kBitBtn1{208, 288, 105, 33};
@@ -96,11 +96,11 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     }
 
     const QPixmap picture = QPixmap::fromImage(resources::picture(
-        QStringLiteral(":/assets/datos-picture.png"), kProgramIcon.width(), kProgramIcon.height()));
-    programIcon_ = new QLabel(this);
-    programIcon_->setObjectName(QStringLiteral("ProgramIcon"));
-    programIcon_->setPixmap(picture);
-    programIcon_->setGeometry(QRect(kProgramIcon.topLeft(), picture.size()));
+        QStringLiteral(":/assets/datos-picture.png"), kPicture.width(), kPicture.height()));
+    auto *pictureLabel = new QLabel(this);
+    pictureLabel->setObjectName(QStringLiteral("ProgramIcon"));
+    pictureLabel->setPixmap(picture);
+    pictureLabel->setGeometry(QRect(kPicture.topLeft(), picture.size()));
 
     auto *bevel = new QFrame(this);
     bevel->setObjectName(QStringLiteral("Bevel1"));
@@ -143,11 +143,6 @@ void TDatosBox::setHeading(const QString &text)
 {
     heading_->setText(text);
     heading_->adjustSize();
-}
-
-QString TDatosBox::heading() const
-{
-    return heading_->text();
 }
 
 void TDatosBox::showOrRaise()

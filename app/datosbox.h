@@ -17,9 +17,8 @@ class TDatosBox : public QDialog
 public:
     explicit TDatosBox(QWidget *parent = nullptr);
 
-    // The heading Label2.
+    // Sets the heading, Label2.
     void setHeading(const QString &text);
-    QString heading() const;
 
     // Shows the dialog with the focus in the name and its text selected, or brings it back
     // to the front, from the task bar too, when it is already open.
@@ -41,7 +40,6 @@ private:
     void place();
 
     QLabel *heading_ = nullptr;
-    QLabel *programIcon_ = nullptr;
     QLineEdit *alumno_ = nullptr;
     QLineEdit *curso_ = nullptr;
     QPushButton *bitBtn1_ = nullptr;

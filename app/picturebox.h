@@ -12,8 +12,6 @@ class PictureBox : public QWidget
 public:
     PictureBox(const QImage &picture, QWidget *parent);
 
-    const QImage &picture() const { return picture_; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

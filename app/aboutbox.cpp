@@ -44,7 +44,7 @@ const TAboutBox::LabelSpec TAboutBox::kLabels[] = {
     {"Label3",  {251, 121}, QT_TRANSLATE_NOOP("TAboutBox", "Memoria física disponible:"),        kWindowFont,   clBlack},
     {"PhysMem", {403, 121}, "0",                                                                 kWindowFont,   clBlack, &TAboutBox::physMem_},
     {"Label4",  {251, 143}, QT_TRANSLATE_NOOP("TAboutBox", "Memoria usada:"),                    kWindowFont,   clBlack},
-    {"FreeRes", {404, 143}, "0",                                                                 kWindowFont,   clBlack, &TAboutBox::freeRes_},
+    {"FreeRes", {404, 143}, "0",                                                                 kWindowFont,   clBlack, &TAboutBox::memoryLoad_},
     {"Label5",  {272, 88},  QT_TRANSLATE_NOOP("TAboutBox", "Prácticas del Tabelora"),            kSubtitleFont, clBlue},
     {"Label6",  {232, 13},  QT_TRANSLATE_NOOP("TAboutBox", "Física y Química"),                  kTitleFont,    clNavy},
     // Names the page that Label7Click opens.
@@ -57,7 +57,7 @@ namespace {
 inline constexpr QRect kBevel2{8, 0, 569, 169};
 // A sunken line along the top edge of its 329 x 11 box.
 inline constexpr QRect kBevel1{232, 110, 329, 2};
-inline constexpr QRect kProgramIcon{24, 24, 187, 124};
+inline constexpr QRect kCrystal{24, 24, 187, 124};
 inline constexpr QRect kOKButton{237, 360, 108, 33};
 inline constexpr QRect kMemo1{24, 184, 553, 169};
 
@@ -100,11 +100,11 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
     bevel2->setGeometry(kBevel2);
 
     const QImage crystal = resources::picture(QStringLiteral(":/assets/about-crystal.png"),
-                                              kProgramIcon.width(), kProgramIcon.height());
-    programIcon_ = new QLabel(this);
-    programIcon_->setObjectName(QStringLiteral("ProgramIcon"));
-    programIcon_->setPixmap(withBlackTransparent(crystal));
-    programIcon_->setGeometry(QRect(kProgramIcon.topLeft(), crystal.size()));
+                                              kCrystal.width(), kCrystal.height());
+    auto *crystalLabel = new QLabel(this);
+    crystalLabel->setObjectName(QStringLiteral("ProgramIcon"));
+    crystalLabel->setPixmap(withBlackTransparent(crystal));
+    crystalLabel->setGeometry(QRect(kCrystal.topLeft(), crystal.size()));
 
     auto *bevel1 = new QFrame(this);
     bevel1->setObjectName(QStringLiteral("Bevel1"));
@@ -123,7 +123,7 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
     }
     label7_->setAutoFillBackground(true);
     label7_->setCursor(Qt::PointingHandCursor);
-    label7_->setToolTip(makerPage());
+    label7_->setToolTip(periodicTablePage());
     label7_->installEventFilter(this);
 
     okButton_ = new QPushButton(tr("OK"), this);
@@ -152,21 +152,21 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
     okButton_->setFocus();
 
     platform::centreOnScreen(this);
-    FormCreate();
+    showMemoryFigures();
 }
 
-void TAboutBox::FormCreate()
+void TAboutBox::showMemoryFigures()
 {
     const platform::MemoryStatus status = platform::readMemoryStatus();
     physMem_->setText(platform::formatPhysMem(status.totalPhys, QLocale()));
     physMem_->adjustSize();
-    freeRes_->setText(platform::formatMemoryLoad(status.memoryLoad));
-    freeRes_->adjustSize();
+    memoryLoad_->setText(platform::formatMemoryLoad(status.memoryLoad));
+    memoryLoad_->adjustSize();
 }
 
 void TAboutBox::Label7Click()
 {
-    const QString address = makerPage();
+    const QString address = periodicTablePage();
     platform::Shell &shell = platform::shell();
     if (shell.open(address, QString()))
         return;
@@ -176,7 +176,7 @@ void TAboutBox::Label7Click()
     platform::showMessage(this, tr("Lo siento, no se encontró tu navegador"));
 }
 
-QString TAboutBox::makerPage()
+QString TAboutBox::periodicTablePage()
 {
     //: The address of the periodic table's page in the language's own Wikipedia.
     return tr("https://es.wikipedia.org/wiki/Tabla_peri%C3%B3dica_de_los_elementos");

@@ -19,14 +19,12 @@ class TAboutBox : public QDialog
 public:
     explicit TAboutBox(QWidget *owner = nullptr);
 
-    // Fills the memory figures.
-    void FormCreate();
     // Opens the web page through the shell, then through the two fallback browsers; tells the
     // pupil when none of them worked.
     void Label7Click();
 
     // The address the link opens, and the instructions line by line.
-    static QString makerPage();
+    static QString periodicTablePage();
     static QStringList instructions();
     // The picture with its pure black pixels made transparent.
     static QPixmap withBlackTransparent(const QImage &picture);
@@ -41,10 +39,12 @@ private:
     struct LabelSpec;
     static const LabelSpec kLabels[];
 
+    // Reads the memory figures and shows them.
+    void showMemoryFigures();
+
     QLabel *physMem_ = nullptr;
-    QLabel *freeRes_ = nullptr;
+    QLabel *memoryLoad_ = nullptr;
     QLabel *label7_ = nullptr;
-    QLabel *programIcon_ = nullptr;
     QPushButton *okButton_ = nullptr;
     QPlainTextEdit *memo1_ = nullptr;
 };

@@ -165,7 +165,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QTest::mouseClick(child<QLabel>(box, "Label7"), Qt::LeftButton);
 
-        const QString page = TAboutBox::makerPage();
+        const QString page = TAboutBox::periodicTablePage();
         const QStringList browsers = platform::fallbackBrowsers();
         const QList<std::pair<QString, QString>> expected{
             {page, QString()}, {browsers.at(0), page}, {browsers.at(1), page}};

@@ -348,7 +348,7 @@ void TForm1::BitBtn3Click()
 
 void TForm1::Op1Click()
 {
-    report_->Op1Click(game_.HitTotal(), game_.CellsCounted());
+    report_->addBlockAndSave(game_.HitTotal(), game_.CellsCounted());
 }
 
 void TForm1::BitBtn1Click()

@@ -121,7 +121,7 @@ QString Report::defaultPath()
 #endif
 }
 
-void Report::Op1Click(std::int32_t hitTotal, std::int32_t cellsCounted)
+void Report::addBlockAndSave(std::int32_t hitTotal, std::int32_t cellsCounted)
 {
     lines_ << kHeading << QStringLiteral("Alumno: ") + PupilName
            << QStringLiteral("Grupo : ") + PupilGroup << kRule

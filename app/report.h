@@ -41,7 +41,7 @@ public:
     // Appends one five-line block with the pupil data and the score, then saves the whole
     // buffer. Throws errorbox::Error when the file can't be written; the block stays in the
     // buffer, so the next good save writes it too.
-    void Op1Click(std::int32_t hitTotal, std::int32_t cellsCounted);
+    void addBlockAndSave(std::int32_t hitTotal, std::int32_t cellsCounted);
 
     // The file's bytes for these lines.
     static QByteArray fileBytes(const QStringList &lines);

@@ -226,7 +226,7 @@ private slots:
         child<QLineEdit>(box, "Alumno")->clear();
         type(child<QLineEdit>(box, "Alumno"), QStringLiteral("Bea"));
         Report report(dir.filePath(QStringLiteral("result.txt")));
-        report.Op1Click(3, 114);
+        report.addBlockAndSave(3, 114);
         QCOMPARE(report.lines().at(1), QStringLiteral("Alumno: Ana"));
         QCOMPARE(report.lines().at(2), QStringLiteral("Grupo : "));
     }

@@ -35,7 +35,7 @@ QByteArray readAll(const QString &path)
 QString failureOfSend(Report &report)
 {
     try {
-        report.Op1Click(57, 114);
+        report.addBlockAndSave(57, 114);
     } catch (const errorbox::Error &error) {
         return error.text();
     }
@@ -117,7 +117,7 @@ private slots:
         PupilName = QStringLiteral("Ana Pérez");
         PupilGroup = QStringLiteral("2º A");
         Report report(path);
-        report.Op1Click(57, 114);
+        report.addBlockAndSave(57, 114);
 
         const QByteArray expected = "Pr\xE1"
                                     "ctica de Corvalia \r\n"
@@ -134,7 +134,7 @@ private slots:
     void sendingBeforeAnyDataOrCorrectionWritesEmptyFieldsAndZeros()
     {
         Report report(path);
-        report.Op1Click(0, 0);
+        report.addBlockAndSave(0, 0);
         QCOMPARE(readAll(path), "Pr\xE1"
                                 "ctica de Corvalia \r\nAlumno: \r\nGrupo : \r\n" +
                                     kRule + "\r\nAciertos: 0 de 0 (0 %)\r\n");
@@ -144,10 +144,10 @@ private slots:
     {
         PupilName = QStringLiteral("Ana");
         Report report(path);
-        report.Op1Click(57, 114);
+        report.addBlockAndSave(57, 114);
         const QByteArray first = readAll(path);
         PupilName = QStringLiteral("Bea");
-        report.Op1Click(160, 228);
+        report.addBlockAndSave(160, 228);
 
         const QByteArray both = readAll(path);
         QCOMPARE(both.count("\r\n"), 10);
@@ -211,7 +211,7 @@ private slots:
         PupilName = name;
         PupilGroup = QStringLiteral("1\n2");
         Report report(path);
-        report.Op1Click(1, 2);
+        report.addBlockAndSave(1, 2);
 
         const QByteArray file = readAll(path);
         QCOMPARE(file.count('\n'), 5);
@@ -247,7 +247,7 @@ private slots:
         const QString impossible = dir->filePath(file);
         Report report(impossible);
         try {
-            report.Op1Click(1, 1);
+            report.addBlockAndSave(1, 1);
             QFAIL("the save went through");
         } catch (const errorbox::Error &error) {
             QCOMPARE(error.text(), QStringLiteral("Cannot create file \"") +
@@ -255,7 +255,7 @@ private slots:
                                        QStringLiteral("\". ") + reason);
         }
         QCOMPARE(report.lines().size(), 5);
-        QVERIFY_THROWS_EXCEPTION(errorbox::Error, report.Op1Click(1, 1));
+        QVERIFY_THROWS_EXCEPTION(errorbox::Error, report.addBlockAndSave(1, 1));
         QCOMPARE(report.lines().size(), 10);
     }
 
@@ -270,7 +270,7 @@ private slots:
 
         PupilName = QStringLiteral("Ana");
         Report report(path);
-        report.Op1Click(10, 114);
+        report.addBlockAndSave(10, 114);
         const QByteArray first = readAll(path);
 
         rlimit tight = original;
@@ -278,7 +278,7 @@ private slots:
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
         bool failed = false;
         try {
-            report.Op1Click(20, 228);
+            report.addBlockAndSave(20, 228);
         } catch (const errorbox::Error &error) {
             failed = true;
             QCOMPARE(error.text(), QStringLiteral("Cannot create file \"") +
@@ -292,7 +292,7 @@ private slots:
                  QStringList{QStringLiteral("result.txt")});
         QCOMPARE(report.lines().size(), 10);
 
-        report.Op1Click(30, 342);
+        report.addBlockAndSave(30, 342);
         const QByteArray all = readAll(path);
         QCOMPARE(all.count("\r\n"), 15);
         QVERIFY(all.startsWith(first));

@@ -292,7 +292,7 @@ void setMessageSink(MessageSink sink)
     installedSink() = std::move(sink);
 }
 
-QString homeFolder()
+QString pathToHomeFolder()
 {
 #if defined(Q_OS_UNIX)
     const QByteArray name = homeFolderName();

@@ -69,12 +69,14 @@ using MessageSink = std::function<void(const QString &)>;
 // An empty sink restores the box.
 void setMessageSink(MessageSink sink);
 
-// The user's home folder: HOME, or the user database's entry for the user where HOME is unset
-// or empty, or "/" where neither names one. A folder whose name is not UTF-8, which Qt's file
-// names can't spell, is held open and reached through its handle ("/proc/self/fd/N" on Linux).
-QString homeFolder();
-// The path as the user knows it: a path through that handle shows the folder's own name, with
-// the bytes that aren't UTF-8 as replacement characters.
+// A path that reaches the user's home folder, to open files through; not one to show. The
+// folder is HOME, or the user database's entry for the user where HOME is unset or empty, or
+// "/" where neither names one. Its name is the path, unless the name is not UTF-8, which Qt's
+// file names can't spell: the folder is then held open and the path leads through its handle
+// ("/proc/self/fd/N" on Linux). shownPath() gives such a path back as the user knows it.
+QString pathToHomeFolder();
+// The path as the user knows it: a path through the home folder's handle shows the folder's
+// own name, with the bytes that aren't UTF-8 as replacement characters.
 QString shownPath(const QString &path);
 
 // The frame around a top-level window's client area: the system's figure once the window

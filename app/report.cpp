@@ -117,7 +117,7 @@ QString Report::defaultPath()
 #if defined(Q_OS_WIN)
     return QStringLiteral("C:/result.txt");
 #else
-    return QDir(platform::homeFolder()).filePath(QStringLiteral("result.txt"));
+    return QDir(platform::pathToHomeFolder()).filePath(QStringLiteral("result.txt"));
 #endif
 }
 

@@ -31,8 +31,8 @@ class Report
 public:
     explicit Report(QString path = Report::defaultPath());
 
-    // "C:/result.txt" on Windows; result.txt in the home folder (platform::homeFolder()) where
-    // there are no drives.
+    // "C:/result.txt" on Windows; result.txt in the home folder (platform::pathToHomeFolder())
+    // where there are no drives.
     static QString defaultPath();
 
     QStringList lines() const { return lines_; }

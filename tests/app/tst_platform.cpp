@@ -1,6 +1,15 @@
 #include "app/platform.h"
 
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using platform::MemoryStatus;
 
@@ -101,6 +110,65 @@ private slots:
         QFETCH(QPoint, topLeft);
         QCOMPARE(platform::centredTopLeft(area, outer), topLeft);
     }
+
+#ifdef Q_OS_LINUX
+    // A home folder with a name Qt can spell is reached by that name, shown as it is.
+    void homeFolderWithAUtf8NameIsItsOwnPath()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString folder = dir.filePath(QStringLiteral("José"));
+        QVERIFY(QDir().mkdir(folder));
+        const QString path = pathToHomeFolderAt(QFile::encodeName(folder));
+        QCOMPARE(path, folder);
+        QCOMPARE(platform::shownPath(path), folder);
+    }
+
+    // A name in bytes that aren't UTF-8 gives a path that is not the name but reaches the
+    // folder; shownPath() turns it, and paths beneath it, back into the name.
+    void homeFolderWithANameQtCantSpellIsReachedThroughAHandle()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QByteArray folder = QFile::encodeName(dir.path()) + "/Jos\xE9";
+        const QByteArray file = folder + "/result.txt";
+        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+        // Qt can't name what lies in the folder, so it can't remove it either.
+        const auto removeFolder = qScopeGuard([&] {
+            ::unlink(file.constData());
+            ::rmdir(folder.constData());
+        });
+        const QString path = pathToHomeFolderAt(folder);
+        QVERIFY2(path.startsWith(QStringLiteral("/proc/self/fd/")), qPrintable(path));
+
+        QFile made(QDir(path).filePath(QStringLiteral("result.txt")));
+        QVERIFY(made.open(QIODevice::WriteOnly));
+        made.close();
+        QCOMPARE(::access(file.constData(), F_OK), 0);
+
+        const QString shown = dir.path() + QStringLiteral("/Jos\uFFFD");
+        QCOMPARE(platform::shownPath(path), shown);
+        QCOMPARE(platform::shownPath(made.fileName()), shown + QStringLiteral("/result.txt"));
+        // Paths elsewhere, and a name that only begins like the handle's, are left alone.
+        QCOMPARE(platform::shownPath(QStringLiteral("/tmp/x")), QStringLiteral("/tmp/x"));
+        QCOMPARE(platform::shownPath(path + u'0'), path + u'0');
+    }
+
+private:
+    // platform::pathToHomeFolder() while HOME names the folder; HOME is put back after.
+    static QString pathToHomeFolderAt(const QByteArray &folder)
+    {
+        const bool wasSet = qEnvironmentVariableIsSet("HOME");
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", folder);
+        const QString path = platform::pathToHomeFolder();
+        if (wasSet)
+            qputenv("HOME", home);
+        else
+            qunsetenv("HOME");
+        return path;
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(PlatformTest)

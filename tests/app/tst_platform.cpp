@@ -112,61 +112,35 @@ private slots:
     }
 
 #ifdef Q_OS_LINUX
-    // A home folder with a name Qt can spell is reached by that name, shown as it is.
-    void homeFolderWithAUtf8NameIsItsOwnPath()
+    // A home folder whose name Qt can spell is its own path; one named in bytes that aren't
+    // UTF-8 is reached through a handle, which shownPath() turns back into the name.
+    void pathToHomeFolderReachesItWhateverItsName()
     {
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString folder = dir.filePath(QStringLiteral("José"));
-        QVERIFY(QDir().mkdir(folder));
-        const QString path = pathToHomeFolderAt(QFile::encodeName(folder));
-        QCOMPARE(path, folder);
-        QCOMPARE(platform::shownPath(path), folder);
-    }
-
-    // A name in bytes that aren't UTF-8 gives a path that is not the name but reaches the
-    // folder; shownPath() turns it, and paths beneath it, back into the name.
-    void homeFolderWithANameQtCantSpellIsReachedThroughAHandle()
-    {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QByteArray folder = QFile::encodeName(dir.path()) + "/Jos\xE9";
-        const QByteArray file = folder + "/result.txt";
-        QCOMPARE(::mkdir(folder.constData(), 0700), 0);
-        // Qt can't name what lies in the folder, so it can't remove it either.
-        const auto removeFolder = qScopeGuard([&] {
-            ::unlink(file.constData());
-            ::rmdir(folder.constData());
+        const QString spelt = dir.filePath(QStringLiteral("José"));
+        const QByteArray unspelt = QFile::encodeName(dir.path()) + "/Jos\xE9";
+        QVERIFY(QDir().mkdir(spelt) && ::mkdir(unspelt.constData(), 0700) == 0);
+        // Qt can't name what lies in that folder, so it can't remove it either.
+        const auto removeUnspelt = qScopeGuard([&] {
+            ::unlink((unspelt + "/x").constData());
+            ::rmdir(unspelt.constData());
         });
-        const QString path = pathToHomeFolderAt(folder);
-        QVERIFY2(path.startsWith(QStringLiteral("/proc/self/fd/")), qPrintable(path));
+        const auto restoreHome = qScopeGuard([home = qgetenv("HOME")] { qputenv("HOME", home); });
 
-        QFile made(QDir(path).filePath(QStringLiteral("result.txt")));
+        qputenv("HOME", QFile::encodeName(spelt));
+        QCOMPARE(platform::pathToHomeFolder(), spelt);
+        QCOMPARE(platform::shownPath(spelt), spelt);
+
+        qputenv("HOME", unspelt);
+        const QString path = platform::pathToHomeFolder();
+        QVERIFY2(path.startsWith(QStringLiteral("/proc/self/fd/")), qPrintable(path));
+        QFile made(path + QStringLiteral("/x"));
         QVERIFY(made.open(QIODevice::WriteOnly));
         made.close();
-        QCOMPARE(::access(file.constData(), F_OK), 0);
-
-        const QString shown = dir.path() + QStringLiteral("/Jos\uFFFD");
-        QCOMPARE(platform::shownPath(path), shown);
-        QCOMPARE(platform::shownPath(made.fileName()), shown + QStringLiteral("/result.txt"));
-        // Paths elsewhere, and a name that only begins like the handle's, are left alone.
-        QCOMPARE(platform::shownPath(QStringLiteral("/tmp/x")), QStringLiteral("/tmp/x"));
+        QCOMPARE(::access((unspelt + "/x").constData(), F_OK), 0);
+        QCOMPARE(platform::shownPath(made.fileName()), dir.path() + QStringLiteral("/Jos\uFFFD/x"));
+        // A name that only begins like the handle's is another file's.
         QCOMPARE(platform::shownPath(path + u'0'), path + u'0');
-    }
-
-private:
-    // platform::pathToHomeFolder() while HOME names the folder; HOME is put back after.
-    static QString pathToHomeFolderAt(const QByteArray &folder)
-    {
-        const bool wasSet = qEnvironmentVariableIsSet("HOME");
-        const QByteArray home = qgetenv("HOME");
-        qputenv("HOME", folder);
-        const QString path = platform::pathToHomeFolder();
-        if (wasSet)
-            qputenv("HOME", home);
-        else
-            qunsetenv("HOME");
-        return path;
     }
 #endif
 };

@@ -7,7 +7,7 @@ const QColor kShadow(128, 128, 128);
 const QColor kHighlight(255, 255, 255);
 } // namespace
 
-Bevel::Bevel(Shape, QWidget *parent) : QWidget(parent) {}
+Bevel::Bevel(QWidget *parent) : QWidget(parent) {}
 
 void Bevel::paintEvent(QPaintEvent *)
 {

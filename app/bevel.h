@@ -8,13 +8,7 @@ class Bevel : public QWidget
     Q_OBJECT
 
 public:
-    // The one shape the windows draw.
-    enum class Shape
-    {
-        Box,
-    };
-
-    Bevel(Shape shape, QWidget *parent);
+    explicit Bevel(QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

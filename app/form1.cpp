@@ -135,7 +135,7 @@ QWidget *TForm1::addDrawn(const DrawnSpec &entry)
     QWidget *control = nullptr;
     switch (entry.kind) {
     case Kind::LoweredBox:
-        control = new Bevel(Bevel::Shape::Box, layer_);
+        control = new Bevel(layer_);
         break;
     case Kind::Label:
     case Kind::RightLabel: {
@@ -337,7 +337,7 @@ void TForm1::CorrectClick()
     pickup_.putBack();
     PointerHold hold(this);
     OneRepaint repaint(this);
-    game_.CorrectClick();
+    game_.correct();
 }
 
 void TForm1::BitBtn3Click()
@@ -397,11 +397,6 @@ bool TForm1::panelVisible(int n) const
 void TForm1::setPanelColour(int n, board::StoredColour colour)
 {
     panels_[n]->setColour(colour);
-}
-
-board::StoredColour TForm1::panelColour(int n) const
-{
-    return panels_[n]->colour();
 }
 
 void TForm1::setShapePos(int n, board::Point corner)
@@ -509,7 +504,7 @@ void TForm1::timerEvent(QTimerEvent *event)
         return;
     }
     PointerHold hold(this);
-    errorbox::guarded([this] { game_.Timer1Timer(); });
+    errorbox::guarded([this] { game_.revealCells(); });
 }
 
 void TForm1::showEvent(QShowEvent *event)

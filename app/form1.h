@@ -55,7 +55,7 @@ public:
     void loadStripAndDeal(const QString &path);
 
     // Commands of the buttons: the entry points of the commands. BitBtn2Click and
-    // CorrectClick hold the pointer, then run Game::BitBtn2Click and Game::CorrectClick.
+    // CorrectClick hold the pointer, then run Game::startNextGame and Game::correct.
     void BitBtn2Click();
     void CorrectClick();
     void BitBtn3Click();
@@ -72,7 +72,6 @@ public:
     void setPanelVisible(int n, bool visible) override;
     bool panelVisible(int n) const override;
     void setPanelColour(int n, board::StoredColour colour) override;
-    board::StoredColour panelColour(int n) const override;
     void setShapePos(int n, board::Point corner) override;
     void setShapePen(int n, board::StoredColour colour) override;
     void setShapeVisible(int n, bool visible) override;

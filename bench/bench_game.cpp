@@ -78,7 +78,7 @@ void BenchGame::moveOverATileChangingTheLitCell()
     // Exactly one cell is lit whichever tile came last.
     int lit = 0;
     for (int n = 1; n <= board::kElementCount; ++n)
-        lit += form_->panelColour(n) == board::kLitCellColour ? 1 : 0;
+        lit += fx_.panel(n)->colour() == board::kLitCellColour ? 1 : 0;
     QCOMPARE(lit, 1);
 }
 
@@ -104,7 +104,7 @@ void BenchGame::correctionOfAGame()
         // Each pass judges the board afresh, after the first half of a strip reload has let
         // it be judged again; only the first pass changes what is on screen.
         game.prepareStripReload();
-        game.CorrectClick();
+        game.correct();
         ++corrections;
     }
     QCOMPARE(game.CellsCounted(), countedBefore + corrections * board::kElementCount);

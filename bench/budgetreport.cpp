@@ -34,7 +34,7 @@ constexpr BudgetReport::Line kBudget[] = {
      Check::AtMost, 10, "us"},
     {"Move over the bare window", "micro.moveOverTheBareWindow", "us", nullptr, Check::None, 0,
      "us"},
-    {"Game::CorrectClick", "micro.correctionOfAGame", "us", nullptr, Check::None, 0, "us"},
+    {"Game::correct", "micro.correctionOfAGame", "us", nullptr, Check::None, 0, "us"},
     {"Game::NuevoTablero", "micro.newBoard", "us", nullptr, Check::None, 0, "us"},
     {"Game::baraja", "micro.shuffle", "us", nullptr, Check::None, 0, "us"},
     {"Nuevo, Corregir and a bare move together", "micro.newBoardCorrectedAndSentHome", "us",

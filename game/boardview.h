@@ -18,7 +18,6 @@ public:
     virtual void setPanelVisible(int n, bool visible) = 0;
     virtual bool panelVisible(int n) const = 0;
     virtual void setPanelColour(int n, board::StoredColour colour) = 0;
-    virtual board::StoredColour panelColour(int n) const = 0;
 
     // Frames ShapeN.
     virtual void setShapePos(int n, board::Point corner) = 0;

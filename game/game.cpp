@@ -89,7 +89,7 @@ void Game::startNextGame()
     view_.setVecesCaption(gameCount_);
 }
 
-void Game::Timer1Timer()
+void Game::revealCells()
 {
     if (!corrected_)
         for (int n = 1; n <= kElementCount; ++n)
@@ -98,7 +98,7 @@ void Game::Timer1Timer()
     RestaurarPaneles();
 }
 
-void Game::CorrectClick()
+void Game::correct()
 {
     if (corrected_)
         return;

@@ -37,8 +37,10 @@ public:
     void NuevoTablero();
     // The game's part of "&Nuevo": a new board, one more game counted.
     void startNextGame();
-    void Timer1Timer();
-    void CorrectClick();
+    // The reveal timer's tick: the blank cells show, unless the board was corrected.
+    void revealCells();
+    // Judges the board: every tile on its own cell is a hit, and every tile goes home.
+    void correct();
     void RestaurarPaneles();
 
     // The strip reload in two halves: before the file dialog, and after a good load.

@@ -111,7 +111,6 @@ public:
     // tests can drive it without waiting.
     void TimerTick();
 
-    bool dragging() const { return FDragging; }
     // Ends a drag whose release will never come (a window opened over the tile's own and
     // took it): the tile is let go where it stands, with the release reactions and no tap.
     void endDrag();

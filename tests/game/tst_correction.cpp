@@ -74,7 +74,7 @@ void TestCorrection::onlyTheExactCornerOfItsOwnCellCounts()
     f.view.tile(4).moveTo(board::cellCorner(5)); // on another element's cell
     f.view.tile(6).moveTo(board::cellCorner(6)); // right
     f.view.tile(7).moveTo(board::cellCorner(6)); // shares cell 6 with its owner
-    f.game.CorrectClick();
+    f.game.correct();
     QCOMPARE(f.game.HitTotal(), 3); // tiles 1, 3 and 6
     QCOMPARE(f.view.shapes[1].pen, board::kRightFrameColour);
     QCOMPARE(f.view.shapes[2].pen, board::kWrongFrameColour);
@@ -88,7 +88,7 @@ void TestCorrection::correctionFramesSendsHomeAndScores()
 {
     Fixture f;
     f.placeRight(57);
-    f.game.CorrectClick();
+    f.game.correct();
     QVERIFY(f.game.Corrected());
     QCOMPARE(f.game.HitTotal(), 57);
     QCOMPARE(f.game.CellsCounted(), 114);
@@ -112,7 +112,7 @@ void TestCorrection::correctionFramesSendsHomeAndScores()
 
     // A game with no hits: the total stays, the denominator grows.
     f.game.startNextGame();
-    f.game.CorrectClick();
+    f.game.correct();
     QCOMPARE(f.game.HitTotal(), 57);
     QCOMPARE(f.game.CellsCounted(), 228);
     QCOMPARE(f.view.contador, 57);
@@ -123,12 +123,12 @@ void TestCorrection::secondCorrectionChangesNothing()
 {
     Fixture f;
     f.placeRight(10);
-    f.game.CorrectClick();
+    f.game.correct();
     f.view.tile(3).interval = 0;
     f.view.tile(3).destinyX = 5;
     f.view.shapes[20].visible = false;
     f.view.contador = -1;
-    f.game.CorrectClick();
+    f.game.correct();
     QCOMPARE(f.game.HitTotal(), 10);
     QCOMPARE(f.game.CellsCounted(), 114);
     QCOMPARE(f.view.tile(3).interval, 0);
@@ -141,20 +141,20 @@ void TestCorrection::congratulationNeedsMoreThanAHundredInTotal()
 {
     Fixture f;
     f.placeRight(100);
-    f.game.CorrectClick();
+    f.game.correct();
     QCOMPARE(f.game.HitTotal(), 100);
     QVERIFY(!f.view.congratulation);
 
     f.game.startNextGame();
     f.placeRight(1);
-    f.game.CorrectClick();
+    f.game.correct();
     QCOMPARE(f.game.HitTotal(), 101);
     QVERIFY(f.view.congratulation);
 
     // Once earned it comes back with every later correction, even one with no hits.
     f.game.startNextGame();
     QVERIFY(!f.view.congratulation);
-    f.game.CorrectClick();
+    f.game.correct();
     QVERIFY(f.view.congratulation);
 }
 
@@ -162,7 +162,7 @@ void TestCorrection::fullBoardScoresAHundredPercent()
 {
     Fixture f;
     f.placeRight(kElementCount);
-    f.game.CorrectClick();
+    f.game.correct();
     QCOMPARE(f.game.HitTotal(), 114);
     QCOMPARE(f.view.gauge, 100);
     QVERIFY(f.view.congratulation);

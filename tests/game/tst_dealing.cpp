@@ -195,7 +195,7 @@ void TestDealing::newGameAfterCorrectionRestoresHandlersFramesAndCells()
     f.game.FormCreate();
     f.view.tile(1).moveTo(board::cellCorner(1));
     f.view.tile(7).accepted = true;
-    f.game.CorrectClick();
+    f.game.correct();
     QVERIFY(f.view.congratulation == false);
     f.view.congratulation = true; // as if earned earlier
     f.game.startNextGame();
@@ -220,7 +220,7 @@ void TestDealing::revealTickShowsCellsOnlyWhileNotCorrected()
     f.game.FormCreate();
     f.view.panels[3].colour = board::kLitCellColour;
     f.view.shapes[4].visible = true;
-    f.game.Timer1Timer();
+    f.game.revealCells();
     QVERIFY(!f.view.timer1Enabled);
     for (int n = 1; n <= kElementCount; ++n) {
         QVERIFY(f.view.panels[n].visible);
@@ -230,9 +230,9 @@ void TestDealing::revealTickShowsCellsOnlyWhileNotCorrected()
 
     Fixture corrected;
     corrected.game.FormCreate();
-    corrected.game.CorrectClick();
+    corrected.game.correct();
     corrected.view.panels[9].colour = board::kLitCellColour;
-    corrected.game.Timer1Timer();
+    corrected.game.revealCells();
     for (int n = 1; n <= kElementCount; ++n) {
         QVERIFY(!corrected.view.panels[n].visible);
         QVERIFY(!corrected.view.shapes[n].visible); // the restore hides the verdict frames

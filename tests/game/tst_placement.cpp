@@ -21,7 +21,7 @@ struct Fixture
     Fixture()
     {
         game.FormCreate();
-        game.Timer1Timer();
+        game.revealCells();
     }
 
     FakeTile &tile(int n) { return view.tile(n); }
@@ -272,7 +272,7 @@ void TestPlacement::afterCorrectionHoverChangesNothing()
     const board::Point c = board::cellCorner(5);
     f.tile(5).moveTo({c.x + 1, c.y + 1});
     f.hover(5);
-    f.game.CorrectClick();
+    f.game.correct();
     for (int i = 1; i <= kElementCount; ++i)
         QVERIFY2(!f.tile(i).onMove, "moves over tiles no longer light cells or stop timers");
     // The candidate of the last hover still drives a release after the correction.

@@ -113,7 +113,6 @@ public:
             ++panels[n].colourChanges;
         panels[n].colour = c;
     }
-    board::StoredColour panelColour(int n) const override { return panels[n].colour; }
     void setShapePos(int n, board::Point p) override { shapes[n].pos = p; }
     void setShapePen(int n, board::StoredColour c) override { shapes[n].pen = c; }
     void setShapeVisible(int n, bool v) override { shapes[n].visible = v; }

@@ -4,6 +4,7 @@
 #include "game/random.h"
 #include "game/scoring.h"
 
+#include <chrono>
 #include <numeric>
 
 using board::kElementCount;
@@ -104,8 +105,15 @@ void Game::correct()
         return;
     std::int32_t hits = 0;
     cellsCounted_ += kElementCount;
+    CorrectionMade made;
+    made.timeMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                      std::chrono::system_clock::now().time_since_epoch())
+                      .count();
+    made.game = gameCount_;
+    made.judged = kElementCount;
     for (int n = 1; n <= kElementCount; ++n) {
         TileView &tile = view_.tile(n);
+        made.cellOf[n] = cellUnder(tile);
         tile.setOnMouseMove({});
         view_.setPanelVisible(n, false);
         const board::Point cell = board::cellCorner(n);
@@ -125,10 +133,20 @@ void Game::correct()
     }
     corrected_ = true;
     hitTotal_ += hits;
+    made.hits = hits;
+    notSent_.push_back(made);
     view_.setContadorCaption(hitTotal_);
     view_.setGaugeProgress(hitPercentage());
     if (hitTotal_ > scoring::kCongratulationThreshold)
         view_.setCongratulationVisible(true);
+}
+
+// The cell a tile stands on, its corner on the cell's corner; 0 for none.
+int Game::cellUnder(const TileView &tile)
+{
+    const board::Point at{tile.Left(), tile.Top()};
+    const int cell = board::cellAt(at.x + board::kCellSize / 2, at.y + board::kCellSize / 2);
+    return cell && board::cellCorner(cell) == at ? cell : 0;
 }
 
 void Game::RestaurarPaneles()

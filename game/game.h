@@ -5,8 +5,21 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class BoardView;
+
+// What one correction found, as the pupil's board stood when it was pressed.
+struct CorrectionMade
+{
+    std::int64_t timeMs = 0; // when, in milliseconds since 1970 (UTC)
+    std::int32_t game = 0;   // the game number, GameCount
+    std::int32_t hits = 0;
+    std::int32_t judged = 0; // cells judged: every cell of the table
+    // cellOf[n]: the cell tile n stood on (n itself is its own cell), 0 when it stood on no
+    // cell; indexed 1..114.
+    std::array<std::int32_t, board::kElementCount + 1> cellOf{};
+};
 
 // The state of the exercise and the operations that deal, reveal and correct a game. It
 // drives the window only through BoardView and TileView, so it runs without one; the tiles
@@ -30,6 +43,8 @@ public:
     // Whether a tile moved over the board lights the cell under it: until the correction,
     // which detaches that reaction from every tile.
     bool hoverLightsCells() const { return !corrected_; }
+    // The corrections made since the results were last sent, or since start, oldest first.
+    const std::vector<CorrectionMade> &correctionsNotSent() const { return notSent_; }
 
     void baraja();
     // Deals the first game: makes the tiles and sends them to the tray.
@@ -42,6 +57,9 @@ public:
     // Judges the board: every tile on its own cell is a hit, and every tile goes home.
     void correct();
     void RestaurarPaneles();
+
+    // The results were sent: the corrections so far belong to that send.
+    void markCorrectionsSent() { notSent_.clear(); }
 
     // The strip reload in two halves: before the file dialog, and after a good load.
     void prepareStripReload();
@@ -56,6 +74,7 @@ private:
     void cutAndAim(int i, int size);
     void aimAtSlot(int i);
     void moveTilesToTheirSlots();
+    static int cellUnder(const TileView &tile);
 
     BoardView &view_;
     TileHandlers &handlers_;
@@ -64,4 +83,5 @@ private:
     std::int32_t cellsCounted_ = 0;
     std::int32_t gameCount_ = 0;
     bool corrected_ = false;
+    std::vector<CorrectionMade> notSent_;
 };

@@ -82,6 +82,15 @@ void TestCorrection::onlyTheExactCornerOfItsOwnCellCounts()
     QCOMPARE(f.view.shapes[6].pen, board::kRightFrameColour);
     QCOMPARE(f.view.shapes[2].frontCount, 1);
     QCOMPARE(f.view.shapes[1].frontCount, 0);
+    // The correction is kept as the board stood: the cell under each tile, or none.
+    QCOMPARE(f.game.correctionsNotSent().size(), std::size_t(1));
+    const CorrectionMade &made = f.game.correctionsNotSent().front();
+    QCOMPARE(made.hits, 3);
+    QCOMPARE(made.judged, kElementCount);
+    QCOMPARE(made.game, 1);
+    const std::pair<int, int> tileOnCell[] = {{1, 1}, {2, 0}, {4, 5}, {6, 6}, {7, 6}, {8, 0}};
+    for (auto [tile, cell] : tileOnCell)
+        QCOMPARE(made.cellOf[tile], cell);
 }
 
 void TestCorrection::correctionFramesSendsHomeAndScores()
@@ -135,6 +144,15 @@ void TestCorrection::secondCorrectionChangesNothing()
     QCOMPARE(f.view.tile(3).destinyX, 5);
     QVERIFY(!f.view.shapes[20].visible);
     QCOMPARE(f.view.contador, -1);
+    QCOMPARE(f.game.correctionsNotSent().size(), std::size_t(1));
+    // Each game's correction is kept until the results are sent, and only until then.
+    f.game.startNextGame();
+    f.game.correct();
+    QCOMPARE(f.game.correctionsNotSent().size(), std::size_t(2));
+    QCOMPARE(f.game.correctionsNotSent().back().game, 2);
+    f.game.markCorrectionsSent();
+    QVERIFY(f.game.correctionsNotSent().empty());
+    QCOMPARE(f.game.HitTotal(), 10);
 }
 
 void TestCorrection::congratulationNeedsMoreThanAHundredInTotal()

@@ -91,6 +91,9 @@ TAnimatedCorvalia::TAnimatedCorvalia(QWidget *owner) : QWidget(owner)
     resize(100, 100);
     // Moves must reach the tile without a button held: hovering is what stops the drift.
     setMouseTracking(true);
+    // The game's reactions run first, before any other receiver of these signals.
+    connect(this, &TAnimatedCorvalia::mouseMoved, this, [this] { react(moveReaction_); });
+    connect(this, &TAnimatedCorvalia::mouseUp, this, [this] { react(upReaction_); });
 }
 
 TAnimatedCorvalia::~TAnimatedCorvalia()
@@ -357,25 +360,21 @@ bool TAnimatedCorvalia::raiseEvent(void (TAnimatedCorvalia::*signal)())
     return !alive.isNull();
 }
 
-void TAnimatedCorvalia::attach(QMetaObject::Connection &attached,
-                               void (TAnimatedCorvalia::*signal)(), Handler handler)
+// The reaction may replace itself or delete the tile: it runs from a copy.
+void TAnimatedCorvalia::react(const Handler &reaction)
 {
-    disconnect(attached);
-    attached = {};
-    // The reaction may replace itself or delete the tile: it runs from a copy.
-    if (handler)
-        attached = connect(this, signal, this, [this, handler] {
-            const Handler call = handler;
-            call(*this);
-        });
+    if (!reaction)
+        return;
+    const Handler call = reaction;
+    call(*this);
 }
 
 void TAnimatedCorvalia::setOnMouseMove(Handler handler)
 {
-    attach(moveReaction_, &TAnimatedCorvalia::mouseMoved, std::move(handler));
+    moveReaction_ = std::move(handler);
 }
 
 void TAnimatedCorvalia::setOnMouseUp(Handler handler)
 {
-    attach(upReaction_, &TAnimatedCorvalia::mouseUp, std::move(handler));
+    upReaction_ = std::move(handler);
 }

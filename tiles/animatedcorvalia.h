@@ -47,8 +47,8 @@ inline constexpr int kStepRange = 25;    // steps are kMinStep .. kMinStep + kSt
 //
 // Its pointer events go out as signals, in a fixed order: mouseMoved before the tile applies
 // the move, and mouseUp after Accepted has been cleared and before the saved Interval is
-// restored. The game's move and release reactions (OnMouseMove, OnMouseUp) are attached to
-// those signals through TileView, one of each at a time.
+// restored. The game's move and release reactions (OnMouseMove, OnMouseUp), set through
+// TileView, run on those signals before any other receiver.
 class TAnimatedCorvalia : public QWidget, public TileView
 {
     Q_OBJECT
@@ -143,14 +143,12 @@ private:
     void paintNow();
     // Emits one of the tile's signals; false when a receiver deleted the tile.
     bool raiseEvent(void (TAnimatedCorvalia::*signal)());
-    // Attaches a reaction to a signal in place of the one attached before, if any.
-    void attach(QMetaObject::Connection &attached, void (TAnimatedCorvalia::*signal)(),
-                Handler handler);
+    void react(const Handler &reaction);
     // The release reactions: false when the handler deleted the tile.
     bool release();
 
-    QMetaObject::Connection moveReaction_;
-    QMetaObject::Connection upReaction_;
+    Handler moveReaction_; // the game's OnMouseMove, run on mouseMoved
+    Handler upReaction_;   // and its OnMouseUp, on mouseUp
     QBasicTimer FTimer;
     QImage bitmap_;
     quint16 activePicture_ = 0;

@@ -109,8 +109,8 @@ QString ScenarioRunner::runTabelora()
     const bool inInformationWindow =
         options_.scenario == ScenarioOptions::Scenario::RestInInformationWindow;
 
-    // Making the main window shows the information window modally: either measure while it
-    // is open, or close it at once as a pupil would.
+    // Start-up shows the information window modally once the main window is made: either
+    // measure while it is open, or close it at once as a pupil would.
     QString informationLine;
     Reading begin;
     QTimer modalWatch;
@@ -133,8 +133,9 @@ QString ScenarioRunner::runTabelora()
             });
         });
     });
-    modalWatch.start();
     TForm1 form;
+    modalWatch.start();
+    form.showInformationWindow();
     modalWatch.stop();
     if (inInformationWindow)
         return informationLine;

@@ -16,12 +16,10 @@
 #include "support/residentmemory.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -69,14 +67,6 @@ int main(int argc, char *argv[])
         ++errors;
         std::fprintf(stderr, "soak: error shown: %s\n", qPrintable(text));
     });
-    // The information window the main window opens when it is made is closed at once.
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            dialog->reject();
-    });
-    closer.start(10);
-
     TForm1 form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {

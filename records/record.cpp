@@ -1,0 +1,340 @@
+#include "records/record.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <climits>
+#include <cmath>
+
+namespace records {
+
+namespace {
+
+// The most elements a table has: today's, with 118.
+constexpr int kMostElements = 118;
+// How many random names a write tries before it gives up on a folder full of namesakes.
+constexpr int kNameTries = 5;
+
+// ISO 8601 with the offset the time carries. Qt writes the offset of a time given as an
+// offset or as UTC ("Z"), not of one in the machine's local time, so that one is turned into
+// its offset first.
+QString isoTime(const QDateTime &time)
+{
+    if (time.timeSpec() == Qt::LocalTime)
+        return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate);
+    return time.toString(Qt::ISODate);
+}
+
+QString composed(const QString &text)
+{
+    return text.normalized(QString::NormalizationForm_C);
+}
+
+QJsonObject correctionObject(const Correction &c)
+{
+    QJsonArray positions;
+    for (const int cell : c.cellOf)
+        positions.append(cell);
+    return {{QStringLiteral("hora"), isoTime(c.time)},
+            {QStringLiteral("partida"), c.game},
+            {QStringLiteral("aciertos"), c.hits},
+            {QStringLiteral("casillas"), c.judged},
+            {QStringLiteral("posiciones"), positions}};
+}
+
+// Reads the fields of one JSON object, remembering the first thing wrong with them. Every
+// getter returns a harmless value once something is wrong, so a reader reads on and checks
+// `ok()` at the end.
+class Fields
+{
+public:
+    Fields(const QJsonObject &object, QString where, QString *why)
+        : object_(object), where_(std::move(where)), why_(why)
+    {
+    }
+
+    bool ok() const { return why_->isEmpty(); }
+    void fail(const QString &reason)
+    {
+        if (ok())
+            *why_ = where_ + reason;
+    }
+
+    QJsonValue field(const QString &key)
+    {
+        const QJsonValue value = object_.value(key);
+        if (value.isUndefined())
+            fail(QStringLiteral("\"%1\" is missing").arg(key));
+        return value;
+    }
+
+    QString text(const QString &key)
+    {
+        const QJsonValue value = field(key);
+        if (!value.isUndefined() && !value.isString())
+            fail(QStringLiteral("\"%1\" is not a string").arg(key));
+        return value.toString();
+    }
+
+    int integer(const QString &key, int least = INT_MIN, int most = INT_MAX)
+    {
+        const QJsonValue value = field(key);
+        if (value.isUndefined())
+            return 0;
+        const double number = value.toDouble(NAN);
+        if (!value.isDouble() || number != std::trunc(number) || number < INT_MIN ||
+            number > INT_MAX) {
+            fail(QStringLiteral("\"%1\" is not a whole number").arg(key));
+            return 0;
+        }
+        if (number < least || number > most) {
+            fail(most == INT_MAX
+                     ? QStringLiteral("\"%1\" is %2, less than %3").arg(key).arg(number).arg(least)
+                     : QStringLiteral("\"%1\" is %2, out of %3..%4").arg(key).arg(number).arg(least).arg(most));
+            return 0;
+        }
+        return int(number);
+    }
+
+    // A time with its UTC offset; one without would mean a different moment on every machine
+    // that reads it.
+    QDateTime time(const QString &key)
+    {
+        const QString written = text(key);
+        if (!ok())
+            return {};
+        const QDateTime time = QDateTime::fromString(written, Qt::ISODate);
+        if (!time.isValid() || time.timeSpec() == Qt::LocalTime)
+            fail(QStringLiteral("\"%1\" is not a time with its UTC offset: \"%2\"").arg(key, written));
+        return time;
+    }
+
+    QJsonArray array(const QString &key)
+    {
+        const QJsonValue value = field(key);
+        if (!value.isUndefined() && !value.isArray())
+            fail(QStringLiteral("\"%1\" is not an array").arg(key));
+        return value.toArray();
+    }
+
+    QJsonObject object(const QString &key)
+    {
+        const QJsonValue value = field(key);
+        if (!value.isUndefined() && !value.isObject())
+            fail(QStringLiteral("\"%1\" is not an object").arg(key));
+        return value.toObject();
+    }
+
+private:
+    QJsonObject object_;
+    QString where_;
+    QString *why_;
+};
+
+Correction readCorrection(const QJsonValue &value, int index, QString *why)
+{
+    const QString where = QStringLiteral("correction %1: ").arg(index + 1);
+    if (!value.isObject()) {
+        *why = where + QStringLiteral("not an object");
+        return {};
+    }
+    Fields fields(value.toObject(), where, why);
+    Correction c;
+    c.time = fields.time(QStringLiteral("hora"));
+    c.game = fields.integer(QStringLiteral("partida"), 0);
+    c.judged = fields.integer(QStringLiteral("casillas"), 1, kMostElements);
+    c.hits = fields.integer(QStringLiteral("aciertos"), 0, c.judged);
+    const QJsonArray positions = fields.array(QStringLiteral("posiciones"));
+    if (!fields.ok())
+        return {};
+    if (positions.size() != c.judged) {
+        fields.fail(QStringLiteral("%1 positions for %2 cells").arg(positions.size()).arg(c.judged));
+        return {};
+    }
+    c.cellOf.reserve(positions.size());
+    for (const QJsonValue &position : positions) {
+        const double cell = position.toDouble(NAN);
+        if (!position.isDouble() || cell != std::trunc(cell) || cell < 0 || cell > kMostElements) {
+            fields.fail(QStringLiteral("position %1 is not a cell 0..%2")
+                            .arg(c.cellOf.size() + 1)
+                            .arg(kMostElements));
+            return {};
+        }
+        c.cellOf.push_back(int(cell));
+    }
+    return c;
+}
+
+// A part of a file name of letters, digits and "-_." only: what every file system takes,
+// Windows' and a network share's included. ASCII only, since a share may store names in a
+// code page of its own.
+QString safeForFileName(const QString &text)
+{
+    QString safe = text;
+    for (QChar &c : safe) {
+        const char16_t u = c.unicode();
+        const bool plain = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') ||
+                           (u >= '0' && u <= '9') || u == '-' || u == '_' || u == '.';
+        if (!plain)
+            c = QLatin1Char('_');
+    }
+    return safe;
+}
+
+} // namespace
+
+QByteArray toJson(const Record &record)
+{
+    QJsonArray corrections;
+    for (const Correction &c : record.corrections)
+        corrections.append(correctionObject(c));
+    const QJsonObject totals{{QStringLiteral("aciertos"), record.hitTotal},
+                             {QStringLiteral("casillas"), record.cellsCounted},
+                             {QStringLiteral("porcentaje"), record.percent}};
+    const QJsonObject object{{QStringLiteral("formato"), QLatin1String(kFormat)},
+                             {QStringLiteral("version"), kVersion},
+                             {QStringLiteral("enviado"), isoTime(record.sent)},
+                             {QStringLiteral("equipo"), record.machine},
+                             {QStringLiteral("usuario"), record.account},
+                             {QStringLiteral("alumno"), composed(record.pupil)},
+                             {QStringLiteral("grupo"), composed(record.group)},
+                             {QStringLiteral("idioma"), record.language},
+                             {QStringLiteral("tabla"), record.table},
+                             {QStringLiteral("correcciones"), corrections},
+                             {QStringLiteral("totales"), totals}};
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+std::optional<Record> fromJson(const QByteArray &bytes, QString *why)
+{
+    QString reason;
+    const auto refuse = [&](const QString &text) -> std::optional<Record> {
+        if (why)
+            *why = text;
+        return std::nullopt;
+    };
+
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return refuse(QStringLiteral("not JSON: %1 at byte %2")
+                          .arg(parseError.errorString())
+                          .arg(parseError.offset));
+    if (!document.isObject())
+        return refuse(QStringLiteral("not a JSON object"));
+    const QJsonObject object = document.object();
+
+    const QJsonValue format = object.value(QStringLiteral("formato"));
+    if (format.toString() != QLatin1String(kFormat))
+        return refuse(format.isUndefined()
+                          ? QStringLiteral("not a Tabelora record: \"formato\" is missing")
+                          : QStringLiteral("another format: \"%1\"").arg(format.toVariant().toString()));
+    Fields fields(object, QString(), &reason);
+    const int version = fields.integer(QStringLiteral("version"), 1);
+    if (!fields.ok())
+        return refuse(reason);
+    if (version > kVersion)
+        return refuse(QStringLiteral("version %1, later than this program reads (%2)")
+                          .arg(version)
+                          .arg(kVersion));
+
+    Record record;
+    record.sent = fields.time(QStringLiteral("enviado"));
+    record.machine = fields.text(QStringLiteral("equipo"));
+    record.account = fields.text(QStringLiteral("usuario"));
+    record.pupil = composed(fields.text(QStringLiteral("alumno")));
+    record.group = composed(fields.text(QStringLiteral("grupo")));
+    record.language = fields.text(QStringLiteral("idioma"));
+    record.table = fields.text(QStringLiteral("tabla"));
+    const QJsonArray corrections = fields.array(QStringLiteral("correcciones"));
+    Fields totals(fields.object(QStringLiteral("totales")), QStringLiteral("totales: "), &reason);
+    if (fields.ok()) {
+        record.cellsCounted = totals.integer(QStringLiteral("casillas"), 0);
+        record.hitTotal = totals.integer(QStringLiteral("aciertos"), 0, record.cellsCounted);
+        record.percent = totals.integer(QStringLiteral("porcentaje"));
+    }
+    for (qsizetype i = 0; reason.isEmpty() && i < corrections.size(); ++i)
+        record.corrections.push_back(readCorrection(corrections.at(i), int(i), &reason));
+    if (!reason.isEmpty())
+        return refuse(reason);
+    return record;
+}
+
+QString fileName(const Record &record)
+{
+    const int offset = record.sent.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    const QString zone = QStringLiteral("%1%2%3")
+                             .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                             .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+                             .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    const quint64 random = QRandomGenerator::system()->generate64();
+    // No ':' in the time: Windows refuses it in a file name.
+    return record.sent.toString(QStringLiteral("yyyy-MM-dd'T'HH-mm-ss")) + zone + QLatin1Char('_') +
+           safeForFileName(record.machine) + QLatin1Char('_') +
+           QStringLiteral("%1").arg(random, 16, 16, QLatin1Char('0')) + QStringLiteral(".json");
+}
+
+QString write(const Record &record, const QString &folder, QString *error)
+{
+    const auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return QString();
+    };
+    if (!QDir().mkpath(folder))
+        return fail(QStringLiteral("Cannot make the folder \"%1\"").arg(QDir::toNativeSeparators(folder)));
+    const QDir dir(folder);
+
+    // The temporary name ends in ".tmp", so a reader looking for "*.json" never takes a record
+    // still being written for a whole one; its leading dot hides it from a listing too.
+    QTemporaryFile temporary(dir.filePath(QStringLiteral(".tabelora-XXXXXX.tmp")));
+    if (!temporary.open())
+        return fail(QStringLiteral("Cannot write in the folder \"%1\": %2")
+                        .arg(QDir::toNativeSeparators(folder), temporary.errorString()));
+    const QByteArray bytes = toJson(record);
+    const QString temporaryPath = temporary.fileName();
+    if (temporary.write(bytes) != bytes.size() || !temporary.flush())
+        return fail(QStringLiteral("Cannot write \"%1\": %2")
+                        .arg(QDir::toNativeSeparators(temporaryPath), temporary.errorString()));
+    // A network share may report a failed write only when the file is closed.
+    temporary.close();
+    if (temporary.error() != QFileDevice::NoError)
+        return fail(QStringLiteral("Cannot write \"%1\": %2")
+                        .arg(QDir::toNativeSeparators(temporaryPath), temporary.errorString()));
+
+    // QFile::rename never replaces a file: should another send have taken the name meanwhile,
+    // the record is renamed again with another random part. Until it is renamed, the temporary
+    // file is removed on any way out.
+    QString reason;
+    for (int attempt = 0; attempt < kNameTries; ++attempt) {
+        const QString path = dir.filePath(fileName(record));
+        QFile file(temporaryPath);
+        if (file.rename(path)) {
+            temporary.setAutoRemove(false);
+            return path;
+        }
+        reason = QStringLiteral("Cannot name the record \"%1\": %2")
+                     .arg(QDir::toNativeSeparators(path), file.errorString());
+        if (!QFileInfo::exists(path))
+            break;
+    }
+    return fail(reason);
+}
+
+QString ownFolder()
+{
+    // The user's data folder of the program: with the application name "tabelora",
+    // ~/.local/share/tabelora/registros on Linux, %APPDATA%\tabelora\registros on Windows.
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/registros");
+}
+
+} // namespace records

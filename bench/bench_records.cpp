@@ -38,7 +38,9 @@ records::Record yearRecord(int index, int count, QRandomGenerator &random)
     records::Record r;
     const QDateTime yearStart(QDate(2026, 9, 14), QTime(8, 30), Qt::OffsetFromUTC, 3600);
     r.sent = yearStart.addSecs(qint64(index) * 280 * 24 * 3600 / count);
-    r.machine = QStringLiteral("aula%1-pc%2").arg(classIndex % 4 + 1).arg(pupil + 1, 2, 10, QLatin1Char('0'));
+    r.machine = QStringLiteral("aula%1-pc%2")
+                    .arg(classIndex % 4 + 1)
+                    .arg(pupil + 1, 2, 10, QLatin1Char('0'));
     r.account = QStringLiteral("alumno%1").arg(pupil + 1);
     r.pupil = QStringLiteral("Alumna Núñez %1-%2").arg(classIndex + 1).arg(pupil + 1);
     r.group = QStringLiteral("%1º %2").arg(classIndex / 6 + 1).arg(QChar(u'A' + classIndex % 6));
@@ -52,7 +54,8 @@ records::Record yearRecord(int index, int count, QRandomGenerator &random)
         c.game = k + 1;
         c.judged = kElements;
         for (int n = 1; n <= kElements; ++n) {
-            const int cell = random.generateDouble() < skill ? n : int(random.bounded(kElements + 1));
+            const int cell =
+                random.generateDouble() < skill ? n : int(random.bounded(kElements + 1));
             c.cellOf.push_back(cell);
             c.hits += cell == n;
         }
@@ -66,7 +69,8 @@ records::Record yearRecord(int index, int count, QRandomGenerator &random)
 
 bool holdsRecords(const QString &folder)
 {
-    return QDirIterator(folder, {QStringLiteral("*.json")}, QDir::Files, QDirIterator::Subdirectories)
+    return QDirIterator(folder, {QStringLiteral("*.json")}, QDir::Files,
+                        QDirIterator::Subdirectories)
         .hasNext();
 }
 
@@ -83,22 +87,25 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Times reading and summing up a year of records."));
+    parser.setApplicationDescription(
+        QStringLiteral("Times reading and summing up a year of records."));
     parser.addHelpOption();
-    const QCommandLineOption countOption(QStringLiteral("records"), QStringLiteral("Records to write."),
-                                         QStringLiteral("N"), QStringLiteral("10000"));
+    const QCommandLineOption countOption(QStringLiteral("records"),
+                                         QStringLiteral("Records to write."), QStringLiteral("N"),
+                                         QStringLiteral("10000"));
     const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Timed runs."),
                                         QStringLiteral("N"), QStringLiteral("5"));
-    const QCommandLineOption folderOption(QStringLiteral("folder"),
-                                          QStringLiteral("Folder to write into and keep, or to read."),
-                                          QStringLiteral("DIR"));
+    const QCommandLineOption folderOption(
+        QStringLiteral("folder"), QStringLiteral("Folder to write into and keep, or to read."),
+        QStringLiteral("DIR"));
     parser.addOptions({countOption, runsOption, folderOption});
     parser.process(app);
     const int count = std::max(1, parser.value(countOption).toInt());
     const int runs = std::max(1, parser.value(runsOption).toInt());
 
     QTemporaryDir temporary;
-    const QString folder = parser.isSet(folderOption) ? parser.value(folderOption) : temporary.path();
+    const QString folder =
+        parser.isSet(folderOption) ? parser.value(folderOption) : temporary.path();
     int expected = -1; // a folder read as it is: whatever it holds
     if (!holdsRecords(folder)) {
         expected = count;
@@ -129,9 +136,11 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "bench_records: %s\n", qPrintable(error));
             return 2;
         }
-        if (expected >= 0 && (summary.rows.size() != size_t(expected) || !found.skipped.isEmpty())) {
+        if (expected >= 0 &&
+            (summary.rows.size() != size_t(expected) || !found.skipped.isEmpty())) {
             std::fprintf(stderr, "bench_records: %zu of the %d records written read back\n%s\n",
-                         summary.rows.size(), expected, qPrintable(found.skipped.join(QLatin1Char('\n'))));
+                         summary.rows.size(), expected,
+                         qPrintable(found.skipped.join(QLatin1Char('\n'))));
             return 2;
         }
         files = found.records.size();
@@ -143,7 +152,7 @@ int main(int argc, char *argv[])
     std::printf("records: readFolder + summarize of %s files: best %.0f ms, median %.0f ms "
                 "(read %.0f, summarize %.0f) of %d runs; budget %.0f ms: %s\n",
                 qPrintable(QLocale(QLocale::English).toString(qulonglong(files))),
-                *std::min_element(totals.begin(), totals.end()), middle, median(reads), median(sums),
-                runs, kBudgetMs, middle < kBudgetMs ? "within" : "MISSED");
+                *std::min_element(totals.begin(), totals.end()), middle, median(reads),
+                median(sums), runs, kBudgetMs, middle < kBudgetMs ? "within" : "MISSED");
     return middle < kBudgetMs ? 0 : 1;
 }

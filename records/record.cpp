@@ -97,7 +97,11 @@ public:
         if (number < least || number > most) {
             fail(most == INT_MAX
                      ? QStringLiteral("\"%1\" is %2, less than %3").arg(key).arg(number).arg(least)
-                     : QStringLiteral("\"%1\" is %2, out of %3..%4").arg(key).arg(number).arg(least).arg(most));
+                     : QStringLiteral("\"%1\" is %2, out of %3..%4")
+                           .arg(key)
+                           .arg(number)
+                           .arg(least)
+                           .arg(most));
             return 0;
         }
         return int(number);
@@ -112,7 +116,8 @@ public:
             return {};
         const QDateTime time = QDateTime::fromString(written, Qt::ISODate);
         if (!time.isValid() || time.timeSpec() == Qt::LocalTime)
-            fail(QStringLiteral("\"%1\" is not a time with its UTC offset: \"%2\"").arg(key, written));
+            fail(QStringLiteral("\"%1\" is not a time with its UTC offset: \"%2\"")
+                     .arg(key, written));
         return time;
     }
 
@@ -155,7 +160,8 @@ Correction readCorrection(const QJsonValue &value, int index, QString *why)
     if (!fields.ok())
         return {};
     if (positions.size() != c.judged) {
-        fields.fail(QStringLiteral("%1 positions for %2 cells").arg(positions.size()).arg(c.judged));
+        fields.fail(
+            QStringLiteral("%1 positions for %2 cells").arg(positions.size()).arg(c.judged));
         return {};
     }
     c.cellOf.reserve(positions.size());
@@ -233,9 +239,10 @@ std::optional<Record> fromJson(const QByteArray &bytes, QString *why)
 
     const QJsonValue format = object.value(QStringLiteral("formato"));
     if (format.toString() != QLatin1String(kFormat))
-        return refuse(format.isUndefined()
-                          ? QStringLiteral("not a Tabelora record: \"formato\" is missing")
-                          : QStringLiteral("another format: \"%1\"").arg(format.toVariant().toString()));
+        return refuse(
+            format.isUndefined()
+                ? QStringLiteral("not a Tabelora record: \"formato\" is missing")
+                : QStringLiteral("another format: \"%1\"").arg(format.toVariant().toString()));
     Fields fields(object, QString(), &reason);
     const int version = fields.integer(QStringLiteral("version"), 1);
     if (!fields.ok())
@@ -290,39 +297,41 @@ QString write(const Record &record, const QString &folder, QString *error)
         return QString();
     };
     if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("Cannot make the folder \"%1\"").arg(QDir::toNativeSeparators(folder)));
+        return fail(
+            QStringLiteral("Cannot make the folder \"%1\"").arg(QDir::toNativeSeparators(folder)));
     const QDir dir(folder);
-
-    // The temporary name ends in ".tmp", so a reader looking for "*.json" never takes a record
-    // still being written for a whole one; its leading dot hides it from a listing too.
-    QTemporaryFile temporary(dir.filePath(QStringLiteral(".tabelora-XXXXXX.tmp")));
-    if (!temporary.open())
-        return fail(QStringLiteral("Cannot write in the folder \"%1\": %2")
-                        .arg(QDir::toNativeSeparators(folder), temporary.errorString()));
+    const QString shownFolder = QDir::toNativeSeparators(folder);
     const QByteArray bytes = toJson(record);
-    const QString temporaryPath = temporary.fileName();
-    if (temporary.write(bytes) != bytes.size() || !temporary.flush())
-        return fail(QStringLiteral("Cannot write \"%1\": %2")
-                        .arg(QDir::toNativeSeparators(temporaryPath), temporary.errorString()));
-    // A network share may report a failed write only when the file is closed.
-    temporary.close();
-    if (temporary.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("Cannot write \"%1\": %2")
-                        .arg(QDir::toNativeSeparators(temporaryPath), temporary.errorString()));
 
-    // QFile::rename never replaces a file: should another send have taken the name meanwhile,
-    // the record is renamed again with another random part. Until it is renamed, the temporary
-    // file is removed on any way out.
     QString reason;
     for (int attempt = 0; attempt < kNameTries; ++attempt) {
+        // The temporary name ends in ".tmp", so a reader looking for "*.json" never takes a
+        // record still being written for a whole one; its leading dot hides it from a listing
+        // too. (Where the system can, Qt gives the file no name at all until it is renamed.)
+        QTemporaryFile temporary(dir.filePath(QStringLiteral(".tabelora-XXXXXX.tmp")));
+        if (!temporary.open())
+            return fail(QStringLiteral("Cannot write in the folder \"%1\": %2")
+                            .arg(shownFolder, temporary.errorString()));
+        // A temporary file is its owner's alone; a record is read by the teacher's account
+        // too, so it is made readable by all, as an ordinary new file is.
+        temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                 QFileDevice::ReadUser | QFileDevice::WriteUser |
+                                 QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        if (temporary.write(bytes) != bytes.size() || !temporary.flush())
+            return fail(QStringLiteral("Cannot write in the folder \"%1\": %2")
+                            .arg(shownFolder, temporary.errorString()));
+        // The rename never replaces a file: should another send have taken the name
+        // meanwhile, the record is written again under another random part. QTemporaryFile's
+        // rename, unlike QFile's, never falls back to copying the file over the new name.
+        // Where a file system can't rename without replacing, the 64 random bits alone keep
+        // two sends apart. Until it is renamed, the temporary file goes on any way out.
         const QString path = dir.filePath(fileName(record));
-        QFile file(temporaryPath);
-        if (file.rename(path)) {
+        if (temporary.rename(path)) {
             temporary.setAutoRemove(false);
             return path;
         }
-        reason = QStringLiteral("Cannot name the record \"%1\": %2")
-                     .arg(QDir::toNativeSeparators(path), file.errorString());
+        reason = QStringLiteral("Cannot save the record \"%1\": %2")
+                     .arg(QDir::toNativeSeparators(path), temporary.errorString());
         if (!QFileInfo::exists(path))
             break;
     }

@@ -150,11 +150,12 @@ Summary summarize(const std::vector<Loaded> &records)
         }
         summary.rows.push_back(std::move(row));
     }
-    std::sort(summary.rows.begin(), summary.rows.end(), [](const SummaryRow &a, const SummaryRow &b) {
-        if (a.sent != b.sent)
-            return a.sent < b.sent;
-        return a.path < b.path;
-    });
+    std::sort(summary.rows.begin(), summary.rows.end(),
+              [](const SummaryRow &a, const SummaryRow &b) {
+                  if (a.sent != b.sent)
+                      return a.sent < b.sent;
+                  return a.path < b.path;
+              });
     return summary;
 }
 

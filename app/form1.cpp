@@ -16,6 +16,7 @@
 #include "app/platform.h"
 #include "app/report.h"
 #include "app/resources.h"
+#include "app/sending.h"
 #include "app/striploader.h"
 #include "app/targetmark.h"
 #include "game/elements.h"
@@ -348,7 +349,15 @@ void TForm1::BitBtn3Click()
 
 void TForm1::Op1Click()
 {
-    report_->addBlockAndSave(game_.HitTotal(), game_.CellsCounted());
+    const QStringList failures =
+        sending::send(game_, *report_, resultsFolder_);
+    for (const QString &failure : failures)
+        errorbox::show(failure);
+}
+
+void TForm1::setResultsFolder(const QString &folder)
+{
+    resultsFolder_ = folder;
 }
 
 void TForm1::BitBtn1Click()

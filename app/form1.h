@@ -50,6 +50,8 @@ public:
 
     // The windows that "&Datos" and "Elementos" open, made by start-up after this window.
     void setWindows(TDatosBox *datos, TElementos *elementos);
+    // The teacher's results folder, where every send also leaves a record; empty for none.
+    void setResultsFolder(const QString &folder);
 
     // Loads a new tile strip from a file and deals it out: the second half of "&Abrir".
     void loadStripAndDeal(const QString &path);
@@ -141,6 +143,7 @@ private:
     bool centred_ = false;
     TDatosBox *datos_ = nullptr;
     TElementos *elementos_ = nullptr;
+    QString resultsFolder_;
     QWidget *lastBarFocus_ = nullptr; // where F6 from the board goes back to
     bool releaseUsedUp_ = false;      // a press put a picked tile down: its release is spent too
 };

@@ -27,12 +27,35 @@ struct RefusalText
 constexpr RefusalText kRefusalTexts[] = {
     {Refusal::UnknownOption, QT_TRANSLATE_NOOP("commandline", "Opción desconocida: %1")},
     {Refusal::NotAnOption, QT_TRANSLATE_NOOP("commandline", "Argumento desconocido: %1")},
-    {Refusal::MissingLanguage,
-     QT_TRANSLATE_NOOP("commandline", "Falta el idioma después de --idioma.")},
+    {Refusal::MissingLanguage, QT_TRANSLATE_NOOP("commandline", "Falta el idioma después de %1.")},
     {Refusal::UnknownLanguage,
      QT_TRANSLATE_NOOP("commandline", "Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.")},
     {Refusal::UnexpectedValue,
      QT_TRANSLATE_NOOP("commandline", "La opción %1 no admite ningún valor.")},
+    {Refusal::MissingFolder, QT_TRANSLATE_NOOP("commandline", "Falta la carpeta después de %1.")},
+    {Refusal::MissingFile,
+     QT_TRANSLATE_NOOP("commandline", "Falta el nombre del fichero después de %1.")},
+    {Refusal::MissingValue, QT_TRANSLATE_NOOP("commandline", "Falta el valor después de %1.")},
+    {Refusal::FileWithoutSummary,
+     //: --resumen stays as it is; CARPETA is the name of its value, as in the help.
+     QT_TRANSLATE_NOOP("commandline", "La opción %1 solo sirve con --resumen CARPETA.")},
+};
+
+// The program's options that take a value: what is refused when it is missing, and the
+// field it fills (none for the language, which is read apart).
+struct ValueOption
+{
+    const char *name;
+    Refusal missing;
+    QString Options::*field;
+};
+
+constexpr ValueOption kValueOptions[] = {
+    {"idioma", Refusal::MissingLanguage, nullptr},
+    {"informes", Refusal::MissingFolder, &Options::resultsFolder},
+    {"resumen", Refusal::MissingFolder, &Options::summaryFolder},
+    {"csv", Refusal::MissingFile, &Options::csvFile},
+    {"pdf", Refusal::MissingFile, &Options::pdfFile},
 };
 
 // Options that Qt's application object reads and takes away before the program sees its
@@ -82,7 +105,7 @@ void refuse(Options &options, Refusal refusal, const QString &refused)
 }
 
 // Why the parser failed when it names no unknown option: a value given to an option that
-// takes none ("--help=x"), or else --idioma without its value.
+// takes none ("--help=x"), or else an option that takes a value and ends the arguments.
 void refuseMisplacedValue(Options &options, const QStringList &arguments,
                           const QList<QCommandLineOption> &known)
 {
@@ -96,7 +119,12 @@ void refuseMisplacedValue(Options &options, const QStringList &arguments,
             }
         }
     }
-    refuse(options, Refusal::MissingLanguage, QString());
+    const QString last = arguments.last();
+    Refusal missing = Refusal::MissingValue; // one of Qt's options
+    for (const ValueOption &option : kValueOptions)
+        if (bareName(last) == QLatin1String(option.name))
+            missing = option.missing;
+    refuse(options, missing, last);
 }
 } // namespace
 
@@ -105,10 +133,12 @@ Options parse(const QStringList &arguments, language::Language systemLanguage)
     Options options;
     options.language = systemLanguage;
 
-    const QCommandLineOption idioma(QStringLiteral("idioma"), QString(), QStringLiteral("idioma"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringLiteral("version"));
-    QList<QCommandLineOption> known{idioma, help, version};
+    QList<QCommandLineOption> known{help, version};
+    for (const ValueOption &option : kValueOptions)
+        known.append(
+            QCommandLineOption(QLatin1String(option.name), QString(), QLatin1String(option.name)));
     for (const QtOption &qt : kQtOptions)
         known.append(QCommandLineOption(QLatin1String(qt.name), QString(),
                                         qt.takesValue ? QStringLiteral("value") : QString()));
@@ -136,16 +166,54 @@ Options parse(const QStringList &arguments, language::Language systemLanguage)
     if (!parser.positionalArguments().isEmpty())
         refuse(options, Refusal::NotAnOption, parser.positionalArguments().first());
     // Read even when something else is refused, so that the refusal is told in this language.
+    const QString idioma = QStringLiteral("idioma");
     if (parser.isSet(idioma) && options.refusal != Refusal::MissingLanguage) {
         const QString value = parser.value(idioma);
+        options.languageGiven = true;
         if (const auto chosen = language::fromCode(value.toLower()))
             options.language = *chosen;
         else
             refuse(options, Refusal::UnknownLanguage, value);
     }
+    for (const ValueOption &option : kValueOptions) {
+        const QString name = QLatin1String(option.name);
+        if (!option.field || !parser.isSet(name))
+            continue;
+        options.*option.field = parser.value(name);
+        if ((options.*option.field).isEmpty())
+            refuse(options, option.missing, QStringLiteral("--") + name);
+    }
+    if (options.summaryFolder.isEmpty()) {
+        if (!options.csvFile.isEmpty())
+            refuse(options, Refusal::FileWithoutSummary, QStringLiteral("--csv"));
+        if (!options.pdfFile.isEmpty())
+            refuse(options, Refusal::FileWithoutSummary, QStringLiteral("--pdf"));
+    }
     options.help = parser.isSet(help);
     options.version = parser.isSet(version);
     return options;
+}
+
+void completeFromSettings(Options &options, const records::LabSettings &settings)
+{
+    if (!options.languageGiven && !settings.language.isEmpty()) {
+        if (const auto chosen = language::fromCode(settings.language.toLower()))
+            options.language = *chosen;
+        else
+            options.ignoredLanguage = settings.language;
+    }
+    if (options.resultsFolder.isEmpty())
+        options.resultsFolder = settings.resultsFolder;
+}
+
+QString settingsNote(const Options &options)
+{
+    if (options.ignoredLanguage.isEmpty())
+        return QString();
+    //: The codes es, ca, gl and eu stay as they are.
+    return Texts::tr("tabelora: el idioma «%1» de la configuración del aula no es ninguno de "
+                     "es, ca, gl y eu; no se tiene en cuenta.\n")
+        .arg(options.ignoredLanguage);
 }
 
 QString reason(const Options &options)
@@ -161,21 +229,33 @@ QString reason(const Options &options)
 
 QString helpText(const QString &programName)
 {
-    //: The option names --idioma and --version and the codes es, ca, gl and eu stay as they
-    //: are.
-    return Texts::
-        tr("Uso: %1 [--idioma es|ca|gl|eu]\n"
-           "\n"
-           "Tabelora, ejercicio para aprender la tabla periódica.\n"
-           "\n"
-           "Opciones:\n"
-           "  --idioma IDIOMA  idioma del programa: es (castellano), ca (catalán o valenciano),\n"
-           "                   gl (gallego) o eu (euskera). Sin esta opción se sigue el idioma\n"
-           "                   del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*\n"
-           "                   y castellano con cualquier otro.\n"
-           "  -h, --help       muestra esta ayuda.\n"
-           "      --version    muestra la versión del programa.\n")
-            .arg(QFileInfo(programName).fileName());
+    //: The option names (--idioma, --informes, --resumen, --csv, --pdf, --help, --version)
+    //: and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA,
+    //: CARPETA, FICHERO) and the button's name «Enviar» are translated.
+    return Texts::tr(
+               "Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA]\n"
+               "     %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]\n"
+               "\n"
+               "Tabelora, ejercicio para aprender la tabla periódica.\n"
+               "\n"
+               "Opciones:\n"
+               "  --idioma IDIOMA     idioma del programa: es (castellano), ca (catalán o\n"
+               "                      valenciano), gl (gallego) o eu (euskera). Sin esta opción\n"
+               "                      se sigue el idioma de la configuración del aula o, si no\n"
+               "                      lo hay, el del sistema: catalán con ca_*, gallego con\n"
+               "                      gl_*, euskera con eu_* y castellano con cualquier otro.\n"
+               "  --informes CARPETA  carpeta de resultados de esta sesión: cada «Enviar» deja\n"
+               "                      allí un registro. Sin esta opción, la de la configuración\n"
+               "                      del aula.\n"
+               "  --resumen CARPETA   abre el resumen de la clase con los registros de la\n"
+               "                      carpeta y de sus subcarpetas, en lugar del ejercicio.\n"
+               "  --csv FICHERO       con --resumen: escribe la tabla de los alumnos en un\n"
+               "                      fichero CSV y termina, sin abrir ninguna ventana.\n"
+               "  --pdf FICHERO       con --resumen: escribe el resumen en un fichero PDF y\n"
+               "                      termina, sin abrir ninguna ventana.\n"
+               "  -h, --help          muestra esta ayuda.\n"
+               "      --version       muestra la versión del programa.\n")
+        .arg(QFileInfo(programName).fileName());
 }
 
 QString versionText()

@@ -1,29 +1,42 @@
 #pragma once
 
 #include "app/language.h"
+#include "records/labsettings.h"
 
 #include <QString>
 #include <QStringList>
 
-// The program's options: --idioma es|ca|gl|eu, which overrides the language of the system
-// locale, --help and --version. Reading them needs no application object, so that the program
-// can answer them before it opens a window system.
+// The program's options: --idioma es|ca|gl|eu, which overrides the language of the lab's
+// settings and of the system locale; --informes, the results folder of this run; --resumen,
+// the class's summary in place of the exercise, and with it --csv and --pdf, which write the
+// summary to a file with no window; --help and --version. Reading them needs no application
+// object, so that the program can answer them before it opens a window system.
 namespace commandline {
 
 // Why the arguments were refused.
 enum class Refusal
 {
     None,
-    UnknownOption,   // "--nada"
-    NotAnOption,     // "foo": the program takes no other words
-    MissingLanguage, // "--idioma" last
-    UnknownLanguage, // "--idioma xx"
-    UnexpectedValue, // "--help=x"
+    UnknownOption,      // "--nada"
+    NotAnOption,        // "foo": the program takes no other words
+    MissingLanguage,    // "--idioma" last
+    UnknownLanguage,    // "--idioma xx"
+    UnexpectedValue,    // "--help=x"
+    MissingFolder,      // "--informes" or "--resumen" last, or with an empty value
+    MissingFile,        // "--csv" or "--pdf" last, or with an empty value
+    MissingValue,       // one of Qt's options that take a value, last ("-platform")
+    FileWithoutSummary, // "--csv x" with no --resumen
 };
 
 struct Options
 {
     language::Language language = language::Language::Spanish;
+    bool languageGiven = false; // by --idioma, over the lab's settings
+    QString resultsFolder;      // where every send also leaves a record; empty for none
+    QString summaryFolder;      // --resumen: the folder of records to sum up
+    QString csvFile, pdfFile;   // --csv, --pdf: the files to write from it
+    // The lab's settings named a language that is none of the program's; it was left out.
+    QString ignoredLanguage;
     bool help = false;
     bool version = false;
     Refusal refusal = Refusal::None;
@@ -31,12 +44,23 @@ struct Options
 
     // Help, version or a refusal: the program answers and ends without a window.
     bool answeredAlone() const { return help || version || refusal != Refusal::None; }
+    // The summary written to files, with no window and no display.
+    bool writesFilesAlone() const { return !csvFile.isEmpty() || !pdfFile.isEmpty(); }
 };
 
 // Reads the arguments (the program's name first). Without --idioma, or with a wrong one, the
 // language is the given one of the system locale. Qt's own window-system options (-platform,
 // -session and the like) are let through for the application object.
 Options parse(const QStringList &arguments, language::Language systemLanguage);
+
+// Fills what the command line left open from the lab's settings: the language, when --idioma
+// named none and the settings name one of the program's, and the results folder, when
+// --informes named none.
+void completeFromSettings(Options &options, const records::LabSettings &settings);
+
+// The note that the settings' language was left out, in the current language; empty when it
+// was not.
+QString settingsNote(const Options &options);
 
 // Why the arguments were refused, in the current language; empty when they were not.
 QString reason(const Options &options);

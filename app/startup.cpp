@@ -3,24 +3,40 @@
 #include "app/commandline.h"
 #include "app/language.h"
 #include "app/resources.h"
+#include "app/summaryexport.h"
+#include "app/summarywindow.h"
+#include "records/labsettings.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QMessageBox>
+
+#include <memory>
 
 namespace startup {
 
 namespace {
-// Help, version or a refusal, told in the language of --idioma or else of the system locale.
-// Only Windows, whose windowed program tells through a message box, opens the window system.
-int answerAlone(int &argc, char **argv, const commandline::Options &options,
-                const QString &programName)
+// The language and the results folder the command line leaves open, from the lab's settings,
+// read once the application object exists; the language then becomes the program's.
+void settle(commandline::Options &options)
+{
+    commandline::completeFromSettings(options, records::readLabSettings());
+    language::use(options.language);
+    if (const QString note = commandline::settingsNote(options); !note.isEmpty())
+        commandline::tell(note, true);
+}
+
+// Help, version or a refusal, told in the language of --idioma or else of the settings or the
+// system locale. Only Windows, whose windowed program tells through a message box, opens the
+// window system.
+int answerAlone(int &argc, char **argv, commandline::Options options, const QString &programName)
 {
 #ifdef Q_OS_WIN
     QApplication app(argc, argv);
 #else
     QCoreApplication app(argc, argv);
 #endif
-    language::use(options.language);
+    settle(options);
     if (options.refusal != commandline::Refusal::None) {
         commandline::tell(commandline::reason(options) + QStringLiteral("\n\n") +
                               commandline::helpText(programName),
@@ -31,31 +47,96 @@ int answerAlone(int &argc, char **argv, const commandline::Options &options,
         options.help ? commandline::helpText(programName) : commandline::versionText(), false);
     return 0;
 }
+
+// The summary's CSV or PDF file written with no window: the CSV needs no window system at
+// all, the PDF Qt's fonts and painting, which its offscreen platform gives without a display.
+int writeFilesAlone(int &argc, char **argv, commandline::Options options)
+{
+    std::unique_ptr<QCoreApplication> app;
+#ifdef Q_OS_WIN
+    app = std::make_unique<QApplication>(argc, argv);
+#else
+    if (options.pdfFile.isEmpty()) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    } else {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+#endif
+    settle(options);
+    if (!options.pdfFile.isEmpty())
+        resources::load();
+
+    const auto failed = [](const QString &why) {
+        commandline::tell(why + QLatin1Char('\n'), true);
+        return 2;
+    };
+    QString error;
+    const auto found = summaryexport::readRecords(options.summaryFolder, &error);
+    if (!found)
+        return failed(error);
+    if (!found->skipped.isEmpty())
+        commandline::tell(summaryexport::skippedCount(found->skipped.size()) +
+                              QStringLiteral(":\n  ") +
+                              found->skipped.join(QStringLiteral("\n  ")) + QLatin1Char('\n'),
+                          true);
+    const records::Summary summary = records::summarize(found->records);
+    if (!options.csvFile.isEmpty() &&
+        !summaryexport::writeCsv(summary.rows, options.csvFile, &error))
+        return failed(error);
+    if (!options.pdfFile.isEmpty() && !summaryexport::writePdf(summary, options.summaryFolder,
+                                                               QString(), options.pdfFile, &error))
+        return failed(error);
+    return 0;
+}
+
+// The summary window in place of the exercise; a folder that can't be read is told and ends
+// the program.
+int showSummary(const QString &folder)
+{
+    QString error;
+    auto found = summaryexport::readRecords(folder, &error);
+    if (!found) {
+        commandline::tell(error + QLatin1Char('\n'), true);
+        QMessageBox::critical(nullptr, QStringLiteral("Tabelora"), error);
+        return 2;
+    }
+    SummaryWindow window(folder, std::move(*found));
+    window.show();
+    return QApplication::exec();
+}
 } // namespace
 
 int run(int &argc, char **argv)
 {
     // The arguments are read before any application object exists: the answers that end the
-    // program need no display.
+    // program, and the summary's files, need no display.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const commandline::Options options =
+    commandline::Options options =
         commandline::parse(arguments, language::forLocale(QLocale::system()));
     if (options.answeredAlone())
         return answerAlone(argc, argv, options, arguments.value(0));
+    if (options.writesFilesAlone())
+        return writeFilesAlone(argc, argv, options);
 
     QApplication app(argc, argv);
-    language::use(options.language);
+    settle(options);
 
     resources::load();
     // The window class and desktop entry the desktop groups the program's windows under.
     QCoreApplication::setApplicationName(QStringLiteral("tabelora"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tabelora.Tabelora"));
     app.setWindowIcon(resources::programIcon());
+    if (!options.summaryFolder.isEmpty())
+        return showSummary(options.summaryFolder);
     app.setQuitOnLastWindowClosed(false); // closing the main window alone ends the program
 
     Windows windows;
+    // TODO(results folder): call once TForm1::setResultsFolder lands with the main window.
+    // windows.Form1.setResultsFolder(options.resultsFolder);
     showFirstWindows(windows);
     return app.exec();
 }

@@ -2,6 +2,70 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ca" sourcelanguage="es">
 <context>
+    <name>ClassTable</name>
+    <message>
+        <source>Moscovio</source>
+        <translation>Moscovi</translation>
+    </message>
+    <message>
+        <source>Livermorio</source>
+        <translation>Livermori</translation>
+    </message>
+    <message>
+        <source>Teneso</source>
+        <translation>Tennes</translation>
+    </message>
+    <message>
+        <source>Oganesón</source>
+        <translation>Oganessó</translation>
+    </message>
+    <message>
+        <source>Alumnos que lo pusieron en su casilla en su última corrección</source>
+        <translation>Alumnes que el van posar a la seva casella en la darrera correcció</translation>
+    </message>
+    <message>
+        <source>Sin datos</source>
+        <translation>Sense dades</translation>
+    </message>
+    <message>
+        <source>Tabla periódica de la clase</source>
+        <translation>Taula periòdica de la classe</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sin datos: ninguna corrección lo incluye.</source>
+        <translation>Sense dades: cap correcció no l&apos;inclou.</translation>
+    </message>
+    <message>
+        <source>En su casilla: %1 de %2 (%3)</source>
+        <translation>A la seva casella: %1 de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 fuera del tablero: 1 alumno</source>
+        <translation>%1 fora del tauler: 1 alumne</translation>
+    </message>
+    <message>
+        <source>%1 fuera del tablero: %2 alumnos</source>
+        <translation>%1 fora del tauler: %2 alumnes</translation>
+    </message>
+    <message>
+        <source>%1 en la casilla de %2: 1 alumno</source>
+        <translation>%1 a la casella de %2: 1 alumne</translation>
+    </message>
+    <message>
+        <source>%1 en la casilla de %2: %3 alumnos</source>
+        <translation>%1 a la casella de %2: %3 alumnes</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>Between the number and the sign, a no-break space, so that a line never ends between them.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -68,6 +132,129 @@
     <message>
         <source>&amp;Select All</source>
         <translation>Selecciona-ho &amp;tot</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryWindow</name>
+    <message>
+        <source>Resumen de la clase: %1</source>
+        <translation>Resum de la classe: %1</translation>
+    </message>
+    <message>
+        <source>Registros de los alumnos</source>
+        <translation>Registres dels alumnes</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Grup</translation>
+    </message>
+    <message>
+        <source>Todos los grupos</source>
+        <translation>Tots els grups</translation>
+    </message>
+    <message>
+        <source>(sin grupo)</source>
+        <translation>(sense grup)</translation>
+    </message>
+    <message>
+        <source>Desde</source>
+        <translation>Des de</translation>
+    </message>
+    <message>
+        <source>Hasta</source>
+        <translation>Fins a</translation>
+    </message>
+    <message>
+        <source>&amp;Grupo:</source>
+        <translation>&amp;Grup:</translation>
+    </message>
+    <message>
+        <source>&amp;Desde:</source>
+        <translation>&amp;Des de:</translation>
+    </message>
+    <message>
+        <source>&amp;Hasta:</source>
+        <translation>&amp;Fins a:</translation>
+    </message>
+    <message>
+        <source>Ver cuáles…</source>
+        <translation>Mostra&apos;ls…</translation>
+    </message>
+    <message>
+        <source>Los ficheros que no se han podido leer, y por qué:</source>
+        <translation>Els fitxers que no s&apos;han pogut llegir, i per què:</translation>
+    </message>
+    <message>
+        <source>Dónde se puso el elemento</source>
+        <translation>On s&apos;ha posat l&apos;element</translation>
+    </message>
+    <message>
+        <source>Los elementos más fallados</source>
+        <translation>Els elements amb més errors</translation>
+    </message>
+    <message>
+        <source>Dónde se puso</source>
+        <translation>On s&apos;ha posat</translation>
+    </message>
+    <message>
+        <source>Los más &amp;fallados</source>
+        <translation>Amb més &amp;errors</translation>
+    </message>
+    <message>
+        <source>Exportar &amp;CSV…</source>
+        <translation>Exporta en &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Exportar &amp;PDF…</source>
+        <translation>Exporta en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Tanca</translation>
+    </message>
+    <message>
+        <source>%1 de %2 registros</source>
+        <translation>%1 de %2 registres</translation>
+    </message>
+    <message>
+        <source>Ninguno</source>
+        <translation>Cap</translation>
+    </message>
+    <message>
+        <source>Señala una casilla de la tabla, o elígela con las flechas, para ver dónde se puso ese elemento.</source>
+        <translation>Assenyala una casella de la taula, o tria-la amb les fletxes, per veure on s&apos;ha posat aquest element.</translation>
+    </message>
+    <message>
+        <source>grupo %1</source>
+        <translation>grup %1</translation>
+    </message>
+    <message>
+        <source>del %1 al %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Filtro: %1</source>
+        <translation>Filtre: %1</translation>
+    </message>
+    <message>
+        <source>resumen</source>
+        <translation>resum</translation>
+    </message>
+    <message>
+        <source>Exportar PDF</source>
+        <translation>Exporta en PDF</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Exporta en CSV</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Hojas de cálculo CSV (*.csv)</source>
+        <translation>Fulls de càlcul CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -232,33 +419,6 @@
 <context>
     <name>commandline</name>
     <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu]
-
-Tabelora, ejercicio para aprender la tabla periódica.
-
-Opciones:
-  --idioma IDIOMA  idioma del programa: es (castellano), ca (catalán o valenciano),
-                   gl (gallego) o eu (euskera). Sin esta opción se sigue el idioma
-                   del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*
-                   y castellano con cualquier otro.
-  -h, --help       muestra esta ayuda.
-      --version    muestra la versión del programa.
-</source>
-        <extracomment>The option names --idioma and --version and the codes es, ca, gl and eu stay as they are.</extracomment>
-        <translation>Ús: %1 [--idioma es|ca|gl|eu]
-
-Tabelora, exercici per aprendre la taula periòdica.
-
-Opcions:
-  --idioma IDIOMA  idioma del programa: es (castellà), ca (català o valencià),
-                   gl (gallec) o eu (basc). Sense aquesta opció se segueix l&apos;idioma
-                   del sistema: català amb ca_*, gallec amb gl_*, basc amb eu_*
-                   i castellà amb qualsevol altre.
-  -h, --help       mostra aquesta ajuda.
-      --version    mostra la versió del programa.
-</translation>
-    </message>
-    <message>
         <source>Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.</source>
         <translation>Idioma desconegut: %1. Els idiomes són es, ca, gl i eu.</translation>
     </message>
@@ -267,16 +427,89 @@ Opcions:
         <translation>Opció desconeguda: %1</translation>
     </message>
     <message>
-        <source>Falta el idioma después de --idioma.</source>
-        <translation>Falta l&apos;idioma després de --idioma.</translation>
-    </message>
-    <message>
         <source>Argumento desconocido: %1</source>
         <translation>Argument desconegut: %1</translation>
     </message>
     <message>
         <source>La opción %1 no admite ningún valor.</source>
         <translation>L&apos;opció %1 no admet cap valor.</translation>
+    </message>
+    <message>
+        <source>Falta el idioma después de %1.</source>
+        <translation>Falta l&apos;idioma després de %1.</translation>
+    </message>
+    <message>
+        <source>Falta la carpeta después de %1.</source>
+        <translation>Falta la carpeta després de %1.</translation>
+    </message>
+    <message>
+        <source>Falta el nombre del fichero después de %1.</source>
+        <translation>Falta el nom del fitxer després de %1.</translation>
+    </message>
+    <message>
+        <source>Falta el valor después de %1.</source>
+        <translation>Falta el valor després de %1.</translation>
+    </message>
+    <message>
+        <source>La opción %1 solo sirve con --resumen CARPETA.</source>
+        <extracomment>--resumen stays as it is; CARPETA is the name of its value, as in the help.</extracomment>
+        <translation>L&apos;opció %1 només serveix amb --resumen CARPETA.</translation>
+    </message>
+    <message>
+        <source>tabelora: el idioma «%1» de la configuración del aula no es ninguno de es, ca, gl y eu; no se tiene en cuenta.
+</source>
+        <extracomment>The codes es, ca, gl and eu stay as they are.</extracomment>
+        <translation>tabelora: l&apos;idioma «%1» de la configuració de l&apos;aula no és cap de es, ca, gl i eu; no es té en compte.
+</translation>
+    </message>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA]
+     %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
+
+Tabelora, ejercicio para aprender la tabla periódica.
+
+Opciones:
+  --idioma IDIOMA     idioma del programa: es (castellano), ca (catalán o
+                      valenciano), gl (gallego) o eu (euskera). Sin esta opción
+                      se sigue el idioma de la configuración del aula o, si no
+                      lo hay, el del sistema: catalán con ca_*, gallego con
+                      gl_*, euskera con eu_* y castellano con cualquier otro.
+  --informes CARPETA  carpeta de resultados de esta sesión: cada «Enviar» deja
+                      allí un registro. Sin esta opción, la de la configuración
+                      del aula.
+  --resumen CARPETA   abre el resumen de la clase con los registros de la
+                      carpeta y de sus subcarpetas, en lugar del ejercicio.
+  --csv FICHERO       con --resumen: escribe la tabla de los alumnos en un
+                      fichero CSV y termina, sin abrir ninguna ventana.
+  --pdf FICHERO       con --resumen: escribe el resumen en un fichero PDF y
+                      termina, sin abrir ninguna ventana.
+  -h, --help          muestra esta ayuda.
+      --version       muestra la versión del programa.
+</source>
+        <extracomment>The option names (--idioma, --informes, --resumen, --csv, --pdf, --help, --version) and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <translation>Ús: %1 [--idioma es|ca|gl|eu] [--informes CARPETA]
+    %1 --resumen CARPETA [--csv FITXER] [--pdf FITXER]
+
+Tabelora, exercici per aprendre la taula periòdica.
+
+Opcions:
+  --idioma IDIOMA     idioma del programa: es (castellà), ca (català o
+                      valencià), gl (gallec) o eu (basc). Sense aquesta opció
+                      se segueix l&apos;idioma de la configuració de l&apos;aula o, si
+                      no n&apos;hi ha, el del sistema: català amb ca_*, gallec amb
+                      gl_*, basc amb eu_* i castellà amb qualsevol altre.
+  --informes CARPETA  carpeta de resultats d&apos;aquesta sessió: cada «Enviar» hi
+                      deixa un registre. Sense aquesta opció, la de la
+                      configuració de l&apos;aula.
+  --resumen CARPETA   obre el resum de la classe amb els registres de la
+                      carpeta i de les seves subcarpetes, en lloc de l&apos;exercici.
+  --csv FITXER        amb --resumen: escriu la taula dels alumnes en un fitxer
+                      CSV i acaba, sense obrir cap finestra.
+  --pdf FITXER        amb --resumen: escriu el resum en un fitxer PDF i acaba,
+                      sense obrir cap finestra.
+  -h, --help          mostra aquesta ajuda.
+      --version       mostra la versió del programa.
+</translation>
     </message>
 </context>
 <context>
@@ -795,6 +1028,121 @@ Opcions:
     <message>
         <source>&amp;Abrir</source>
         <translation>&amp;Obrir</translation>
+    </message>
+</context>
+<context>
+    <name>summaryexport</name>
+    <message>
+        <source>Alumno</source>
+        <translation>Alumne</translation>
+    </message>
+    <message>
+        <source>El nombre que escribió el alumno</source>
+        <translation>El nom que va escriure l&apos;alumne</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Grup</translation>
+    </message>
+    <message>
+        <source>El grupo que escribió el alumno</source>
+        <translation>El grup que va escriure l&apos;alumne</translation>
+    </message>
+    <message>
+        <source>Equipo</source>
+        <translation>Equip</translation>
+    </message>
+    <message>
+        <source>El ordenador desde el que se envió</source>
+        <translation>L&apos;ordinador des del qual es va enviar</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Cuándo se envió, en la hora del ordenador del alumno</source>
+        <translation>Quan es va enviar, segons l&apos;hora de l&apos;ordinador de l&apos;alumne</translation>
+    </message>
+    <message>
+        <source>Correcciones</source>
+        <translation>Correccions</translation>
+    </message>
+    <message>
+        <source>Las veces que corrigió el tablero antes de enviar</source>
+        <translation>Les vegades que va corregir el tauler abans d&apos;enviar</translation>
+    </message>
+    <message>
+        <source>Aciertos</source>
+        <translation>Encerts</translation>
+    </message>
+    <message>
+        <source>Aciertos de la última corrección</source>
+        <translation>Encerts de la darrera correcció</translation>
+    </message>
+    <message>
+        <source>Mejor</source>
+        <translation>Millor</translation>
+    </message>
+    <message>
+        <source>Aciertos de la mejor corrección</source>
+        <translation>Encerts de la millor correcció</translation>
+    </message>
+    <message>
+        <source>Porcentaje</source>
+        <translation>Percentatge</translation>
+    </message>
+    <message>
+        <source>El porcentaje de toda la sesión, como en el informe</source>
+        <translation>El percentatge de tota la sessió, com a l&apos;informe</translation>
+    </message>
+    <message>
+        <source>No se puede escribir «%1»: %2.</source>
+        <translation>No es pot escriure «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>La carpeta «%1» no existe.</source>
+        <translation>La carpeta «%1» no existeix.</translation>
+    </message>
+    <message>
+        <source>«%1» no es una carpeta.</source>
+        <translation>«%1» no és una carpeta.</translation>
+    </message>
+    <message>
+        <source>No se puede leer la carpeta «%1».</source>
+        <translation>No es pot llegir la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>1 registro no se ha podido leer</source>
+        <translation>1 registre no s&apos;ha pogut llegir</translation>
+    </message>
+    <message>
+        <source>%1 registros no se han podido leer</source>
+        <translation>%1 registres no s&apos;han pogut llegir</translation>
+    </message>
+    <message>
+        <source>Resumen de la clase</source>
+        <translation>Resum de la classe</translation>
+    </message>
+    <message>
+        <source>Carpeta: %1</source>
+        <translation>Carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Fecha: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Registros: %1</source>
+        <translation>Registres: %1</translation>
+    </message>
+    <message>
+        <source>Los más fallados: %1</source>
+        <translation>Amb més errors: %1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,70 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="eu" sourcelanguage="es">
 <context>
+    <name>ClassTable</name>
+    <message>
+        <source>Moscovio</source>
+        <translation>Moskovio</translation>
+    </message>
+    <message>
+        <source>Livermorio</source>
+        <translation>Livermorio</translation>
+    </message>
+    <message>
+        <source>Teneso</source>
+        <translation>Teneso</translation>
+    </message>
+    <message>
+        <source>Oganesón</source>
+        <translation>Oganeson</translation>
+    </message>
+    <message>
+        <source>Alumnos que lo pusieron en su casilla en su última corrección</source>
+        <translation>Azken zuzenketan bere gelaxkan jarri zuten ikasleak</translation>
+    </message>
+    <message>
+        <source>Sin datos</source>
+        <translation>Daturik ez</translation>
+    </message>
+    <message>
+        <source>Tabla periódica de la clase</source>
+        <translation>Klasearen taula periodikoa</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sin datos: ninguna corrección lo incluye.</source>
+        <translation>Daturik ez: ez dago hura barne hartzen duen zuzenketarik.</translation>
+    </message>
+    <message>
+        <source>En su casilla: %1 de %2 (%3)</source>
+        <translation>Bere gelaxkan: %1/%2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 fuera del tablero: 1 alumno</source>
+        <translation>%1 taulatik kanpo: ikasle 1</translation>
+    </message>
+    <message>
+        <source>%1 fuera del tablero: %2 alumnos</source>
+        <translation>%1 taulatik kanpo: %2 ikasle</translation>
+    </message>
+    <message>
+        <source>%1 en la casilla de %2: 1 alumno</source>
+        <translation>%1, %2 elementuaren gelaxkan: ikasle 1</translation>
+    </message>
+    <message>
+        <source>%1 en la casilla de %2: %3 alumnos</source>
+        <translation>%1, %2 elementuaren gelaxkan: %3 ikasle</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>Between the number and the sign, a no-break space, so that a line never ends between them.</extracomment>
+        <translation>%%1</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -68,6 +132,129 @@
     <message>
         <source>&amp;Select All</source>
         <translation>Hautatu &amp;dena</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryWindow</name>
+    <message>
+        <source>Resumen de la clase: %1</source>
+        <translation>Klasearen laburpena: %1</translation>
+    </message>
+    <message>
+        <source>Registros de los alumnos</source>
+        <translation>Ikasleen erregistroak</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Taldea</translation>
+    </message>
+    <message>
+        <source>Todos los grupos</source>
+        <translation>Talde guztiak</translation>
+    </message>
+    <message>
+        <source>(sin grupo)</source>
+        <translation>(talderik gabe)</translation>
+    </message>
+    <message>
+        <source>Desde</source>
+        <translation>Noiztik</translation>
+    </message>
+    <message>
+        <source>Hasta</source>
+        <translation>Noiz arte</translation>
+    </message>
+    <message>
+        <source>&amp;Grupo:</source>
+        <translation>&amp;Taldea:</translation>
+    </message>
+    <message>
+        <source>&amp;Desde:</source>
+        <translation>&amp;Noiztik:</translation>
+    </message>
+    <message>
+        <source>&amp;Hasta:</source>
+        <translation>Noiz &amp;arte:</translation>
+    </message>
+    <message>
+        <source>Ver cuáles…</source>
+        <translation>Ikusi zein…</translation>
+    </message>
+    <message>
+        <source>Los ficheros que no se han podido leer, y por qué:</source>
+        <translation>Irakurri ezin izan diren fitxategiak, eta zergatik:</translation>
+    </message>
+    <message>
+        <source>Dónde se puso el elemento</source>
+        <translation>Elementua non jarri zen</translation>
+    </message>
+    <message>
+        <source>Los elementos más fallados</source>
+        <translation>Huts gehien izan dituzten elementuak</translation>
+    </message>
+    <message>
+        <source>Dónde se puso</source>
+        <translation>Non jarri zen</translation>
+    </message>
+    <message>
+        <source>Los más &amp;fallados</source>
+        <translation>&amp;Huts gehien dituztenak</translation>
+    </message>
+    <message>
+        <source>Exportar &amp;CSV…</source>
+        <translation>Esportatu &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Exportar &amp;PDF…</source>
+        <translation>Esportatu &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Itxi</translation>
+    </message>
+    <message>
+        <source>%1 de %2 registros</source>
+        <translation>%1/%2 erregistro</translation>
+    </message>
+    <message>
+        <source>Ninguno</source>
+        <translation>Bat ere ez</translation>
+    </message>
+    <message>
+        <source>Señala una casilla de la tabla, o elígela con las flechas, para ver dónde se puso ese elemento.</source>
+        <translation>Seinalatu taulako gelaxka bat, edo aukeratu geziekin, elementu hori non jarri zen ikusteko.</translation>
+    </message>
+    <message>
+        <source>grupo %1</source>
+        <translation>%1 taldea</translation>
+    </message>
+    <message>
+        <source>del %1 al %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>Filtro: %1</source>
+        <translation>Iragazkia: %1</translation>
+    </message>
+    <message>
+        <source>resumen</source>
+        <translation>laburpena</translation>
+    </message>
+    <message>
+        <source>Exportar PDF</source>
+        <translation>Esportatu PDF</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Esportatu CSV</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>PDF dokumentuak (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Hojas de cálculo CSV (*.csv)</source>
+        <translation>CSV kalkulu-orriak (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -232,34 +419,6 @@
 <context>
     <name>commandline</name>
     <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu]
-
-Tabelora, ejercicio para aprender la tabla periódica.
-
-Opciones:
-  --idioma IDIOMA  idioma del programa: es (castellano), ca (catalán o valenciano),
-                   gl (gallego) o eu (euskera). Sin esta opción se sigue el idioma
-                   del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*
-                   y castellano con cualquier otro.
-  -h, --help       muestra esta ayuda.
-      --version    muestra la versión del programa.
-</source>
-        <extracomment>The option names --idioma and --version and the codes es, ca, gl and eu stay as they are.</extracomment>
-        <translation>Erabilera: %1 [--idioma es|ca|gl|eu]
-
-Tabelora, taula periodikoa ikasteko ariketa.
-
-Aukerak:
-  --idioma HIZKUNTZA  programaren hizkuntza: es (gaztelania), ca (katalana edo
-                      valentziera), gl (galiziera) edo eu (euskara). Aukera hau
-                      gabe, sistemaren hizkuntza erabiltzen da: katalana ca_*
-                      denean, galiziera gl_* denean, euskara eu_* denean eta
-                      gaztelania beste edozein denean.
-  -h, --help          laguntza hau erakusten du.
-      --version       programaren bertsioa erakusten du.
-</translation>
-    </message>
-    <message>
         <source>Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.</source>
         <translation>Hizkuntza ezezaguna: %1. Hizkuntzak es, ca, gl eta eu dira.</translation>
     </message>
@@ -268,16 +427,91 @@ Aukerak:
         <translation>Aukera ezezaguna: %1</translation>
     </message>
     <message>
-        <source>Falta el idioma después de --idioma.</source>
-        <translation>Hizkuntza falta da --idioma aukeraren ondoren.</translation>
-    </message>
-    <message>
         <source>Argumento desconocido: %1</source>
         <translation>Argumentu ezezaguna: %1</translation>
     </message>
     <message>
         <source>La opción %1 no admite ningún valor.</source>
         <translation>%1 aukerak ez du baliorik onartzen.</translation>
+    </message>
+    <message>
+        <source>Falta el idioma después de %1.</source>
+        <translation>Hizkuntza falta da %1 aukeraren ondoren.</translation>
+    </message>
+    <message>
+        <source>Falta la carpeta después de %1.</source>
+        <translation>Karpeta falta da %1 aukeraren ondoren.</translation>
+    </message>
+    <message>
+        <source>Falta el nombre del fichero después de %1.</source>
+        <translation>Fitxategiaren izena falta da %1 aukeraren ondoren.</translation>
+    </message>
+    <message>
+        <source>Falta el valor después de %1.</source>
+        <translation>Balioa falta da %1 aukeraren ondoren.</translation>
+    </message>
+    <message>
+        <source>La opción %1 solo sirve con --resumen CARPETA.</source>
+        <extracomment>--resumen stays as it is; CARPETA is the name of its value, as in the help.</extracomment>
+        <translation>%1 aukera --resumen KARPETA aukerarekin bakarrik erabil daiteke.</translation>
+    </message>
+    <message>
+        <source>tabelora: el idioma «%1» de la configuración del aula no es ninguno de es, ca, gl y eu; no se tiene en cuenta.
+</source>
+        <extracomment>The codes es, ca, gl and eu stay as they are.</extracomment>
+        <translation>tabelora: ikasgelaren konfigurazioko «%1» hizkuntza ez da es, ca, gl edo eu; ez da kontuan hartzen.
+</translation>
+    </message>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA]
+     %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
+
+Tabelora, ejercicio para aprender la tabla periódica.
+
+Opciones:
+  --idioma IDIOMA     idioma del programa: es (castellano), ca (catalán o
+                      valenciano), gl (gallego) o eu (euskera). Sin esta opción
+                      se sigue el idioma de la configuración del aula o, si no
+                      lo hay, el del sistema: catalán con ca_*, gallego con
+                      gl_*, euskera con eu_* y castellano con cualquier otro.
+  --informes CARPETA  carpeta de resultados de esta sesión: cada «Enviar» deja
+                      allí un registro. Sin esta opción, la de la configuración
+                      del aula.
+  --resumen CARPETA   abre el resumen de la clase con los registros de la
+                      carpeta y de sus subcarpetas, en lugar del ejercicio.
+  --csv FICHERO       con --resumen: escribe la tabla de los alumnos en un
+                      fichero CSV y termina, sin abrir ninguna ventana.
+  --pdf FICHERO       con --resumen: escribe el resumen en un fichero PDF y
+                      termina, sin abrir ninguna ventana.
+  -h, --help          muestra esta ayuda.
+      --version       muestra la versión del programa.
+</source>
+        <extracomment>The option names (--idioma, --informes, --resumen, --csv, --pdf, --help, --version) and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <translation>Erabilera: %1 [--idioma es|ca|gl|eu] [--informes KARPETA]
+           %1 --resumen KARPETA [--csv FITXATEGIA] [--pdf FITXATEGIA]
+
+Tabelora, taula periodikoa ikasteko ariketa.
+
+Aukerak:
+  --idioma HIZKUNTZA  programaren hizkuntza: es (gaztelania), ca (katalana edo
+                      valentziera), gl (galiziera) edo eu (euskara). Aukera hau
+                      gabe, ikasgelaren konfigurazioko hizkuntza erabiltzen da
+                      edo, halakorik ez badago, sistemarena: katalana ca_*
+                      denean, galiziera gl_* denean, euskara eu_* denean eta
+                      gaztelania beste edozein denean.
+  --informes KARPETA  saio honetako emaitzen karpeta: «Bidali» sakatzen den
+                      bakoitzean erregistro bat uzten da bertan. Aukera hau
+                      gabe, ikasgelaren konfigurazioko karpeta.
+  --resumen KARPETA   klasearen laburpena irekitzen du, karpetako eta bere
+                      azpikarpetetako erregistroekin, ariketaren ordez.
+  --csv FITXATEGIA    --resumen aukerarekin: ikasleen taula CSV fitxategi
+                      batean idazten du eta amaitu egiten da, leihorik ireki
+                      gabe.
+  --pdf FITXATEGIA    --resumen aukerarekin: laburpena PDF fitxategi batean
+                      idazten du eta amaitu egiten da, leihorik ireki gabe.
+  -h, --help          laguntza hau erakusten du.
+      --version       programaren bertsioa erakusten du.
+</translation>
     </message>
 </context>
 <context>
@@ -796,6 +1030,121 @@ Aukerak:
     <message>
         <source>&amp;Abrir</source>
         <translation>&amp;Ireki</translation>
+    </message>
+</context>
+<context>
+    <name>summaryexport</name>
+    <message>
+        <source>Alumno</source>
+        <translation>Ikaslea</translation>
+    </message>
+    <message>
+        <source>El nombre que escribió el alumno</source>
+        <translation>Ikasleak idatzitako izena</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Taldea</translation>
+    </message>
+    <message>
+        <source>El grupo que escribió el alumno</source>
+        <translation>Ikasleak idatzitako taldea</translation>
+    </message>
+    <message>
+        <source>Equipo</source>
+        <translation>Ordenagailua</translation>
+    </message>
+    <message>
+        <source>El ordenador desde el que se envió</source>
+        <translation>Bidaltzeko erabilitako ordenagailua</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Cuándo se envió, en la hora del ordenador del alumno</source>
+        <translation>Noiz bidali zen, ikaslearen ordenagailuko orduan</translation>
+    </message>
+    <message>
+        <source>Correcciones</source>
+        <translation>Zuzenketak</translation>
+    </message>
+    <message>
+        <source>Las veces que corrigió el tablero antes de enviar</source>
+        <translation>Bidali aurretik taula zenbat aldiz zuzendu zuen</translation>
+    </message>
+    <message>
+        <source>Aciertos</source>
+        <translation>Asmatzeak</translation>
+    </message>
+    <message>
+        <source>Aciertos de la última corrección</source>
+        <translation>Azken zuzenketako asmatzeak</translation>
+    </message>
+    <message>
+        <source>Mejor</source>
+        <translation>Onena</translation>
+    </message>
+    <message>
+        <source>Aciertos de la mejor corrección</source>
+        <translation>Zuzenketa onenaren asmatzeak</translation>
+    </message>
+    <message>
+        <source>Porcentaje</source>
+        <translation>Ehunekoa</translation>
+    </message>
+    <message>
+        <source>El porcentaje de toda la sesión, como en el informe</source>
+        <translation>Saio osoaren ehunekoa, txostenean bezala</translation>
+    </message>
+    <message>
+        <source>No se puede escribir «%1»: %2.</source>
+        <translation>Ezin da «%1» idatzi: %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>La carpeta «%1» no existe.</source>
+        <translation>«%1» karpeta ez da existitzen.</translation>
+    </message>
+    <message>
+        <source>«%1» no es una carpeta.</source>
+        <translation>«%1» ez da karpeta bat.</translation>
+    </message>
+    <message>
+        <source>No se puede leer la carpeta «%1».</source>
+        <translation>Ezin da «%1» karpeta irakurri.</translation>
+    </message>
+    <message>
+        <source>1 registro no se ha podido leer</source>
+        <translation>Ezin izan da erregistro 1 irakurri</translation>
+    </message>
+    <message>
+        <source>%1 registros no se han podido leer</source>
+        <translation>Ezin izan dira %1 erregistro irakurri</translation>
+    </message>
+    <message>
+        <source>Resumen de la clase</source>
+        <translation>Klasearen laburpena</translation>
+    </message>
+    <message>
+        <source>Carpeta: %1</source>
+        <translation>Karpeta: %1</translation>
+    </message>
+    <message>
+        <source>Fecha: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Registros: %1</source>
+        <translation>Erregistroak: %1</translation>
+    </message>
+    <message>
+        <source>Los más fallados: %1</source>
+        <translation>Huts gehien dituztenak: %1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,70 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="gl" sourcelanguage="es">
 <context>
+    <name>ClassTable</name>
+    <message>
+        <source>Moscovio</source>
+        <translation>Moscovio</translation>
+    </message>
+    <message>
+        <source>Livermorio</source>
+        <translation>Livermorio</translation>
+    </message>
+    <message>
+        <source>Teneso</source>
+        <translation>Teneso</translation>
+    </message>
+    <message>
+        <source>Oganesón</source>
+        <translation>Oganesón</translation>
+    </message>
+    <message>
+        <source>Alumnos que lo pusieron en su casilla en su última corrección</source>
+        <translation>Alumnos que o puxeron na súa casa na súa última corrección</translation>
+    </message>
+    <message>
+        <source>Sin datos</source>
+        <translation>Sen datos</translation>
+    </message>
+    <message>
+        <source>Tabla periódica de la clase</source>
+        <translation>Táboa periódica da clase</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sin datos: ninguna corrección lo incluye.</source>
+        <translation>Sen datos: ningunha corrección o inclúe.</translation>
+    </message>
+    <message>
+        <source>En su casilla: %1 de %2 (%3)</source>
+        <translation>Na súa casa: %1 de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 fuera del tablero: 1 alumno</source>
+        <translation>%1 fóra do taboleiro: 1 alumno</translation>
+    </message>
+    <message>
+        <source>%1 fuera del tablero: %2 alumnos</source>
+        <translation>%1 fóra do taboleiro: %2 alumnos</translation>
+    </message>
+    <message>
+        <source>%1 en la casilla de %2: 1 alumno</source>
+        <translation>%1 na casa de %2: 1 alumno</translation>
+    </message>
+    <message>
+        <source>%1 en la casilla de %2: %3 alumnos</source>
+        <translation>%1 na casa de %2: %3 alumnos</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>Between the number and the sign, a no-break space, so that a line never ends between them.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -68,6 +132,129 @@
     <message>
         <source>&amp;Select All</source>
         <translation>Seleccionar &amp;todo</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryWindow</name>
+    <message>
+        <source>Resumen de la clase: %1</source>
+        <translation>Resumo da clase: %1</translation>
+    </message>
+    <message>
+        <source>Registros de los alumnos</source>
+        <translation>Rexistros dos alumnos</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Todos los grupos</source>
+        <translation>Todos os grupos</translation>
+    </message>
+    <message>
+        <source>(sin grupo)</source>
+        <translation>(sen grupo)</translation>
+    </message>
+    <message>
+        <source>Desde</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Hasta</source>
+        <translation>Ata</translation>
+    </message>
+    <message>
+        <source>&amp;Grupo:</source>
+        <translation>&amp;Grupo:</translation>
+    </message>
+    <message>
+        <source>&amp;Desde:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;Hasta:</source>
+        <translation>&amp;Ata:</translation>
+    </message>
+    <message>
+        <source>Ver cuáles…</source>
+        <translation>Ver cales…</translation>
+    </message>
+    <message>
+        <source>Los ficheros que no se han podido leer, y por qué:</source>
+        <translation>Os ficheiros que non se puideron ler, e por que:</translation>
+    </message>
+    <message>
+        <source>Dónde se puso el elemento</source>
+        <translation>Onde se puxo o elemento</translation>
+    </message>
+    <message>
+        <source>Los elementos más fallados</source>
+        <translation>Os elementos máis fallados</translation>
+    </message>
+    <message>
+        <source>Dónde se puso</source>
+        <translation>Onde se puxo</translation>
+    </message>
+    <message>
+        <source>Los más &amp;fallados</source>
+        <translation>Os máis &amp;fallados</translation>
+    </message>
+    <message>
+        <source>Exportar &amp;CSV…</source>
+        <translation>Exportar &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Exportar &amp;PDF…</source>
+        <translation>Exportar &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Pechar</translation>
+    </message>
+    <message>
+        <source>%1 de %2 registros</source>
+        <translation>%1 de %2 rexistros</translation>
+    </message>
+    <message>
+        <source>Ninguno</source>
+        <translation>Ningún</translation>
+    </message>
+    <message>
+        <source>Señala una casilla de la tabla, o elígela con las flechas, para ver dónde se puso ese elemento.</source>
+        <translation>Sinala unha casa da táboa, ou escóllea coas frechas, para ver onde se puxo ese elemento.</translation>
+    </message>
+    <message>
+        <source>grupo %1</source>
+        <translation>grupo %1</translation>
+    </message>
+    <message>
+        <source>del %1 al %2</source>
+        <translation>do %1 ao %2</translation>
+    </message>
+    <message>
+        <source>Filtro: %1</source>
+        <translation>Filtro: %1</translation>
+    </message>
+    <message>
+        <source>resumen</source>
+        <translation>resumo</translation>
+    </message>
+    <message>
+        <source>Exportar PDF</source>
+        <translation>Exportar PDF</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Hojas de cálculo CSV (*.csv)</source>
+        <translation>Follas de cálculo CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -232,33 +419,6 @@
 <context>
     <name>commandline</name>
     <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu]
-
-Tabelora, ejercicio para aprender la tabla periódica.
-
-Opciones:
-  --idioma IDIOMA  idioma del programa: es (castellano), ca (catalán o valenciano),
-                   gl (gallego) o eu (euskera). Sin esta opción se sigue el idioma
-                   del sistema: catalán con ca_*, gallego con gl_*, euskera con eu_*
-                   y castellano con cualquier otro.
-  -h, --help       muestra esta ayuda.
-      --version    muestra la versión del programa.
-</source>
-        <extracomment>The option names --idioma and --version and the codes es, ca, gl and eu stay as they are.</extracomment>
-        <translation>Uso: %1 [--idioma es|ca|gl|eu]
-
-Tabelora, exercicio para aprender a táboa periódica.
-
-Opcións:
-  --idioma IDIOMA  idioma do programa: es (castelán), ca (catalán ou valenciano),
-                   gl (galego) ou eu (éuscaro). Sen esta opción séguese o idioma
-                   do sistema: catalán con ca_*, galego con gl_*, éuscaro con eu_*
-                   e castelán con calquera outro.
-  -h, --help       mostra esta axuda.
-      --version    mostra a versión do programa.
-</translation>
-    </message>
-    <message>
         <source>Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.</source>
         <translation>Idioma descoñecido: %1. Os idiomas son es, ca, gl e eu.</translation>
     </message>
@@ -267,16 +427,89 @@ Opcións:
         <translation>Opción descoñecida: %1</translation>
     </message>
     <message>
-        <source>Falta el idioma después de --idioma.</source>
-        <translation>Falta o idioma despois de --idioma.</translation>
-    </message>
-    <message>
         <source>Argumento desconocido: %1</source>
         <translation>Argumento descoñecido: %1</translation>
     </message>
     <message>
         <source>La opción %1 no admite ningún valor.</source>
         <translation>A opción %1 non admite ningún valor.</translation>
+    </message>
+    <message>
+        <source>Falta el idioma después de %1.</source>
+        <translation>Falta o idioma despois de %1.</translation>
+    </message>
+    <message>
+        <source>Falta la carpeta después de %1.</source>
+        <translation>Falta o cartafol despois de %1.</translation>
+    </message>
+    <message>
+        <source>Falta el nombre del fichero después de %1.</source>
+        <translation>Falta o nome do ficheiro despois de %1.</translation>
+    </message>
+    <message>
+        <source>Falta el valor después de %1.</source>
+        <translation>Falta o valor despois de %1.</translation>
+    </message>
+    <message>
+        <source>La opción %1 solo sirve con --resumen CARPETA.</source>
+        <extracomment>--resumen stays as it is; CARPETA is the name of its value, as in the help.</extracomment>
+        <translation>A opción %1 só serve con --resumen CARTAFOL.</translation>
+    </message>
+    <message>
+        <source>tabelora: el idioma «%1» de la configuración del aula no es ninguno de es, ca, gl y eu; no se tiene en cuenta.
+</source>
+        <extracomment>The codes es, ca, gl and eu stay as they are.</extracomment>
+        <translation>tabelora: o idioma «%1» da configuración da aula non é ningún de es, ca, gl e eu; non se ten en conta.
+</translation>
+    </message>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA]
+     %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
+
+Tabelora, ejercicio para aprender la tabla periódica.
+
+Opciones:
+  --idioma IDIOMA     idioma del programa: es (castellano), ca (catalán o
+                      valenciano), gl (gallego) o eu (euskera). Sin esta opción
+                      se sigue el idioma de la configuración del aula o, si no
+                      lo hay, el del sistema: catalán con ca_*, gallego con
+                      gl_*, euskera con eu_* y castellano con cualquier otro.
+  --informes CARPETA  carpeta de resultados de esta sesión: cada «Enviar» deja
+                      allí un registro. Sin esta opción, la de la configuración
+                      del aula.
+  --resumen CARPETA   abre el resumen de la clase con los registros de la
+                      carpeta y de sus subcarpetas, en lugar del ejercicio.
+  --csv FICHERO       con --resumen: escribe la tabla de los alumnos en un
+                      fichero CSV y termina, sin abrir ninguna ventana.
+  --pdf FICHERO       con --resumen: escribe el resumen en un fichero PDF y
+                      termina, sin abrir ninguna ventana.
+  -h, --help          muestra esta ayuda.
+      --version       muestra la versión del programa.
+</source>
+        <extracomment>The option names (--idioma, --informes, --resumen, --csv, --pdf, --help, --version) and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <translation>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARTAFOL]
+     %1 --resumen CARTAFOL [--csv FICHEIRO] [--pdf FICHEIRO]
+
+Tabelora, exercicio para aprender a táboa periódica.
+
+Opcións:
+  --idioma IDIOMA      idioma do programa: es (castelán), ca (catalán ou
+                       valenciano), gl (galego) ou eu (éuscaro). Sen esta
+                       opción séguese o idioma da configuración da aula ou,
+                       se non o hai, o do sistema: catalán con ca_*, galego
+                       con gl_*, éuscaro con eu_* e castelán con calquera outro.
+  --informes CARTAFOL  cartafol de resultados desta sesión: cada «Enviar» deixa
+                       alí un rexistro. Sen esta opción, o da configuración da
+                       aula.
+  --resumen CARTAFOL   abre o resumo da clase cos rexistros do cartafol e dos
+                       seus subcartafoles, no canto do exercicio.
+  --csv FICHEIRO       con --resumen: escribe a táboa dos alumnos nun ficheiro
+                       CSV e remata, sen abrir ningunha xanela.
+  --pdf FICHEIRO       con --resumen: escribe o resumo nun ficheiro PDF e
+                       remata, sen abrir ningunha xanela.
+  -h, --help           mostra esta axuda.
+      --version        mostra a versión do programa.
+</translation>
     </message>
 </context>
 <context>
@@ -795,6 +1028,121 @@ Opcións:
     <message>
         <source>&amp;Abrir</source>
         <translation>&amp;Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>summaryexport</name>
+    <message>
+        <source>Alumno</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>El nombre que escribió el alumno</source>
+        <translation>O nome que escribiu o alumno</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>El grupo que escribió el alumno</source>
+        <translation>O grupo que escribiu o alumno</translation>
+    </message>
+    <message>
+        <source>Equipo</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>El ordenador desde el que se envió</source>
+        <translation>O ordenador desde o que se enviou</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Cuándo se envió, en la hora del ordenador del alumno</source>
+        <translation>Cando se enviou, na hora do ordenador do alumno</translation>
+    </message>
+    <message>
+        <source>Correcciones</source>
+        <translation>Correccións</translation>
+    </message>
+    <message>
+        <source>Las veces que corrigió el tablero antes de enviar</source>
+        <translation>As veces que corrixiu o taboleiro antes de enviar</translation>
+    </message>
+    <message>
+        <source>Aciertos</source>
+        <translation>Acertos</translation>
+    </message>
+    <message>
+        <source>Aciertos de la última corrección</source>
+        <translation>Acertos da última corrección</translation>
+    </message>
+    <message>
+        <source>Mejor</source>
+        <translation>Mellor</translation>
+    </message>
+    <message>
+        <source>Aciertos de la mejor corrección</source>
+        <translation>Acertos da mellor corrección</translation>
+    </message>
+    <message>
+        <source>Porcentaje</source>
+        <translation>Porcentaxe</translation>
+    </message>
+    <message>
+        <source>El porcentaje de toda la sesión, como en el informe</source>
+        <translation>A porcentaxe de toda a sesión, como no informe</translation>
+    </message>
+    <message>
+        <source>No se puede escribir «%1»: %2.</source>
+        <translation>Non se pode escribir «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>La carpeta «%1» no existe.</source>
+        <translation>O cartafol «%1» non existe.</translation>
+    </message>
+    <message>
+        <source>«%1» no es una carpeta.</source>
+        <translation>«%1» non é un cartafol.</translation>
+    </message>
+    <message>
+        <source>No se puede leer la carpeta «%1».</source>
+        <translation>Non se pode ler o cartafol «%1».</translation>
+    </message>
+    <message>
+        <source>1 registro no se ha podido leer</source>
+        <translation>1 rexistro non se puido ler</translation>
+    </message>
+    <message>
+        <source>%1 registros no se han podido leer</source>
+        <translation>%1 rexistros non se puideron ler</translation>
+    </message>
+    <message>
+        <source>Resumen de la clase</source>
+        <translation>Resumo da clase</translation>
+    </message>
+    <message>
+        <source>Carpeta: %1</source>
+        <translation>Cartafol: %1</translation>
+    </message>
+    <message>
+        <source>Fecha: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Registros: %1</source>
+        <translation>Rexistros: %1</translation>
+    </message>
+    <message>
+        <source>Los más fallados: %1</source>
+        <translation>Os máis fallados: %1</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "game/elements.h"
 #include "tools/artwork/languages.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -20,14 +21,24 @@ Q_DECLARE_METATYPE(Refusal)
 
 namespace {
 // Starts the real program under the system locale, with no display of any kind (the help,
-// the version and a refusal need none), and waits for it to end.
-void runProgram(QProcess &program, const QString &locale, const QStringList &arguments)
+// the version and a refusal need none), and waits for it to end. The program reads the lab's
+// settings given here, never those of the machine running the tests.
+void runProgram(QProcess &program, const QString &locale, const QStringList &arguments,
+                const QByteArray &labSettings = QByteArray())
 {
+    QTemporaryDir configuration;
+    QDir(configuration.path()).mkdir(QStringLiteral("tabelora"));
+    QFile settings(configuration.filePath(QStringLiteral("tabelora/tabelora.conf")));
+    if (settings.open(QIODevice::WriteOnly))
+        settings.write(labSettings);
+    settings.close();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_CTYPE", "DISPLAY",
                              "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QLatin1String(name));
     environment.insert(QStringLiteral("LANG"), locale);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configuration.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), configuration.path());
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(TABELORA_PROGRAM), arguments);
     program.waitForFinished(30000);
@@ -122,7 +133,18 @@ private slots:
         QTest::newRow("unknown language")
             << "--idioma fr" << ca << ca << "" << Refusal::UnknownLanguage << "fr";
         QTest::newRow("no language")
-            << "--idioma" << es << es << "" << Refusal::MissingLanguage << "";
+            << "--idioma" << es << es << "" << Refusal::MissingLanguage << "--idioma";
+        QTest::newRow("no results folder")
+            << "--informes" << es << es << "" << Refusal::MissingFolder << "--informes";
+        QTest::newRow("empty summary folder")
+            << "--resumen=" << es << es << "" << Refusal::MissingFolder << "--resumen";
+        QTest::newRow("no file")
+            << "--resumen d --pdf" << es << es << "" << Refusal::MissingFile << "--pdf";
+        QTest::newRow("file without summary")
+            << "--informes d --csv c.csv" << ca << ca << "" << Refusal::FileWithoutSummary
+            << "--csv";
+        QTest::newRow("Qt's option without its value")
+            << "-platform" << es << es << "" << Refusal::MissingValue << "-platform";
         QTest::newRow("unknown option")
             << "--lang ca" << es << es << "" << Refusal::UnknownOption << "--lang";
         QTest::newRow("unknown option after one dash")
@@ -162,6 +184,85 @@ private slots:
         QCOMPARE(options.refusal, refusal);
         QCOMPARE(options.refused, refused);
         QCOMPARE(options.answeredAlone(), !answer.isEmpty() || refusal != Refusal::None);
+    }
+
+    void optionsNameTheFoldersAndFiles_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QStringList>("expected"); // results, summary, CSV and PDF
+        QTest::addColumn<bool>("filesAlone");
+        QTest::newRow("nothing") << "" << QStringList{"", "", "", ""} << false;
+        QTest::newRow("results folder")
+            << "--informes /srv/clase" << QStringList{"/srv/clase", "", "", ""} << false;
+        QTest::newRow("summary window")
+            << "--resumen=clase" << QStringList{"", "clase", "", ""} << false;
+        QTest::newRow("both files")
+            << "--pdf p.pdf --resumen clase --csv c.csv"
+            << QStringList{"", "clase", "c.csv", "p.pdf"} << true;
+        QTest::newRow("the last of two")
+            << "--resumen a --resumen b" << QStringList{"", "b", "", ""} << false;
+    }
+
+    void optionsNameTheFoldersAndFiles()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QStringList, expected);
+        QFETCH(bool, filesAlone);
+        const commandline::Options options = commandline::parse(
+            QStringList{QStringLiteral("tabelora")} +
+                arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts),
+            Language::Spanish);
+        QCOMPARE(options.refusal, Refusal::None);
+        QCOMPARE((QStringList{options.resultsFolder, options.summaryFolder, options.csvFile,
+                              options.pdfFile}),
+                 expected);
+        QCOMPARE(options.writesFilesAlone(), filesAlone);
+        QVERIFY(!options.answeredAlone());
+    }
+
+    // The command line first, then the lab's settings, then the system locale (Spanish here).
+    void labSettingsFillWhatTheCommandLineLeavesOpen_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QStringList>("settings"); // idioma and carpeta
+        QTest::addColumn<Language>("expected");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("ignored"); // the settings' language left out
+        const QStringList none{"", ""};
+        const Language es = Language::Spanish;
+        QTest::newRow("nothing set") << "" << none << es << "" << "";
+        QTest::newRow("settings over the locale")
+            << "" << QStringList{"gl", ""} << Language::Galician << "" << "";
+        QTest::newRow("capitals") << "" << QStringList{"EU", ""} << Language::Basque << "" << "";
+        QTest::newRow("option over the settings")
+            << "--idioma ca" << QStringList{"gl", ""} << Language::Catalan << "" << "";
+        QTest::newRow("no such language") << "" << QStringList{"fr", ""} << es << "" << "fr";
+        QTest::newRow("folder of the settings")
+            << "" << QStringList{"", "//servidor/clase"} << es << "//servidor/clase" << "";
+        QTest::newRow("folder of the option")
+            << "--informes /tmp/hoy" << QStringList{"", "/srv/clase"} << es << "/tmp/hoy" << "";
+    }
+
+    void labSettingsFillWhatTheCommandLineLeavesOpen()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QStringList, settings);
+        QFETCH(Language, expected);
+        QFETCH(QString, folder);
+        QFETCH(QString, ignored);
+        commandline::Options options = commandline::parse(
+            QStringList{QStringLiteral("tabelora")} +
+                arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts),
+            Language::Spanish);
+        records::LabSettings lab;
+        lab.language = settings.at(0);
+        lab.resultsFolder = settings.at(1);
+        commandline::completeFromSettings(options, lab);
+        QCOMPARE(options.language, expected);
+        QCOMPARE(options.resultsFolder, folder);
+        QCOMPARE(options.ignoredLanguage, ignored);
+        QCOMPARE(commandline::settingsNote(options).contains(QStringLiteral("«fr»")),
+                 !ignored.isEmpty());
     }
 
     void everyLanguageNamesEveryElement_data()
@@ -252,24 +353,20 @@ private slots:
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("firstLines"); // "" for the Spanish help, exactly
         QTest::newRow("Catalan") << "ca_ES.UTF-8" << ""
-                                 << "Ús: tabelora [--idioma es|ca|gl|eu]\n\n"
-                                    "Tabelora, exercici per aprendre la taula periòdica.";
+                                 << "Ús: tabelora [--idioma es|ca|gl|eu] [--informes CARPETA]\n";
         QTest::newRow("Valencian") << "ca_ES.UTF-8@valencia" << ""
-                                   << "Ús: tabelora [--idioma es|ca|gl|eu]\n\n"
-                                      "Tabelora, exercici per aprendre la taula periòdica.";
+                                   << "Ús: tabelora [--idioma es|ca|gl|eu] [--informes CARPETA]\n";
         QTest::newRow("Galician") << "gl_ES.UTF-8" << ""
-                                  << "Uso: tabelora [--idioma es|ca|gl|eu]\n\n"
-                                     "Tabelora, exercicio para aprender a táboa periódica.";
-        QTest::newRow("Basque") << "eu_ES.UTF-8" << ""
-                                << "Erabilera: tabelora [--idioma es|ca|gl|eu]\n\n"
-                                   "Tabelora, taula periodikoa ikasteko ariketa.";
+                                  << "Uso: tabelora [--idioma es|ca|gl|eu] [--informes CARTAFOL]\n";
+        QTest::newRow("Basque")
+            << "eu_ES.UTF-8" << ""
+            << "Erabilera: tabelora [--idioma es|ca|gl|eu] [--informes KARPETA]\n";
         QTest::newRow("Spanish") << "es_ES.UTF-8" << "" << "";
         QTest::newRow("English") << "en_GB.UTF-8" << "" << "";
         QTest::newRow("no locale") << "C" << "" << "";
         QTest::newRow("Basque by option")
             << "ca_ES.UTF-8" << "--idioma eu"
-            << "Erabilera: tabelora [--idioma es|ca|gl|eu]\n\n"
-               "Tabelora, taula periodikoa ikasteko ariketa.";
+            << "Erabilera: tabelora [--idioma es|ca|gl|eu] [--informes KARPETA]\n";
         QTest::newRow("Spanish by option") << "gl_ES.UTF-8" << "--idioma es" << "";
     }
 
@@ -294,35 +391,53 @@ private slots:
 
     // With no display at all, the program answers on its own: the version and the help on
     // standard output, a refusal with its reason and the usage on standard error, in the
-    // language of --idioma or else of the locale.
+    // language of --idioma, else of the lab's settings, else of the locale.
     void programAnswersWithoutADisplay_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output"); // the start of standard output or error
+        QTest::addColumn<QByteArray>("labSettings");
+        const QByteArray none;
         const QString version = QStringLiteral("tabelora " TABELORA_VERSION "\n");
-        QTest::newRow("version") << "es_ES.UTF-8" << "--version" << 0 << version;
+        QTest::newRow("version") << "es_ES.UTF-8" << "--version" << 0 << version << none;
         QTest::newRow("version past Qt's option")
-            << "es_ES.UTF-8" << "-platform xcb --version" << 0 << version;
+            << "es_ES.UTF-8" << "-platform xcb --version" << 0 << version << none;
         QTest::newRow("help") << "es_ES.UTF-8" << "--help" << 0
-                              << commandline::helpText(QStringLiteral("tabelora"));
+                              << commandline::helpText(QStringLiteral("tabelora")) << none;
         QTest::newRow("word") << "es_ES.UTF-8" << "foo" << 2
-                              << "Argumento desconocido: foo\n\nUso: tabelora [";
+                              << "Argumento desconocido: foo\n\nUso: tabelora [" << none;
         QTest::newRow("unknown option") << "es_ES.UTF-8" << "--nada" << 2
-                                        << "Opción desconocida: --nada\n\nUso: tabelora [";
+                                        << "Opción desconocida: --nada\n\nUso: tabelora [" << none;
         QTest::newRow("unknown language")
             << "es_ES.UTF-8" << "--idioma xx" << 2
-            << "Idioma desconocido: xx. Los idiomas son es, ca, gl y eu.\n\nUso: tabelora [";
+            << "Idioma desconocido: xx. Los idiomas son es, ca, gl y eu.\n\nUso: tabelora ["
+            << none;
         QTest::newRow("Galician locale")
-            << "gl_ES.UTF-8" << "--idioma fr" << 2 << "Idioma descoñecido: fr.";
+            << "gl_ES.UTF-8" << "--idioma fr" << 2 << "Idioma descoñecido: fr." << none;
         QTest::newRow("Catalan by option")
             << "es_ES.UTF-8" << "--idioma ca foo" << 2
-            << "Argument desconegut: foo\n\nÚs: tabelora [";
+            << "Argument desconegut: foo\n\nÚs: tabelora [" << none;
         QTest::newRow("Catalan locale")
-            << "ca_ES.UTF-8" << "--nada" << 2 << "Opció desconeguda: --nada\n\nÚs: tabelora [";
+            << "ca_ES.UTF-8" << "--nada" << 2 << "Opció desconeguda: --nada\n\nÚs: tabelora ["
+            << none;
         QTest::newRow("Basque locale") << "eu_ES.UTF-8" << "--help=x" << 2
-                                       << "--help aukerak ez du baliorik onartzen.";
+                                       << "--help aukerak ez du baliorik onartzen." << none;
+        QTest::newRow("file without summary")
+            << "es_ES.UTF-8" << "--csv clase.csv" << 2
+            << "La opción --csv solo sirve con --resumen CARPETA.\n\nUso: tabelora [" << none;
+        QTest::newRow("language of the lab's settings")
+            << "es_ES.UTF-8" << "--help" << 0 << "Erabilera: tabelora ["
+            << QByteArray("[general]\nidioma = eu\n");
+        QTest::newRow("option over the lab's settings")
+            << "es_ES.UTF-8" << "--idioma gl --nada" << 2 << "Opción descoñecida: --nada"
+            << QByteArray("[general]\nidioma = eu\n");
+        QTest::newRow("no such language in the lab's settings")
+            << "ca_ES.UTF-8" << "--nada" << 2
+            << "tabelora: l'idioma «fr» de la configuració de l'aula no és cap de es, ca, gl i "
+               "eu; no es té en compte.\nOpció desconeguda: --nada"
+            << QByteArray("[general]\nidioma = fr\n");
     }
 
     void programAnswersWithoutADisplay()
@@ -331,8 +446,9 @@ private slots:
         QFETCH(QString, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, output);
+        QFETCH(QByteArray, labSettings);
         QProcess program;
-        runProgram(program, locale, arguments.split(QLatin1Char(' ')));
+        runProgram(program, locale, arguments.split(QLatin1Char(' ')), labSettings);
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), exitCode);
         const QString out = QString::fromUtf8(program.readAllStandardOutput());

@@ -135,8 +135,7 @@ int run(int &argc, char **argv)
     app.setQuitOnLastWindowClosed(false); // closing the main window alone ends the program
 
     Windows windows;
-    // TODO(results folder): call once TForm1::setResultsFolder lands with the main window.
-    // windows.Form1.setResultsFolder(options.resultsFolder);
+    windows.Form1.setResultsFolder(options.resultsFolder);
     showFirstWindows(windows);
     return app.exec();
 }

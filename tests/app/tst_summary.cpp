@@ -1,0 +1,327 @@
+#include "app/classtable.h"
+#include "app/resources.h"
+#include "app/summaryexport.h"
+#include "app/summarywindow.h"
+#include "records/record.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+// One correction written as the tiles off their own cells, "tile@cell" with cell 0 for off the
+// board and "first-last@cell" for a run of tiles; every other tile is on its own cell.
+records::Correction correction(const QString &misplaced)
+{
+    records::Correction made;
+    made.time = QDateTime::fromString(QStringLiteral("2026-12-07T10:00:00+01:00"), Qt::ISODate);
+    made.game = 1;
+    made.judged = 114;
+    for (int n = 1; n <= 114; ++n)
+        made.cellOf.push_back(n);
+    for (const QString &entry : misplaced.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList tiles = entry.section(QLatin1Char('@'), 0, 0).split(QLatin1Char('-'));
+        const int cell = entry.section(QLatin1Char('@'), 1).toInt();
+        for (int n = tiles.first().toInt(); n <= tiles.last().toInt(); ++n)
+            made.cellOf[size_t(n - 1)] = cell;
+    }
+    for (int n = 1; n <= 114; ++n)
+        made.hits += made.cellOf[size_t(n - 1)] == n;
+    return made;
+}
+
+records::Record record(const QString &pupil, const QString &group, const QString &sent,
+                       const QStringList &corrections)
+{
+    records::Record made;
+    made.sent = QDateTime::fromString(sent, Qt::ISODate);
+    made.machine = QStringLiteral("pc-") + pupil.toLower();
+    made.account = pupil.toLower();
+    made.pupil = pupil;
+    made.group = group;
+    made.language = QStringLiteral("es");
+    made.table = QStringLiteral("clasica");
+    for (const QString &misplaced : corrections)
+        made.corrections.push_back(correction(misplaced));
+    made.hitTotal = made.corrections.back().hits;
+    made.cellsCounted = 114;
+    made.percent = made.hitTotal * 100 / 114;
+    return made;
+}
+
+// The class worked by hand. Sodium (11) is right nowhere: on potassium's cell for Ana and Bea,
+// off the board for Carlos. Potassium (19) is right for Carlos only: on sodium's cell for Ana,
+// off the board for Bea. Carlos also left 20 to 34 off the board, so his 98 hits sort below
+// the others' 112 as numbers, not as text. Bea's better first correction is her best.
+void writeClass(const QString &folder)
+{
+    const records::Record pupils[] = {
+        record("Ana", "3B", "2026-12-07T10:15:30+01:00", {"11@19 19@11"}),
+        record("Bea", "3B", "2026-12-07T10:20:00+01:00", {"", "11@19 19@0"}),
+        record("Carlos", "4A", "2026-12-08T09:00:00+01:00", {"11@0 20-34@0"}),
+    };
+    for (const records::Record &pupil : pupils) {
+        QFile file(folder + QLatin1Char('/') + pupil.pupil + QStringLiteral(".json"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(records::toJson(pupil));
+    }
+}
+
+void writeBrokenRecord(const QString &folder)
+{
+    QFile file(folder + QStringLiteral("/cortado.json"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\"formato\":\"tabelora-registro\",\"vers");
+}
+
+QDate day(int d)
+{
+    return QDate(2026, 12, d);
+}
+
+double luminance(const QColor &colour)
+{
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+} // namespace
+
+class SummaryTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+    std::unique_ptr<SummaryWindow> window_;
+
+private slots:
+    void initTestCase()
+    {
+        resources::load();
+        QVERIFY(folder_.isValid());
+        writeClass(folder_.path());
+    }
+
+    void init()
+    {
+        window_ =
+            std::make_unique<SummaryWindow>(folder_.path(), records::readFolder(folder_.path()));
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+
+    void cleanup() { window_.reset(); }
+
+    // The table, the class's periodic table and the exported rows all keep what the filters
+    // keep.
+    void filtersChooseTheRecordsOfEverything_data()
+    {
+        QTest::addColumn<QString>("group"); // "" for every group
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("potassiumRight"); // per cent; -1 for no data
+        QTest::newRow("everything") << "" << day(7) << day(8) << 3 << 33;
+        QTest::newRow("one group") << "3B" << day(7) << day(8) << 2 << 0;
+        QTest::newRow("one day") << "" << day(8) << day(8) << 1 << 100;
+        QTest::newRow("nothing left") << "4A" << day(7) << day(7) << 0 << -1;
+        QTest::newRow("range upside down") << "" << day(8) << day(7) << 0 << -1;
+    }
+
+    void filtersChooseTheRecordsOfEverything()
+    {
+        QFETCH(QString, group);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        QFETCH(int, rows);
+        QFETCH(int, potassiumRight);
+        QComboBox *groups = window_->groupChoice();
+        groups->setCurrentIndex(group.isEmpty() ? 0 : groups->findText(group));
+        window_->fromDate()->setDate(from);
+        window_->toDate()->setDate(to);
+
+        QCOMPARE(window_->rows()->rowCount(), rows);
+        QCOMPARE(int(window_->shownSummary().rows.size()), rows);
+        QCOMPARE(window_->classTable()->summary().elements.at(19).percentRight(), potassiumRight);
+        const QString csv = QDir(folder_.path()).filePath(QStringLiteral("filtered.csv.out"));
+        QString error;
+        QVERIFY2(window_->exportCsv(csv, &error), qPrintable(error));
+        QFile written(csv);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll().count("\r\n"), rows + 1);
+    }
+
+    void columnsSortNumbersAsNumbers()
+    {
+        QTableView *table = window_->table();
+        table->sortByColumn(int(summaryexport::Column::LastHits), Qt::AscendingOrder);
+        QCOMPARE(window_->rows()->index(0, 0).data().toString(), QStringLiteral("Carlos"));
+        table->sortByColumn(int(summaryexport::Column::BestHits), Qt::DescendingOrder);
+        QCOMPARE(window_->rows()->index(0, 0).data().toString(), QStringLiteral("Bea"));
+        QCOMPARE(window_->rows()->index(0, int(summaryexport::Column::LastHits)).data(),
+                 QVariant(QStringLiteral("112")));
+    }
+
+    // Potassium, right for one pupil in three, is painted in the scale's colour of 33 %.
+    void aCellIsPaintedInTheColourOfItsShare()
+    {
+        ClassTable *table = window_->classTable();
+        table->resize(ClassTable::kSize);
+        const QPoint insidePotassium(10 + 3, 160 - 30 + 20);
+        QCOMPARE(table->elementAt(insidePotassium), 19);
+        const QImage image = table->grab().toImage();
+        QCOMPARE(image.pixelColor(insidePotassium), ClassTable::colourOf(33));
+    }
+
+    // The arrows move a selected cell over the board; pointing at another cell shows that one
+    // until the pointer leaves.
+    void theNextCellSaysWhereItsElementWasPutInstead()
+    {
+        ClassTable *table = window_->classTable();
+        table->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QTest::keyClick(table, Qt::Key_Down); // the first arrow selects hydrogen
+        QTest::keyClick(table, Qt::Key_Down);
+        QTest::keyClick(table, Qt::Key_Down);
+        QCOMPARE(table->selected(), 11);
+        QCOMPARE(window_->details()->text(), QStringLiteral("Sodio (Na)\n"
+                                                            "En su casilla: 0 de 3 (0\u00a0%)\n"
+                                                            "Na en la casilla de K: 2 alumnos\n"
+                                                            "Na fuera del tablero: 1 alumno"));
+        QTest::keyClick(table, Qt::Key_Down);
+        QCOMPARE(table->selected(), 19);
+        QCOMPARE(window_->details()->text(), QStringLiteral("Potasio (K)\n"
+                                                            "En su casilla: 1 de 3 (33\u00a0%)\n"
+                                                            "K fuera del tablero: 1 alumno\n"
+                                                            "K en la casilla de Na: 1 alumno"));
+
+        table->resize(ClassTable::kSize);
+        QTest::mouseMove(table, QPoint(10 + 7 * 40 + 20, 160 - 30 + 20)); // iron
+        QTRY_VERIFY(window_->details()->text().startsWith(QStringLiteral("Hierro (Fe)\n")));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(table, &leave);
+        QVERIFY(window_->details()->text().startsWith(QStringLiteral("Potasio (K)\n")));
+    }
+
+    void unreadableRecordsAreNoted()
+    {
+        QTemporaryDir other;
+        writeClass(other.path());
+        writeBrokenRecord(other.path());
+        const SummaryWindow window(other.path(), records::readFolder(other.path()));
+        QCOMPARE(window.rows()->rowCount(), 3);
+        QVERIFY(window.skippedNote());
+        QCOMPARE(window.skippedNote()->text(), QStringLiteral("1 registro no se ha podido leer"));
+        QVERIFY(window.skippedNote()->toolTip().contains(QStringLiteral("cortado.json")));
+        QVERIFY(!window_->skippedNote());
+    }
+
+    // Readable without hue: every step up the scale is lighter. Grey, for no data, is no
+    // colour of the scale.
+    void theScaleGrowsLighterAndGreyStandsApart()
+    {
+        QCOMPARE(ClassTable::colourOf(0), QColor(0x440154));
+        QCOMPARE(ClassTable::colourOf(100), QColor(0xfde725));
+        QCOMPARE(ClassTable::colourOf(150), ClassTable::colourOf(100));
+        for (int percent = 0; percent < 100; ++percent)
+            QVERIFY2(luminance(ClassTable::colourOf(percent + 1)) >
+                         luminance(ClassTable::colourOf(percent)),
+                     qPrintable(QString::number(percent)));
+        QCOMPARE(ClassTable::colourOf(-1).hsvSaturation(), 0);
+        for (int percent = 0; percent <= 100; ++percent)
+            QVERIFY(ClassTable::colourOf(percent).hsvSaturation() > 60);
+    }
+
+    // The real program writes the files with no display of any kind, and says why when it
+    // can't.
+    void programWritesTheFilesWithoutADisplay_data()
+    {
+        QTest::addColumn<QString>("folder"); // "class" or "missing"
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("file"); // in a temporary folder
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("start"); // of the file written
+        QTest::addColumn<QString>("error");    // a part of standard error
+        const QByteArray csv("\xEF\xBB\xBF"
+                             "Alumno;Grupo;Equipo;Fecha;Correcciones;Aciertos;Mejor;Porcentaje\r\n"
+                             "Ana;3B;pc-ana;2026-12-07 10:15;1;112;112;98\r\n");
+        QTest::newRow("csv") << "class"
+                             << "--csv"
+                             << "clase.csv" << 0 << csv << "1 registro no se ha podido leer:\n  ";
+        QTest::newRow("pdf") << "class"
+                             << "--pdf"
+                             << "clase.pdf" << 0 << QByteArray("%PDF") << "cortado.json: ";
+        QTest::newRow("no such folder") << "missing"
+                                        << "--csv"
+                                        << "clase.csv" << 2 << QByteArray() << "no existe.";
+        QTest::newRow("file in no folder")
+            << "class"
+            << "--pdf"
+            << "nowhere/clase.pdf" << 2 << QByteArray() << "No se puede escribir «";
+    }
+
+    void programWritesTheFilesWithoutADisplay()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, option);
+        QFETCH(QString, file);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, start);
+        QFETCH(QString, error);
+        QTemporaryDir work;
+        const QString records = work.filePath(QStringLiteral("class"));
+        QDir().mkpath(records);
+        writeClass(records);
+        writeBrokenRecord(records);
+        QVERIFY(QDir().mkpath(work.filePath(QStringLiteral("settings"))));
+
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(QLatin1String(name));
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("es_ES.UTF-8"));
+        // No lab settings of the machine running the tests.
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           work.filePath(QStringLiteral("settings")));
+        environment.insert(QStringLiteral("XDG_CONFIG_DIRS"),
+                           work.filePath(QStringLiteral("settings")));
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(work.path());
+        program.start(QStringLiteral(TABELORA_PROGRAM),
+                      {QStringLiteral("--resumen"), folder, option, file});
+        QVERIFY(program.waitForFinished(60000));
+        const QString errors = QString::fromUtf8(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(program.exitCode() == exitCode, qPrintable(errors));
+        QVERIFY2(errors.contains(error), qPrintable(errors));
+        QCOMPARE(program.readAllStandardOutput(), QByteArray());
+
+        QFile written(work.filePath(file));
+        QCOMPARE(written.exists(), exitCode == 0);
+        if (exitCode == 0) {
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            const QByteArray bytes = written.readAll();
+            QVERIFY2(bytes.startsWith(start), bytes.left(200).constData());
+            QVERIFY(bytes.size() > (option == QLatin1String("--pdf") ? 10000 : 200));
+        }
+        // Nothing else, not even a temporary file.
+        QCOMPARE(QDir(work.path()).entryList(QDir::Files),
+                 exitCode == 0 ? QStringList{file} : QStringList());
+    }
+};
+
+QTEST_MAIN(SummaryTest)
+#include "tst_summary.moc"

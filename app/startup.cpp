@@ -134,16 +134,10 @@ int run(int &argc, char **argv)
         return showSummary(options.summaryFolder);
     app.setQuitOnLastWindowClosed(false); // closing the main window alone ends the program
 
-    Windows windows;
+    Windows windows(Windows::First::InformationWindow);
     windows.Form1.setResultsFolder(options.resultsFolder);
-    showFirstWindows(windows);
-    return app.exec();
-}
-
-void showFirstWindows(Windows &windows)
-{
-    windows.Form1.showInformationWindow();
     windows.Form1.show();
+    return app.exec();
 }
 
 } // namespace startup

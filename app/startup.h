@@ -10,20 +10,37 @@ namespace startup {
 // The program's four windows, made in this order and alive together: the main window first
 // (it deals the first game), then the information window that is never shown, the
 // pupil-data dialog and the element chart, which the main window's commands open. Making
-// them shows nothing.
+// them shows nothing, unless start-up asks for its first sight: the information window,
+// shown modally as soon as the main window is made (its reveal timer already runs), before
+// the other windows are made, as quickly as the pupil can be shown something.
 struct Windows
 {
+    enum class First
+    {
+        Nothing,
+        InformationWindow,
+    };
+
+    explicit Windows(First first = First::Nothing)
+        : firstShown(first == First::InformationWindow && showInformation(Form1))
+    {
+        Form1.setWindows(&DatosBox, &Elementos);
+    }
+
     TForm1 Form1;
+    // Made between the main window and the others, so that the first sight comes between.
+    bool firstShown;
     TAboutBox AboutBox{&Form1};
     TDatosBox DatosBox;
     TElementos Elementos;
 
-    Windows() { Form1.setWindows(&DatosBox, &Elementos); }
+private:
+    static bool showInformation(TForm1 &form)
+    {
+        form.showInformationWindow();
+        return true;
+    }
 };
-
-// What the pupil sees first: the information window, shown modally while the main window's
-// reveal timer already runs, and the main window when it closes.
-void showFirstWindows(Windows &windows);
 
 // Takes the language from the system locale or the command line (or answers the help, the
 // version or a wrong argument and ends, with no display), makes the application object, loads

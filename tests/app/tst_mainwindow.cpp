@@ -1,5 +1,7 @@
 #include "app/errorbox.h"
+#include "app/pupildata.h"
 #include "app/report.h"
+#include "records/summary.h"
 #include "support/child.h"
 #include "support/mainwindow.h"
 #include "support/pointer.h"
@@ -38,6 +40,7 @@ private slots:
     void clickOnABlankCellHidesIt();
     void acceleratorsAndTabOrder();
     void failedSendShowsTheErrorAndKeepsTheBlock();
+    void everySendIsKeptAsARecordOfItsPupil();
     void screenReadersCanTellWhatIsWhere();
     void clicksAndTapsAlonePlayAGame();
     void screenReadersFollowTheBoardFocus();
@@ -83,25 +86,37 @@ void TestMainWindow::cleanup()
     fx.destroyWindows();
 }
 
-// Making the windows shows nothing and waits for nobody; start-up then shows the information
-// window alone, and the main window once it is closed.
+// Making the windows shows nothing and waits for nobody; start-up shows the information window
+// alone as soon as the main window is made, and the main window once it is closed.
 void TestMainWindow::startupShowsInformationFirstThenFocusesCorrection()
 {
     QVERIFY(fx.makeWindows(false));
-    form = fx.form;
     QVERIFY(fx.closer->seen.isEmpty());
-    QVERIFY(!form->isVisible());
-    startup::showFirstWindows(fx.windows());
-    QCOMPARE(fx.closer->seen, QStringList{"TAboutBox"});
-    QCOMPARE(fx.closer->mainWindowShown, QList<bool>{false});
-    QVERIFY(QTest::qWaitForWindowExposed(form));
-    form->activateWindow();
-    QTRY_COMPARE(QApplication::focusWidget(),
-                 static_cast<QWidget *>(fx.button(Command::Corregir)));
-    QCOMPARE(form->size(), QSize(812, 606));
-    QCOMPARE(fx.label("Veces")->caption(), QStringLiteral("1"));
-    QCOMPARE(fx.label("Contador")->caption(), QStringLiteral("0"));
-    QCOMPARE(fx.gauge()->progress(), 0);
+    QVERIFY(!fx.form->isVisible());
+    fx.destroyWindows();
+
+    ModalCloser closer;
+    bool othersMade = true;
+    closer.onNextModal = [&] {
+        const QWidgetList shown = QApplication::topLevelWidgets();
+        othersMade = std::any_of(shown.begin(), shown.end(),
+                                 [](QWidget *w) { return qobject_cast<TDatosBox *>(w); });
+    };
+    startup::Windows windows(startup::Windows::First::InformationWindow);
+    QCOMPARE(closer.seen, QStringList{"TAboutBox"});
+    QVERIFY2(!othersMade, "the information window comes before the other windows are made");
+    TForm1 &main = windows.Form1;
+    QVERIFY(!main.isVisible());
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    main.activateWindow();
+    QTRY_VERIFY(QApplication::focusWidget() &&
+                QApplication::focusWidget()->objectName() == QStringLiteral("Correct"));
+    QCOMPARE(main.size(), QSize(812, 606));
+    QCOMPARE(main.findChild<CaptionLabel *>(QStringLiteral("Veces"))->caption(), QStringLiteral("1"));
+    QCOMPARE(main.findChild<CaptionLabel *>(QStringLiteral("Contador"))->caption(),
+             QStringLiteral("0"));
+    QCOMPARE(main.findChild<TGauge *>()->progress(), 0);
 }
 
 void TestMainWindow::revealTickShowsTheCellsOnce()
@@ -315,6 +330,75 @@ void TestMainWindow::failedSendShowsTheErrorAndKeepsTheBlock()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().count("\r\n"), 10);
+}
+
+// Each send leaves a record about its own pupil: the corrections since the last send, and the
+// run's totals as the report's last line states them. The results folder gets a copy of each;
+// one that can't be written is told, and the pupil's own copy is kept all the same. A second
+// run replaces the report and keeps every record.
+void TestMainWindow::everySendIsKeptAsARecordOfItsPupil()
+{
+    QTemporaryDir results;
+    form->setResultsFolder(results.path());
+    const auto recordsIn = [](const QString &folder) {
+        std::map<QString, records::Record> byPupil;
+        for (const records::Loaded &loaded : records::readFolder(folder).records)
+            byPupil[loaded.record.pupil] = loaded.record;
+        return byPupil;
+    };
+    const qsizetype ownBefore = records::readFolder(records::ownFolder()).records.size();
+    const auto send = [&](const QString &pupil) {
+        PupilName = pupil;
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
+                          centreOf(fx.button(Command::Enviar)));
+    };
+    fx.tile(6)->setLeft(board::cellCorner(6).x);
+    fx.tile(6)->setTop(board::cellCorner(6).y);
+    form->CorrectClick();
+    send(QStringLiteral("Ana"));
+    for (int game = 2; game <= 3; ++game) {
+        form->BitBtn2Click();
+        form->CorrectClick();
+    }
+    send(QStringLiteral("Ștefan"));
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
+
+    auto kept = recordsIn(results.path());
+    QCOMPARE(kept.size(), std::size_t(2));
+    const records::Record &ana = kept.at(QStringLiteral("Ana"));
+    QCOMPARE(ana.corrections.size(), std::size_t(1));
+    QCOMPARE(ana.corrections[0].hits, 1);
+    QCOMPARE(ana.corrections[0].cellOf[5], 6);
+    QCOMPARE(ana.corrections[0].cellOf[6], 0); // nitrogen is still in the tray
+    const records::Record &stefan = kept.at(QStringLiteral("Ștefan"));
+    QCOMPARE(stefan.corrections.size(), std::size_t(2));
+    QCOMPARE(stefan.corrections[0].game, 2);
+    QCOMPARE(form->report().lines().at(6), QStringLiteral("Alumno: Ștefan"));
+    QCOMPARE(form->report().lines().last(), QStringLiteral("Aciertos: %1 de %2 (%3 %)")
+                                                .arg(stefan.hitTotal)
+                                                .arg(stefan.cellsCounted)
+                                                .arg(stefan.percent));
+    QCOMPARE(stefan.cellsCounted, 342);
+    QCOMPARE(records::readFolder(records::ownFolder()).records.size(), ownBefore + 2);
+
+    const QString notAFolder = results.filePath(QStringLiteral("nota.txt"));
+    QFile(notAFolder).open(QIODevice::WriteOnly);
+    form->setResultsFolder(notAFolder);
+    send(QStringLiteral("Eva"));
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().startsWith(QStringLiteral("Cannot create file \"")),
+             qPrintable(errors.first()));
+    QCOMPARE(records::readFolder(records::ownFolder()).records.size(), ownBefore + 3);
+
+    QVERIFY(fx.makeWindows());
+    form = fx.form;
+    window = fx.window;
+    send(QStringLiteral("Luis"));
+    QFile report(form->report().path());
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QCOMPARE(report.readAll().count("\r\n"), 5);
+    QCOMPARE(records::readFolder(records::ownFolder()).records.size(), ownBefore + 4);
+    PupilName.clear();
 }
 
 void TestMainWindow::screenReadersCanTellWhatIsWhere()

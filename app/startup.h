@@ -42,9 +42,11 @@ private:
     }
 };
 
-// Takes the language from the system locale or the command line (or answers the help, the
-// version or a wrong argument and ends, with no display), makes the application object, loads
-// the resources, makes the windows and runs the event loop until the main window closes.
+// Reads the command line, then the lab's settings for what it leaves open (the language, else
+// the system locale's, and the results folder). Answers the help, the version or a wrong
+// argument, or writes the summary's CSV or PDF file, and ends, with no display. Otherwise makes
+// the application object, loads the resources, and shows the summary window of --resumen or
+// else makes the exercise's windows, and runs the event loop until that window closes.
 int run(int &argc, char **argv);
 
 } // namespace startup

@@ -91,9 +91,6 @@ TAnimatedCorvalia::TAnimatedCorvalia(QWidget *owner) : QWidget(owner)
     resize(100, 100);
     // Moves must reach the tile without a button held: hovering is what stops the drift.
     setMouseTracking(true);
-    // The game's reactions run first, before any other receiver of these signals.
-    connect(this, &TAnimatedCorvalia::mouseMoved, this, [this] { react(moveReaction_); });
-    connect(this, &TAnimatedCorvalia::mouseUp, this, [this] { react(upReaction_); });
 }
 
 TAnimatedCorvalia::~TAnimatedCorvalia()
@@ -311,7 +308,7 @@ void TAnimatedCorvalia::mouseMoveEvent(QMouseEvent *event)
     if ((event->globalPosition() - pressedAt_).manhattanLength() > kTapSlop)
         tapPossible_ = false;
     // The handler sees the tile where it was before this move.
-    if (!raiseEvent(&TAnimatedCorvalia::mouseMoved) || !FDragging)
+    if (!raiseEvent(&TAnimatedCorvalia::mouseMoved, moveReaction_) || !FDragging)
         return;
     setActivePicture(static_cast<quint16>(corvalia::ScaledDivide(at.y(), columns_, setHeight_)));
     // Keeps the point grabbed at the press under the pointer.
@@ -336,7 +333,7 @@ bool TAnimatedCorvalia::release()
 {
     // The handler may accept the tile again; the tile itself only ever clears the flag.
     accepted_ = false;
-    if (!raiseEvent(&TAnimatedCorvalia::mouseUp))
+    if (!raiseEvent(&TAnimatedCorvalia::mouseUp, upReaction_))
         return false;
     FDragging = false;
     // A saved 0 leaves the timer as the handler left it.
@@ -353,20 +350,19 @@ void TAnimatedCorvalia::endDrag()
     release();
 }
 
-bool TAnimatedCorvalia::raiseEvent(void (TAnimatedCorvalia::*signal)())
+// The game's reaction runs first, then the signal goes to every other receiver. Either may
+// replace the reaction or delete the tile: the reaction runs from a copy.
+bool TAnimatedCorvalia::raiseEvent(void (TAnimatedCorvalia::*signal)(), const Handler &reaction)
 {
     const QPointer<TAnimatedCorvalia> alive(this);
+    if (reaction) {
+        const Handler call = reaction;
+        call(*this);
+        if (alive.isNull())
+            return false;
+    }
     (this->*signal)();
     return !alive.isNull();
-}
-
-// The reaction may replace itself or delete the tile: it runs from a copy.
-void TAnimatedCorvalia::react(const Handler &reaction)
-{
-    if (!reaction)
-        return;
-    const Handler call = reaction;
-    call(*this);
 }
 
 void TAnimatedCorvalia::setOnMouseMove(Handler handler)

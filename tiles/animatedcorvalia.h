@@ -48,7 +48,7 @@ inline constexpr int kStepRange = 25;    // steps are kMinStep .. kMinStep + kSt
 // Its pointer events go out as signals, in a fixed order: mouseMoved before the tile applies
 // the move, and mouseUp after Accepted has been cleared and before the saved Interval is
 // restored. The game's move and release reactions (OnMouseMove, OnMouseUp), set through
-// TileView, run on those signals before any other receiver.
+// TileView, run as those signals go out, before any receiver of them.
 class TAnimatedCorvalia : public QWidget, public TileView
 {
     Q_OBJECT
@@ -142,13 +142,14 @@ private:
     // anything visible changed.
     void paintNow();
     // Emits one of the tile's signals; false when a receiver deleted the tile.
-    bool raiseEvent(void (TAnimatedCorvalia::*signal)());
-    void react(const Handler &reaction);
+    // Runs the game's reaction, if any, then emits the signal; false when either deleted the
+    // tile.
+    bool raiseEvent(void (TAnimatedCorvalia::*signal)(), const Handler &reaction = {});
     // The release reactions: false when the handler deleted the tile.
     bool release();
 
-    Handler moveReaction_; // the game's OnMouseMove, run on mouseMoved
-    Handler upReaction_;   // and its OnMouseUp, on mouseUp
+    Handler moveReaction_; // the game's OnMouseMove, run before mouseMoved goes out
+    Handler upReaction_;   // and its OnMouseUp, before mouseUp
     QBasicTimer FTimer;
     QImage bitmap_;
     quint16 activePicture_ = 0;

@@ -3,8 +3,8 @@
 #include "app/layout.h"
 #include "app/resources.h"
 #include "app/startup.h"
+#include "app/summarywindow.h"
 #include "support/child.h"
-#include "support/modalcloser.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -29,22 +29,24 @@ Q_DECLARE_METATYPE(Language)
 
 namespace {
 
-// The program's four windows, made in one language.
+// The program's windows, made in one language: the exercise's four, and the teacher's summary
+// of an empty folder.
 struct Windows
 {
     explicit Windows(Language language)
     {
         language::use(language);
-        ModalCloser closer; // the main window shows the information window as it is made
         made = std::make_unique<startup::Windows>();
+        summary = std::make_unique<SummaryWindow>(QStringLiteral("clase"), records::FolderRecords{});
     }
 
     QList<QWidget *> all() const
     {
-        return {&made->Form1, &made->AboutBox, &made->DatosBox, &made->Elementos};
+        return {&made->Form1, &made->AboutBox, &made->DatosBox, &made->Elementos, summary.get()};
     }
 
     std::unique_ptr<startup::Windows> made;
+    std::unique_ptr<SummaryWindow> summary;
 };
 
 // Everything a pupil reads or hears in a window, by the control it belongs to: captions,

@@ -1,6 +1,9 @@
 #include "app/errorbox.h"
 
+#include "app/platform.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -29,6 +32,13 @@ QString applicationTitle()
 {
     const QStringList args = QCoreApplication::arguments();
     return applicationTitle(args.isEmpty() ? QStringLiteral("tabelora") : args.first());
+}
+
+QString cannotCreateFile(const QString &path, const QString &reason)
+{
+    const QString shown = platform::shownPath(QFileInfo(path).absoluteFilePath());
+    return QStringLiteral("Cannot create file \"") + QDir::toNativeSeparators(shown) +
+           QStringLiteral("\". ") + reason;
 }
 
 void show(const QString &text)

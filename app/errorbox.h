@@ -25,6 +25,10 @@ QString applicationTitle();
 
 void show(const QString &text);
 
+// The message of a file that can't be made: `Cannot create file "PATH". REASON`, the path
+// whole, with the system's separators, as the user knows it.
+QString cannotCreateFile(const QString &path, const QString &reason);
+
 // Tests divert the messages here instead of opening a box; an empty sink restores the box.
 using Sink = std::function<void(const QString &)>;
 void setSink(Sink sink);

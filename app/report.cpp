@@ -162,9 +162,7 @@ QByteArray Report::fileBytes(const QStringList &lines)
 void Report::save() const
 {
     const auto fail = [this](const QString &reason) {
-        const QString fullPath = platform::shownPath(QFileInfo(path_).absoluteFilePath());
-        throw errorbox::Error(QStringLiteral("Cannot create file \"") +
-                              QDir::toNativeSeparators(fullPath) + QStringLiteral("\". ") + reason);
+        throw errorbox::Error(errorbox::cannotCreateFile(path_, reason));
     };
     const QFileInfo target(path_);
     // Links that lead round in a circle would be replaced by a file: they stay, and the save

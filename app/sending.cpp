@@ -34,8 +34,8 @@ records::Record recordOf(const Game &game, const QString &pupil, const QString &
     record.sent = localTime(QDateTime::currentMSecsSinceEpoch());
     record.machine = QSysInfo::machineHostName();
     record.account = account();
-    record.pupil = pupil.normalized(QString::NormalizationForm_C);
-    record.group = group.normalized(QString::NormalizationForm_C);
+    record.pupil = pupil; // written in composed form (NFC)
+    record.group = group;
     record.language = language;
     record.table = QStringLiteral("clasica");
     for (const CorrectionMade &made : game.correctionsNotSent()) {
@@ -78,9 +78,7 @@ QStringList send(Game &game, Report &report, const QString &resultsFolder)
         if (!records::write(record, resultsFolder, &error).isEmpty())
             kept = true;
         else
-            failures << QStringLiteral("Cannot create file \"") +
-                            QDir::toNativeSeparators(QDir(resultsFolder).absolutePath()) +
-                            QStringLiteral("\". ") + error;
+            failures << errorbox::cannotCreateFile(resultsFolder, error);
     }
     if (kept)
         game.markCorrectionsSent();

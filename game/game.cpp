@@ -116,8 +116,7 @@ void Game::correct()
         made.cellOf[n] = cellUnder(tile);
         tile.setOnMouseMove({});
         view_.setPanelVisible(n, false);
-        const board::Point cell = board::cellCorner(n);
-        if (cell.x == tile.Left() && cell.y == tile.Top()) {
+        if (made.cellOf[n] == n) {
             ++hits;
             view_.setShapeVisible(n, true);
             view_.setShapePen(n, board::kRightFrameColour);

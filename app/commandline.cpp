@@ -58,6 +58,18 @@ constexpr ValueOption kValueOptions[] = {
     {"pdf", Refusal::MissingFile, &Options::pdfFile},
 };
 
+// The program's options that take no value, and the field each turns on.
+struct FlagOption
+{
+    const char *name;
+    bool Options::*field;
+};
+
+constexpr FlagOption kFlagOptions[] = {
+    {"marcas", &Options::marks},
+    {"proyector", &Options::projector},
+};
+
 // Options that Qt's application object reads and takes away before the program sees its
 // arguments: a desktop session restarts the program with -session, and the others choose the
 // window system, the style or the first window's place. Read before that object exists, they
@@ -139,6 +151,8 @@ Options parse(const QStringList &arguments, language::Language systemLanguage)
     for (const ValueOption &option : kValueOptions)
         known.append(
             QCommandLineOption(QLatin1String(option.name), QString(), QLatin1String(option.name)));
+    for (const FlagOption &option : kFlagOptions)
+        known.append(QCommandLineOption(QLatin1String(option.name)));
     for (const QtOption &qt : kQtOptions)
         known.append(QCommandLineOption(QLatin1String(qt.name), QString(),
                                         qt.takesValue ? QStringLiteral("value") : QString()));
@@ -189,6 +203,8 @@ Options parse(const QStringList &arguments, language::Language systemLanguage)
         if (!options.pdfFile.isEmpty())
             refuse(options, Refusal::FileWithoutSummary, QStringLiteral("--pdf"));
     }
+    for (const FlagOption &option : kFlagOptions)
+        options.*option.field = parser.isSet(QLatin1String(option.name));
     options.help = parser.isSet(help);
     options.version = parser.isSet(version);
     return options;
@@ -204,16 +220,28 @@ void completeFromSettings(Options &options, const records::LabSettings &settings
     }
     if (options.resultsFolder.isEmpty())
         options.resultsFolder = settings.resultsFolder;
+    if (const QString marks = settings.marks.trimmed().toLower(); !marks.isEmpty()) {
+        if (marks == QLatin1String("true"))
+            options.marks = true;
+        else if (marks != QLatin1String("false"))
+            options.ignoredMarks = settings.marks;
+    }
 }
 
 QString settingsNote(const Options &options)
 {
-    if (options.ignoredLanguage.isEmpty())
-        return QString();
-    //: The codes es, ca, gl and eu stay as they are.
-    return Texts::tr("tabelora: el idioma «%1» de la configuración del aula no es ninguno de "
-                     "es, ca, gl y eu; no se tiene en cuenta.\n")
-        .arg(options.ignoredLanguage);
+    QString note;
+    if (!options.ignoredLanguage.isEmpty())
+        //: The codes es, ca, gl and eu stay as they are.
+        note += Texts::tr("tabelora: el idioma «%1» de la configuración del aula no es ninguno "
+                          "de es, ca, gl y eu; no se tiene en cuenta.\n")
+                    .arg(options.ignoredLanguage);
+    if (!options.ignoredMarks.isEmpty())
+        //: marcas, true and false stay as they are: they are what the settings file holds.
+        note += Texts::tr("tabelora: «marcas = %1» de la configuración del aula no es true ni "
+                          "false; no se tiene en cuenta.\n")
+                    .arg(options.ignoredMarks);
+    return note;
 }
 
 QString reason(const Options &options)
@@ -229,11 +257,12 @@ QString reason(const Options &options)
 
 QString helpText(const QString &programName)
 {
-    //: The option names (--idioma, --informes, --resumen, --csv, --pdf, --help, --version)
+    //: The option names (--idioma, --informes, --marcas, --proyector, --resumen, --csv, --pdf,
+    //: --help, --version)
     //: and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA,
     //: CARPETA, FICHERO) and the button's name «Enviar» are translated.
     return Texts::tr(
-               "Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA]\n"
+               "Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA] [--marcas] [--proyector]\n"
                "     %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]\n"
                "\n"
                "Tabelora, ejercicio para aprender la tabla periódica.\n"
@@ -247,6 +276,12 @@ QString helpText(const QString &programName)
                "  --informes CARPETA  carpeta de resultados de esta sesión: cada «Enviar» deja\n"
                "                      allí un registro. Sin esta opción, la de la configuración\n"
                "                      del aula.\n"
+               "  --marcas            al corregir, marca cada ficha con un signo además del\n"
+               "                      color: ✓ bien colocada, ✗ mal colocada; la leyenda\n"
+               "                      muestra también una trama para cada estado. También\n"
+               "                      con marcas=true en la configuración del aula.\n"
+               "  --proyector         agranda las ventanas tanto como quepan en la pantalla,\n"
+               "                      para una pizarra digital o un proyector.\n"
                "  --resumen CARPETA   abre el resumen de la clase con los registros de la\n"
                "                      carpeta y de sus subcarpetas, en lugar del ejercicio.\n"
                "  --csv FICHERO       con --resumen: escribe la tabla de los alumnos en un\n"

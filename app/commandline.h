@@ -8,7 +8,8 @@
 
 // The program's options: --idioma es|ca|gl|eu, which overrides the language of the lab's
 // settings and of the system locale; --informes, the results folder of this run; --resumen,
-// the class's summary in place of the exercise, and with it --csv and --pdf, which write the
+// --marcas, the ticks and crosses of a correction drawn beside the colours; --proyector, the
+// windows as large as the screen holds; the class's summary in place of the exercise, and with it --csv and --pdf, which write the
 // summary to a file with no window; --help and --version. Reading them needs no application
 // object, so that the program can answer them before it opens a window system.
 namespace commandline {
@@ -37,6 +38,10 @@ struct Options
     QString csvFile, pdfFile;   // --csv, --pdf: the files to write from it
     // The lab's settings named a language that is none of the program's; it was left out.
     QString ignoredLanguage;
+    bool marks = false;     // --marcas, or marcas=true in the lab's settings
+    bool projector = false; // --proyector
+    // The lab's settings gave marcas a value that is neither true nor false; it was left out.
+    QString ignoredMarks;
     bool help = false;
     bool version = false;
     Refusal refusal = Refusal::None;
@@ -54,11 +59,11 @@ struct Options
 Options parse(const QStringList &arguments, language::Language systemLanguage);
 
 // Fills what the command line left open from the lab's settings: the language, when --idioma
-// named none and the settings name one of the program's, and the results folder, when
-// --informes named none.
+// named none and the settings name one of the program's; the results folder, when
+// --informes named none; the marks, when the settings turn them on.
 void completeFromSettings(Options &options, const records::LabSettings &settings);
 
-// The note that the settings' language was left out, in the current language; empty when it
+// The note that the settings' language or marks were left out, in the current language; empty when it
 // was not.
 QString settingsNote(const Options &options);
 

@@ -463,7 +463,14 @@
 </translation>
     </message>
     <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA]
+        <source>tabelora: «marcas = %1» de la configuración del aula no es true ni false; no se tiene en cuenta.
+</source>
+        <extracomment>marcas, true and false stay as they are: they are what the settings file holds.</extracomment>
+        <translation>tabelora: «marcas = %1» de la configuració de l&apos;aula no és true ni false; no es té en compte.
+</translation>
+    </message>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA] [--marcas] [--proyector]
      %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
 
 Tabelora, ejercicio para aprender la tabla periódica.
@@ -477,6 +484,12 @@ Opciones:
   --informes CARPETA  carpeta de resultados de esta sesión: cada «Enviar» deja
                       allí un registro. Sin esta opción, la de la configuración
                       del aula.
+  --marcas            al corregir, marca cada ficha con un signo además del
+                      color: ✓ bien colocada, ✗ mal colocada; la leyenda
+                      muestra también una trama para cada estado. También
+                      con marcas=true en la configuración del aula.
+  --proyector         agranda las ventanas tanto como quepan en la pantalla,
+                      para una pizarra digital o un proyector.
   --resumen CARPETA   abre el resumen de la clase con los registros de la
                       carpeta y de sus subcarpetas, en lugar del ejercicio.
   --csv FICHERO       con --resumen: escribe la tabla de los alumnos en un
@@ -486,8 +499,8 @@ Opciones:
   -h, --help          muestra esta ayuda.
       --version       muestra la versión del programa.
 </source>
-        <extracomment>The option names (--idioma, --informes, --resumen, --csv, --pdf, --help, --version) and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
-        <translation>Ús: %1 [--idioma es|ca|gl|eu] [--informes CARPETA]
+        <extracomment>The option names (--idioma, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version) and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <translation>Ús: %1 [--idioma es|ca|gl|eu] [--informes CARPETA] [--marcas] [--proyector]
     %1 --resumen CARPETA [--csv FITXER] [--pdf FITXER]
 
 Tabelora, exercici per aprendre la taula periòdica.
@@ -501,6 +514,12 @@ Opcions:
   --informes CARPETA  carpeta de resultats d&apos;aquesta sessió: cada «Enviar» hi
                       deixa un registre. Sense aquesta opció, la de la
                       configuració de l&apos;aula.
+  --marcas            en corregir, marca cada fitxa amb un signe a més del
+                      color: ✓ ben col·locada, ✗ mal col·locada; la llegenda
+                      mostra també una trama per a cada estat. També amb
+                      marcas=true a la configuració de l&apos;aula.
+  --proyector         amplia les finestres tant com càpiguen a la pantalla,
+                      per a una pissarra digital o un projector.
   --resumen CARPETA   obre el resum de la classe amb els registres de la
                       carpeta i de les seves subcarpetes, en lloc de l&apos;exercici.
   --csv FITXER        amb --resumen: escriu la taula dels alumnes en un fitxer

@@ -463,7 +463,14 @@
 </translation>
     </message>
     <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA]
+        <source>tabelora: «marcas = %1» de la configuración del aula no es true ni false; no se tiene en cuenta.
+</source>
+        <extracomment>marcas, true and false stay as they are: they are what the settings file holds.</extracomment>
+        <translation>tabelora: ikasgelaren konfigurazioko «marcas = %1» ez da true ez false; ez da kontuan hartzen.
+</translation>
+    </message>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA] [--marcas] [--proyector]
      %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
 
 Tabelora, ejercicio para aprender la tabla periódica.
@@ -477,6 +484,12 @@ Opciones:
   --informes CARPETA  carpeta de resultados de esta sesión: cada «Enviar» deja
                       allí un registro. Sin esta opción, la de la configuración
                       del aula.
+  --marcas            al corregir, marca cada ficha con un signo además del
+                      color: ✓ bien colocada, ✗ mal colocada; la leyenda
+                      muestra también una trama para cada estado. También
+                      con marcas=true en la configuración del aula.
+  --proyector         agranda las ventanas tanto como quepan en la pantalla,
+                      para una pizarra digital o un proyector.
   --resumen CARPETA   abre el resumen de la clase con los registros de la
                       carpeta y de sus subcarpetas, en lugar del ejercicio.
   --csv FICHERO       con --resumen: escribe la tabla de los alumnos en un
@@ -486,8 +499,8 @@ Opciones:
   -h, --help          muestra esta ayuda.
       --version       muestra la versión del programa.
 </source>
-        <extracomment>The option names (--idioma, --informes, --resumen, --csv, --pdf, --help, --version) and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
-        <translation>Erabilera: %1 [--idioma es|ca|gl|eu] [--informes KARPETA]
+        <extracomment>The option names (--idioma, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version) and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <translation>Erabilera: %1 [--idioma es|ca|gl|eu] [--informes KARPETA] [--marcas] [--proyector]
            %1 --resumen KARPETA [--csv FITXATEGIA] [--pdf FITXATEGIA]
 
 Tabelora, taula periodikoa ikasteko ariketa.
@@ -502,6 +515,12 @@ Aukerak:
   --informes KARPETA  saio honetako emaitzen karpeta: «Bidali» sakatzen den
                       bakoitzean erregistro bat uzten da bertan. Aukera hau
                       gabe, ikasgelaren konfigurazioko karpeta.
+  --marcas            zuzentzean, fitxa bakoitza ikur batez markatzen du,
+                      koloreaz gain: ✓ ondo jarria, ✗ gaizki jarria; legendak
+                      ere trama bat erakusten du egoera bakoitzeko. Baita
+                      ikasgelaren konfigurazioko marcas=true ezarpenarekin ere.
+  --proyector         leihoak pantailan sartzen diren neurrian handitzen ditu,
+                      arbel digital edo proiektore baterako.
   --resumen KARPETA   klasearen laburpena irekitzen du, karpetako eta bere
                       azpikarpetetako erregistroekin, ariketaren ordez.
   --csv FITXATEGIA    --resumen aukerarekin: ikasleen taula CSV fitxategi

@@ -463,7 +463,14 @@
 </translation>
     </message>
     <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA]
+        <source>tabelora: «marcas = %1» de la configuración del aula no es true ni false; no se tiene en cuenta.
+</source>
+        <extracomment>marcas, true and false stay as they are: they are what the settings file holds.</extracomment>
+        <translation>tabelora: «marcas = %1» da configuración da aula non é true nin false; non se ten en conta.
+</translation>
+    </message>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA] [--marcas] [--proyector]
      %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
 
 Tabelora, ejercicio para aprender la tabla periódica.
@@ -477,6 +484,12 @@ Opciones:
   --informes CARPETA  carpeta de resultados de esta sesión: cada «Enviar» deja
                       allí un registro. Sin esta opción, la de la configuración
                       del aula.
+  --marcas            al corregir, marca cada ficha con un signo además del
+                      color: ✓ bien colocada, ✗ mal colocada; la leyenda
+                      muestra también una trama para cada estado. También
+                      con marcas=true en la configuración del aula.
+  --proyector         agranda las ventanas tanto como quepan en la pantalla,
+                      para una pizarra digital o un proyector.
   --resumen CARPETA   abre el resumen de la clase con los registros de la
                       carpeta y de sus subcarpetas, en lugar del ejercicio.
   --csv FICHERO       con --resumen: escribe la tabla de los alumnos en un
@@ -486,8 +499,8 @@ Opciones:
   -h, --help          muestra esta ayuda.
       --version       muestra la versión del programa.
 </source>
-        <extracomment>The option names (--idioma, --informes, --resumen, --csv, --pdf, --help, --version) and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
-        <translation>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARTAFOL]
+        <extracomment>The option names (--idioma, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version) and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <translation>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARTAFOL] [--marcas] [--proyector]
      %1 --resumen CARTAFOL [--csv FICHEIRO] [--pdf FICHEIRO]
 
 Tabelora, exercicio para aprender a táboa periódica.
@@ -501,6 +514,12 @@ Opcións:
   --informes CARTAFOL  cartafol de resultados desta sesión: cada «Enviar» deixa
                        alí un rexistro. Sen esta opción, o da configuración da
                        aula.
+  --marcas             ao corrixir, marca cada ficha cun signo ademais da cor:
+                       ✓ ben colocada, ✗ mal colocada; a lenda mostra tamén
+                       unha trama para cada estado. Tamén con marcas=true na
+                       configuración da aula.
+  --proyector          amplía as xanelas tanto como caiban na pantalla, para
+                       un encerado dixital ou un proxector.
   --resumen CARTAFOL   abre o resumo da clase cos rexistros do cartafol e dos
                        seus subcartafoles, no canto do exercicio.
   --csv FICHEIRO       con --resumen: escribe a táboa dos alumnos nun ficheiro

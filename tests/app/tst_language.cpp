@@ -158,6 +158,8 @@ private slots:
             << "--help foo" << es << es << "help" << Refusal::NotAnOption << "foo";
         QTest::newRow("value for help")
             << "--help=x" << es << es << "help" << Refusal::UnexpectedValue << "--help";
+        QTest::newRow("value for a switch")
+            << "--marcas=no" << es << es << "" << Refusal::UnexpectedValue << "--marcas";
         // Qt's application object takes these itself; a desktop session restarts the
         // program with -session.
         QTest::newRow("session restart")
@@ -201,6 +203,8 @@ private slots:
             << QStringList{"", "clase", "c.csv", "p.pdf"} << true;
         QTest::newRow("the last of two")
             << "--resumen a --resumen b" << QStringList{"", "b", "", ""} << false;
+        QTest::newRow("switches") << "--proyector --informes c --marcas"
+                                  << QStringList{"c", "", "", ""} << false;
     }
 
     void optionsNameTheFoldersAndFiles()
@@ -218,29 +222,38 @@ private slots:
                  expected);
         QCOMPARE(options.writesFilesAlone(), filesAlone);
         QVERIFY(!options.answeredAlone());
+        QCOMPARE(options.marks, arguments.contains(QStringLiteral("--marcas")));
+        QCOMPARE(options.projector, arguments.contains(QStringLiteral("--proyector")));
     }
 
     // The command line first, then the lab's settings, then the system locale (Spanish here).
     void labSettingsFillWhatTheCommandLineLeavesOpen_data()
     {
         QTest::addColumn<QString>("arguments");
-        QTest::addColumn<QStringList>("settings"); // idioma and carpeta
+        QTest::addColumn<QStringList>("settings"); // idioma, carpeta and marcas
         QTest::addColumn<Language>("expected");
         QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("ignored"); // the settings' language left out
-        const QStringList none{"", ""};
+        QTest::addColumn<bool>("marks");
+        QTest::addColumn<QString>("ignored"); // what the note names as left out
+        const QStringList none{"", "", ""};
         const Language es = Language::Spanish;
-        QTest::newRow("nothing set") << "" << none << es << "" << "";
+        QTest::newRow("nothing set") << "" << none << es << "" << false << "";
         QTest::newRow("settings over the locale")
-            << "" << QStringList{"gl", ""} << Language::Galician << "" << "";
-        QTest::newRow("capitals") << "" << QStringList{"EU", ""} << Language::Basque << "" << "";
+            << "" << QStringList{"gl", "", ""} << Language::Galician << "" << false << "";
+        QTest::newRow("capitals")
+            << "" << QStringList{"EU", "", " True "} << Language::Basque << "" << true << "";
         QTest::newRow("option over the settings")
-            << "--idioma ca" << QStringList{"gl", ""} << Language::Catalan << "" << "";
-        QTest::newRow("no such language") << "" << QStringList{"fr", ""} << es << "" << "fr";
-        QTest::newRow("folder of the settings")
-            << "" << QStringList{"", "//servidor/clase"} << es << "//servidor/clase" << "";
-        QTest::newRow("folder of the option")
-            << "--informes /tmp/hoy" << QStringList{"", "/srv/clase"} << es << "/tmp/hoy" << "";
+            << "--idioma ca --marcas" << QStringList{"gl", "", "false"} << Language::Catalan
+            << "" << true << "";
+        QTest::newRow("no such language")
+            << "" << QStringList{"fr", "", ""} << es << "" << false << "«fr»";
+        QTest::newRow("marks neither on nor off")
+            << "" << QStringList{"", "", "sí"} << es << "" << false << "«marcas = sí»";
+        QTest::newRow("folder of the settings") << "" << QStringList{"", "//servidor/clase", ""}
+                                                << es << "//servidor/clase" << false << "";
+        QTest::newRow("folder of the option") << "--informes /tmp/hoy"
+                                              << QStringList{"", "/srv/clase", "false"} << es
+                                              << "/tmp/hoy" << false << "";
     }
 
     void labSettingsFillWhatTheCommandLineLeavesOpen()
@@ -249,6 +262,7 @@ private slots:
         QFETCH(QStringList, settings);
         QFETCH(Language, expected);
         QFETCH(QString, folder);
+        QFETCH(bool, marks);
         QFETCH(QString, ignored);
         commandline::Options options = commandline::parse(
             QStringList{QStringLiteral("tabelora")} +
@@ -257,12 +271,14 @@ private slots:
         records::LabSettings lab;
         lab.language = settings.at(0);
         lab.resultsFolder = settings.at(1);
+        lab.marks = settings.at(2);
         commandline::completeFromSettings(options, lab);
         QCOMPARE(options.language, expected);
         QCOMPARE(options.resultsFolder, folder);
-        QCOMPARE(options.ignoredLanguage, ignored);
-        QCOMPARE(commandline::settingsNote(options).contains(QStringLiteral("«fr»")),
-                 !ignored.isEmpty());
+        QCOMPARE(options.marks, marks);
+        const QString note = commandline::settingsNote(options);
+        QCOMPARE(note.isEmpty(), ignored.isEmpty());
+        QVERIFY2(note.contains(ignored), qPrintable(note));
     }
 
     void everyLanguageNamesEveryElement_data()
@@ -353,20 +369,20 @@ private slots:
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("firstLines"); // "" for the Spanish help, exactly
         QTest::newRow("Catalan") << "ca_ES.UTF-8" << ""
-                                 << "Ús: tabelora [--idioma es|ca|gl|eu] [--informes CARPETA]\n";
+                                 << "Ús: tabelora [--idioma es|ca|gl|eu] [--informes CARPETA] [--marcas] [--proyector]\n";
         QTest::newRow("Valencian") << "ca_ES.UTF-8@valencia" << ""
-                                   << "Ús: tabelora [--idioma es|ca|gl|eu] [--informes CARPETA]\n";
+                                   << "Ús: tabelora [--idioma es|ca|gl|eu] [--informes CARPETA] [--marcas] [--proyector]\n";
         QTest::newRow("Galician") << "gl_ES.UTF-8" << ""
-                                  << "Uso: tabelora [--idioma es|ca|gl|eu] [--informes CARTAFOL]\n";
+                                  << "Uso: tabelora [--idioma es|ca|gl|eu] [--informes CARTAFOL] [--marcas] [--proyector]\n";
         QTest::newRow("Basque")
             << "eu_ES.UTF-8" << ""
-            << "Erabilera: tabelora [--idioma es|ca|gl|eu] [--informes KARPETA]\n";
+            << "Erabilera: tabelora [--idioma es|ca|gl|eu] [--informes KARPETA] [--marcas] [--proyector]\n";
         QTest::newRow("Spanish") << "es_ES.UTF-8" << "" << "";
         QTest::newRow("English") << "en_GB.UTF-8" << "" << "";
         QTest::newRow("no locale") << "C" << "" << "";
         QTest::newRow("Basque by option")
             << "ca_ES.UTF-8" << "--idioma eu"
-            << "Erabilera: tabelora [--idioma es|ca|gl|eu] [--informes KARPETA]\n";
+            << "Erabilera: tabelora [--idioma es|ca|gl|eu] [--informes KARPETA] [--marcas] [--proyector]\n";
         QTest::newRow("Spanish by option") << "gl_ES.UTF-8" << "--idioma es" << "";
     }
 

@@ -1,5 +1,7 @@
 #include "app/captionlabel.h"
 
+#include "app/accessible.h"
+
 #include <QPainter>
 
 CaptionLabel::CaptionLabel(const QString &caption, const QFont &font, const QColor &colour,
@@ -16,6 +18,8 @@ void CaptionLabel::setCaption(const QString &caption)
     caption_ = caption;
     fitToCaption();
     update();
+    if (isVisible()) // the readouts that are never shown are nothing to a reader
+        accessible::nameChanged(this);
 }
 
 void CaptionLabel::fitToCaption()

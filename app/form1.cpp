@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/aboutbox.h"
+#include "app/accessible.h"
 #include "app/bevel.h"
 #include "app/blankcell.h"
 #include "app/captionlabel.h"
@@ -46,6 +47,30 @@ QString cellName(int n)
                        : TForm1::tr("Casilla %1, periodo %2, actínidos").arg(n).arg(period);
 }
 
+// The states at room temperature, as a tile's name says them after its element's name.
+constexpr std::pair<elements::State, const char *> kStateNames[] = {
+    {elements::State::Solid, QT_TRANSLATE_NOOP("TForm1", "sólido")},
+    {elements::State::Liquid, QT_TRANSLATE_NOOP("TForm1", "líquido")},
+    {elements::State::Gas, QT_TRANSLATE_NOOP("TForm1", "gas")},
+    {elements::State::Synthetic, QT_TRANSLATE_NOOP("TForm1", "sintético")},
+};
+
+// "Na, Sodio".
+QString elementText(int n)
+{
+    const elements::Element &element = elements::element(n);
+    return QString::fromUtf8(element.symbol.data(), qsizetype(element.symbol.size())) +
+           QStringLiteral(", ") + language::elementName(n);
+}
+
+QString stateName(elements::State state)
+{
+    for (const auto &[s, name] : kStateNames)
+        if (s == state)
+            return TForm1::tr(name);
+    return QString();
+}
+
 // The strip the tiles are cut from, kept as decoded: the built-in picture has a palette, a
 // quarter of the memory of 32-bit pixels. Each tile gets its own 32-bit copy when it is cut.
 QImage builtInStrip()
@@ -65,9 +90,15 @@ TForm1::TForm1(QWidget *parent)
       pickup_(*this, placement_, game_, QApplication::keyboardInputInterval()),
       report_(std::make_unique<Report>()), Image1(builtInStrip())
 {
+    accessible::installInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tabelora"));
     setAccessibleName(windowTitle());
+    //: What a screen reader says of the window: how to reach the board from the buttons.
+    setAccessibleDescription(tr("F6 lleva al tablero y vuelve a los botones. En el tablero, las "
+                                "flechas o la inicial del símbolo eligen una ficha; Intro la "
+                                "coge, las flechas eligen la casilla e Intro la deja; Escape la "
+                                "devuelve. Tras corregir, F7 dice las casillas mal colocadas."));
     setFixedSize(kClientWidth, kClientHeight);
     setFont(resources::font(kWindowFont));
     buildLayout();
@@ -128,6 +159,7 @@ void TForm1::buildLayout()
         panels_[n]->installEventFilter(this);
     }
     targetMark_ = new TargetMark(this);
+    announcer_ = new Announcer(this);
     layer_->installEventFilter(this);
     addButtons();
 }
@@ -165,6 +197,8 @@ QWidget *TForm1::addDrawn(const DrawnSpec &entry)
         break;
     }
     control->setObjectName(QString::fromUtf8(entry.name));
+    if (entry.accessibleName)
+        control->setAccessibleName(QCoreApplication::translate("layout", entry.accessibleName));
     if (entry.kind != Kind::Label && entry.kind != Kind::RightLabel)
         control->setGeometry(entry.left, entry.top, entry.width, entry.height);
     control->setVisible(entry.visible);
@@ -332,6 +366,7 @@ void TForm1::BitBtn2Click()
     PointerHold hold(this);
     OneRepaint repaint(this);
     game_.startNextGame();
+    announcer_->say(tr("Nuevo tablero: intento %1.").arg(game_.GameCount()));
 }
 
 void TForm1::CorrectClick()
@@ -339,7 +374,21 @@ void TForm1::CorrectClick()
     pickup_.putBack();
     PointerHold hold(this);
     OneRepaint repaint(this);
+    const bool before = game_.Corrected();
+    const std::int32_t hitsBefore = game_.HitTotal();
     game_.correct();
+    if (before || !game_.Corrected())
+        return;
+    //: What a screen reader says after a correction: this correction's hits out of the
+    //: cells, the running total and its percentage, and the attempt.
+    announcer_->say(tr("Corrección: %1 de %2 bien colocados. Total aciertos %3, %4 %. Intento %5.")
+                        .arg(game_.HitTotal() - hitsBefore)
+                        .arg(board::kElementCount)
+                        .arg(game_.HitTotal())
+                        .arg(gauge_->percentDone())
+                        .arg(game_.GameCount()));
+    if (!mensaje->isHidden())
+        announcer_->say(tr("Si no has hecho trampa, ¡eres un genio!"));
 }
 
 void TForm1::BitBtn3Click()
@@ -354,6 +403,9 @@ void TForm1::Op1Click()
         sending::send(game_, *report_, resultsFolder_);
     for (const QString &failure : failures)
         errorbox::show(failure);
+    // Sending shows nothing when it works; a reader is told.
+    announcer_->say(failures.isEmpty() ? tr("Resultados enviados.")
+                                       : tr("No se pudieron enviar todos los resultados."));
 }
 
 void TForm1::setResultsFolder(const QString &folder)
@@ -433,10 +485,8 @@ void TForm1::createTile(int n)
 {
     auto *tile = new TAnimatedCorvalia(layer_);
     tile->setObjectName(QStringLiteral("Tile%1").arg(n));
-    const elements::Element &element = elements::element(n);
-    tile->setAccessibleName(
-        QString::fromUtf8(element.symbol.data(), qsizetype(element.symbol.size())) +
-        QStringLiteral(", ") + language::elementName(n));
+    tile->setAccessibleName(elementText(n) + QStringLiteral(", ") +
+                            stateName(elements::element(n).state));
     // A tile picked up without dragging goes back at the next press on any tile, and a
     // click or tap picks the clicked tile up.
     connect(tile, &TAnimatedCorvalia::mouseDown, this,
@@ -552,6 +602,11 @@ void TForm1::boardKey(QKeyEvent *event)
         key.kind = BoardKey::Kind::Letter;
         key.text = event->text().toStdU32String();
     }
+    if (event->key() == Qt::Key_F7 && !key.chord) {
+        sayWrongCells();
+        event->accept();
+        return;
+    }
     bool used = false;
     errorbox::guarded([&] { used = pickup_.key(key); });
     event->setAccepted(used);
@@ -574,28 +629,137 @@ void TForm1::keyPressEvent(QKeyEvent *event)
 }
 
 // The board surface holds the keyboard focus while tiles are placed by keys, so what it is
-// called is what a screen reader says; the tile or cell meant also reports itself focused.
+// called is what a screen reader says; the tile or cell meant also reports itself focused,
+// its texts renewed first so that a reader that keeps them does not read old ones.
 void TForm1::announceTile(int n)
 {
     layer_->setAccessibleName(Tiles[n]->accessibleName());
-    QAccessibleEvent event(Tiles[n], QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
+    focusForReader(Tiles[n]);
+    // A drop told in this same turn goes on with the tile that comes next.
+    if (announcer_->saying())
+        announcer_->say(tr("Siguiente ficha: %1.").arg(Tiles[n]->accessibleName()));
 }
 
 void TForm1::announceCell(int cell)
 {
-    layer_->setAccessibleName(panels_[cell]->accessibleName());
-    QAccessibleEvent event(panels_[cell], QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
+    layer_->setAccessibleName(describeCell(cell));
+    focusForReader(panels_[cell]);
 }
 
 void TForm1::announcePlaced(int cell, int tile)
 {
+    QStringList others;
+    for (int n : tilesOn(cell))
+        if (n != tile)
+            others << Tiles[n]->accessibleName();
     //: A tile put down on a cell: the tile's name, then the cell's.
-    const QString placed =
-        tr("%1 en la %2").arg(Tiles[tile]->accessibleName(), panels_[cell]->accessibleName());
+    QString placed = tr("%1 en la %2.").arg(Tiles[tile]->accessibleName(), cellName(cell));
+    if (!others.isEmpty())
+        //: A tile put down on a cell that held another: both now stand there.
+        placed = tr("%1 en la %2, que ya ocupaba %3.")
+                     .arg(Tiles[tile]->accessibleName(), cellName(cell), others.join(tr(" y ")));
     layer_->setAccessibleName(placed);
-    Tiles[tile]->setAccessibleDescription(placed);
+    accessible::descriptionChanged(Tiles[tile]);
+    announcer_->say(placed);
+}
+
+void TForm1::announcePicked(int tile)
+{
+    if (pickedTile_)
+        Tiles[pickedTile_]->setPickedMark(false);
+    pickedTile_ = tile;
+    if (tile) {
+        Tiles[tile]->setPickedMark(true);
+        accessible::selected(Tiles[tile]);
+    }
+}
+
+void TForm1::focusForReader(QWidget *control)
+{
+    if (!accessible::listening())
+        return;
+    accessible::nameChanged(control);
+    accessible::descriptionChanged(control);
+    QAccessibleEvent event(control, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+}
+
+// The tiles whose corners stand on the cell's corner: none, one, or more dropped there.
+QList<int> TForm1::tilesOn(int cell) const
+{
+    const QPoint corner(board::cellCorner(cell).x, board::cellCorner(cell).y);
+    QList<int> standing;
+    for (int n = 1; n <= board::kElementCount; ++n)
+        if (Tiles[n] && Tiles[n]->pos() == corner)
+            standing << n;
+    return standing;
+}
+
+// After a correction a cell's frame tells its verdict: shown green where the tile was right.
+QString TForm1::verdict(int cell) const
+{
+    if (!game_.Corrected() || !shapes_[cell]->isVisibleTo(this))
+        return QString();
+    return shapes_[cell]->pen() == board::kRightFrameColour ? tr("bien") : tr("mal colocado");
+}
+
+QString TForm1::describeCell(int cell) const
+{
+    if (const QString said = verdict(cell); !said.isEmpty())
+        //: After a correction: the cell, the tile now on it, and the verdict on the pupil's.
+        return tr("%1: %2, %3").arg(cellName(cell), Tiles[cell]->accessibleName(), said);
+    QStringList standing;
+    for (int n : tilesOn(cell))
+        standing << Tiles[n]->accessibleName();
+    if (standing.isEmpty())
+        return cellName(cell);
+    return tr("%1, ocupada por %2").arg(cellName(cell), standing.join(tr(" y ")));
+}
+
+// Where a tile is now: on its way, on a cell (with the verdict after a correction), or in
+// the tray.
+QString TForm1::describeTile(int n) const
+{
+    const TAnimatedCorvalia *tile = Tiles[n];
+    const QPoint destiny(tile->DestinyX(), tile->DestinyY());
+    const int bound = board::cellAt(destiny.x() + board::kCellSize / 2,
+                                    destiny.y() + board::kCellSize / 2);
+    if (tile->pos() != destiny && !tile->Accepted())
+        return bound ? tr("Yendo a la %1").arg(cellName(bound)) : tr("Volviendo a la bandeja");
+    for (int cell = 1; cell <= board::kElementCount; ++cell) {
+        if (!tilesOn(cell).contains(n))
+            continue;
+        const QString said = verdict(cell);
+        return said.isEmpty() ? tr("En la %1").arg(cellName(cell))
+                              : tr("En la %1: %2").arg(cellName(cell), said);
+    }
+    return tr("En la bandeja");
+}
+
+QString TForm1::describe(const QWidget *control) const
+{
+    if (const auto *cell = qobject_cast<const BlankCell *>(control))
+        return describeCell(cell->cell());
+    if (const auto *tile = qobject_cast<const TAnimatedCorvalia *>(control))
+        return describeTile(tile->NumVista());
+    return QString();
+}
+
+// F7 on the board, after a correction: the cells the pupil got wrong.
+void TForm1::sayWrongCells()
+{
+    if (!game_.Corrected()) {
+        announcer_->say(tr("Aún no has corregido."));
+        return;
+    }
+    QStringList wrong;
+    for (int cell = 1; cell <= board::kElementCount; ++cell)
+        if (shapes_[cell]->isVisibleTo(this) && shapes_[cell]->pen() != board::kRightFrameColour)
+            wrong << tr("casilla %1, %2").arg(cell).arg(elementText(cell));
+    announcer_->say(wrong.isEmpty()
+                        ? tr("Ninguna casilla mal colocada.")
+                        //: The number of cells wrong, then each: "casilla 11, Na, Sodio".
+                        : tr("Mal colocadas, %1: %2.").arg(wrong.size()).arg(wrong.join(QStringLiteral("; "))));
 }
 
 void TForm1::showTarget(int cell)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/accessible.h"
 #include "app/layout.h"
 #include "game/boardview.h"
 #include "game/game.h"
@@ -14,6 +15,7 @@
 #include <array>
 #include <memory>
 
+class Announcer;
 class BlankCell;
 class CaptionLabel;
 class CommandButton;
@@ -32,7 +34,10 @@ class TargetMark;
 // made, and is the board the game model drives. It keeps every control it changes as it
 // makes it, so nothing is looked up by name. Events flow one way: a control's signal -> this
 // window's handler (guarded) -> Placement, Pickup or Game -> BoardView -> controls.
-class TForm1 : public QWidget, public BoardView, private TileHandlers
+class TForm1 : public QWidget,
+               public BoardView,
+               public accessible::Describing,
+               private TileHandlers
 {
     Q_OBJECT
 
@@ -90,8 +95,12 @@ public:
     void announceTile(int n) override;
     void announceCell(int cell) override;
     void announcePlaced(int cell, int tile) override;
+    void announcePicked(int tile) override;
     void showTarget(int cell) override;
     void setTimer1Enabled(bool enabled) override;
+
+    // Describing: a cell's name and a tile's description, as they stand now.
+    QString describe(const QWidget *control) const override;
 
 protected:
     bool event(QEvent *event) override;
@@ -114,6 +123,12 @@ private:
     void boardKey(QKeyEvent *event);
     void addButtons();
     void runCommand(layout::Command command);
+    void focusForReader(QWidget *control);
+    QList<int> tilesOn(int cell) const;
+    QString verdict(int cell) const;
+    QString describeCell(int cell) const;
+    QString describeTile(int n) const;
+    void sayWrongCells();
 
     Placement placement_;
     Game game_;
@@ -126,6 +141,7 @@ private:
     DrawnLayer *layer_ = nullptr;
     TGauge *gauge_ = nullptr;
     TargetMark *targetMark_ = nullptr;
+    Announcer *announcer_ = nullptr; // what a screen reader is told of results and drops
     CaptionLabel *Contador = nullptr;
     CaptionLabel *Veces = nullptr;
     CaptionLabel *mensaje = nullptr;
@@ -145,5 +161,6 @@ private:
     TElementos *elementos_ = nullptr;
     QString resultsFolder_;
     QWidget *lastBarFocus_ = nullptr; // where F6 from the board goes back to
+    int pickedTile_ = 0;              // picked up without dragging, for a screen reader
     bool releaseUsedUp_ = false;      // a press put a picked tile down: its release is spent too
 };

@@ -1,5 +1,7 @@
 #include "app/gauge.h"
 
+#include <QAccessible>
+
 #include <QPainter>
 
 #include <algorithm>
@@ -16,8 +18,13 @@ void TGauge::setProgress(int value)
         return;
     const int before = percentDone();
     progress_ = value;
-    if (percentDone() != before)
-        update();
+    if (percentDone() == before)
+        return;
+    update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, percentDone());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 int TGauge::percentDone() const

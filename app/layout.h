@@ -60,6 +60,7 @@ struct DrawnSpec
     bool transparent = false;
     bool visible = true;
     Role role = Role::None;
+    const char *accessibleName = nullptr; // what a screen reader calls a picture
 };
 
 // Drawn controls under the frames, in creation order: the command bar and score box, the
@@ -80,8 +81,8 @@ inline constexpr DrawnSpec kDrawnUnderFrames[] = {
     {Kind::Label,       "blanco",   161,  63, 206, 35, "Tabelora",                      {Face::Comic, 24, true}, clWhite, true},
     {Kind::Label,       "gris",     159,  61, 206, 35, "Tabelora",                      {Face::Comic, 24, true}, clSilver, true},
     {Kind::Label,       "verde",    160,  62, 206, 35, "Tabelora",                      {Face::Comic, 24, true}, clTeal, true},
-    {Kind::Picture,     "Image2",   136, 104, 129, 25, ":/assets/legend-solid-liquid.png"},
-    {Kind::Picture,     "Image3",   264, 104, 129, 25, ":/assets/legend-gas-synthetic.png"},
+    {Kind::Picture,     "Image2",   136, 104, 129, 25, ":/assets/legend-solid-liquid.png", kWindowFont, clBlack, false, true, Role::None, QT_TRANSLATE_NOOP("layout", "Leyenda: sólido, amarillo; líquido, cian")},
+    {Kind::Picture,     "Image3",   264, 104, 129, 25, ":/assets/legend-gas-synthetic.png", kWindowFont, clBlack, false, true, Role::None, QT_TRANSLATE_NOOP("layout", "Leyenda: gas, azul claro; sintético, salmón")},
     {Kind::Label,       "Label11",   24,  27,   8, 13, "1",                             kNumberFont, clRed, true},
     {Kind::Label,       "Label12",   64,  27,   8, 13, "2",                             kNumberFont, clRed, true},
     {Kind::Label,       "Label13",  104,  27,   8, 13, "3",                             kNumberFont, clRed, true},

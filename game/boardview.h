@@ -49,6 +49,8 @@ public:
     virtual void announceTile(int n) = 0;
     virtual void announceCell(int cell) = 0;
     virtual void announcePlaced(int cell, int tile) = 0;
+    // The tile picked up without dragging, 0 when it is put down or back.
+    virtual void announcePicked(int tile) = 0;
     // The target cell of a tile picked up without dragging, marked above whatever stands on
     // it (a blank cell, hidden or not, or a placed tile); 0 for none.
     virtual void showTarget(int cell) = 0;

@@ -220,6 +220,7 @@ void Pickup::pickUp(int n, bool withTarget)
     putBack();
     focusTile(n);
     picked_ = n;
+    view_.announcePicked(n);
     // As a press does: the picked tile stops drifting until it is put down. A pointer
     // reaching for it would have stopped every tile's timer on the way before the
     // correction, so the press would save 0; after it, the interval the tile has.
@@ -252,7 +253,8 @@ void Pickup::keepTargetLit()
 // The gesture leaves neither the lit target nor its mark behind.
 void Pickup::endGesture()
 {
-    picked_ = 0;
+    if (std::exchange(picked_, 0))
+        view_.announcePicked(0);
     if (!target_)
         return;
     view_.setPanelColour(target_, board::kEmptyCellColour);

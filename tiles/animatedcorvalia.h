@@ -104,6 +104,9 @@ public:
     void requestRepaint() override { update(); }
     void setFocusMark(bool shown) override;
     bool focusMark() const { return focusMark_; }
+    // Picked up without dragging: a screen reader shows the tile selected. Nothing is drawn.
+    void setPickedMark(bool picked) { pickedMark_ = picked; }
+    bool pickedMark() const { return pickedMark_; }
 
     static constexpr int kTapSlop = 4; // pixels, along both axes together
 
@@ -166,6 +169,7 @@ private:
     quint16 FSavedInterval = 0;
     bool FDragging = false;
     bool focusMark_ = false;
+    bool pickedMark_ = false;
     QPointF pressedAt_; // global pointer position at the last press of the primary button
     bool tapPossible_ = false;
     quint16 FGrabX = 0;

@@ -7,6 +7,7 @@
 #include "support/pointer.h"
 
 #include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -408,14 +409,37 @@ void TestMainWindow::screenReadersCanTellWhatIsWhere()
         return a ? a->text(QAccessible::Name) : QString();
     };
     QCOMPARE(name(form), QStringLiteral("Tabelora"));
-    QCOMPARE(name(fx.tile(6)), QStringLiteral("C, Carbono"));
-    QCOMPARE(name(fx.tile(50)), QStringLiteral("Sn, Estaño"));
-    QCOMPARE(name(fx.tile(114)), QStringLiteral("Uuq, Ununcuadio"));
+    // A tile says its state, which a pupil who sees reads from its colour.
+    QCOMPARE(name(fx.tile(6)), QStringLiteral("C, Carbono, sólido"));
+    QCOMPARE(name(fx.tile(80)), QStringLiteral("Hg, Mercurio, líquido"));
+    QCOMPARE(name(fx.tile(10)), QStringLiteral("Ne, Neón, gas"));
+    QCOMPARE(name(fx.tile(114)), QStringLiteral("Uuq, Ununcuadio, sintético"));
     QCOMPARE(name(fx.panel(26)), QStringLiteral("Casilla 26, periodo 4, grupo 8"));
     QCOMPARE(name(fx.panel(58)), QStringLiteral("Casilla 58, periodo 6, lantánidos"));
     QCOMPARE(name(fx.panel(103)), QStringLiteral("Casilla 103, periodo 7, actínidos"));
     QCOMPARE(name(fx.button(Command::Corregir)), QStringLiteral("Corregir vistas"));
     QCOMPARE(name(fx.gauge()), QStringLiteral("Porcentaje de aciertos"));
+    // The counters say their figures and the gauge its value, as they change.
+    QAccessibleValueInterface *value =
+        QAccessible::queryAccessibleInterface(fx.gauge())->valueInterface();
+    QVERIFY(value);
+    QCOMPARE(value->maximumValue().toInt(), 100);
+    auto *hits = form->findChild<QWidget *>(QStringLiteral("Contador"));
+    QCOMPARE(name(hits), QStringLiteral("Total aciertos: 0"));
+    QCOMPARE(name(form->findChild<QWidget *>(QStringLiteral("Veces"))),
+             QStringLiteral("Intentos: 1"));
+    form->BitBtn2Click();
+    const QPoint hydrogen(board::cellCorner(1).x, board::cellCorner(1).y);
+    dragTile(1, hydrogen);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, hydrogen + QPoint(19, 19));
+    form->CorrectClick();
+    QCOMPARE(name(hits), QStringLiteral("Total aciertos: 1"));
+    QCOMPARE(value->currentValue().toInt(), fx.gauge()->percentDone());
+    QVERIFY(value->currentValue().toInt() > 0);
+    QCOMPARE(name(fx.panel(1)),
+             QStringLiteral("Casilla 1, periodo 1, grupo 1: H, Hidrógeno, gas, bien"));
+    QCOMPARE(name(fx.panel(2)),
+             QStringLiteral("Casilla 2, periodo 1, grupo 18: He, Helio, gas, mal colocado"));
     TDatosBox &datos = fx.datosBox();
     QCOMPARE(name(&datos), QStringLiteral("Datos del alumno"));
     QCOMPARE(name(child<QLineEdit>(datos, "Alumno")), QStringLiteral("Nombre y apellidos"));
@@ -503,8 +527,13 @@ void TestMainWindow::screenReadersFollowTheBoardFocus()
     QCOMPARE(fx.tile(first)->pos(), QPoint(board::traySlot(1).x, board::traySlot(1).y));
     QCOMPARE(heard(), fx.tile(first)->accessibleName());
     QTest::keyClicks(fx.surface(), QStringLiteral("Be"));
-    QCOMPARE(heard(), QStringLiteral("Be, Berilio"));
+    QCOMPARE(heard(), QStringLiteral("Be, Berilio, sólido"));
+    const auto told = [this](int n) {
+        return QAccessible::queryAccessibleInterface(fx.tile(n));
+    };
+    QCOMPARE(told(4)->text(QAccessible::Description), QStringLiteral("En la bandeja"));
     QTest::keyClick(fx.surface(), Qt::Key_Return);
+    QVERIFY(told(4)->state().selected);
     const int from = form->pickup().targetCell(); // where the last pick-up left it
     QCOMPARE(heard(), fx.panel(from)->accessibleName());
     QTest::keyClick(fx.surface(), Qt::Key_Down);
@@ -521,8 +550,12 @@ void TestMainWindow::screenReadersFollowTheBoardFocus()
     QCOMPARE(fx.panel(target)->colour(), board::StoredColour(board::kLitCellColour));
     QVERIFY(ring->isVisible());
     QTest::keyClick(fx.surface(), Qt::Key_Return);
-    QCOMPARE(fx.tile(4)->accessibleDescription(),
-             QStringLiteral("Be, Berilio en la ") + fx.panel(target)->accessibleName());
+    QVERIFY(!told(4)->state().selected);
+    QCOMPARE(told(4)->text(QAccessible::Description),
+             QStringLiteral("En la ") + fx.panel(target)->accessibleName());
+    // The cell says what stands on it now, as the target of the next pick-up will.
+    QCOMPARE(QAccessible::queryAccessibleInterface(fx.panel(target))->text(QAccessible::Name),
+             fx.panel(target)->accessibleName() + QStringLiteral(", ocupada por Be, Berilio, sólido"));
     QVERIFY(ring->isHidden());
     QCOMPARE(litCells(), 0);
     // Then the focus is back on the tray, and the board is called after the tile there.
@@ -532,6 +565,7 @@ void TestMainWindow::screenReadersFollowTheBoardFocus()
     const int games = form->game().GameCount();
     QTest::keyClick(fx.surface(), Qt::Key_N, Qt::AltModifier);
     QTRY_COMPARE(form->game().GameCount(), games + 1);
+    QCOMPARE(told(4)->text(QAccessible::Description), QStringLiteral("En la bandeja"));
     QTest::keyClick(fx.surface(), Qt::Key_F6);
     QCOMPARE(QApplication::focusWidget(), correct);
     QCOMPARE(form->pickup().focusedTile(), 0);

@@ -101,6 +101,7 @@ public:
     bool timer1Enabled = true;
     int readoutX = 0, readoutY = 0, readoutCandidate = 0;
     int target = 0; // the marked target cell
+    int picked = 0; // the tile a reader is told is picked up
     QStringList announced; // "tile 6", "cell 6", "placed 26 on 26", oldest first
 
 
@@ -142,6 +143,7 @@ public:
     {
         announced << QStringLiteral("placed %1 on %2").arg(n).arg(c);
     }
+    void announcePicked(int n) override { picked = n; }
     void showTarget(int c) override { target = c; }
     void setTimer1Enabled(bool e) override { timer1Enabled = e; }
 };

@@ -1,0 +1,161 @@
+#!/usr/bin/python3
+"""What a screen reader hears during a keyboard game, over the real accessibility bus.
+
+Runs inside a D-Bus session on an X display: starts the accessibility bus, openbox and the
+program, plays by keys (xdotool), and listens as a screen reader does (pyatspi), fetching
+each object's texts when its event arrives. Prints what was heard; fails on the first step
+whose message never comes.
+
+    screenreader.py PROGRAM [LOG]
+"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+PROGRAM = sys.argv[1]
+LOG = sys.argv[2] if len(sys.argv) > 2 else None
+TILE = r'[A-Z][a-z]{0,2}, [^,]+, (?:sólido|líquido|gas|sintético)'
+
+heard = []  # (kind, text), in the order a reader gets them
+lock = threading.Lock()
+
+
+def hear(event):
+    try:
+        source = event.source
+        if source.getApplication().name != 'tabelora':
+            return
+        role = source.getRole()
+        if event.type.startswith('focus'):
+            kind, text = 'focus', source.name
+            if source.description:
+                text += ' | ' + source.description
+            kind += ' ' + source.getRoleName()
+        elif event.type == 'object:state-changed:showing':
+            if role != pyatspi.ROLE_NOTIFICATION or not event.detail1:
+                return
+            kind, text = 'said', source.name
+        elif event.type == 'object:state-changed:selected':
+            if not event.detail1:
+                return
+            kind, text = 'selected', source.name
+        elif event.type == 'object:property-change:accessible-name':
+            if role != pyatspi.ROLE_LABEL:
+                return
+            kind, text = 'label', source.name
+        elif event.type == 'object:property-change:accessible-value':
+            kind, text = 'value', '%s %g' % (source.name, source.queryValue().currentValue)
+        else:
+            return
+    except Exception as error:  # an object gone before it was asked
+        kind, text = 'gone', str(error)
+    with lock:
+        heard.append((kind, text))
+
+
+def key(*names):
+    subprocess.run(['xdotool', 'key', '--delay', '60'] + list(names), check=True)
+
+
+def await_heard(kind, pattern, since, seconds=15):
+    """The first match of what is heard from `since` on, as a re.Match."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        with lock:
+            for k, text in heard[since:]:
+                if k.startswith(kind):
+                    found = re.fullmatch(pattern, text)
+                    if found:
+                        return found
+        time.sleep(0.05)
+    with lock:
+        got = '\n  '.join('%s: %s' % entry for entry in heard[since:])
+    raise AssertionError('never heard %s /%s/; heard:\n  %s' % (kind, pattern, got))
+
+
+def step(keys, kind, pattern):
+    with lock:
+        since = len(heard)
+    key(*keys)
+    return await_heard(kind, pattern, since)
+
+
+def game():
+    await_heard('focus push button', 'OK', 0, 30)       # the information window
+    step(['Escape'], 'focus push button', 'Corregir vistas')
+    first = step(['F6'], 'focus list item', '(%s) \\| En la bandeja' % TILE).group(1)
+    step(['Return'], 'focus table cell', 'Casilla 1, periodo 1, grupo 1')
+    await_heard('selected', re.escape(first), 0)
+    # A drop on an empty cell, told whole with the tile that comes next.
+    second = step(['Return'], 'said', '%s en la Casilla 1, periodo 1, grupo 1\\. '
+                  'Siguiente ficha: (%s)\\.' % (re.escape(first), TILE)).group(1)
+    # The cell now says who holds it; a drop there is told so, and both tiles stand on it.
+    step(['Return'], 'focus table cell',
+         'Casilla 1, periodo 1, grupo 1, ocupada por ' + re.escape(first))
+    step(['Return'], 'said', '%s en la Casilla 1, periodo 1, grupo 1, que ya ocupaba %s\\. '
+         'Siguiente ficha: .*' % (re.escape(second), re.escape(first)))
+    # The correction, in one message; the counters and the gauge change with it.
+    with lock:
+        since = len(heard)
+    result = step(['alt+c'], 'said', 'Corrección: (\\d+) de 114 bien colocados\\. '
+                  'Total aciertos (\\d+), (\\d+) %\\. Intento 1\\.')
+    hits = int(result.group(1))
+    assert hits == int(result.group(2)) and hits == (1 if first.startswith('H,') else 0)
+    if hits:
+        await_heard('label', 'Total aciertos: %d' % hits, since)
+        await_heard('value', 'Porcentaje de aciertos %s' % result.group(3), since)
+    # The board keeps the focus through the command's accelerator.
+    wrong = step(['F7'], 'said', 'Mal colocadas, (\\d+): casilla \\d+, [A-Z][a-z]{0,2}, .*\\.')
+    assert int(wrong.group(1)) == 114 - hits, wrong.group(0)
+    step(['Home'], 'focus list item',
+         '%s \\| (?:En|Yendo a) la Casilla \\d+, periodo \\d, .*' % TILE)
+    step(['alt+n'], 'said', 'Nuevo tablero: intento 2\\.')
+    await_heard('label', 'Intentos: 2', since)
+
+
+def main():
+    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', LANGUAGE='',
+                       LC_ALL='es_ES.UTF-8', XDG_DATA_HOME=tempfile.mkdtemp())
+    subprocess.Popen(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'])
+    openbox = subprocess.Popen(['openbox'], stderr=subprocess.DEVNULL)
+    time.sleep(1)
+    for kind in ['focus:', 'object:state-changed:showing', 'object:state-changed:selected',
+                 'object:property-change:accessible-name',
+                 'object:property-change:accessible-description',
+                 'object:property-change:accessible-value']:
+        # A reader listens to descriptions too, which keeps the texts it holds up to date.
+        pyatspi.Registry.registerEventListener(hear, kind)
+    program = subprocess.Popen([PROGRAM, '--idioma', 'es'], env=environment)
+    failure = []
+
+    def play():
+        try:
+            game()
+        except Exception as error:
+            failure.append(error)
+        finally:
+            GLib.idle_add(pyatspi.Registry.stop)
+
+    threading.Thread(target=play, daemon=True).start()
+    pyatspi.Registry.start()
+    program.terminate()
+    openbox.terminate()
+    said = '\n'.join('%s: %s' % entry for entry in heard if entry[0] != 'gone')
+    if LOG:
+        with open(LOG, 'w') as log:
+            log.write(said + '\n')
+    print(said)
+    if failure:
+        print('FAIL:', failure[0], file=sys.stderr)
+        return 1
+    return 0
+
+
+sys.exit(main())

@@ -2,7 +2,11 @@
 
 #include "app/blankcell.h"
 #include "app/captionlabel.h"
+#include "app/drawnlayer.h"
 #include "app/gauge.h"
+#include "app/language.h"
+#include "game/board.h"
+#include "game/elements.h"
 #include "tiles/animatedcorvalia.h"
 
 #include <QAccessible>
@@ -65,13 +69,89 @@ QString described(const QWidget *control)
     return window ? window->describe(control) : QString();
 }
 
+// A table whose cells nobody selects.
+class UnselectedTable : public QAccessibleTableInterface
+{
+public:
+    QAccessibleInterface *caption() const override { return nullptr; }
+    QAccessibleInterface *summary() const override { return nullptr; }
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface *> selectedCells() const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent *) override {}
+};
+
+// The board's rows and columns: the seven periods, then the two series below them; the
+// eighteen columns the cells are 40 px apart in, from the left edge at x = 10.
+constexpr int kBoardRows = 9;
+constexpr int kBoardColumns = 18;
+int boardRow(int cell)
+{
+    return (board::cellCorner(cell).y - board::kCellSize) / board::kCellSize;
+}
+int boardColumn(int cell)
+{
+    return (board::cellCorner(cell).x - 10) / board::kCellSize;
+}
+
+// The board surface, which holds the keyboard focus while tiles are placed by keys, is the
+// table of the blank cells.
+class BoardInterface : public QAccessibleWidget, public UnselectedTable
+{
+public:
+    explicit BoardInterface(QWidget *surface) : QAccessibleWidget(surface, QAccessible::Table) {}
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QAccessibleInterface *cellAt(int row, int column) const override
+    {
+        for (BlankCell *cell : widget()->parentWidget()->findChildren<BlankCell *>(
+                 Qt::FindDirectChildrenOnly))
+            if (boardRow(cell->cell()) == row && boardColumn(cell->cell()) == column)
+                return QAccessible::queryAccessibleInterface(cell);
+        return nullptr;
+    }
+    QString columnDescription(int column) const override
+    {
+        return QCoreApplication::translate("accessible", "Grupo %1").arg(column + 1);
+    }
+    QString rowDescription(int row) const override
+    {
+        if (row < 7)
+            return QCoreApplication::translate("accessible", "Periodo %1").arg(row + 1);
+        return row == 7 ? QCoreApplication::translate("accessible", "Lantánidos")
+                        : QCoreApplication::translate("accessible", "Actínidos");
+    }
+    int columnCount() const override { return kBoardColumns; }
+    int rowCount() const override { return kBoardRows; }
+};
+
 // A cell of the table: its name says where it is, what stands on it and, after a
 // correction, whether that was right.
-class CellInterface : public QAccessibleWidget
+class CellInterface : public QAccessibleWidget, public QAccessibleTableCellInterface
 {
 public:
     explicit CellInterface(QWidget *cell) : QAccessibleWidget(cell, QAccessible::Cell) {}
 
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name) {
@@ -80,6 +160,138 @@ public:
         }
         return QAccessibleWidget::text(t);
     }
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return boardColumn(number()); }
+    int rowIndex() const override { return boardRow(number()); }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface *table() const override
+    {
+        return QAccessible::queryAccessibleInterface(
+            widget()->parentWidget()->findChild<DrawnLayer *>(QString(),
+                                                              Qt::FindDirectChildrenOnly));
+    }
+
+private:
+    int number() const { return static_cast<const BlankCell *>(widget())->cell(); }
+};
+
+// The element chart's text: one row per element, its atomic number, symbol and name.
+class ChartCell : public QAccessibleInterface, public QAccessibleTableCellInterface
+{
+public:
+    ChartCell(QAccessibleInterface *chart, int row, int column)
+        : chart_(chart), row_(row), column_(column)
+    {}
+
+    bool isValid() const override { return chart_->isValid(); }
+    QObject *object() const override { return nullptr; }
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface *>(this);
+        return nullptr;
+    }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *parent() const override { return chart_; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QString();
+        const int n = row_ + 1;
+        const std::string_view symbol = elements::element(n).symbol;
+        switch (column_) {
+        case 0:
+            return QString::number(n);
+        case 1:
+            return QString::fromUtf8(symbol.data(), qsizetype(symbol.size()));
+        default:
+            return language::elementName(n);
+        }
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override { return chart_->rect(); }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.readOnly = true;
+        return s;
+    }
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return column_; }
+    int rowIndex() const override { return row_; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface *table() const override { return chart_; }
+
+private:
+    QAccessibleInterface *chart_;
+    int row_, column_;
+};
+
+class ChartInterface : public QAccessibleWidget, public UnselectedTable
+{
+public:
+    explicit ChartInterface(QWidget *chart) : QAccessibleWidget(chart, QAccessible::Table) {}
+    ~ChartInterface() override
+    {
+        for (QAccessible::Id id : cellIds_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    int childCount() const override { return rowCount() * columnCount(); }
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        if (cellIds_.isEmpty()) {
+            auto *self = const_cast<ChartInterface *>(this);
+            for (int i = 0; i < childCount(); ++i)
+                self->cellIds_ << QAccessible::registerAccessibleInterface(
+                    new ChartCell(self, i / kChartColumns, i % kChartColumns));
+        }
+        return QAccessible::accessibleInterface(cellIds_.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        const auto *cell = dynamic_cast<const ChartCell *>(child);
+        return cell ? cell->rowIndex() * kChartColumns + cell->columnIndex() : -1;
+    }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *cellAt(int row, int column) const override
+    {
+        return column < 0 || column >= kChartColumns ? nullptr : child(row * kChartColumns + column);
+    }
+    QString columnDescription(int column) const override
+    {
+        constexpr const char *kHeadings[] = {QT_TRANSLATE_NOOP("accessible", "Número atómico"),
+                                             QT_TRANSLATE_NOOP("accessible", "Símbolo"),
+                                             QT_TRANSLATE_NOOP("accessible", "Nombre")};
+        return column < 0 || column >= kChartColumns
+                   ? QString()
+                   : QCoreApplication::translate("accessible", kHeadings[column]);
+    }
+    QString rowDescription(int) const override { return QString(); }
+    int columnCount() const override { return kChartColumns; }
+    int rowCount() const override { return board::kElementCount; }
+
+private:
+    static constexpr int kChartColumns = 3;
+    QList<QAccessible::Id> cellIds_;
 };
 
 // A tile: an item that takes the board's focus and is selected while picked up.
@@ -136,6 +348,10 @@ QAccessibleInterface *makeInterface(const QString &className, QObject *object)
         return new GaugeInterface(widget);
     if (className == QLatin1String("TAnimatedCorvalia"))
         return new TileInterface(widget);
+    if (className == QLatin1String("DrawnLayer"))
+        return new BoardInterface(widget);
+    if (className == QLatin1String("ElementChart"))
+        return new ChartInterface(widget);
     if (className == QLatin1String("BlankCell"))
         return new CellInterface(widget);
     if (className == QLatin1String("PictureBox"))

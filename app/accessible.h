@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -57,4 +58,14 @@ private:
 
     QStringList pending_;
     QString told_;
+};
+
+// The picture of the element chart; a screen reader reads it as a table of every element's
+// atomic number, symbol and name.
+class ElementChart : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
 };

@@ -1,5 +1,6 @@
 #include "app/elementos.h"
 
+#include "app/accessible.h"
 #include "app/colours.h"
 #include "app/language.h"
 #include "app/platform.h"
@@ -13,6 +14,7 @@
 
 TElementos::TElementos(QWidget *parent) : QDialog(parent)
 {
+    accessible::installInterfaces();
     setWindowTitle(tr("Elementos"));
     setAccessibleName(windowTitle());
     // An ordinary window rather than a dialog frame: resizable, with minimise and maximise.
@@ -25,7 +27,7 @@ TElementos::TElementos(QWidget *parent) : QDialog(parent)
                            kChartSize.width(), kChartSize.height()));
     // The picture keeps its own size inside a box one column narrower, so the chart's
     // rightmost column is not shown.
-    image111_ = new QLabel;
+    image111_ = new ElementChart;
     image111_->setObjectName(QStringLiteral("Image111"));
     image111_->setAccessibleName(tr("Nombres y símbolos de los elementos"));
     image111_->setPixmap(chart);

@@ -1,6 +1,7 @@
 #include "app/elementos.h"
 #include "app/resources.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
@@ -24,6 +25,29 @@ private slots:
         QCOMPARE(image->pixmap().size(), QSize(508, 600));
         QVERIFY(!image->hasScaledContents());
         QVERIFY(!window.scrollArea()->widgetResizable());
+    }
+
+    // A reader reads the chart's picture as a table: atomic number, symbol and name.
+    void chartReadsAsATableOfTheElements()
+    {
+        TElementos window;
+        QAccessibleTableInterface *table =
+            QAccessible::queryAccessibleInterface(window.Image111())->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 114);
+        const auto cell = [&](int row, int column) {
+            QAccessibleInterface *found = table->cellAt(row, column);
+            return found ? found->text(QAccessible::Name) : QStringLiteral("none");
+        };
+        QCOMPARE((QStringList{cell(0, 0), cell(0, 1), cell(0, 2)}),
+                 (QStringList{"1", "H", "Hidrógeno"}));
+        QCOMPARE((QStringList{cell(113, 0), cell(113, 1), cell(113, 2)}),
+                 (QStringList{"114", "Uuq", "Ununcuadio"}));
+        QCOMPARE(cell(114, 0), QStringLiteral("none"));
+        QCOMPARE(cell(0, 3), QStringLiteral("none"));
+        QAccessibleInterface *mercury = table->cellAt(79, 2);
+        QCOMPARE(mercury->tableCellInterface()->rowIndex(), 79);
+        QCOMPARE(mercury->parent()->indexOfChild(mercury), 79 * 3 + 2);
     }
 
     void windowKeepsItsPlaceWhereItFitsAndIsShortenedWhereNot_data()

@@ -417,6 +417,18 @@ void TestMainWindow::screenReadersCanTellWhatIsWhere()
     QCOMPARE(name(fx.panel(26)), QStringLiteral("Casilla 26, periodo 4, grupo 8"));
     QCOMPARE(name(fx.panel(58)), QStringLiteral("Casilla 58, periodo 6, lantánidos"));
     QCOMPARE(name(fx.panel(103)), QStringLiteral("Casilla 103, periodo 7, actínidos"));
+    // The board is the table of its cells: periods down, groups across, the series below.
+    QAccessibleTableInterface *table =
+        QAccessible::queryAccessibleInterface(fx.surface())->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(table->cellAt(0, 17), QAccessible::queryAccessibleInterface(fx.panel(2)));
+    QCOMPARE(table->cellAt(5, 2), QAccessible::queryAccessibleInterface(fx.panel(57)));
+    QCOMPARE(table->cellAt(7, 3), QAccessible::queryAccessibleInterface(fx.panel(58)));
+    QCOMPARE(table->cellAt(8, 17), QAccessible::queryAccessibleInterface(fx.panel(103)));
+    QCOMPARE(table->cellAt(0, 1), nullptr);
+    QAccessibleTableCellInterface *sodium =
+        QAccessible::queryAccessibleInterface(fx.panel(11))->tableCellInterface();
+    QCOMPARE((QList<int>{sodium->rowIndex(), sodium->columnIndex()}), (QList<int>{2, 0}));
     QCOMPARE(name(fx.button(Command::Corregir)), QStringLiteral("Corregir vistas"));
     QCOMPARE(name(fx.gauge()), QStringLiteral("Porcentaje de aciertos"));
     // The counters say their figures and the gauge its value, as they change.

@@ -104,6 +104,9 @@ public:
     void requestRepaint() override { update(); }
     void setFocusMark(bool shown) override;
     bool focusMark() const { return focusMark_; }
+    // A small picture drawn over every picture the tile shows, its top-left corner at `at`
+    // in the tile's pixels; a null picture draws nothing.
+    void setOverlay(const QImage &picture, QPoint at);
 
     static constexpr int kTapSlop = 4; // pixels, along both axes together
 
@@ -166,6 +169,8 @@ private:
     quint16 FSavedInterval = 0;
     bool FDragging = false;
     bool focusMark_ = false;
+    QImage overlay_;
+    QPoint overlayAt_;
     QPointF pressedAt_; // global pointer position at the last press of the primary button
     bool tapPossible_ = false;
     quint16 FGrabX = 0;

@@ -429,6 +429,11 @@ void TForm1::bringShapeToFront(int n)
     shapes_[n]->raise();
 }
 
+void TForm1::setShapeVerdict(int n, bool right)
+{
+    shapes_[n]->setVerdict(right ? FrameShape::Verdict::Right : FrameShape::Verdict::Wrong);
+}
+
 void TForm1::createTile(int n)
 {
     auto *tile = new TAnimatedCorvalia(layer_);

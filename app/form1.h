@@ -78,6 +78,7 @@ public:
     void setShapePen(int n, board::StoredColour colour) override;
     void setShapeVisible(int n, bool visible) override;
     void bringShapeToFront(int n) override;
+    void setShapeVerdict(int n, bool right) override;
     void createTile(int n) override;
     TileView &tile(int n) override;
     void cutTileBitmap(int n, int size) override;

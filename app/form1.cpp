@@ -12,6 +12,7 @@
 #include "app/frameshape.h"
 #include "app/gauge.h"
 #include "app/language.h"
+#include "app/marks.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/report.h"
@@ -194,6 +195,12 @@ void TForm1::hold(Role role, QWidget *control)
     case Role::Genio:
         genio = static_cast<PictureBox *>(control);
         return;
+    case Role::LegendSolidLiquid:
+        Image2 = static_cast<PictureBox *>(control);
+        return;
+    case Role::LegendGasSynthetic:
+        Image3 = static_cast<PictureBox *>(control);
+        return;
     case Role::CentreX:
         Label1 = label();
         return;
@@ -359,6 +366,19 @@ void TForm1::Op1Click()
 void TForm1::setResultsFolder(const QString &folder)
 {
     resultsFolder_ = folder;
+}
+
+void TForm1::setMarks(bool shown)
+{
+    for (int n = 1; n <= board::kElementCount; ++n) {
+        shapes_[n]->setMarksShown(shown);
+        Tiles[n]->setOverlay(shown ? marks::statePattern(elements::element(n).state) : QImage(),
+                             marks::kTilePatternCorner);
+    }
+    Image2->setOverlays(shown ? marks::legendPatterns(Role::LegendSolidLiquid)
+                              : QList<PictureBox::Overlay>());
+    Image3->setOverlays(shown ? marks::legendPatterns(Role::LegendGasSynthetic)
+                              : QList<PictureBox::Overlay>());
 }
 
 void TForm1::BitBtn1Click()

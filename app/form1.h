@@ -52,6 +52,9 @@ public:
     void setWindows(TDatosBox *datos, TElementos *elementos);
     // The teacher's results folder, where every send also leaves a record; empty for none.
     void setResultsFolder(const QString &folder);
+    // Signs beside the colours: a tick or a cross on each judged frame, and each state's
+    // pattern on the tiles and in the legend. Off unless asked for.
+    void setMarks(bool shown);
 
     // Loads a new tile strip from a file and deals it out: the second half of "&Abrir".
     void loadStripAndDeal(const QString &path);
@@ -131,6 +134,8 @@ private:
     CaptionLabel *Veces = nullptr;
     CaptionLabel *mensaje = nullptr;
     PictureBox *genio = nullptr;
+    PictureBox *Image2 = nullptr; // the legend: solid and liquid
+    PictureBox *Image3 = nullptr; // gas and synthetic
     CaptionLabel *Label1 = nullptr;
     CaptionLabel *Label2 = nullptr;
     CaptionLabel *Label4 = nullptr;

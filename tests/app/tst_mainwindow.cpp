@@ -288,16 +288,13 @@ void TestMainWindow::marksTellVerdictsAndStatesWithoutColour()
                     return false;
         return true;
     };
-    const auto frameCorner = [this](int n) { return fx.shape(n)->pos(); };
     for (int n : {8, 26, 43, 80, 9, 35, 114}) {
         const bool hit = std::find(std::begin(right), std::end(right), n) != std::end(right);
-        QVERIFY2(shows(marked, frameCorner(n), marks::verdictBadge(hit)),
-                 qPrintable(QString::number(n)));
-        QVERIFY(!shows(marked, frameCorner(n), marks::verdictBadge(!hit)));
-        QVERIFY(!shows(unmarked, frameCorner(n), marks::verdictBadge(hit)));
-        const QImage &pattern = marks::statePattern(elements::element(n).state);
-        QVERIFY(shows(marked, fx.tile(n)->pos() + marks::kTilePatternCorner, pattern));
-        QVERIFY(!shows(unmarked, fx.tile(n)->pos() + marks::kTilePatternCorner, pattern));
+        QVERIFY(shows(marked, fx.shape(n)->pos(), marks::verdictBadge(hit)));
+        QVERIFY(!shows(marked, fx.shape(n)->pos(), marks::verdictBadge(!hit)));
+        QVERIFY(!shows(unmarked, fx.shape(n)->pos(), marks::verdictBadge(hit)));
+        QVERIFY(shows(marked, fx.tile(n)->pos() + marks::kTilePatternCorner,
+                      marks::statePattern(elements::element(n).state)));
     }
 
     // Each pattern shows once in the legend, in the box of its state's colour.
@@ -311,8 +308,8 @@ void TestMainWindow::marksTellVerdictsAndStatesWithoutColour()
     for (const auto &[state, colour] : boxes) {
         const QImage &pattern = marks::statePattern(state);
         QList<QPoint> found;
-        for (int y = legend.top(); y + pattern.height() <= legend.bottom(); ++y)
-            for (int x = legend.left(); x + pattern.width() <= legend.right(); ++x) {
+        for (int y = legend.top(); y <= legend.bottom() + 1 - pattern.height(); ++y)
+            for (int x = legend.left(); x <= legend.right() + 1 - pattern.width(); ++x) {
                 QVERIFY(!shows(unmarked, {x, y}, pattern));
                 if (shows(marked, {x, y}, pattern))
                     found << QPoint(x, y);

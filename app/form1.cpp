@@ -13,6 +13,7 @@
 #include "app/frameshape.h"
 #include "app/gauge.h"
 #include "app/language.h"
+#include "app/marks.h"
 #include "app/picturebox.h"
 #include "app/platform.h"
 #include "app/report.h"
@@ -228,6 +229,12 @@ void TForm1::hold(Role role, QWidget *control)
     case Role::Genio:
         genio = static_cast<PictureBox *>(control);
         return;
+    case Role::LegendSolidLiquid:
+        Image2 = static_cast<PictureBox *>(control);
+        return;
+    case Role::LegendGasSynthetic:
+        Image3 = static_cast<PictureBox *>(control);
+        return;
     case Role::CentreX:
         Label1 = label();
         return;
@@ -413,6 +420,19 @@ void TForm1::setResultsFolder(const QString &folder)
     resultsFolder_ = folder;
 }
 
+void TForm1::setMarks(bool shown)
+{
+    for (int n = 1; n <= board::kElementCount; ++n) {
+        shapes_[n]->setMarksShown(shown);
+        Tiles[n]->setOverlay(shown ? marks::statePattern(elements::element(n).state) : QImage(),
+                             marks::kTilePatternCorner);
+    }
+    Image2->setOverlays(shown ? marks::legendPatterns(Role::LegendSolidLiquid)
+                              : QList<PictureBox::Overlay>());
+    Image3->setOverlays(shown ? marks::legendPatterns(Role::LegendGasSynthetic)
+                              : QList<PictureBox::Overlay>());
+}
+
 void TForm1::BitBtn1Click()
 {
     showInformationWindow();
@@ -479,6 +499,11 @@ void TForm1::setShapeVisible(int n, bool visible)
 void TForm1::bringShapeToFront(int n)
 {
     shapes_[n]->raise();
+}
+
+void TForm1::setShapeVerdict(int n, bool right)
+{
+    shapes_[n]->setVerdict(right ? FrameShape::Verdict::Right : FrameShape::Verdict::Wrong);
 }
 
 void TForm1::createTile(int n)

@@ -57,6 +57,9 @@ public:
     void setWindows(TDatosBox *datos, TElementos *elementos);
     // The teacher's results folder, where every send also leaves a record; empty for none.
     void setResultsFolder(const QString &folder);
+    // Signs beside the colours: a tick or a cross on each judged frame, and each state's
+    // pattern on the tiles and in the legend. Off unless asked for.
+    void setMarks(bool shown);
 
     // Loads a new tile strip from a file and deals it out: the second half of "&Abrir".
     void loadStripAndDeal(const QString &path);
@@ -83,6 +86,7 @@ public:
     void setShapePen(int n, board::StoredColour colour) override;
     void setShapeVisible(int n, bool visible) override;
     void bringShapeToFront(int n) override;
+    void setShapeVerdict(int n, bool right) override;
     void createTile(int n) override;
     TileView &tile(int n) override;
     void cutTileBitmap(int n, int size) override;
@@ -146,6 +150,8 @@ private:
     CaptionLabel *Veces = nullptr;
     CaptionLabel *mensaje = nullptr;
     PictureBox *genio = nullptr;
+    PictureBox *Image2 = nullptr; // the legend: solid and liquid
+    PictureBox *Image3 = nullptr; // gas and synthetic
     CaptionLabel *Label1 = nullptr;
     CaptionLabel *Label2 = nullptr;
     CaptionLabel *Label4 = nullptr;

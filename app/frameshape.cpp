@@ -1,6 +1,7 @@
 #include "app/frameshape.h"
 
 #include "app/colours.h"
+#include "app/marks.h"
 
 #include <QPainter>
 
@@ -17,6 +18,23 @@ void FrameShape::setPen(board::StoredColour stored)
     update();
 }
 
+void FrameShape::setVerdict(Verdict verdict)
+{
+    if (verdict == verdict_)
+        return;
+    verdict_ = verdict;
+    if (marksShown_)
+        update();
+}
+
+void FrameShape::setMarksShown(bool shown)
+{
+    if (shown == marksShown_)
+        return;
+    marksShown_ = shown;
+    update();
+}
+
 // A two-pixel pen centred on the rectangle (1, 1) - (38, 38): it covers columns and rows 0
 // to 38, leaving the last column and row clear.
 void FrameShape::paintEvent(QPaintEvent *)
@@ -28,4 +46,6 @@ void FrameShape::paintEvent(QPaintEvent *)
     painter.fillRect(0, extent - 2, extent, 2, colour);
     painter.fillRect(0, 0, 2, extent, colour);
     painter.fillRect(extent - 2, 0, 2, extent, colour);
+    if (marksShown_ && verdict_ != Verdict::Unjudged)
+        painter.drawImage(0, 0, marks::verdictBadge(verdict_ == Verdict::Right));
 }

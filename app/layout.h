@@ -45,7 +45,9 @@ enum class Role
     Genio,    // and its picture
     CentreX,  // hidden labels that keep the last tile centre
     CentreY,
-    Candidate, // and candidate cell
+    Candidate,         // and candidate cell
+    LegendSolidLiquid, // the legend pictures, which carry the state patterns when asked
+    LegendGasSynthetic,
 };
 
 // A drawn control: painted on the window's surface, later ones over earlier ones.
@@ -81,8 +83,8 @@ inline constexpr DrawnSpec kDrawnUnderFrames[] = {
     {Kind::Label,       "blanco",   161,  63, 206, 35, "Tabelora",                      {Face::Comic, 24, true}, clWhite, true},
     {Kind::Label,       "gris",     159,  61, 206, 35, "Tabelora",                      {Face::Comic, 24, true}, clSilver, true},
     {Kind::Label,       "verde",    160,  62, 206, 35, "Tabelora",                      {Face::Comic, 24, true}, clTeal, true},
-    {Kind::Picture,     "Image2",   136, 104, 129, 25, ":/assets/legend-solid-liquid.png", kWindowFont, clBlack, false, true, Role::None, QT_TRANSLATE_NOOP("layout", "Leyenda: sólido, amarillo; líquido, cian")},
-    {Kind::Picture,     "Image3",   264, 104, 129, 25, ":/assets/legend-gas-synthetic.png", kWindowFont, clBlack, false, true, Role::None, QT_TRANSLATE_NOOP("layout", "Leyenda: gas, azul claro; sintético, salmón")},
+    {Kind::Picture,     "Image2",   136, 104, 129, 25, ":/assets/legend-solid-liquid.png", kWindowFont, clBlack, false, true, Role::LegendSolidLiquid, QT_TRANSLATE_NOOP("layout", "Leyenda: sólido, amarillo; líquido, cian")},
+    {Kind::Picture,     "Image3",   264, 104, 129, 25, ":/assets/legend-gas-synthetic.png", kWindowFont, clBlack, false, true, Role::LegendGasSynthetic, QT_TRANSLATE_NOOP("layout", "Leyenda: gas, azul claro; sintético, salmón")},
     {Kind::Label,       "Label11",   24,  27,   8, 13, "1",                             kNumberFont, clRed, true},
     {Kind::Label,       "Label12",   64,  27,   8, 13, "2",                             kNumberFont, clRed, true},
     {Kind::Label,       "Label13",  104,  27,   8, 13, "3",                             kNumberFont, clRed, true},
@@ -132,6 +134,8 @@ constexpr Kind kindFor(Role role)
     case Role::Gauge:
         return Kind::Gauge;
     case Role::Genio:
+    case Role::LegendSolidLiquid:
+    case Role::LegendGasSynthetic:
         return Kind::Picture;
     default:
         return Kind::Label;
@@ -141,8 +145,10 @@ constexpr Kind kindFor(Role role)
 // Every role but None belongs to exactly one row, of a kind that can play it.
 constexpr bool rolesHeldOnce()
 {
-    constexpr Role roles[] = {Role::Contador, Role::Veces,   Role::Gauge,   Role::Mensaje,
-                              Role::Genio,    Role::CentreX, Role::CentreY, Role::Candidate};
+    constexpr Role roles[] = {Role::Contador,          Role::Veces,     Role::Gauge,
+                              Role::Mensaje,           Role::Genio,     Role::CentreX,
+                              Role::CentreY,           Role::Candidate, Role::LegendSolidLiquid,
+                              Role::LegendGasSynthetic};
     for (Role role : roles) {
         int rows = 0;
         using Table = std::span<const DrawnSpec>;

@@ -136,6 +136,7 @@ int run(int &argc, char **argv)
 
     Windows windows(Windows::First::InformationWindow);
     windows.Form1.setResultsFolder(options.resultsFolder);
+    windows.Form1.setMarks(options.marks);
     windows.Form1.show();
     return app.exec();
 }

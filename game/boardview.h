@@ -24,6 +24,9 @@ public:
     virtual void setShapePen(int n, board::StoredColour colour) = 0;
     virtual void setShapeVisible(int n, bool visible) = 0;
     virtual void bringShapeToFront(int n) = 0;
+    // What the correction found on the cell, told before its frame is shown. The pen can't
+    // say it alone: only a hit sets the pen, and a miss keeps whatever pen the frame had.
+    virtual void setShapeVerdict(int n, bool right) = 0;
 
     // Tiles: made once, with the main window as owner and parent, and held by the view in
     // Tiles[1..114]; tile n carries NumVista n.

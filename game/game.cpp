@@ -116,6 +116,7 @@ void Game::correct()
         made.cellOf[n] = cellUnder(tile);
         tile.setOnMouseMove({});
         view_.setPanelVisible(n, false);
+        view_.setShapeVerdict(n, made.cellOf[n] == n);
         if (made.cellOf[n] == n) {
             ++hits;
             view_.setShapeVisible(n, true);

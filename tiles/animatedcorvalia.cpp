@@ -229,6 +229,8 @@ void TAnimatedCorvalia::paintEvent(QPaintEvent *)
     // Pixel art: stretched by repeating pixels, never smoothed.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(client, bitmap_, QRect(FSourceX, FSourceY, setWidth_, setHeight_));
+    if (!overlay_.isNull())
+        painter.drawImage(overlayAt_, overlay_);
     if (focusMark_) {
         // A dashed ring just inside the edge, black dashes with white between them, reads
         // on every face colour.
@@ -248,6 +250,15 @@ void TAnimatedCorvalia::setFocusMark(bool shown)
     if (focusMark_ == shown)
         return;
     focusMark_ = shown;
+    update();
+}
+
+void TAnimatedCorvalia::setOverlay(const QImage &picture, QPoint at)
+{
+    if (picture.isNull() && overlay_.isNull())
+        return;
+    overlay_ = picture;
+    overlayAt_ = at;
     update();
 }
 

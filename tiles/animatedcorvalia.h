@@ -107,6 +107,9 @@ public:
     // Picked up without dragging: a screen reader shows the tile selected. Nothing is drawn.
     void setPickedMark(bool picked) { pickedMark_ = picked; }
     bool pickedMark() const { return pickedMark_; }
+    // A small picture drawn over every picture the tile shows, its top-left corner at `at`
+    // in the tile's pixels; a null picture draws nothing.
+    void setOverlay(const QImage &picture, QPoint at);
 
     static constexpr int kTapSlop = 4; // pixels, along both axes together
 
@@ -170,6 +173,8 @@ private:
     bool FDragging = false;
     bool focusMark_ = false;
     bool pickedMark_ = false;
+    QImage overlay_;
+    QPoint overlayAt_;
     QPointF pressedAt_; // global pointer position at the last press of the primary button
     bool tapPossible_ = false;
     quint16 FGrabX = 0;

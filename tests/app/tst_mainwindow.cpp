@@ -1,4 +1,5 @@
 #include "app/errorbox.h"
+#include "app/marks.h"
 #include "app/pupildata.h"
 #include "app/report.h"
 #include "records/summary.h"
@@ -37,6 +38,7 @@ private slots:
     void movesOverLabelsAreNotBareWindowMoves();
     void correctionFramesTheBoardAndFillsTheScore();
     void newGameAfterCorrectionRestoresTheBoard();
+    void marksTellVerdictsAndStatesWithoutColour();
     void visibleBlankCellsCoverTilesWhateverTheStacking();
     void clickOnABlankCellHidesIt();
     void acceleratorsAndTabOrder();
@@ -257,6 +259,64 @@ void TestMainWindow::newGameAfterCorrectionRestoresTheBoard()
         QVERIFY(!fx.shape(n)->isVisible());
         QCOMPARE(fx.shape(n)->pen(), std::uint32_t(board::kWrongFrameColour));
         QVERIFY(fx.tile(n)->hasMoveReaction());
+    }
+}
+
+// With marks, every judged frame carries a tick or a cross whatever tile lies under it, and
+// each tile and its legend box the same pattern; without, the window is drawn as before.
+void TestMainWindow::marksTellVerdictsAndStatesWithoutColour()
+{
+    form->BitBtn2Click();
+    constexpr int right[] = {8, 26, 43, 80}; // gas, solid, synthetic and liquid tiles
+    for (int n : right)
+        fx.tile(n)->move(board::cellCorner(n).x, board::cellCorner(n).y);
+    form->CorrectClick();
+    for (int n = 1; n <= kElementCount; ++n) { // every tile stopped at home, for steady pixels
+        fx.tile(n)->setInterval(0);
+        fx.tile(n)->move(board::cellCorner(n).x, board::cellCorner(n).y);
+    }
+    const QImage unmarked = form->grab().toImage();
+    form->setMarks(true);
+    const QImage marked = form->grab().toImage();
+    form->setMarks(false);
+    QCOMPARE(form->grab().toImage(), unmarked);
+
+    const auto shows = [](const QImage &shot, QPoint at, const QImage &sign) {
+        for (int y = 0; y < sign.height(); ++y)
+            for (int x = 0; x < sign.width(); ++x)
+                if (qAlpha(sign.pixel(x, y)) == 255 &&
+                    shot.pixel(at + QPoint(x, y)) != sign.pixel(x, y))
+                    return false;
+        return true;
+    };
+    for (int n : {8, 26, 43, 80, 9, 35, 114}) {
+        const bool hit = std::find(std::begin(right), std::end(right), n) != std::end(right);
+        QVERIFY(shows(marked, fx.shape(n)->pos(), marks::verdictBadge(hit)));
+        QVERIFY(!shows(marked, fx.shape(n)->pos(), marks::verdictBadge(!hit)));
+        QVERIFY(!shows(unmarked, fx.shape(n)->pos(), marks::verdictBadge(hit)));
+        QVERIFY(shows(marked, fx.tile(n)->pos() + marks::kTilePatternCorner,
+                      marks::statePattern(elements::element(n).state)));
+    }
+
+    // Each pattern shows once in the legend, in the box of its state's colour.
+    using elements::State;
+    const std::pair<State, QRgb> boxes[] = {{State::Solid, qRgb(255, 247, 33)},
+                                            {State::Liquid, qRgb(24, 255, 255)},
+                                            {State::Gas, qRgb(154, 201, 254)},
+                                            {State::Synthetic, qRgb(255, 193, 183)}};
+    const QRect solidLiquid = child<QWidget>(*form, "Image2")->geometry();
+    const QRect legend = solidLiquid.united(child<QWidget>(*form, "Image3")->geometry());
+    for (const auto &[state, colour] : boxes) {
+        const QImage &pattern = marks::statePattern(state);
+        QList<QPoint> found;
+        for (int y = legend.top(); y <= legend.bottom() + 1 - pattern.height(); ++y)
+            for (int x = legend.left(); x <= legend.right() + 1 - pattern.width(); ++x) {
+                QVERIFY(!shows(unmarked, {x, y}, pattern));
+                if (shows(marked, {x, y}, pattern))
+                    found << QPoint(x, y);
+            }
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(marked.pixel(found[0] + QPoint(pattern.width(), pattern.height() / 2)), colour);
     }
 }
 

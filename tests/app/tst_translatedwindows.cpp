@@ -1,6 +1,8 @@
 #include "app/captionlabel.h"
+#include "app/form1.h"
 #include "app/language.h"
 #include "app/layout.h"
+#include "app/picturebox.h"
 #include "app/resources.h"
 #include "app/startup.h"
 #include "app/summarywindow.h"
@@ -231,6 +233,33 @@ private slots:
         const QLabel *subtitle =
             windows.made->DatosBox.findChild<QLabel *>(QStringLiteral("Label5"));
         QVERIFY(subtitle->heightForWidth(subtitle->width()) <= subtitle->height());
+
+        // The state patterns, when shown, keep at least a pixel clear of the legend's words.
+        TForm1 &form = windows.made->Form1;
+        for (const char *name : {"Image2", "Image3"}) {
+            const QWidget *legend = child<PictureBox>(form, name);
+            const QImage words = form.grab(legend->geometry()).toImage();
+            form.setMarks(true);
+            const QImage patterned = form.grab(legend->geometry()).toImage();
+            form.setMarks(false);
+            const auto isWord = [&](int x, int y) {
+                const QRgb pixel = words.pixel(std::clamp(x, 0, words.width() - 1),
+                                               std::clamp(y, 0, words.height() - 1));
+                return qRed(pixel) + qGreen(pixel) + qBlue(pixel) < 150; // almost black
+            };
+            int patternPixels = 0;
+            for (int y = 0; y < words.height(); ++y)
+                for (int x = 0; x < words.width(); ++x) {
+                    if (patterned.pixel(x, y) == words.pixel(x, y))
+                        continue;
+                    ++patternPixels;
+                    const QString where = QStringLiteral("%1 at %2, %3").arg(name).arg(x).arg(y);
+                    for (int dy = -1; dy <= 1; ++dy)
+                        for (int dx = -1; dx <= 1; ++dx)
+                            QVERIFY2(!isWord(x + dx, y + dy), qPrintable(where));
+                }
+            QVERIFY(patternPixels > 0);
+        }
 
         // The instructions: every line on one line of the text area, and no scrolling.
         TAboutBox &about = windows.made->AboutBox;

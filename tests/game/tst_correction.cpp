@@ -36,6 +36,7 @@ private slots:
     void secondCorrectionChangesNothing();
     void congratulationNeedsMoreThanAHundredInTotal();
     void fullBoardScoresAHundredPercent();
+    void verdictIsThisCorrectionsWhateverPenTheFrameKept();
 };
 
 void TestCorrection::percentageRoundsHalvesToEven_data()
@@ -184,6 +185,25 @@ void TestCorrection::fullBoardScoresAHundredPercent()
     QCOMPARE(f.game.HitTotal(), 114);
     QCOMPARE(f.view.gauge, 100);
     QVERIFY(f.view.congratulation);
+}
+
+// Only a new board turns the pens red again: after a strip reload, a cell right before and
+// wrong now keeps its green pen, but its verdict is this correction's.
+void TestCorrection::verdictIsThisCorrectionsWhateverPenTheFrameKept()
+{
+    Fixture f;
+    f.placeRight(2);
+    f.game.correct();
+    QCOMPARE(f.view.shapes[1].verdict, 1);
+    QCOMPARE(f.view.shapes[3].verdict, -1);
+    f.game.prepareStripReload();
+    f.game.LeerVistas(); // every tile back in the tray
+    f.game.revealCells();
+    f.view.tile(2).moveTo(board::cellCorner(2));
+    f.game.correct();
+    QCOMPARE(f.view.shapes[1].pen, board::kRightFrameColour);
+    QCOMPARE(f.view.shapes[1].verdict, -1);
+    QCOMPARE(f.view.shapes[2].verdict, 1);
 }
 
 QTEST_APPLESS_MAIN(TestCorrection)

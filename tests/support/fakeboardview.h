@@ -89,6 +89,7 @@ public:
         board::StoredColour pen = board::kWrongFrameColour;
         bool visible = false;
         int frontCount = 0;
+        int verdict = 0; // what the last correction found: 1 right, -1 wrong, 0 none yet
     };
 
     std::array<Panel, board::kElementCount + 1> panels{};
@@ -118,6 +119,7 @@ public:
     void setShapePen(int n, board::StoredColour c) override { shapes[n].pen = c; }
     void setShapeVisible(int n, bool v) override { shapes[n].visible = v; }
     void bringShapeToFront(int n) override { ++shapes[n].frontCount; }
+    void setShapeVerdict(int n, bool right) override { shapes[n].verdict = right ? 1 : -1; }
     void createTile(int) override { tiles.push_back(std::make_unique<FakeTile>()); }
     FakeTile &tile(int n) override { return *tiles.at(n - 1); }
     void cutTileBitmap(int n, int size) override

@@ -27,7 +27,7 @@ cd "$here"
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     xvfb xauth xdotool x11-utils imagemagick libxtst-dev openbox
     desktop-file-utils appstream dpkg-dev
@@ -38,7 +38,7 @@ packages=(
 # dependencies, and file, which dpkg-shlibdeps runs and a minimal system lacks.
 package_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     dpkg-dev file
 )

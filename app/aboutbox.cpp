@@ -90,6 +90,7 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientSize);
     setFont(resources::font(kWindowFont));
+    setPalette(paletteForDarkTexts(palette()));
     const QColor buttonFace = palette().color(QPalette::Button);
     setPaletteColour(this, QPalette::Window, buttonFace);
     setPaletteColour(this, QPalette::WindowText, clBlack);

@@ -313,7 +313,8 @@ bool ClassTable::event(QEvent *event)
 void ClassTable::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Base));
+    // White whatever the palette, as on the page of the PDF: the table's texts are black.
+    painter.fillRect(rect(), Qt::white);
     painter.setTransform(toWidget());
     paint(painter, summary_, selected_);
     if (hasFocus() && !selected_) {

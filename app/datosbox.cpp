@@ -77,6 +77,7 @@ TDatosBox::TDatosBox(QWidget *parent) : QDialog(parent)
     setAccessibleName(windowTitle());
     setModal(false);
     setFont(resources::font(kWindowFont));
+    setPalette(paletteForDarkTexts(palette()));
     setPaletteColour(this, QPalette::Window, palette().color(QPalette::Button));
 
     for (const LabelSpec &entry : kLabels) {

@@ -20,6 +20,8 @@ TElementos::TElementos(QWidget *parent) : QDialog(parent)
     // An ordinary window rather than a dialog frame: resizable, with minimise and maximise.
     setWindowFlags(Qt::Window);
     setFont(resources::sansSerif(11));
+    // The chart is drawn for a light window around it.
+    setPalette(colours::paletteForDarkTexts(palette()));
     colours::setPaletteColour(this, QPalette::Window, palette().color(QPalette::Button));
 
     const QPixmap chart = QPixmap::fromImage(

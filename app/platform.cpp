@@ -16,6 +16,8 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 
 #if defined(Q_OS_WIN)
 #ifndef NOMINMAX
@@ -29,6 +31,13 @@
 #include <mach/mach.h>
 #include <sys/sysctl.h>
 #include <sys/types.h>
+#endif
+
+#if defined(TABELORA_HAVE_XCB)
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
 #endif
 
 #if defined(Q_OS_UNIX)
@@ -465,6 +474,95 @@ void placeNowAndWhenFramed(QWidget *window, const std::function<void()> &place)
     place();
     if (window->windowHandle())
         new FrameWatch(window, place);
+}
+
+#if defined(TABELORA_HAVE_XCB)
+namespace {
+// The value of the root window's property, up to 64 KB of it; empty where it is missing.
+QByteArray rootProperty(xcb_connection_t *connection, xcb_window_t root, xcb_atom_t property,
+                        xcb_atom_t type)
+{
+    const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, root, property, type, 0, 16384), nullptr),
+        &std::free);
+    if (!reply || reply->type != type)
+        return {};
+    return QByteArray(static_cast<const char *>(xcb_get_property_value(reply.get())),
+                      xcb_get_property_value_length(reply.get()));
+}
+
+xcb_atom_t atomNamed(xcb_connection_t *connection, const char *name)
+{
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 1, uint16_t(std::strlen(name)), name), nullptr),
+        &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+} // namespace
+#endif
+
+std::optional<DesktopArea> desktopAreaBeforeStart()
+{
+#if defined(Q_OS_WIN)
+    RECT work{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0))
+        return std::nullopt;
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return DesktopArea{QSize(work.right - work.left, work.bottom - work.top), dpi / 96.0};
+#elif defined(TABELORA_HAVE_XCB)
+    int screenNumber = 0;
+    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
+        xcb_connect(nullptr, &screenNumber), &xcb_disconnect);
+    if (xcb_connection_has_error(connection.get()))
+        return std::nullopt;
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection.get()));
+    for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
+        xcb_screen_next(&screens);
+    if (screens.rem <= 0)
+        return std::nullopt;
+    const xcb_screen_t *screen = screens.data;
+    DesktopArea desktop{QSize(screen->width_in_pixels, screen->height_in_pixels)};
+    // The window manager's free area of the first desktop: x, y, width, height.
+    const QByteArray area =
+        rootProperty(connection.get(), screen->root, atomNamed(connection.get(), "_NET_WORKAREA"),
+                     XCB_ATOM_CARDINAL);
+    if (area.size() >= int(4 * sizeof(uint32_t))) {
+        uint32_t values[4];
+        std::memcpy(values, area.constData(), sizeof values);
+        if (values[2] > 0 && values[3] > 0)
+            desktop.available = desktop.available.boundedTo(QSize(int(values[2]), int(values[3])));
+    }
+    // "Xft.dpi:\t144" among the desktop's resources, which Qt reads too.
+    const QByteArray resources =
+        rootProperty(connection.get(), screen->root, XCB_ATOM_RESOURCE_MANAGER, XCB_ATOM_STRING);
+    for (const QByteArray &line : resources.split('\n'))
+        if (line.startsWith("Xft.dpi:")) {
+            bool ok = false;
+            const double dpi = line.mid(8).trimmed().toDouble(&ok);
+            if (ok && dpi > 0)
+                desktop.systemScale = dpi / 96;
+        }
+    return desktop;
+#else
+    return std::nullopt;
+#endif
+}
+
+double fittingScale(const DesktopArea &desktop, QSize client, QMargins frame)
+{
+    const double system = desktop.systemScale;
+    const double across = (desktop.available.width() - (frame.left() + frame.right()) * system) /
+                          (client.width() * system);
+    const double down = (desktop.available.height() - (frame.top() + frame.bottom()) * system) /
+                        (client.height() * system);
+    // The small allowance keeps an exact fit from being lost to rounding.
+    const double steps = std::floor(std::min(across, down) / kScaleStep + 1e-9);
+    return std::max(1.0, steps * kScaleStep);
 }
 
 void ignoreAltChords(QWidget *edit)

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -104,6 +105,25 @@ void centreOnScreen(QWidget *window);
 // under X11 the frame is added only after the window is mapped, so a size or place worked
 // out with the typical frame is off by the difference until then. For a window being shown.
 void placeNowAndWhenFramed(QWidget *window, const std::function<void()> &place);
+
+// The free area of the desktop (the primary screen less the task bars) in the window system's
+// own pixels, asked before the application object exists, and the scale that the desktop's own
+// setting already gives Qt's windows: Xft.dpi / 96 under X11, and on Windows the system's
+// DPI / 96, which is 1 while the program has not yet told the system it draws for high DPI.
+struct DesktopArea
+{
+    QSize available;
+    double systemScale = 1;
+};
+// One connection to the window system and a few requests; nothing where no desktop answers.
+std::optional<DesktopArea> desktopAreaBeforeStart();
+
+// Scales are whole quarters: at a quarter step every fourth pixel of a window, and so every
+// edge of the board's 40-pixel cells, still falls on an edge of the screen's pixels.
+inline constexpr double kScaleStep = 0.25;
+// The largest scale, in whole steps and never below 1, at which a window of this client size
+// fits the free area with its frame, the frame being drawn at the desktop's own scale.
+double fittingScale(const DesktopArea &desktop, QSize client, QMargins frame = kTypicalFrame);
 
 // Key presses with Alt (and without Ctrl, which with Alt is AltGr on Windows) type nothing
 // into the edit, as on Windows, where such a chord is a menu's mnemonic; X11 would type the

@@ -2,6 +2,8 @@
 
 #include "app/commandline.h"
 #include "app/language.h"
+#include "app/layout.h"
+#include "app/platform.h"
 #include "app/resources.h"
 #include "app/summaryexport.h"
 #include "app/summarywindow.h"
@@ -12,6 +14,7 @@
 #include <QMessageBox>
 
 #include <memory>
+#include <optional>
 
 namespace startup {
 
@@ -91,6 +94,25 @@ int writeFilesAlone(int &argc, char **argv, commandline::Options options)
     return 0;
 }
 
+// --proyector: the largest scale at which the main window fits the desktop's free area. Qt reads
+// its scale once, as the application object is made, so the area is asked for before that, and
+// only with the option. A scale the user set for Qt wins; so does a desktop too small to grow
+// on.
+std::optional<QByteArray> projectorScale()
+{
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ||
+        qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS"))
+        return std::nullopt;
+    const std::optional<platform::DesktopArea> desktop = platform::desktopAreaBeforeStart();
+    if (!desktop)
+        return std::nullopt;
+    const double scale =
+        platform::fittingScale(*desktop, QSize(layout::kClientWidth, layout::kClientHeight));
+    if (scale <= 1)
+        return std::nullopt;
+    return QByteArray::number(scale, 'f', 2);
+}
+
 // The summary window in place of the exercise; a folder that can't be read is told and ends
 // the program.
 int showSummary(const QString &folder)
@@ -122,7 +144,13 @@ int run(int &argc, char **argv)
     if (options.writesFilesAlone())
         return writeFilesAlone(argc, argv, options);
 
+    const std::optional<QByteArray> scale = options.projector ? projectorScale() : std::nullopt;
+    if (scale)
+        qputenv("QT_SCALE_FACTOR", *scale);
     QApplication app(argc, argv);
+    // Read by now: the programs the windows start (a browser) keep their own scale.
+    if (scale)
+        qunsetenv("QT_SCALE_FACTOR");
     settle(options);
 
     resources::load();

@@ -111,6 +111,29 @@ private slots:
         QCOMPARE(platform::centredTopLeft(area, outer), topLeft);
     }
 
+    // The main window, 812 x 606, with the typical frame of 8 x 27 drawn at the desktop's scale.
+    void projectorScaleIsTheLargestQuarterThatFits_data()
+    {
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<double>("systemScale");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("full HD, held by its height") << QSize(1920, 1080) << 1.0 << 1.5;
+        QTest::newRow("5:4, held by its width") << QSize(1280, 1024) << 1.0 << 1.5;
+        QTest::newRow("an exact fit at 2") << QSize(1632, 1239) << 1.0 << 2.0;
+        QTest::newRow("a pixel short of 2") << QSize(1632, 1238) << 1.0 << 1.75;
+        QTest::newRow("4K less a panel") << QSize(3840, 2112) << 1.0 << 3.25;
+        QTest::newRow("4K already at 2 by its DPI") << QSize(3840, 2160) << 2.0 << 1.5;
+        QTest::newRow("too small to grow") << QSize(1024, 600) << 1.0 << 1.0;
+        QTest::newRow("no area") << QSize() << 1.0 << 1.0;
+    }
+    void projectorScaleIsTheLargestQuarterThatFits()
+    {
+        QFETCH(QSize, available);
+        QFETCH(double, systemScale);
+        QFETCH(double, scale);
+        QCOMPARE(platform::fittingScale({available, systemScale}, QSize(812, 606)), scale);
+    }
+
 #ifdef Q_OS_LINUX
     // A home folder whose name Qt can spell is its own path; one named in bytes that aren't
     // UTF-8 is reached through a handle, which shownPath() turns back into the name.

@@ -1,4 +1,5 @@
 #include "app/captionlabel.h"
+#include "app/classtable.h"
 #include "app/form1.h"
 #include "app/language.h"
 #include "app/layout.h"
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -22,6 +24,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include <cmath>
 #include <memory>
 #include <span>
 
@@ -153,11 +156,42 @@ int captionWidth(const QLabel *label)
     return label->fontMetrics().horizontalAdvance(label->text());
 }
 
+// WCAG's contrast ratio of two colours: 1 for the same luminance, 21 for black on white.
+double contrast(QColor a, QColor b)
+{
+    const auto luminance = [](QColor c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double first = luminance(a), second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// How strongly the text drawn in the rectangle of the picture stands out: the contrast of the
+// pixel farthest from the commonest colour there, which is the ground the text sits on.
+double textContrast(const QImage &picture, const QRect &rect)
+{
+    QHash<QRgb, int> counts;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            ++counts[picture.pixel(x, y)];
+    const QRgb ground =
+        std::max_element(counts.cbegin(), counts.cend(), [](int a, int b) { return a < b; }).key();
+    double best = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, contrast(QColor(ground), QColor(it.key())));
+    return best;
+}
+
 } // namespace
 
 // The fixed-size windows keep their sizes in every language: no caption may need more room
 // than its control has, or than the Spanish caption takes where the bundled fonts already
-// make it wider than its box. And nothing the pupil reads is left in Spanish.
+// make it wider than its box. And nothing the pupil reads is left in Spanish, or unreadable on
+// a dark desktop.
 class TranslatedWindowsTest : public QObject
 {
     Q_OBJECT
@@ -271,6 +305,36 @@ private slots:
         QCOMPARE(memo->verticalScrollBar()->maximum(), 0);
     }
 
+    // On a dark desktop palette every text of every window still stands out from the ground
+    // it is drawn on, as far as it does on a light one (the running total's lime on the main
+    // window's green is pale by design), whether the window sets the text's colour or the
+    // palette gives it.
+    void everyTextStandsOutOnADarkPalette()
+    {
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(light); });
+        const QMap<QString, double> onLight = textContrasts();
+        QVERIFY2(onLight.size() > 40, qPrintable(QString::number(onLight.size())));
+
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(32, 32, 32));
+        dark.setColor(QPalette::Button, QColor(48, 48, 48));
+        dark.setColor(QPalette::Base, QColor(16, 16, 16));
+        dark.setColor(QPalette::AlternateBase, QColor(40, 40, 40));
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::BrightText})
+            dark.setColor(role, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+        const QMap<QString, double> onDark = textContrasts();
+        QCOMPARE(onDark.keys(), onLight.keys());
+        for (auto it = onDark.cbegin(); it != onDark.cend(); ++it)
+            QVERIFY2(it.value() >= std::min(3.0, onLight[it.key()] * 0.9),
+                     qPrintable(QStringLiteral("%1: contrast %2, %3 on a light palette")
+                                    .arg(it.key())
+                                    .arg(it.value())
+                                    .arg(onLight[it.key()])));
+    }
+
     // Qt's own texts that a pupil meets: a message box's button, the edits' context menus.
     void qtsOwnTextsComeInTheLanguage()
     {
@@ -321,6 +385,54 @@ private slots:
         }
         // Captions, titles and accessible names of the windows, the cells and the tiles.
         QVERIFY2(checked > 2 * 114, qPrintable(QString::number(checked)));
+    }
+
+private:
+    // The contrast of every text in every window, made and shown with the application's
+    // palette as it is, by window and control; an edit's by the colours what is typed takes.
+    static QMap<QString, double> textContrasts()
+    {
+        QMap<QString, double> contrasts;
+        const Windows windows(Language::Spanish);
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Tabelora"),
+                        QStringLiteral("Cannot create file"), QMessageBox::Ok);
+        QList<QWidget *> all = windows.all();
+        all << &box;
+        for (QWidget *window : all) {
+            window->show();
+            if (!QTest::qWaitForWindowExposed(window))
+                return {};
+            const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QString prefix = QLatin1String(window->metaObject()->className()) + u'/';
+            for (QWidget *widget : window->findChildren<QWidget *>()) {
+                QString text;
+                if (auto *label = qobject_cast<QLabel *>(widget); label && label->pixmap().isNull())
+                    text = label->text();
+                else if (auto *caption = qobject_cast<CaptionLabel *>(widget))
+                    text = caption->caption();
+                else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                    text = button->text();
+                else if (auto *edit = qobject_cast<QPlainTextEdit *>(widget))
+                    text = edit->toPlainText();
+                // Qt's own controls have no names: their texts or classes name them.
+                QString key = prefix + widget->objectName();
+                if (widget->objectName().isEmpty())
+                    key += text.isEmpty() ? QLatin1String(widget->metaObject()->className()) : text;
+                const QRect rect(widget->mapTo(window, QPoint()), widget->size());
+                if (auto *edit = qobject_cast<QLineEdit *>(widget))
+                    contrasts.insert(key, contrast(edit->palette().color(QPalette::Text),
+                                                   edit->palette().color(QPalette::Base)));
+                // The class table's texts are black, on its ground seen in its corner.
+                if (qobject_cast<ClassTable *>(widget))
+                    contrasts.insert(
+                        key, contrast(Qt::black, shot.pixel(rect.topLeft() + QPoint(5, 5))));
+                if (text.trimmed().isEmpty() || !widget->isVisibleTo(window))
+                    continue;
+                contrasts.insert(key, textContrast(shot, rect & shot.rect()));
+            }
+            window->hide();
+        }
+        return contrasts;
     }
 };
 

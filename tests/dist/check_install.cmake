@@ -18,7 +18,8 @@ foreach(path
     endif()
 endforeach()
 file(STRINGS ${STAGE}/share/applications/org.tabelora.Tabelora.desktop exec REGEX "^Exec=")
-if(NOT exec STREQUAL "Exec=tabelora")
+# The program, then the action for a whiteboard.
+if(NOT exec STREQUAL "Exec=tabelora;Exec=tabelora --proyector")
     message(FATAL_ERROR "the desktop entry starts '${exec}', not the installed program")
 endif()
 

@@ -130,20 +130,12 @@ void TestWmSession::initTestCase()
     for (const char *tool : {"openbox", "xdotool", "xwininfo", "xprop"})
         QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(), tool);
 
-    // The manager's own default settings, whatever the machine's user has.
+    const QString failure = startOpenbox(openbox, home.path());
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", home.path());
     env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-    openbox.setProcessEnvironment(env);
-    openbox.start(QStringLiteral("openbox"), {});
-    QVERIFY(openbox.waitForStarted());
-    // Fully started once it tells which hints it supports, frame extents among them.
-    QTRY_VERIFY2_WITH_TIMEOUT(
-        runTool({"xprop", "-root", "_NET_SUPPORTED"}).contains("_NET_FRAME_EXTENTS"),
-        qPrintable(QStringLiteral("openbox did not start: ") +
-                   QString::fromLocal8Bit(openbox.readAllStandardError())),
-        30000); // slow on a busy machine
-
     env.insert("QT_QPA_PLATFORM", "xcb");
     tabelora.setProcessEnvironment(env);
     tabelora.start(

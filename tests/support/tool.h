@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
 #include <QString>
 #include <QStringList>
 
@@ -16,4 +18,27 @@ inline QString runTool(const QStringList &args, int timeoutMs = 10000)
         return {};
     }
     return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+// Starts openbox on the display with its own default settings, whatever the machine's user
+// has (HOME and XDG_CONFIG_HOME in `home`), and waits until it manages the display: it tells
+// which hints it supports, frame extents among them. Empty once started; otherwise what it
+// said.
+inline QString startOpenbox(QProcess &openbox, const QString &home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    env.insert("XDG_CONFIG_HOME", home + QStringLiteral("/config"));
+    openbox.setProcessEnvironment(env);
+    openbox.start(QStringLiteral("openbox"), {});
+    if (!openbox.waitForStarted())
+        return QStringLiteral("openbox did not start");
+    // Slow on a busy machine.
+    for (int waited = 0; waited < 30000; waited += 100) {
+        if (runTool({"xprop", "-root", "_NET_SUPPORTED"}).contains("_NET_FRAME_EXTENTS"))
+            return {};
+        QTest::qWait(100);
+    }
+    return QStringLiteral("openbox did not start: ") +
+           QString::fromLocal8Bit(openbox.readAllStandardError());
 }

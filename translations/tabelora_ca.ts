@@ -411,9 +411,153 @@
         <translation>Casella %1, període %2, actínids</translation>
     </message>
     <message>
-        <source>%1 en la %2</source>
+        <source>sólido</source>
+        <translation>sòlid</translation>
+    </message>
+    <message>
+        <source>líquido</source>
+        <translation>líquid</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gas</translation>
+    </message>
+    <message>
+        <source>sintético</source>
+        <translation>sintètic</translation>
+    </message>
+    <message>
+        <source>F6 lleva al tablero y vuelve a los botones. En el tablero, las flechas o la inicial del símbolo eligen una ficha; Intro la coge, las flechas eligen la casilla e Intro la deja; Escape la devuelve. Tras corregir, F7 dice las casillas mal colocadas.</source>
+        <extracomment>What a screen reader says of the window: how to reach the board from the buttons.</extracomment>
+        <translation>F6 porta al tauler i torna als botons. Al tauler, les fletxes o la inicial del símbol trien una fitxa; Intro l&apos;agafa, les fletxes trien la casella i Intro la deixa; Esc la torna. Després de corregir, F7 diu les caselles mal col·locades.</translation>
+    </message>
+    <message>
+        <source>Nuevo tablero: intento %1.</source>
+        <translation>Tauler nou: intent %1.</translation>
+    </message>
+    <message>
+        <source>Corrección: %1 de %2 bien colocados. Total aciertos %3, %4 %. Intento %5.</source>
+        <extracomment>What a screen reader says after a correction: this correction&apos;s hits out of the cells, the running total and its percentage, and the attempt.</extracomment>
+        <translation>Correcció: %1 de %2 ben col·locats. Total d&apos;encerts %3, %4 %. Intent %5.</translation>
+    </message>
+    <message>
+        <source>Si no has hecho trampa, ¡eres un genio!</source>
+        <translation>Si no has fet trampa, ets un geni!</translation>
+    </message>
+    <message>
+        <source>Resultados enviados.</source>
+        <translation>Resultats enviats.</translation>
+    </message>
+    <message>
+        <source>No se pudieron enviar todos los resultados.</source>
+        <translation>No s&apos;han pogut enviar tots els resultats.</translation>
+    </message>
+    <message>
+        <source>Siguiente ficha: %1.</source>
+        <translation>Fitxa següent: %1.</translation>
+    </message>
+    <message>
+        <source>%1 en la %2.</source>
         <extracomment>A tile put down on a cell: the tile&apos;s name, then the cell&apos;s.</extracomment>
-        <translation>%1 a la %2</translation>
+        <translation>%1 a la %2.</translation>
+    </message>
+    <message>
+        <source>%1 en la %2, que ya ocupaba %3.</source>
+        <extracomment>A tile put down on a cell that held another: both now stand there.</extracomment>
+        <translation>%1 a la %2, on ja hi havia %3.</translation>
+    </message>
+    <message>
+        <source> y </source>
+        <translation> i </translation>
+    </message>
+    <message>
+        <source>bien</source>
+        <translation>bé</translation>
+    </message>
+    <message>
+        <source>mal colocado</source>
+        <translation>mal col·locat</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <extracomment>After a correction: the cell, the tile now on it, and the verdict on the pupil&apos;s.</extracomment>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, ocupada por %2</source>
+        <translation>%1, ocupada per %2</translation>
+    </message>
+    <message>
+        <source>Yendo a la %1</source>
+        <translation>Anant a la %1</translation>
+    </message>
+    <message>
+        <source>Volviendo a la bandeja</source>
+        <translation>Tornant a la safata</translation>
+    </message>
+    <message>
+        <source>En la %1</source>
+        <translation>A la %1</translation>
+    </message>
+    <message>
+        <source>En la %1: %2</source>
+        <translation>A la %1: %2</translation>
+    </message>
+    <message>
+        <source>En la bandeja</source>
+        <translation>A la safata</translation>
+    </message>
+    <message>
+        <source>Aún no has corregido.</source>
+        <translation>Encara no has corregit.</translation>
+    </message>
+    <message>
+        <source>casilla %1, %2</source>
+        <translation>casella %1, %2</translation>
+    </message>
+    <message>
+        <source>Ninguna casilla mal colocada.</source>
+        <translation>Cap casella mal col·locada.</translation>
+    </message>
+    <message>
+        <source>Mal colocadas, %1: %2.</source>
+        <translation>Mal col·locades, %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>accessible</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A counter as a screen reader says it: what it counts, then the figure.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Grupo %1</source>
+        <translation>Grup %1</translation>
+    </message>
+    <message>
+        <source>Periodo %1</source>
+        <translation>Període %1</translation>
+    </message>
+    <message>
+        <source>Lantánidos</source>
+        <translation>Lantànids</translation>
+    </message>
+    <message>
+        <source>Actínidos</source>
+        <translation>Actínids</translation>
+    </message>
+    <message>
+        <source>Número atómico</source>
+        <translation>Nombre atòmic</translation>
+    </message>
+    <message>
+        <source>Símbolo</source>
+        <translation>Símbol</translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation>Nom</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1191,14 @@ Opcions:
     <message>
         <source>&amp;Abrir</source>
         <translation>&amp;Obrir</translation>
+    </message>
+    <message>
+        <source>Leyenda: sólido, amarillo; líquido, cian</source>
+        <translation>Llegenda: sòlid, groc; líquid, cian</translation>
+    </message>
+    <message>
+        <source>Leyenda: gas, azul claro; sintético, salmón</source>
+        <translation>Llegenda: gas, blau clar; sintètic, salmó</translation>
     </message>
 </context>
 <context>

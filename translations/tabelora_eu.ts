@@ -411,9 +411,153 @@
         <translation>%1. gelaxka, %2. periodoa, aktinidoak</translation>
     </message>
     <message>
-        <source>%1 en la %2</source>
+        <source>sólido</source>
+        <translation>solidoa</translation>
+    </message>
+    <message>
+        <source>líquido</source>
+        <translation>likidoa</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gasa</translation>
+    </message>
+    <message>
+        <source>sintético</source>
+        <translation>sintetikoa</translation>
+    </message>
+    <message>
+        <source>F6 lleva al tablero y vuelve a los botones. En el tablero, las flechas o la inicial del símbolo eligen una ficha; Intro la coge, las flechas eligen la casilla e Intro la deja; Escape la devuelve. Tras corregir, F7 dice las casillas mal colocadas.</source>
+        <extracomment>What a screen reader says of the window: how to reach the board from the buttons.</extracomment>
+        <translation>F6 teklak taulara eramaten du, eta botoietara itzultzen. Taulan, geziek edo ikurraren hasierako letrak fitxa bat aukeratzen dute; Sartu teklak hartu egiten du, geziek gelaxka aukeratzen dute eta Sartu teklak uzten du; Ihes teklak itzuli egiten du. Zuzendu ondoren, F7 teklak gaizki jarritako gelaxkak esaten ditu.</translation>
+    </message>
+    <message>
+        <source>Nuevo tablero: intento %1.</source>
+        <translation>Taula berria: %1. saiakera.</translation>
+    </message>
+    <message>
+        <source>Corrección: %1 de %2 bien colocados. Total aciertos %3, %4 %. Intento %5.</source>
+        <extracomment>What a screen reader says after a correction: this correction&apos;s hits out of the cells, the running total and its percentage, and the attempt.</extracomment>
+        <translation>Zuzenketa: %2 elementuetatik %1 ondo jarrita. Asmatutakoak guztira %3, % %4. %5. saiakera.</translation>
+    </message>
+    <message>
+        <source>Si no has hecho trampa, ¡eres un genio!</source>
+        <translation>Tranparik egin ez baduzu, jeinu bat zara!</translation>
+    </message>
+    <message>
+        <source>Resultados enviados.</source>
+        <translation>Emaitzak bidali dira.</translation>
+    </message>
+    <message>
+        <source>No se pudieron enviar todos los resultados.</source>
+        <translation>Ezin izan dira emaitza guztiak bidali.</translation>
+    </message>
+    <message>
+        <source>Siguiente ficha: %1.</source>
+        <translation>Hurrengo fitxa: %1.</translation>
+    </message>
+    <message>
+        <source>%1 en la %2.</source>
         <extracomment>A tile put down on a cell: the tile&apos;s name, then the cell&apos;s.</extracomment>
-        <translation>%1 kokatuta: %2</translation>
+        <translation>%1 kokatuta: %2.</translation>
+    </message>
+    <message>
+        <source>%1 en la %2, que ya ocupaba %3.</source>
+        <extracomment>A tile put down on a cell that held another: both now stand there.</extracomment>
+        <translation>%1 kokatuta: %2; han zegoen lehendik %3.</translation>
+    </message>
+    <message>
+        <source> y </source>
+        <translation> eta </translation>
+    </message>
+    <message>
+        <source>bien</source>
+        <translation>ondo</translation>
+    </message>
+    <message>
+        <source>mal colocado</source>
+        <translation>gaizki jarria</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <extracomment>After a correction: the cell, the tile now on it, and the verdict on the pupil&apos;s.</extracomment>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, ocupada por %2</source>
+        <translation>%1, hemen dagoela: %2</translation>
+    </message>
+    <message>
+        <source>Yendo a la %1</source>
+        <translation>Bidean, helmuga: %1</translation>
+    </message>
+    <message>
+        <source>Volviendo a la bandeja</source>
+        <translation>Erretilura itzultzen</translation>
+    </message>
+    <message>
+        <source>En la %1</source>
+        <translation>Kokapena: %1</translation>
+    </message>
+    <message>
+        <source>En la %1: %2</source>
+        <translation>Kokapena: %1: %2</translation>
+    </message>
+    <message>
+        <source>En la bandeja</source>
+        <translation>Erretiluan</translation>
+    </message>
+    <message>
+        <source>Aún no has corregido.</source>
+        <translation>Oraindik ez duzu zuzendu.</translation>
+    </message>
+    <message>
+        <source>casilla %1, %2</source>
+        <translation>%1. gelaxka, %2</translation>
+    </message>
+    <message>
+        <source>Ninguna casilla mal colocada.</source>
+        <translation>Ez dago gaizki jarritako gelaxkarik.</translation>
+    </message>
+    <message>
+        <source>Mal colocadas, %1: %2.</source>
+        <translation>Gaizki jarriak, %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>accessible</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A counter as a screen reader says it: what it counts, then the figure.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Grupo %1</source>
+        <translation>%1. taldea</translation>
+    </message>
+    <message>
+        <source>Periodo %1</source>
+        <translation>%1. periodoa</translation>
+    </message>
+    <message>
+        <source>Lantánidos</source>
+        <translation>Lantanidoak</translation>
+    </message>
+    <message>
+        <source>Actínidos</source>
+        <translation>Aktinidoak</translation>
+    </message>
+    <message>
+        <source>Número atómico</source>
+        <translation>Zenbaki atomikoa</translation>
+    </message>
+    <message>
+        <source>Símbolo</source>
+        <translation>Ikurra</translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation>Izena</translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1193,14 @@ Aukerak:
     <message>
         <source>&amp;Abrir</source>
         <translation>&amp;Ireki</translation>
+    </message>
+    <message>
+        <source>Leyenda: sólido, amarillo; líquido, cian</source>
+        <translation>Legenda: solidoa, horia; likidoa, ziana</translation>
+    </message>
+    <message>
+        <source>Leyenda: gas, azul claro; sintético, salmón</source>
+        <translation>Legenda: gasa, urdin argia; sintetikoa, izokin-kolorea</translation>
     </message>
 </context>
 <context>

@@ -411,9 +411,153 @@
         <translation>Casa %1, período %2, actínidos</translation>
     </message>
     <message>
-        <source>%1 en la %2</source>
+        <source>sólido</source>
+        <translation>sólido</translation>
+    </message>
+    <message>
+        <source>líquido</source>
+        <translation>líquido</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gas</translation>
+    </message>
+    <message>
+        <source>sintético</source>
+        <translation>sintético</translation>
+    </message>
+    <message>
+        <source>F6 lleva al tablero y vuelve a los botones. En el tablero, las flechas o la inicial del símbolo eligen una ficha; Intro la coge, las flechas eligen la casilla e Intro la deja; Escape la devuelve. Tras corregir, F7 dice las casillas mal colocadas.</source>
+        <extracomment>What a screen reader says of the window: how to reach the board from the buttons.</extracomment>
+        <translation>F6 leva ao taboleiro e volve aos botóns. No taboleiro, as frechas ou a inicial do símbolo escollen unha ficha; Intro cóllea, as frechas escollen a casa e Intro déixaa; Escape devólvea. Despois de corrixir, F7 di as casas mal colocadas.</translation>
+    </message>
+    <message>
+        <source>Nuevo tablero: intento %1.</source>
+        <translation>Taboleiro novo: intento %1.</translation>
+    </message>
+    <message>
+        <source>Corrección: %1 de %2 bien colocados. Total aciertos %3, %4 %. Intento %5.</source>
+        <extracomment>What a screen reader says after a correction: this correction&apos;s hits out of the cells, the running total and its percentage, and the attempt.</extracomment>
+        <translation>Corrección: %1 de %2 ben colocados. Acertos totais %3, %4 %. Intento %5.</translation>
+    </message>
+    <message>
+        <source>Si no has hecho trampa, ¡eres un genio!</source>
+        <translation>Se non fixeches trampa, es un xenio!</translation>
+    </message>
+    <message>
+        <source>Resultados enviados.</source>
+        <translation>Resultados enviados.</translation>
+    </message>
+    <message>
+        <source>No se pudieron enviar todos los resultados.</source>
+        <translation>Non se puideron enviar todos os resultados.</translation>
+    </message>
+    <message>
+        <source>Siguiente ficha: %1.</source>
+        <translation>Seguinte ficha: %1.</translation>
+    </message>
+    <message>
+        <source>%1 en la %2.</source>
         <extracomment>A tile put down on a cell: the tile&apos;s name, then the cell&apos;s.</extracomment>
-        <translation>%1 na %2</translation>
+        <translation>%1 na %2.</translation>
+    </message>
+    <message>
+        <source>%1 en la %2, que ya ocupaba %3.</source>
+        <extracomment>A tile put down on a cell that held another: both now stand there.</extracomment>
+        <translation>%1 na %2, onde xa estaba %3.</translation>
+    </message>
+    <message>
+        <source> y </source>
+        <translation> e </translation>
+    </message>
+    <message>
+        <source>bien</source>
+        <translation>ben</translation>
+    </message>
+    <message>
+        <source>mal colocado</source>
+        <translation>mal colocado</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <extracomment>After a correction: the cell, the tile now on it, and the verdict on the pupil&apos;s.</extracomment>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, ocupada por %2</source>
+        <translation>%1, ocupada por %2</translation>
+    </message>
+    <message>
+        <source>Yendo a la %1</source>
+        <translation>Indo á %1</translation>
+    </message>
+    <message>
+        <source>Volviendo a la bandeja</source>
+        <translation>Volvendo á bandexa</translation>
+    </message>
+    <message>
+        <source>En la %1</source>
+        <translation>Na %1</translation>
+    </message>
+    <message>
+        <source>En la %1: %2</source>
+        <translation>Na %1: %2</translation>
+    </message>
+    <message>
+        <source>En la bandeja</source>
+        <translation>Na bandexa</translation>
+    </message>
+    <message>
+        <source>Aún no has corregido.</source>
+        <translation>Aínda non corrixiches.</translation>
+    </message>
+    <message>
+        <source>casilla %1, %2</source>
+        <translation>casa %1, %2</translation>
+    </message>
+    <message>
+        <source>Ninguna casilla mal colocada.</source>
+        <translation>Ningunha casa mal colocada.</translation>
+    </message>
+    <message>
+        <source>Mal colocadas, %1: %2.</source>
+        <translation>Mal colocadas, %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>accessible</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A counter as a screen reader says it: what it counts, then the figure.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Grupo %1</source>
+        <translation>Grupo %1</translation>
+    </message>
+    <message>
+        <source>Periodo %1</source>
+        <translation>Período %1</translation>
+    </message>
+    <message>
+        <source>Lantánidos</source>
+        <translation>Lantánidos</translation>
+    </message>
+    <message>
+        <source>Actínidos</source>
+        <translation>Actínidos</translation>
+    </message>
+    <message>
+        <source>Número atómico</source>
+        <translation>Número atómico</translation>
+    </message>
+    <message>
+        <source>Símbolo</source>
+        <translation>Símbolo</translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation>Nome</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1191,14 @@ Opcións:
     <message>
         <source>&amp;Abrir</source>
         <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Leyenda: sólido, amarillo; líquido, cian</source>
+        <translation>Lenda: sólido, amarelo; líquido, cian</translation>
+    </message>
+    <message>
+        <source>Leyenda: gas, azul claro; sintético, salmón</source>
+        <translation>Lenda: gas, azul claro; sintético, salmón</translation>
     </message>
 </context>
 <context>

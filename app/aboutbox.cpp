@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -126,6 +127,9 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
     label7_->setCursor(Qt::PointingHandCursor);
     label7_->setToolTip(periodicTablePage());
     label7_->installEventFilter(this);
+    // The link is reached with Tab and opened with Enter, as a pointer opens it with a click.
+    label7_->setFocusPolicy(Qt::TabFocus);
+    label7_->setAccessibleDescription(tr("Enlace: Intro lo abre en el navegador."));
 
     okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName(QStringLiteral("OKButton"));
@@ -150,6 +154,7 @@ TAboutBox::TAboutBox(QWidget *owner) : QDialog(owner)
     platform::ignoreAltChords(memo1_);
 
     setTabOrder(okButton_, memo1_);
+    setTabOrder(memo1_, label7_);
     okButton_->setFocus();
 
     platform::centreOnScreen(this);
@@ -198,11 +203,40 @@ QPixmap TAboutBox::withBlackTransparent(const QImage &picture)
 
 bool TAboutBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == label7_ && event->type() == QEvent::MouseButtonRelease) {
+    if (watched != label7_)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease: {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton &&
             label7_->rect().contains(mouse->position().toPoint()))
             Label7Click();
+        break;
+    }
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            Label7Click();
+            return true;
+        }
+        break;
+    }
+    // The focused link shows in the selection's colours.
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        const bool focused = event->type() == QEvent::FocusIn;
+        if (focused)
+            linkColours_ = label7_->palette();
+        QPalette shown = linkColours_;
+        if (focused) {
+            shown.setColor(QPalette::Window, shown.color(QPalette::Highlight));
+            shown.setColor(QPalette::WindowText, shown.color(QPalette::HighlightedText));
+        }
+        label7_->setPalette(shown);
+        break;
+    }
+    default:
+        break;
     }
     return QDialog::eventFilter(watched, event);
 }

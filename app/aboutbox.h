@@ -45,6 +45,7 @@ private:
     QLabel *physMem_ = nullptr;
     QLabel *memoryLoad_ = nullptr;
     QLabel *label7_ = nullptr;
+    QPalette linkColours_; // the link's own colours, while it shows the focus
     QPushButton *okButton_ = nullptr;
     QPlainTextEdit *memo1_ = nullptr;
 };

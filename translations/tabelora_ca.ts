@@ -325,6 +325,10 @@
         <source>Lo siento, no se encontró tu navegador</source>
         <translation>Ho sento, no s&apos;ha trobat el teu navegador</translation>
     </message>
+    <message>
+        <source>Enlace: Intro lo abre en el navegador.</source>
+        <translation>Enllaç: Intro l&apos;obre al navegador.</translation>
+    </message>
 </context>
 <context>
     <name>TDatosBox</name>

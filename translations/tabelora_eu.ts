@@ -325,6 +325,10 @@
         <source>Lo siento, no se encontró tu navegador</source>
         <translation>Barkatu, ez da zure nabigatzailea aurkitu</translation>
     </message>
+    <message>
+        <source>Enlace: Intro lo abre en el navegador.</source>
+        <translation>Esteka: Sartu teklak nabigatzailean irekitzen du.</translation>
+    </message>
 </context>
 <context>
     <name>TDatosBox</name>

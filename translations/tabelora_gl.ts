@@ -325,6 +325,10 @@
         <source>Lo siento, no se encontró tu navegador</source>
         <translation>Síntoo, non se atopou o teu navegador</translation>
     </message>
+    <message>
+        <source>Enlace: Intro lo abre en el navegador.</source>
+        <translation>Ligazón: Intro ábrea no navegador.</translation>
+    </message>
 </context>
 <context>
     <name>TDatosBox</name>

@@ -144,16 +144,19 @@ private slots:
         QTest::addColumn<int>("succeedAt");
         QTest::addColumn<int>("attempts");
         QTest::addColumn<bool>("message");
-        QTest::newRow("shell opens the page") << 1 << 1 << false;
-        QTest::newRow("first browser") << 2 << 2 << false;
-        QTest::newRow("second browser") << 3 << 3 << false;
-        QTest::newRow("nothing works") << 0 << 3 << true;
+        QTest::addColumn<bool>("byKeys"); // Tab from OK past the instructions, then Enter
+        QTest::newRow("shell opens the page") << 1 << 1 << false << false;
+        QTest::newRow("first browser") << 2 << 2 << false << false;
+        QTest::newRow("second browser") << 3 << 3 << false << false;
+        QTest::newRow("nothing works") << 0 << 3 << true << false;
+        QTest::newRow("by keys") << 1 << 1 << false << true;
     }
     void linkTriesTheShellThenEachBrowserInTurn()
     {
         QFETCH(int, succeedAt);
         QFETCH(int, attempts);
         QFETCH(bool, message);
+        QFETCH(bool, byKeys);
         FakeShell shell;
         shell.succeedAt = succeedAt;
         platform::setShell(&shell);
@@ -163,7 +166,19 @@ private slots:
         TAboutBox box;
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));
-        QTest::mouseClick(child<QLabel>(box, "Label7"), Qt::LeftButton);
+        auto *link = child<QLabel>(box, "Label7");
+        if (byKeys) {
+            box.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&box));
+            const QColor ground = link->palette().color(QPalette::Window);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), link);
+            QVERIFY(link->palette().color(QPalette::Window) != ground); // the focus shows
+            QTest::keyClick(link, Qt::Key_Return);
+        } else {
+            QTest::mouseClick(link, Qt::LeftButton);
+        }
 
         const QString page = TAboutBox::periodicTablePage();
         const QStringList browsers = platform::fallbackBrowsers();

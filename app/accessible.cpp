@@ -14,6 +14,8 @@
 #include <QAccessibleWidget>
 #include <QMetaObject>
 
+#include <algorithm>
+
 namespace {
 
 // A caption: its name says what it counts and the figure, "Total aciertos: 57".
@@ -103,12 +105,85 @@ int boardColumn(int cell)
     return (board::cellCorner(cell).x - 10) / board::kCellSize;
 }
 
+const accessible::Describing *describing(const QWidget *control)
+{
+    return dynamic_cast<const accessible::Describing *>(control->window());
+}
+
+// The blank cells in atomic-number order: widgets of the window, but to a reader the cells
+// of the board's table.
+QList<BlankCell *> blankCells(const QWidget *window)
+{
+    QList<BlankCell *> cells = window->findChildren<BlankCell *>(Qt::FindDirectChildrenOnly);
+    std::sort(cells.begin(), cells.end(),
+              [](const BlankCell *a, const BlankCell *b) { return a->cell() < b->cell(); });
+    return cells;
+}
+
+// The main window, whose blank cells a reader finds in the board's table instead.
+class WindowInterface : public QAccessibleWidget
+{
+public:
+    explicit WindowInterface(QWidget *window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> shown = children();
+        return index >= 0 && index < shown.size() ? QAccessible::queryAccessibleInterface(shown[index])
+                                                  : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child ? int(children().indexOf(child->object())) : -1;
+    }
+
+private:
+    QList<QWidget *> children() const
+    {
+        QList<QWidget *> kept;
+        for (QObject *object : widget()->children())
+            if (object->isWidgetType() && !qobject_cast<BlankCell *>(object) &&
+                !static_cast<QWidget *>(object)->isWindow())
+                kept << static_cast<QWidget *>(object);
+        return kept;
+    }
+};
+
 // The board surface, which holds the keyboard focus while tiles are placed by keys, is the
-// table of the blank cells.
+// table of the blank cells; the tiles and the drawn captions are its other children.
 class BoardInterface : public QAccessibleWidget, public UnselectedTable
 {
 public:
     explicit BoardInterface(QWidget *surface) : QAccessibleWidget(surface, QAccessible::Table) {}
+
+    int childCount() const override
+    {
+        return QAccessibleWidget::childCount() + int(cells().size());
+    }
+    QAccessibleInterface *child(int index) const override
+    {
+        const int own = QAccessibleWidget::childCount();
+        if (index < own)
+            return QAccessibleWidget::child(index);
+        const QList<BlankCell *> all = cells();
+        return index - own < all.size() ? QAccessible::queryAccessibleInterface(all[index - own])
+                                        : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (const auto *cell = child ? qobject_cast<const BlankCell *>(child->object()) : nullptr)
+            return QAccessibleWidget::childCount() + cell->cell() - 1;
+        return QAccessibleWidget::indexOfChild(child);
+    }
+    // The tile or cell the keyboard play has reached.
+    QAccessibleInterface *focusChild() const override
+    {
+        const accessible::Describing *window = describing(widget());
+        QWidget *meant = window ? window->readerFocus() : nullptr;
+        return meant ? QAccessible::queryAccessibleInterface(meant)
+                     : QAccessibleWidget::focusChild();
+    }
 
     void *interface_cast(QAccessible::InterfaceType t) override
     {
@@ -118,8 +193,7 @@ public:
     }
     QAccessibleInterface *cellAt(int row, int column) const override
     {
-        for (BlankCell *cell : widget()->parentWidget()->findChildren<BlankCell *>(
-                 Qt::FindDirectChildrenOnly))
+        for (BlankCell *cell : cells())
             if (boardRow(cell->cell()) == row && boardColumn(cell->cell()) == column)
                 return QAccessible::queryAccessibleInterface(cell);
         return nullptr;
@@ -137,6 +211,9 @@ public:
     }
     int columnCount() const override { return kBoardColumns; }
     int rowCount() const override { return kBoardRows; }
+
+private:
+    QList<BlankCell *> cells() const { return blankCells(widget()->parentWidget()); }
 };
 
 // A cell of the table: its name says where it is, what stands on it and, after a
@@ -173,6 +250,7 @@ public:
             widget()->parentWidget()->findChild<DrawnLayer *>(QString(),
                                                               Qt::FindDirectChildrenOnly));
     }
+    QAccessibleInterface *parent() const override { return table(); }
 
 private:
     int number() const { return static_cast<const BlankCell *>(widget())->cell(); }
@@ -348,6 +426,8 @@ QAccessibleInterface *makeInterface(const QString &className, QObject *object)
         return new GaugeInterface(widget);
     if (className == QLatin1String("TAnimatedCorvalia"))
         return new TileInterface(widget);
+    if (className == QLatin1String("TForm1"))
+        return new WindowInterface(widget);
     if (className == QLatin1String("DrawnLayer"))
         return new BoardInterface(widget);
     if (className == QLatin1String("ElementChart"))

@@ -26,6 +26,8 @@ public:
     virtual ~Describing() = default;
     // The name of a cell or the description of a tile, as it stands now.
     virtual QString describe(const QWidget *control) const = 0;
+    // The tile or cell a reader was last told has the board's focus; null for none.
+    virtual QWidget *readerFocus() const = 0;
 };
 
 // Tells a reader that the name or the description of a control changed.

@@ -133,8 +133,12 @@ void TForm1::buildLayout()
     connect(layer_, &DrawnLayer::pressed, this,
             [this] { errorbox::guarded([&] { pickup_.putBack(); }); });
     connect(layer_, &DrawnLayer::keyPressed, this, &TForm1::boardKey);
-    connect(layer_, &DrawnLayer::focusLost, this,
-            [this] { errorbox::guarded([&] { pickup_.leaveBoard(); }); });
+    connect(layer_, &DrawnLayer::focusLost, this, [this] {
+        readerFocus_ = nullptr;
+        errorbox::guarded([&] { pickup_.leaveBoard(); });
+    });
+    //: What a screen reader calls the board: the blank table the tiles are put on.
+    layer_->setAccessibleName(tr("Tabla periódica"));
 
     for (const DrawnSpec &entry : kDrawnUnderFrames)
         addDrawn(entry);
@@ -653,12 +657,11 @@ void TForm1::keyPressEvent(QKeyEvent *event)
     errorbox::guarded([&] { pickup_.enterBoard(); });
 }
 
-// The board surface holds the keyboard focus while tiles are placed by keys, so what it is
-// called is what a screen reader says; the tile or cell meant also reports itself focused,
-// its texts renewed first so that a reader that keeps them does not read old ones.
+// The board surface holds the keyboard focus while tiles are placed by keys; the tile or cell
+// meant reports itself focused within it, its texts renewed first so that a reader that keeps
+// them does not read old ones.
 void TForm1::announceTile(int n)
 {
-    layer_->setAccessibleName(Tiles[n]->accessibleName());
     focusForReader(Tiles[n]);
     // A drop told in this same turn goes on with the tile that comes next.
     if (announcer_->saying())
@@ -667,7 +670,6 @@ void TForm1::announceTile(int n)
 
 void TForm1::announceCell(int cell)
 {
-    layer_->setAccessibleName(describeCell(cell));
     focusForReader(panels_[cell]);
 }
 
@@ -683,7 +685,6 @@ void TForm1::announcePlaced(int cell, int tile)
         //: A tile put down on a cell that held another: both now stand there.
         placed = tr("%1 en la %2, que ya ocupaba %3.")
                      .arg(Tiles[tile]->accessibleName(), cellName(cell), others.join(tr(" y ")));
-    layer_->setAccessibleName(placed);
     accessible::descriptionChanged(Tiles[tile]);
     announcer_->say(placed);
 }
@@ -701,6 +702,7 @@ void TForm1::announcePicked(int tile)
 
 void TForm1::focusForReader(QWidget *control)
 {
+    readerFocus_ = control;
     if (!accessible::listening())
         return;
     accessible::nameChanged(control);
@@ -759,6 +761,11 @@ QString TForm1::describeTile(int n) const
                               : tr("En la %1: %2").arg(cellName(cell), said);
     }
     return tr("En la bandeja");
+}
+
+QWidget *TForm1::readerFocus() const
+{
+    return readerFocus_;
 }
 
 QString TForm1::describe(const QWidget *control) const

@@ -105,6 +105,7 @@ public:
 
     // Describing: a cell's name and a tile's description, as they stand now.
     QString describe(const QWidget *control) const override;
+    QWidget *readerFocus() const override;
 
 protected:
     bool event(QEvent *event) override;
@@ -168,5 +169,6 @@ private:
     QString resultsFolder_;
     QWidget *lastBarFocus_ = nullptr; // where F6 from the board goes back to
     int pickedTile_ = 0;              // picked up without dragging, for a screen reader
+    QWidget *readerFocus_ = nullptr;  // the tile or cell a screen reader was told of last
     bool releaseUsedUp_ = false;      // a press put a picked tile down: its release is spent too
 };

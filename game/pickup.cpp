@@ -234,14 +234,15 @@ void Pickup::pickUp(int n, bool withTarget)
         setTarget(lastTarget_);
 }
 
-void Pickup::setTarget(int cell)
+void Pickup::setTarget(int cell, bool announced)
 {
     if (target_ && target_ != cell)
         view_.setPanelColour(target_, board::kEmptyCellColour);
     target_ = cell;
     view_.setPanelColour(cell, board::kLitCellColour);
     view_.showTarget(cell);
-    view_.announceCell(cell);
+    if (announced)
+        view_.announceCell(cell);
 }
 
 void Pickup::keepTargetLit()
@@ -317,7 +318,7 @@ bool Pickup::pressAt(board::Point p)
     const int cell = board::cellAt(p.x, p.y);
     if (!cell)
         return false;
-    setTarget(cell);
+    setTarget(cell, false); // the drop right after it tells the cell
     drop();
     return true;
 }

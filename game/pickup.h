@@ -78,7 +78,7 @@ public:
 private:
     void focusTile(int n);
     void pickUp(int n, bool withTarget);
-    void setTarget(int cell);
+    void setTarget(int cell, bool announced = true);
     void endGesture();
     void drop();
     void clearFocus();

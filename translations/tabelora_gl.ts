@@ -527,6 +527,11 @@
         <source>Mal colocadas, %1: %2.</source>
         <translation>Mal colocadas, %1: %2.</translation>
     </message>
+    <message>
+        <source>Tabla periódica</source>
+        <extracomment>What a screen reader calls the board: the blank table the tiles are put on.</extracomment>
+        <translation>Táboa periódica</translation>
+    </message>
 </context>
 <context>
     <name>accessible</name>

@@ -587,8 +587,11 @@ void TestMainWindow::clicksAndTapsAlonePlayAGame()
 // the cell: the board takes the keyboard focus with F6 and is called after each in turn.
 void TestMainWindow::screenReadersFollowTheBoardFocus()
 {
+    // What a reader asking the board for its focused child hears.
     const auto heard = [this] {
-        return QAccessible::queryAccessibleInterface(fx.surface())->text(QAccessible::Name);
+        QAccessibleInterface *focused =
+            QAccessible::queryAccessibleInterface(fx.surface())->focusChild();
+        return focused ? focused->text(QAccessible::Name) : QString();
     };
     form->BitBtn2Click();
     QWidget *correct = fx.button(Command::Corregir);

@@ -150,12 +150,14 @@ private:
     }
 };
 
-// The board surface, which holds the keyboard focus while tiles are placed by keys, is the
-// table of the blank cells; the tiles and the drawn captions are its other children.
+// The board surface, which holds the keyboard focus while tiles are placed by keys, gives
+// the blank cells as a table, rows and columns; the tiles and the drawn captions are its other
+// children. Its role is a pane, not a table: a reader that meets a table in a window reads a
+// whole row each time the focus changes rows, eighteen cell names for one step up or down.
 class BoardInterface : public QAccessibleWidget, public UnselectedTable
 {
 public:
-    explicit BoardInterface(QWidget *surface) : QAccessibleWidget(surface, QAccessible::Table) {}
+    explicit BoardInterface(QWidget *surface) : QAccessibleWidget(surface, QAccessible::Pane) {}
 
     int childCount() const override
     {

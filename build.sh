@@ -31,7 +31,7 @@ packages=(
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     xvfb xauth xdotool x11-utils imagemagick libxtst-dev openbox
     desktop-file-utils appstream dpkg-dev
-    at-spi2-core dbus-daemon python3-pyatspi
+    at-spi2-core dbus-daemon dbus-bin python3-pyatspi
 )
 
 # What the Debian package needs: the build tools and Qt, dpkg-dev for the library

@@ -139,8 +139,10 @@ def game():
 
 
 def main():
-    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1', LANGUAGE='',
-                       LC_ALL='es_ES.UTF-8', XDG_DATA_HOME=tempfile.mkdtemp())
+    # The real window system: the offscreen platform, which the test command sets for the
+    # whole run, has no accessibility bridge.
+    environment = dict(os.environ, QT_QPA_PLATFORM='xcb', QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1',
+                       LANGUAGE='', LC_ALL='es_ES.UTF-8', XDG_DATA_HOME=tempfile.mkdtemp())
     subprocess.Popen(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'])
     openbox = subprocess.Popen(['openbox'], stderr=subprocess.DEVNULL)
     # The program looks for the accessibility bus once, as it starts: the bus comes first.

@@ -65,9 +65,14 @@ private:
     const TGauge *gauge() const { return static_cast<const TGauge *>(widget()); }
 };
 
+const accessible::Describing *describing(const QWidget *control)
+{
+    return dynamic_cast<const accessible::Describing *>(control->window());
+}
+
 QString described(const QWidget *control)
 {
-    const auto *window = dynamic_cast<const accessible::Describing *>(control->window());
+    const accessible::Describing *window = describing(control);
     return window ? window->describe(control) : QString();
 }
 
@@ -103,11 +108,6 @@ int boardRow(int cell)
 int boardColumn(int cell)
 {
     return (board::cellCorner(cell).x - 10) / board::kCellSize;
-}
-
-const accessible::Describing *describing(const QWidget *control)
-{
-    return dynamic_cast<const accessible::Describing *>(control->window());
 }
 
 // The blank cells in atomic-number order: widgets of the window, but to a reader the cells

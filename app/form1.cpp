@@ -753,14 +753,14 @@ QString TForm1::describeTile(int n) const
                                     destiny.y() + board::kCellSize / 2);
     if (tile->pos() != destiny && !tile->Accepted())
         return bound ? tr("Yendo a la %1").arg(cellName(bound)) : tr("Volviendo a la bandeja");
-    for (int cell = 1; cell <= board::kElementCount; ++cell) {
-        if (!tilesOn(cell).contains(n))
-            continue;
-        const QString said = verdict(cell);
-        return said.isEmpty() ? tr("En la %1").arg(cellName(cell))
-                              : tr("En la %1: %2").arg(cellName(cell), said);
-    }
-    return tr("En la bandeja");
+    // On a cell when its corner stands on the cell's corner.
+    const QPoint at = tile->pos();
+    const int cell = board::cellAt(at.x() + board::kCellSize / 2, at.y() + board::kCellSize / 2);
+    if (!cell || QPoint(board::cellCorner(cell).x, board::cellCorner(cell).y) != at)
+        return tr("En la bandeja");
+    const QString said = verdict(cell);
+    return said.isEmpty() ? tr("En la %1").arg(cellName(cell))
+                          : tr("En la %1: %2").arg(cellName(cell), said);
 }
 
 QWidget *TForm1::readerFocus() const

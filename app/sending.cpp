@@ -37,14 +37,15 @@ records::Record recordOf(const Game &game, const QString &pupil, const QString &
     record.pupil = pupil; // written in composed form (NFC)
     record.group = group;
     record.language = language;
-    record.table = QStringLiteral("clasica");
+    const std::string_view table = board::tableName(game.table());
+    record.table = QString::fromLatin1(table.data(), qsizetype(table.size()));
     for (const CorrectionMade &made : game.correctionsNotSent()) {
         records::Correction correction;
         correction.time = localTime(made.timeMs);
         correction.game = made.game;
         correction.hits = made.hits;
         correction.judged = made.judged;
-        correction.cellOf.assign(made.cellOf.begin() + 1, made.cellOf.end());
+        correction.cellOf.assign(made.cellOf.begin() + 1, made.cellOf.begin() + 1 + made.judged);
         record.corrections.push_back(std::move(correction));
     }
     record.hitTotal = game.HitTotal();

@@ -5,9 +5,9 @@
 
 namespace board {
 
-int cellAt(std::int32_t x, std::int32_t y)
+int cellAt(std::int32_t x, std::int32_t y, int count)
 {
-    for (int n = 1; n <= kElementCount; ++n)
+    for (int n = 1; n <= count; ++n)
         if (pointOnCell(n, x, y))
             return n;
     return 0;
@@ -58,10 +58,9 @@ int nearestInDirection(const Point *points, int n, Point from, int dx, int dy)
     return best;
 }
 
-int cellInDirection(int n, int dx, int dy)
+int cellInDirection(int n, int dx, int dy, int count)
 {
-    const int found =
-        nearestInDirection(kCellCorners.data() + 1, kElementCount, kCellCorners[n], dx, dy);
+    const int found = nearestInDirection(kCellCorners.data() + 1, count, kCellCorners[n], dx, dy);
     return found < 0 ? n : found + 1;
 }
 

@@ -2,13 +2,50 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 // Fixed geometry of the exercise board, in client pixels of the 812 x 606 main window.
 // Cells and tray slots are 40 x 40 squares named by their top-left corner; neighbouring
 // cells share their edge lines.
 namespace board {
 
-inline constexpr int kElementCount = 114;
+// The two tables the exercise is played with: the classic one of 114 elements, the default,
+// whose last five tiles carry placeholder symbols, and today's of 118, which finishes period 7.
+// Cells and tray slots 1 to 114 stand in the same places in both.
+enum class Table
+{
+    Classic,
+    Today,
+};
+
+inline constexpr int kElementCount = 114;    // the classic table's
+inline constexpr int kMaxElementCount = 118; // today's
+
+constexpr int elementCount(Table table)
+{
+    return table == Table::Today ? kMaxElementCount : kElementCount;
+}
+
+// Each table's name in the lab's settings, on the command line and in the records.
+struct TableName
+{
+    Table table;
+    std::string_view name;
+};
+
+inline constexpr TableName kTableNames[] = {
+    {Table::Classic, "clasica"},
+    {Table::Today, "actual"},
+};
+
+constexpr std::string_view tableName(Table table)
+{
+    for (const TableName &entry : kTableNames)
+        if (entry.table == table)
+            return entry.name;
+    return {};
+}
+
 inline constexpr int kCellSize = 40;
 // The tile strip holds one picture of 40 x 40 per element, side by side in atomic-number
 // order: picture n fills columns 40 (n - 1) to 40 n - 1.
@@ -48,9 +85,9 @@ inline constexpr CellRun kCellRuns[] = {
 };
 
 namespace detail {
-constexpr std::array<Point, kElementCount + 1> makeCellTable()
+constexpr std::array<Point, kMaxElementCount + 1> makeCellTable()
 {
-    std::array<Point, kElementCount + 1> table{};
+    std::array<Point, kMaxElementCount + 1> table{};
     for (const CellRun &run : kCellRuns)
         for (int n = run.first; n <= run.last; ++n)
             table[n] = {run.left + kCellSize * (n - run.first), run.top};
@@ -59,9 +96,11 @@ constexpr std::array<Point, kElementCount + 1> makeCellTable()
 
 // Slots are numbered down each column: first the 20 x 5 block of the tray below the board,
 // whose first row lies one row under kTrayTop, then the 2 x 7 block to the board's right.
-constexpr std::array<Point, kElementCount + 1> makeSlotTable()
+// Today's table has four more on the actinides' row, which the others leave free: two left
+// of its label, two right of its last cell, under the block on the right.
+constexpr std::array<Point, kMaxElementCount + 1> makeSlotTable()
 {
-    std::array<Point, kElementCount + 1> table{};
+    std::array<Point, kMaxElementCount + 1> table{};
     int slot = 1;
     for (int c = 1; c <= 20; ++c)
         for (int r = 1; r <= 5; ++r)
@@ -69,13 +108,15 @@ constexpr std::array<Point, kElementCount + 1> makeSlotTable()
     for (int c = 1; c <= 2; ++c)
         for (int r = 1; r <= 7; ++r)
             table[slot++] = {40 * c + 690, 40 * r + 40};
+    for (const int x : {0, 40, 730, 770})
+        table[slot++] = {x, 360};
     return table;
 }
 } // namespace detail
 
-// Indexed 1..114; entry 0 is unused.
-inline constexpr std::array<Point, kElementCount + 1> kCellCorners = detail::makeCellTable();
-inline constexpr std::array<Point, kElementCount + 1> kTraySlots = detail::makeSlotTable();
+// Indexed 1..118; entry 0 is unused. The classic table uses the first 114 of each.
+inline constexpr std::array<Point, kMaxElementCount + 1> kCellCorners = detail::makeCellTable();
+inline constexpr std::array<Point, kMaxElementCount + 1> kTraySlots = detail::makeSlotTable();
 
 constexpr Point cellCorner(int n)
 {
@@ -97,8 +138,8 @@ constexpr bool pointOnCell(int n, std::int32_t x, std::int32_t y)
     return c.x < x && x < c.x + kCellSize && c.y < y && y < c.y + kCellSize;
 }
 
-// The cell a point lies on, or 0 for none.
-int cellAt(std::int32_t x, std::int32_t y);
+// The cell a point lies on among the first `count`, or 0 for none.
+int cellAt(std::int32_t x, std::int32_t y, int count = kElementCount);
 
 // Where cell n stands in the table: its period 1..7, and its group 1..18, or 0 for the two
 // series below the table (lanthanides in period 6, actinides in period 7).
@@ -111,7 +152,8 @@ int group(int n);
 // none, the one least to the side, so a move can reach a row that is offset sideways. -1
 // when nothing lies that way.
 int nearestInDirection(const Point *points, int n, Point from, int dx, int dy);
-// The same among the cells: the cell next to cell n that way, or n itself at the edge.
-int cellInDirection(int n, int dx, int dy);
+// The same among the first `count` cells: the cell next to cell n that way, or n itself at
+// the edge.
+int cellInDirection(int n, int dx, int dy, int count = kElementCount);
 
 } // namespace board

@@ -7,7 +7,8 @@
 class TileView;
 
 // The window operations the game logic needs. Cells and frames are addressed by their atomic
-// number 1..114; the view resolves its controls once, so none of these looks anything up.
+// number, 1 to the table's size; the view resolves its controls once, so none of these looks
+// anything up.
 class BoardView
 {
 public:
@@ -29,7 +30,7 @@ public:
     virtual void setShapeVerdict(int n, bool right) = 0;
 
     // Tiles: made once, with the main window as owner and parent, and held by the view in
-    // Tiles[1..114]; tile n carries NumVista n.
+    // Tiles[1..the table's size]; tile n carries NumVista n.
     virtual void createTile(int n) = 0;
     virtual TileView &tile(int n) = 0;
     // Cuts square n of the tile strip, at 1:1 from its top-left corner, into a size x size

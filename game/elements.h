@@ -11,9 +11,10 @@
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
 
-// The 114 elements of the exercise in atomic-number order: the symbol each tile shows, its
-// Spanish name, and its state at room temperature (which gives the tile its colour). Tiles
-// 104 to 109 carry the symbols fixed in 1997 and 110 to 114 the systematic placeholders.
+// The 114 elements of the classic table in atomic-number order: the symbol each tile shows,
+// its Spanish name, and its state at room temperature (which gives the tile its colour).
+// Tiles 104 to 109 carry the symbols fixed in 1997 and 110 to 114 the systematic
+// placeholders. Today's table is this one with the symbols and names of kTodayForms.
 namespace elements {
 
 enum class State
@@ -151,8 +152,35 @@ inline constexpr std::array<Element, board::kElementCount> kTable = {{
     {"Uuq", QT_TRANSLATE_NOOP("elements", "Ununcuadio"), Synthetic},
 }};
 
-constexpr const Element &element(int n)
+// Where today's table writes an element otherwise, and its four elements more: the names
+// the Real Academia de Ciencias gives, with the symbols of IUPAC.
+struct TodayForm
 {
+    int number;
+    Element element;
+};
+
+inline constexpr TodayForm kTodayForms[] = {
+    {103, {"Lr", QT_TRANSLATE_NOOP("elements", "Lawrencio"), Synthetic}},
+    {108, {"Hs", QT_TRANSLATE_NOOP("elements", "Hasio"), Synthetic}},
+    {110, {"Ds", QT_TRANSLATE_NOOP("elements", "Darmstatio"), Synthetic}},
+    {111, {"Rg", QT_TRANSLATE_NOOP("elements", "Roentgenio"), Synthetic}},
+    {112, {"Cn", QT_TRANSLATE_NOOP("elements", "Copernicio"), Synthetic}},
+    {113, {"Nh", QT_TRANSLATE_NOOP("elements", "Nihonio"), Synthetic}},
+    {114, {"Fl", QT_TRANSLATE_NOOP("elements", "Flerovio"), Synthetic}},
+    {115, {"Mc", QT_TRANSLATE_NOOP("elements", "Moscovio"), Synthetic}},
+    {116, {"Lv", QT_TRANSLATE_NOOP("elements", "Livermorio"), Synthetic}},
+    {117, {"Ts", QT_TRANSLATE_NOOP("elements", "Teneso"), Synthetic}},
+    {118, {"Og", QT_TRANSLATE_NOOP("elements", "Oganesón"), Synthetic}},
+};
+
+// Element n, 1 to the table's size, as the table writes it.
+constexpr const Element &element(int n, board::Table table = board::Table::Classic)
+{
+    if (table == board::Table::Today)
+        for (const TodayForm &form : kTodayForms)
+            if (form.number == n)
+                return form.element;
     return kTable[n - 1];
 }
 

@@ -7,8 +7,6 @@
 #include <chrono>
 #include <numeric>
 
-using board::kElementCount;
-
 namespace {
 constexpr int kDealtTileSize = 38;  // a deal keeps the top-left 38 x 38 of each 40 x 40 square
 constexpr int kReloadTileSize = board::kStripPicture; // the strip reload keeps it whole
@@ -21,7 +19,10 @@ constexpr int kReloadedTiles = 12;
 constexpr int kReloadCellsCounted = 12;
 } // namespace
 
-Game::Game(BoardView &view, TileHandlers &handlers) : view_(view), handlers_(handlers) {}
+Game::Game(BoardView &view, TileHandlers &handlers, board::Table table)
+    : view_(view), handlers_(handlers), table_(table), count_(board::elementCount(table))
+{
+}
 
 TileView::Handler Game::almovermouse() const
 {
@@ -37,9 +38,9 @@ void Game::baraja()
 {
     Random &random = Random::shared();
     random.reseed();
-    std::array<std::int32_t, kElementCount + 1> pool{};
+    Deal pool{};
     std::iota(pool.begin(), pool.end(), 0);
-    for (int n = kElementCount; n >= 1; --n) {
+    for (int n = count_; n >= 1; --n) {
         const auto r = static_cast<int>(random.below(static_cast<std::uint32_t>(n)));
         dealOrder_[n] = pool[r + 1];
         pool[r + 1] = pool[n];
@@ -54,7 +55,7 @@ void Game::FormCreate()
     gameCount_ = 1;
     // The tray slot table is constant (board::kTraySlots), so there is nothing to fill.
     placeCellsAndFrames(false, false);
-    for (int i = 1; i <= kElementCount; ++i) {
+    for (int i = 1; i <= count_; ++i) {
         view_.createTile(i);
         TileView &tile = view_.tile(i);
         tile.setOnMouseMove(almovermouse());
@@ -71,7 +72,7 @@ void Game::NuevoTablero()
 {
     baraja();
     placeCellsAndFrames(true, true);
-    for (int i = 1; i <= kElementCount; ++i) {
+    for (int i = 1; i <= count_; ++i) {
         TileView &tile = view_.tile(i);
         tile.setAccepted(false);
         tile.setOnMouseMove(almovermouse());
@@ -93,7 +94,7 @@ void Game::startNextGame()
 void Game::revealCells()
 {
     if (!corrected_)
-        for (int n = 1; n <= kElementCount; ++n)
+        for (int n = 1; n <= count_; ++n)
             view_.setPanelVisible(n, true);
     view_.setTimer1Enabled(false);
     RestaurarPaneles();
@@ -104,14 +105,14 @@ void Game::correct()
     if (corrected_)
         return;
     std::int32_t hits = 0;
-    cellsCounted_ += kElementCount;
+    cellsCounted_ += count_;
     CorrectionMade made;
     made.timeMs = std::chrono::duration_cast<std::chrono::milliseconds>(
                       std::chrono::system_clock::now().time_since_epoch())
                       .count();
     made.game = gameCount_;
-    made.judged = kElementCount;
-    for (int n = 1; n <= kElementCount; ++n) {
+    made.judged = count_;
+    for (int n = 1; n <= count_; ++n) {
         TileView &tile = view_.tile(n);
         made.cellOf[n] = cellUnder(tile);
         tile.setOnMouseMove({});
@@ -137,23 +138,24 @@ void Game::correct()
     notSent_.push_back(made);
     view_.setContadorCaption(hitTotal_);
     view_.setGaugeProgress(hitPercentage());
-    if (hitTotal_ > scoring::kCongratulationThreshold)
+    if (hitTotal_ > scoring::congratulationThreshold(count_))
         view_.setCongratulationVisible(true);
 }
 
 // The cell a tile stands on, its corner on the cell's corner; 0 for none.
-int Game::cellUnder(const TileView &tile)
+int Game::cellUnder(const TileView &tile) const
 {
     const board::Point at{tile.Left(), tile.Top()};
-    const int cell = board::cellAt(at.x + board::kCellSize / 2, at.y + board::kCellSize / 2);
+    const int cell =
+        board::cellAt(at.x + board::kCellSize / 2, at.y + board::kCellSize / 2, count_);
     return cell && board::cellCorner(cell) == at ? cell : 0;
 }
 
 void Game::RestaurarPaneles()
 {
-    for (int n = 1; n <= kElementCount; ++n)
+    for (int n = 1; n <= count_; ++n)
         view_.setPanelColour(n, board::kEmptyCellColour);
-    for (int n = 1; n <= kElementCount; ++n)
+    for (int n = 1; n <= count_; ++n)
         view_.setShapeVisible(n, false);
 }
 
@@ -170,7 +172,7 @@ void Game::prepareStripReload()
 void Game::LeerVistas()
 {
     baraja();
-    for (int n = 1; n <= kElementCount; ++n)
+    for (int n = 1; n <= count_; ++n)
         cutAndAim(n, kReloadTileSize);
     moveTilesToTheirSlots();
     cellsCounted_ += kReloadCellsCounted;
@@ -183,11 +185,11 @@ int Game::hitPercentage() const
 
 void Game::placeCellsAndFrames(bool showCells, bool resetFrames)
 {
-    for (int n = 1; n <= kElementCount; ++n) {
+    for (int n = 1; n <= count_; ++n) {
         view_.setPanelPos(n, board::cellCorner(n));
         view_.setPanelVisible(n, showCells);
     }
-    for (int n = 1; n <= kElementCount; ++n) {
+    for (int n = 1; n <= count_; ++n) {
         view_.setShapePos(n, board::frameCorner(n));
         if (resetFrames) {
             view_.setShapePen(n, board::kWrongFrameColour);
@@ -225,7 +227,7 @@ void Game::aimAtSlot(int i)
 
 void Game::moveTilesToTheirSlots()
 {
-    for (int i = 1; i <= kElementCount; ++i) {
+    for (int i = 1; i <= count_; ++i) {
         const board::Point slot = board::traySlot(dealOrder_[i]);
         TileView &tile = view_.tile(i);
         tile.setLeft(slot.x);

@@ -15,10 +15,10 @@ struct CorrectionMade
     std::int64_t timeMs = 0; // when, in milliseconds since 1970 (UTC)
     std::int32_t game = 0;   // the game number, GameCount
     std::int32_t hits = 0;
-    std::int32_t judged = 0; // cells judged: every cell of the table
+    std::int32_t judged = 0; // cells judged: every cell of the table, 114 or 118
     // cellOf[n]: the cell tile n stood on (n itself is its own cell), 0 when it stood on no
-    // cell; indexed 1..114.
-    std::array<std::int32_t, board::kElementCount + 1> cellOf{};
+    // cell; indexed 1..judged.
+    std::array<std::int32_t, board::kMaxElementCount + 1> cellOf{};
 };
 
 // The state of the exercise and the operations that deal, reveal and correct a game. It
@@ -28,12 +28,15 @@ struct CorrectionMade
 class Game
 {
 public:
-    // DealOrder[i] is the tray slot of tile i; indexed 1..114.
-    using Deal = std::array<std::int32_t, board::kElementCount + 1>;
+    // DealOrder[i] is the tray slot of tile i; indexed 1 to the table's size.
+    using Deal = std::array<std::int32_t, board::kMaxElementCount + 1>;
 
     // `handlers` are the main window's reactions that every dealt tile gets attached.
-    Game(BoardView &view, TileHandlers &handlers);
+    Game(BoardView &view, TileHandlers &handlers, board::Table table = board::Table::Classic);
 
+    board::Table table() const { return table_; }
+    // The tiles, cells and tray slots in play, 114 or 118; they are numbered from 1.
+    int elementCount() const { return count_; }
     const Deal &DealOrder() const { return dealOrder_; }
     std::int32_t HitTotal() const { return hitTotal_; }
     std::int32_t CellsCounted() const { return cellsCounted_; }
@@ -74,10 +77,12 @@ private:
     void cutAndAim(int i, int size);
     void aimAtSlot(int i);
     void moveTilesToTheirSlots();
-    static int cellUnder(const TileView &tile);
+    int cellUnder(const TileView &tile) const;
 
     BoardView &view_;
     TileHandlers &handlers_;
+    board::Table table_;
+    int count_;
     Deal dealOrder_{};
     std::int32_t hitTotal_ = 0;
     std::int32_t cellsCounted_ = 0;

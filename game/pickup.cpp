@@ -11,8 +11,6 @@
 #include <string_view>
 #include <utility>
 
-using board::kElementCount;
-
 namespace {
 // Symbols are plain ASCII, so typed letters are compared with them in ASCII's cases alone.
 char32_t folded(char32_t c)
@@ -30,19 +28,19 @@ bool spells(std::u32string_view text, std::string_view symbol, bool whole)
     });
 }
 
-std::string_view symbolOf(int n)
+std::string_view symbolOf(const Game &game, int n)
 {
-    return elements::kTable[n - 1].symbol;
+    return elements::element(n, game.table()).symbol;
 }
 
 // The tile whose symbol is the text, else the first whose symbol starts with it; 0 for none.
-int tileSpelled(std::u32string_view text)
+int tileSpelled(const Game &game, std::u32string_view text)
 {
     int prefixed = 0;
-    for (int n = 1; n <= kElementCount; ++n) {
-        if (spells(text, symbolOf(n), true))
+    for (int n = 1; n <= game.elementCount(); ++n) {
+        if (spells(text, symbolOf(game, n), true))
             return n;
-        if (!prefixed && spells(text, symbolOf(n), false))
+        if (!prefixed && spells(text, symbolOf(game, n), false))
             prefixed = n;
     }
     return prefixed;
@@ -50,11 +48,12 @@ int tileSpelled(std::u32string_view text)
 
 // The first tile after `after`, in element order and round again, whose symbol starts with
 // the letter; 0 for none.
-int nextStartingWith(char32_t letter, int after)
+int nextStartingWith(const Game &game, char32_t letter, int after)
 {
-    for (int i = 1; i <= kElementCount; ++i) {
-        const int n = (after + i - 1) % kElementCount + 1;
-        if (spells(std::u32string_view(&letter, 1), symbolOf(n), false))
+    const int count = game.elementCount();
+    for (int i = 1; i <= count; ++i) {
+        const int n = (after + i - 1) % count + 1;
+        if (spells(std::u32string_view(&letter, 1), symbolOf(game, n), false))
             return n;
     }
     return 0;
@@ -118,7 +117,7 @@ int Pickup::trayEnd(bool last) const
                           t.Left()};
     };
     int found = 0;
-    for (int n = 1; n <= kElementCount; ++n)
+    for (int n = 1; n <= game_.elementCount(); ++n)
         if (!tile(n).Accepted() && (found == 0 || (order(n) < order(found)) != last))
             found = n;
     return found ? found : 1;
@@ -126,13 +125,14 @@ int Pickup::trayEnd(bool last) const
 
 int Pickup::nearestTile(int dx, int dy) const
 {
-    std::array<board::Point, kElementCount> corners{};
-    for (int n = 1; n <= kElementCount; ++n)
+    const int count = game_.elementCount();
+    std::array<board::Point, board::kMaxElementCount> corners{};
+    for (int n = 1; n <= count; ++n)
         corners[n - 1] = {tile(n).Left(), tile(n).Top()};
     const TileView &from = tile(focused_);
     // The focused tile itself lies in no direction from itself.
     const int found =
-        board::nearestInDirection(corners.data(), kElementCount, {from.Left(), from.Top()}, dx, dy);
+        board::nearestInDirection(corners.data(), count, {from.Left(), from.Top()}, dx, dy);
     return found < 0 ? focused_ : found + 1;
 }
 
@@ -145,12 +145,12 @@ int Pickup::tileForTypedText(const BoardKey &key)
         typed_.clear();
     typedAtMs_ = key.timeMs;
     typed_ += key.text;
-    if (const int n = tileSpelled(typed_))
+    if (const int n = tileSpelled(game_, typed_))
         return n;
     if (oneLetterRepeated(typed_))
-        return nextStartingWith(typed_.front(), focused_);
+        return nextStartingWith(game_, typed_.front(), focused_);
     typed_ = key.text;
-    return tileSpelled(typed_);
+    return tileSpelled(game_, typed_);
 }
 
 bool Pickup::key(const BoardKey &key)
@@ -209,7 +209,7 @@ bool Pickup::key(const BoardKey &key)
     if (!picked_)
         focusTile(nearestTile(dx, dy));
     else if (target_)
-        setTarget(board::cellInDirection(target_, dx, dy));
+        setTarget(board::cellInDirection(target_, dx, dy, game_.elementCount()));
     else
         setTarget(lastTarget_);
     return true;
@@ -228,7 +228,7 @@ void Pickup::pickUp(int n, bool withTarget)
     intervalBefore_ = t.Interval();
     savedInterval_ = game_.hoverLightsCells() ? 0 : intervalBefore_;
     t.setInterval(0);
-    for (int cell = 1; cell <= kElementCount; ++cell)
+    for (int cell = 1; cell <= game_.elementCount(); ++cell)
         view_.setPanelColour(cell, board::kEmptyCellColour);
     if (withTarget)
         setTarget(lastTarget_);
@@ -315,7 +315,7 @@ bool Pickup::pressAt(board::Point p)
 {
     if (!picked_)
         return false;
-    const int cell = board::cellAt(p.x, p.y);
+    const int cell = board::cellAt(p.x, p.y, game_.elementCount());
     if (!cell)
         return false;
     setTarget(cell, false); // the drop right after it tells the cell

@@ -46,7 +46,7 @@ public:
     // typeAheadPauseMs: letters typed further apart than this start a new symbol.
     Pickup(BoardView &view, Placement &placement, const Game &game, int typeAheadPauseMs = 400);
 
-    // Tile numbers and cell numbers 1..114; 0 for none.
+    // Tile numbers and cell numbers from 1 to the table's size; 0 for none.
     int focusedTile() const { return focused_; }
     int pickedTile() const { return picked_; }
     int targetCell() const { return target_; }

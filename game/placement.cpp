@@ -2,15 +2,13 @@
 
 #include "game/boardview.h"
 
-using board::kElementCount;
-
 namespace {
 // Milliseconds per step of a tile sent back on its own: a stray tile to its tray slot, or the
 // owner of a cell another tile was dropped on.
 constexpr int kSendBackInterval = 10;
 } // namespace
 
-Placement::Placement(BoardView &view) : view_(view) {}
+Placement::Placement(BoardView &view, int count) : view_(view), count_(count) {}
 
 void Placement::takeCentreOf(const TileView &tile)
 {
@@ -24,14 +22,14 @@ void Placement::almovermouse(TileView &sender)
     takeCentreOf(sender);
     // Restoring every cell and then lighting the candidate is done as one pass that writes
     // each cell's final colour, so a cell that stays lit is not repainted on every move.
-    for (int n = 1; n <= kElementCount; ++n)
+    for (int n = 1; n <= count_; ++n)
         view_.setShapeVisible(n, false);
-    candidateCell_ = board::cellAt(tileCentreX_, tileCentreY_);
-    for (int n = 1; n <= kElementCount; ++n)
+    candidateCell_ = board::cellAt(tileCentreX_, tileCentreY_, count_);
+    for (int n = 1; n <= count_; ++n)
         view_.setPanelColour(n,
                             n == candidateCell_ ? board::kLitCellColour : board::kEmptyCellColour);
     view_.recordCandidate(candidateCell_);
-    for (int i = 1; i <= kElementCount; ++i)
+    for (int i = 1; i <= count_; ++i)
         view_.tile(i).setInterval(0);
 }
 
@@ -60,7 +58,7 @@ void Placement::FormMouseMove(std::int32_t x, std::int32_t y)
     tileCentreX_ = x;
     tileCentreY_ = y;
     view_.recordCentre(x, y);
-    for (int i = 1; i <= kElementCount; ++i) {
+    for (int i = 1; i <= count_; ++i) {
         TileView &tile = view_.tile(i);
         if (!tile.Accepted())
             tile.setInterval(kSendBackInterval);

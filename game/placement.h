@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/board.h"
 #include "game/tileview.h"
 
 #include <cstdint>
@@ -13,7 +14,8 @@ class BoardView;
 class Placement : public TileHandlers
 {
 public:
-    explicit Placement(BoardView &view);
+    // `count`: the cells and tiles in play, 114 or 118.
+    explicit Placement(BoardView &view, int count = board::kElementCount);
 
     // Centre of the tile last handled, or the pointer position of the last bare-window move.
     std::int32_t TileCentreX() const { return tileCentreX_; }
@@ -30,6 +32,7 @@ private:
     void takeCentreOf(const TileView &tile);
 
     BoardView &view_;
+    int count_;
     std::int32_t tileCentreX_ = 0;
     std::int32_t tileCentreY_ = 0;
     std::int32_t candidateCell_ = 0;

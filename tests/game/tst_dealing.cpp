@@ -96,7 +96,7 @@ void TestDealing::everyShuffleIsAPermutationAndReseeds()
     int seeds = 0;
     Random::shared().setSeedSource([&seeds]() { return static_cast<std::uint32_t>(++seeds); });
     Fixture f;
-    std::array<std::int32_t, kElementCount + 1> previous{};
+    Game::Deal previous{};
     for (int deal = 0; deal < 200; ++deal) {
         f.game.baraja();
         QVERIFY(isPermutation(f.game));

@@ -92,8 +92,8 @@ public:
         int verdict = 0; // what the last correction found: 1 right, -1 wrong, 0 none yet
     };
 
-    std::array<Panel, board::kElementCount + 1> panels{};
-    std::array<Shape, board::kElementCount + 1> shapes{};
+    std::array<Panel, board::kMaxElementCount + 1> panels{};
+    std::array<Shape, board::kMaxElementCount + 1> shapes{};
     std::vector<std::unique_ptr<FakeTile>> tiles;
     int veces = 1;    // the layout's caption "1"
     int contador = 0; // the layout's caption "0"

@@ -262,8 +262,8 @@ private:
 class ChartCell : public QAccessibleInterface, public QAccessibleTableCellInterface
 {
 public:
-    ChartCell(QAccessibleInterface *chart, int row, int column)
-        : chart_(chart), row_(row), column_(column)
+    ChartCell(QAccessibleInterface *chart, board::Table table, int row, int column)
+        : chart_(chart), table_(table), row_(row), column_(column)
     {}
 
     bool isValid() const override { return chart_->isValid(); }
@@ -284,14 +284,14 @@ public:
         if (t != QAccessible::Name)
             return QString();
         const int n = row_ + 1;
-        const std::string_view symbol = elements::element(n).symbol;
+        const std::string_view symbol = elements::element(n, table_).symbol;
         switch (column_) {
         case 0:
             return QString::number(n);
         case 1:
             return QString::fromUtf8(symbol.data(), qsizetype(symbol.size()));
         default:
-            return language::elementName(n);
+            return language::elementName(n, table_);
         }
     }
     void setText(QAccessible::Text, const QString &) override {}
@@ -314,6 +314,7 @@ public:
 
 private:
     QAccessibleInterface *chart_;
+    board::Table table_;
     int row_, column_;
 };
 
@@ -342,7 +343,7 @@ public:
             auto *self = const_cast<ChartInterface *>(this);
             for (int i = 0; i < childCount(); ++i)
                 self->cellIds_ << QAccessible::registerAccessibleInterface(
-                    new ChartCell(self, i / kChartColumns, i % kChartColumns));
+                    new ChartCell(self, shownTable(), i / kChartColumns, i % kChartColumns));
         }
         return QAccessible::accessibleInterface(cellIds_.at(index));
     }
@@ -367,10 +368,14 @@ public:
     }
     QString rowDescription(int) const override { return QString(); }
     int columnCount() const override { return kChartColumns; }
-    int rowCount() const override { return board::kElementCount; }
+    int rowCount() const override { return board::elementCount(shownTable()); }
 
 private:
     static constexpr int kChartColumns = 3;
+    board::Table shownTable() const
+    {
+        return static_cast<const ElementChart *>(widget())->table();
+    }
     QList<QAccessible::Id> cellIds_;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/board.h"
+
 #include <QLabel>
 #include <QString>
 #include <QStringList>
@@ -63,11 +65,15 @@ private:
 };
 
 // The picture of the element chart; a screen reader reads it as a table of every element's
-// atomic number, symbol and name.
+// atomic number, symbol and name, in the table the chart shows.
 class ElementChart : public QLabel
 {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    explicit ElementChart(board::Table table = board::Table::Classic) : table_(table) {}
+    board::Table table() const { return table_; }
+
+private:
+    board::Table table_;
 };

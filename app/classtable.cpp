@@ -20,24 +20,6 @@
 
 namespace {
 
-// Today's table ends period 7 with four elements the exercise's board has no cells for; a
-// class with such records shows them after the last cell of that row.
-struct LaterElement
-{
-    const char *symbol;
-    const char *name;
-    int group;
-};
-
-constexpr int kFirstLater = board::kElementCount + 1;
-constexpr LaterElement kLaterElements[] = {
-    {"Mc", QT_TRANSLATE_NOOP("ClassTable", "Moscovio"), 15},
-    {"Lv", QT_TRANSLATE_NOOP("ClassTable", "Livermorio"), 16},
-    {"Ts", QT_TRANSLATE_NOOP("ClassTable", "Teneso"), 17},
-    {"Og", QT_TRANSLATE_NOOP("ClassTable", "Oganesón"), 18},
-};
-constexpr int kLargestTable = kFirstLater + int(std::size(kLaterElements)) - 1;
-
 // Viridis at every tenth of the scale; the colours between are mixed linearly.
 constexpr QRgb kScale[] = {0x440154, 0x482576, 0x414487, 0x35608d, 0x2a788e, 0x21908c,
                            0x22a884, 0x43bf71, 0x7ad151, 0xbbdf27, 0xfde725};
@@ -50,25 +32,16 @@ constexpr QPoint kOrigin{0, 30};
 // The gap between groups 2 and 13 above period 4, where the legend goes.
 constexpr QRect kLegend{100, 46, 380, 110};
 
-board::Point corner(int n)
-{
-    if (n < kFirstLater)
-        return board::cellCorner(n);
-    const board::Point periodStart = board::cellCorner(87); // francium: group 1 of period 7
-    return {periodStart.x + board::kCellSize * (kLaterElements[n - kFirstLater].group - 1),
-            periodStart.y};
-}
-
 QRect cellRect(int n)
 {
-    const board::Point c = corner(n);
+    const board::Point c = board::cellCorner(n);
     return QRect(c.x, c.y, board::kCellSize, board::kCellSize);
 }
 
 // The elements the summary's table has: 114, or 118 with today's table among the records.
 int tableSize(const records::Summary &summary)
 {
-    return std::min(summary.largestTable, kLargestTable);
+    return board::elementCount(ClassTable::tableOf(summary));
 }
 
 int percentOf(const records::Summary &summary, int n)
@@ -122,7 +95,7 @@ void paintLegend(QPainter &painter)
                      Qt::AlignLeft | Qt::AlignVCenter, ClassTable::tr("Sin datos"));
 }
 
-void paintCell(QPainter &painter, int n, int percent)
+void paintCell(QPainter &painter, board::Table table, int n, int percent)
 {
     const QRect rect = cellRect(n);
     const QColor fill = ClassTable::colourOf(percent);
@@ -132,7 +105,7 @@ void paintCell(QPainter &painter, int n, int percent)
     painter.setPen(textOn(fill));
     painter.setFont(resources::sansSerif(15, true));
     painter.drawText(rect.adjusted(0, 3, 0, -18), Qt::AlignHCenter | Qt::AlignTop,
-                     ClassTable::symbol(n));
+                     ClassTable::symbol(n, table));
     if (percent >= 0) {
         painter.setFont(resources::sansSerif(11));
         painter.drawText(rect.adjusted(0, 22, 0, -3), Qt::AlignHCenter | Qt::AlignBottom,
@@ -168,7 +141,7 @@ void ClassTable::paint(QPainter &painter, const records::Summary &summary, int s
     paintLegend(painter);
     const int count = tableSize(summary);
     for (int n = 1; n <= count; ++n)
-        paintCell(painter, n, percentOf(summary, n));
+        paintCell(painter, tableOf(summary), n, percentOf(summary, n));
     if (selected > 0 && selected <= count)
         paintSelection(painter, selected);
     painter.restore();
@@ -187,24 +160,25 @@ QColor ClassTable::colourOf(int percentRight)
     return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()));
 }
 
-QString ClassTable::symbol(int n)
+board::Table ClassTable::tableOf(const records::Summary &summary)
 {
-    if (n >= 1 && n < kFirstLater) {
-        const std::string_view text = elements::element(n).symbol;
-        return QString::fromLatin1(text.data(), qsizetype(text.size()));
-    }
-    if (n >= kFirstLater && n <= kLargestTable)
-        return QLatin1String(kLaterElements[n - kFirstLater].symbol);
-    return QString::number(n);
+    return summary.largestTable > board::kElementCount ? board::Table::Today
+                                                       : board::Table::Classic;
 }
 
-QString ClassTable::name(int n)
+QString ClassTable::symbol(int n, board::Table table)
 {
-    if (n >= 1 && n < kFirstLater)
-        return language::elementName(n);
-    if (n >= kFirstLater && n <= kLargestTable)
-        return tr(kLaterElements[n - kFirstLater].name);
-    return QString();
+    if (n < 1 || n > board::elementCount(table))
+        return QString::number(n);
+    const std::string_view text = elements::element(n, table).symbol;
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+QString ClassTable::name(int n, board::Table table)
+{
+    if (n < 1 || n > board::elementCount(table))
+        return QString();
+    return language::elementName(n, table);
 }
 
 QString ClassTable::percentText(int percent)
@@ -216,7 +190,8 @@ QString ClassTable::percentText(int percent)
 
 QString ClassTable::describe(const records::Summary &summary, int n)
 {
-    QStringList lines{tr("%1 (%2)").arg(name(n), symbol(n))};
+    const board::Table table = tableOf(summary);
+    QStringList lines{tr("%1 (%2)").arg(name(n, table), symbol(n, table))};
     const auto found = summary.elements.find(n);
     if (found == summary.elements.end() || found->second.pupils <= 0) {
         lines << tr("Sin datos: ninguna corrección lo incluye.");
@@ -231,15 +206,16 @@ QString ClassTable::describe(const records::Summary &summary, int n)
     std::vector<std::pair<int, int>> places(element.putInstead.begin(), element.putInstead.end());
     std::stable_sort(places.begin(), places.end(),
                      [](const auto &a, const auto &b) { return a.second > b.second; });
-    const QString own = symbol(n);
+    const QString own = symbol(n, table);
     for (const auto &[cell, pupils] : places) {
         if (cell == 0)
             lines << (pupils == 1 ? tr("%1 fuera del tablero: 1 alumno").arg(own)
                                   : tr("%1 fuera del tablero: %2 alumnos").arg(own).arg(pupils));
         else
-            lines << (pupils == 1 ? tr("%1 en la casilla de %2: 1 alumno").arg(own, symbol(cell))
+            lines << (pupils == 1 ? tr("%1 en la casilla de %2: 1 alumno")
+                                        .arg(own, symbol(cell, table))
                                   : tr("%1 en la casilla de %2: %3 alumnos")
-                                        .arg(own, symbol(cell))
+                                        .arg(own, symbol(cell, table))
                                         .arg(pupils));
     }
     return lines.join(QLatin1Char('\n'));
@@ -356,14 +332,7 @@ void ClassTable::keyPressEvent(QKeyEvent *event)
         if (!selected_) {
             select(1);
         } else {
-            const int count = tableSize(summary_);
-            std::array<board::Point, kLargestTable> corners{};
-            for (int n = 1; n <= count; ++n)
-                corners[size_t(n - 1)] = corner(n);
-            const int found = board::nearestInDirection(corners.data(), count, corner(selected_),
-                                                        arrow.dx, arrow.dy);
-            if (found >= 0)
-                select(found + 1);
+            select(board::cellInDirection(selected_, arrow.dx, arrow.dy, tableSize(summary_)));
         }
         event->accept();
         return;

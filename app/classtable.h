@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/board.h"
 #include "records/summary.h"
 
 #include <QColor>
@@ -34,10 +35,13 @@ public:
     // The element, its share right, and where it was put instead, most often first: one line
     // each, in the program's language.
     static QString describe(const records::Summary &summary, int n);
-    // The element's symbol; for 115 to 118 those of today's table.
-    static QString symbol(int n);
-    // The element's name in the program's language.
-    static QString name(int n);
+    // The table the summary shows: today's when a record of it is among them, so a folder
+    // that mixes the two shows each element, by atomic number, in today's form.
+    static board::Table tableOf(const records::Summary &summary);
+    // The element's symbol, as the table writes it.
+    static QString symbol(int n, board::Table table = board::Table::Classic);
+    // The element's name in the program's language, as the table writes it.
+    static QString name(int n, board::Table table = board::Table::Classic);
     // "57 %", as the program's language writes a percentage.
     static QString percentText(int percent);
 

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <optional>
+
 #ifdef Q_OS_WIN
 #include <QMessageBox>
 #else
@@ -30,6 +32,10 @@ constexpr RefusalText kRefusalTexts[] = {
     {Refusal::MissingLanguage, QT_TRANSLATE_NOOP("commandline", "Falta el idioma después de %1.")},
     {Refusal::UnknownLanguage,
      QT_TRANSLATE_NOOP("commandline", "Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.")},
+    {Refusal::MissingTable, QT_TRANSLATE_NOOP("commandline", "Falta la tabla después de %1.")},
+    //: clasica and actual stay as they are: they are what the option takes.
+    {Refusal::UnknownTable,
+     QT_TRANSLATE_NOOP("commandline", "Tabla desconocida: %1. Las tablas son clasica y actual.")},
     {Refusal::UnexpectedValue,
      QT_TRANSLATE_NOOP("commandline", "La opción %1 no admite ningún valor.")},
     {Refusal::MissingFolder, QT_TRANSLATE_NOOP("commandline", "Falta la carpeta después de %1.")},
@@ -42,7 +48,7 @@ constexpr RefusalText kRefusalTexts[] = {
 };
 
 // The program's options that take a value: what is refused when it is missing, and the
-// field it fills (none for the language, which is read apart).
+// field it fills (none for the language and the table, which are read apart).
 struct ValueOption
 {
     const char *name;
@@ -52,6 +58,7 @@ struct ValueOption
 
 constexpr ValueOption kValueOptions[] = {
     {"idioma", Refusal::MissingLanguage, nullptr},
+    {"tabla", Refusal::MissingTable, nullptr},
     {"informes", Refusal::MissingFolder, &Options::resultsFolder},
     {"resumen", Refusal::MissingFolder, &Options::summaryFolder},
     {"csv", Refusal::MissingFile, &Options::csvFile},
@@ -106,6 +113,16 @@ QString bareName(const QString &argument)
 {
     const qsizetype dashes = argument.startsWith(QLatin1String("--")) ? 2 : 1;
     return argument.mid(dashes).section(QLatin1Char('='), 0, 0);
+}
+
+// The table a name gives, as the settings and --tabla write it, in any case.
+std::optional<board::Table> tableNamed(const QString &name)
+{
+    for (const board::TableName &entry : board::kTableNames)
+        if (name.compare(QLatin1String(entry.name.data(), qsizetype(entry.name.size())),
+                         Qt::CaseInsensitive) == 0)
+            return entry.table;
+    return std::nullopt;
 }
 
 void refuse(Options &options, Refusal refusal, const QString &refused)
@@ -189,6 +206,15 @@ Options parse(const QStringList &arguments, language::Language systemLanguage)
         else
             refuse(options, Refusal::UnknownLanguage, value);
     }
+    const QString tabla = QStringLiteral("tabla");
+    if (parser.isSet(tabla) && options.refusal != Refusal::MissingTable) {
+        const QString value = parser.value(tabla);
+        options.tableGiven = true;
+        if (const auto chosen = tableNamed(value))
+            options.table = *chosen;
+        else
+            refuse(options, Refusal::UnknownTable, value);
+    }
     for (const ValueOption &option : kValueOptions) {
         const QString name = QLatin1String(option.name);
         if (!option.field || !parser.isSet(name))
@@ -218,6 +244,12 @@ void completeFromSettings(Options &options, const records::LabSettings &settings
         else
             options.ignoredLanguage = settings.language;
     }
+    if (const QString table = settings.table.trimmed(); !options.tableGiven && !table.isEmpty()) {
+        if (const auto chosen = tableNamed(table))
+            options.table = *chosen;
+        else
+            options.ignoredTable = settings.table;
+    }
     if (options.resultsFolder.isEmpty())
         options.resultsFolder = settings.resultsFolder;
     if (const QString marks = settings.marks.trimmed().toLower(); !marks.isEmpty()) {
@@ -236,6 +268,11 @@ QString settingsNote(const Options &options)
         note += Texts::tr("tabelora: el idioma «%1» de la configuración del aula no es ninguno "
                           "de es, ca, gl y eu; no se tiene en cuenta.\n")
                     .arg(options.ignoredLanguage);
+    if (!options.ignoredTable.isEmpty())
+        //: tabla, clasica and actual stay as they are: they are what the settings file holds.
+        note += Texts::tr("tabelora: «tabla = %1» de la configuración del aula no es clasica "
+                          "ni actual; no se tiene en cuenta.\n")
+                    .arg(options.ignoredTable);
     if (!options.ignoredMarks.isEmpty())
         //: marcas, true and false stay as they are: they are what the settings file holds.
         note += Texts::tr("tabelora: «marcas = %1» de la configuración del aula no es true ni "
@@ -257,12 +294,13 @@ QString reason(const Options &options)
 
 QString helpText(const QString &programName)
 {
-    //: The option names (--idioma, --informes, --marcas, --proyector, --resumen, --csv, --pdf,
-    //: --help, --version)
-    //: and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA,
-    //: CARPETA, FICHERO) and the button's name «Enviar» are translated.
+    //: The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen,
+    //: --csv, --pdf, --help, --version), the codes es, ca, gl and eu and the tables' names
+    //: clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA,
+    //: FICHERO) and the button's name «Enviar» are translated.
     return Texts::tr(
-               "Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA] [--marcas] [--proyector]\n"
+               "Uso: %1 [--idioma es|ca|gl|eu] [--tabla clasica|actual]\n"
+               "         [--informes CARPETA] [--marcas] [--proyector]\n"
                "     %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]\n"
                "\n"
                "Tabelora, ejercicio para aprender la tabla periódica.\n"
@@ -273,6 +311,11 @@ QString helpText(const QString &programName)
                "                      se sigue el idioma de la configuración del aula o, si no\n"
                "                      lo hay, el del sistema: catalán con ca_*, gallego con\n"
                "                      gl_*, euskera con eu_* y castellano con cualquier otro.\n"
+               "  --tabla clasica     la tabla del ejercicio, de 114 elementos (la de siempre).\n"
+               "  --tabla actual      la tabla de hoy, de 118 elementos con sus nombres y\n"
+               "                      símbolos actuales. Sin esta opción, la de la\n"
+               "                      configuración del aula (tabla=clasica o tabla=actual)\n"
+               "                      o, si no la hay, la clásica.\n"
                "  --informes CARPETA  carpeta de resultados de esta sesión: cada «Enviar» deja\n"
                "                      allí un registro. Sin esta opción, la de la configuración\n"
                "                      del aula.\n"

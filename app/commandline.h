@@ -1,17 +1,20 @@
 #pragma once
 
 #include "app/language.h"
+#include "game/board.h"
 #include "records/labsettings.h"
 
 #include <QString>
 #include <QStringList>
 
 // The program's options: --idioma es|ca|gl|eu, which overrides the language of the lab's
-// settings and of the system locale; --informes, the results folder of this run; --resumen,
-// --marcas, the ticks and crosses of a correction drawn beside the colours; --proyector, the
-// windows as large as the screen holds; the class's summary in place of the exercise, and with it --csv and --pdf, which write the
-// summary to a file with no window; --help and --version. Reading them needs no application
-// object, so that the program can answer them before it opens a window system.
+// settings and of the system locale; --tabla clasica|actual, the table of the exercise, which
+// overrides the settings' too; --informes, the results folder of this run; --marcas, the
+// ticks and crosses of a correction drawn beside the colours; --proyector, the windows as
+// large as the screen holds; --resumen, the class's summary in place of the exercise, and
+// with it --csv and --pdf, which write the summary to a file with no window; --help and
+// --version. Reading them needs no application object, so that the program can answer them
+// before it opens a window system.
 namespace commandline {
 
 // Why the arguments were refused.
@@ -22,6 +25,8 @@ enum class Refusal
     NotAnOption,        // "foo": the program takes no other words
     MissingLanguage,    // "--idioma" last
     UnknownLanguage,    // "--idioma xx"
+    MissingTable,       // "--tabla" last
+    UnknownTable,       // "--tabla xx"
     UnexpectedValue,    // "--help=x"
     MissingFolder,      // "--informes" or "--resumen" last, or with an empty value
     MissingFile,        // "--csv" or "--pdf" last, or with an empty value
@@ -33,6 +38,8 @@ struct Options
 {
     language::Language language = language::Language::Spanish;
     bool languageGiven = false; // by --idioma, over the lab's settings
+    board::Table table = board::Table::Classic;
+    bool tableGiven = false; // by --tabla, over the lab's settings
     QString resultsFolder;      // where every send also leaves a record; empty for none
     QString summaryFolder;      // --resumen: the folder of records to sum up
     QString csvFile, pdfFile;   // --csv, --pdf: the files to write from it
@@ -42,6 +49,8 @@ struct Options
     bool projector = false; // --proyector
     // The lab's settings gave marcas a value that is neither true nor false; it was left out.
     QString ignoredMarks;
+    // The lab's settings named a table that is neither of the two; it was left out.
+    QString ignoredTable;
     bool help = false;
     bool version = false;
     Refusal refusal = Refusal::None;
@@ -59,12 +68,12 @@ struct Options
 Options parse(const QStringList &arguments, language::Language systemLanguage);
 
 // Fills what the command line left open from the lab's settings: the language, when --idioma
-// named none and the settings name one of the program's; the results folder, when
-// --informes named none; the marks, when the settings turn them on.
+// named none and the settings name one of the program's; the table likewise, for --tabla; the
+// results folder, when --informes named none; the marks, when the settings turn them on.
 void completeFromSettings(Options &options, const records::LabSettings &settings);
 
-// The note that the settings' language or marks were left out, in the current language; empty when it
-// was not.
+// The note that the settings' language, table or marks were left out, in the current
+// language; empty when none was.
 QString settingsNote(const Options &options);
 
 // Why the arguments were refused, in the current language; empty when they were not.

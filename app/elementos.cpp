@@ -12,7 +12,14 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-TElementos::TElementos(QWidget *parent) : QDialog(parent)
+#include <algorithm>
+
+namespace {
+constexpr const char *kCharts[] = {":/assets/elementos-chart.png",
+                                   ":/assets/elementos-chart-actual.png"};
+} // namespace
+
+TElementos::TElementos(QWidget *parent, board::Table table) : QDialog(parent)
 {
     accessible::installInterfaces();
     setWindowTitle(tr("Elementos"));
@@ -24,17 +31,19 @@ TElementos::TElementos(QWidget *parent) : QDialog(parent)
     setPalette(colours::paletteForDarkTexts(palette()));
     colours::setPaletteColour(this, QPalette::Window, palette().color(QPalette::Button));
 
-    const QPixmap chart = QPixmap::fromImage(
-        resources::picture(language::picture(QStringLiteral(":/assets/elementos-chart.png")),
-                           kChartSize.width(), kChartSize.height()));
+    const QPixmap chart = QPixmap::fromImage(resources::picture(
+        language::picture(QLatin1String(kCharts[table == board::Table::Today])),
+        kChartSize.width(), kChartSize.height()));
+    const QSize taller(0, std::max(0, chart.height() - kChartSize.height()));
+    outerSize_ = kOuterSize + taller;
     // The picture keeps its own size inside a box one column narrower, so the chart's
     // rightmost column is not shown.
-    image111_ = new ElementChart;
+    image111_ = new ElementChart(table);
     image111_->setObjectName(QStringLiteral("Image111"));
     image111_->setAccessibleName(tr("Nombres y símbolos de los elementos"));
     image111_->setPixmap(chart);
     image111_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image111_->setFixedSize(kPictureBox);
+    image111_->setFixedSize(kPictureBox + taller);
 
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setFrameShape(QFrame::NoFrame);
@@ -49,16 +58,16 @@ TElementos::TElementos(QWidget *parent) : QDialog(parent)
     place();
 }
 
-QRect TElementos::placement(const QRect &area)
+QRect TElementos::placement(const QRect &area, QSize outerSize)
 {
     if (area.isEmpty())
-        return {kPosition, kOuterSize};
-    return platform::keptInside(area, QRect(kPosition, kOuterSize.boundedTo(area.size())));
+        return {kPosition, outerSize};
+    return platform::keptInside(area, QRect(kPosition, outerSize.boundedTo(area.size())));
 }
 
 void TElementos::place()
 {
-    const QRect frame = placement(platform::availableArea(this));
+    const QRect frame = placement(platform::availableArea(this), outerSize_);
     platform::setOuterSize(this, frame.size());
     platform::moveFrameTo(this, frame.topLeft());
 }

@@ -56,12 +56,12 @@ constexpr std::pair<elements::State, const char *> kStateNames[] = {
     {elements::State::Synthetic, QT_TRANSLATE_NOOP("TForm1", "sintético")},
 };
 
-// "Na, Sodio".
-QString elementText(int n)
+// "Na, Sodio", as the table writes them.
+QString elementText(int n, board::Table table)
 {
-    const elements::Element &element = elements::element(n);
+    const elements::Element &element = elements::element(n, table);
     return QString::fromUtf8(element.symbol.data(), qsizetype(element.symbol.size())) +
-           QStringLiteral(", ") + language::elementName(n);
+           QStringLiteral(", ") + language::elementName(n, table);
 }
 
 QString stateName(elements::State state)
@@ -74,11 +74,13 @@ QString stateName(elements::State state)
 
 // The strip the tiles are cut from, kept as decoded: the built-in picture has a palette, a
 // quarter of the memory of 32-bit pixels. Each tile gets its own 32-bit copy when it is cut.
-QImage builtInStrip()
+QImage builtInStrip(board::Table table)
 {
-    QImage strip = resources::picture(QStringLiteral(":/assets/tilestrip.png"));
+    QImage strip = resources::picture(table == board::Table::Today
+                                          ? QStringLiteral(":/assets/tilestrip-actual.png")
+                                          : QStringLiteral(":/assets/tilestrip.png"));
     if (strip.isNull()) {
-        strip = QImage(board::kStripPicture * board::kElementCount, board::kStripPicture,
+        strip = QImage(board::kStripPicture * board::elementCount(table), board::kStripPicture,
                        QImage::Format_RGB32);
         strip.fill(colours::toQColor(board::kEmptyCellColour));
     }
@@ -86,10 +88,10 @@ QImage builtInStrip()
 }
 } // namespace
 
-TForm1::TForm1(QWidget *parent)
-    : QWidget(parent), placement_(*this), game_(*this, *this),
+TForm1::TForm1(QWidget *parent, board::Table table)
+    : QWidget(parent), placement_(*this, board::elementCount(table)), game_(*this, *this, table),
       pickup_(*this, placement_, game_, QApplication::keyboardInputInterval()),
-      report_(std::make_unique<Report>()), Image1(builtInStrip())
+      report_(std::make_unique<Report>()), Image1(builtInStrip(table))
 {
     accessible::installInterfaces();
     setObjectName(QStringLiteral("Form1"));
@@ -100,7 +102,7 @@ TForm1::TForm1(QWidget *parent)
                                 "flechas o la inicial del símbolo eligen una ficha; Intro la "
                                 "coge, las flechas eligen la casilla e Intro la deja; Escape la "
                                 "devuelve. Tras corregir, F7 dice las casillas mal colocadas."));
-    setFixedSize(kClientWidth, kClientHeight);
+    setFixedSize(kClientWidth, clientHeight(table));
     setFont(resources::font(kWindowFont));
     buildLayout();
     // The reveal timer counts from the moment the window is built.
@@ -127,7 +129,7 @@ void TForm1::alSoltarmouse(TileView &sender)
 void TForm1::buildLayout()
 {
     layer_ = new DrawnLayer(colours::toQColor(clMoneyGreen), this);
-    layer_->setGeometry(0, 0, kClientWidth, kClientHeight);
+    layer_->setGeometry(rect());
     connect(layer_, &DrawnLayer::bareMouseMoved, this,
             [this](int x, int y) { errorbox::guarded([&] { placement_.FormMouseMove(x, y); }); });
     connect(layer_, &DrawnLayer::pressed, this,
@@ -142,7 +144,7 @@ void TForm1::buildLayout()
 
     for (const DrawnSpec &entry : kDrawnUnderFrames)
         addDrawn(entry);
-    for (int n = 1; n <= board::kElementCount; ++n) {
+    for (int n = 1; n <= game_.elementCount(); ++n) {
         shapes_[n] = new FrameShape(n, layer_);
         shapes_[n]->resize(board::kCellSize, board::kCellSize);
         shapes_[n]->hide();
@@ -155,7 +157,7 @@ void TForm1::buildLayout()
     Veces->setAccessibleName(tr("Intentos"));
 
     // Windowed controls: made after the surface, so they lie above everything drawn on it.
-    for (int n = 1; n <= board::kElementCount; ++n) {
+    for (int n = 1; n <= game_.elementCount(); ++n) {
         panels_[n] = new BlankCell(n, this);
         panels_[n]->resize(board::kCellSize, board::kCellSize);
         panels_[n]->setAccessibleName(cellName(n));
@@ -394,7 +396,7 @@ void TForm1::CorrectClick()
     //: cells, the running total and its percentage, and the attempt.
     announcer_->say(tr("Corrección: %1 de %2 bien colocados. Total aciertos %3, %4 %. Intento %5.")
                         .arg(game_.HitTotal() - hitsBefore)
-                        .arg(board::kElementCount)
+                        .arg(game_.elementCount())
                         .arg(game_.HitTotal())
                         .arg(gauge_->percentDone())
                         .arg(game_.GameCount()));
@@ -426,9 +428,10 @@ void TForm1::setResultsFolder(const QString &folder)
 
 void TForm1::setMarks(bool shown)
 {
-    for (int n = 1; n <= board::kElementCount; ++n) {
+    for (int n = 1; n <= game_.elementCount(); ++n) {
         shapes_[n]->setMarksShown(shown);
-        Tiles[n]->setOverlay(shown ? marks::statePattern(elements::element(n).state) : QImage(),
+        const elements::State state = elements::element(n, game_.table()).state;
+        Tiles[n]->setOverlay(shown ? marks::statePattern(state) : QImage(),
                              marks::kTilePatternCorner);
     }
     Image2->setOverlays(shown ? marks::legendPatterns(Role::LegendSolidLiquid)
@@ -514,8 +517,8 @@ void TForm1::createTile(int n)
 {
     auto *tile = new TAnimatedCorvalia(layer_);
     tile->setObjectName(QStringLiteral("Tile%1").arg(n));
-    tile->setAccessibleName(elementText(n) + QStringLiteral(", ") +
-                            stateName(elements::element(n).state));
+    tile->setAccessibleName(elementText(n, game_.table()) + QStringLiteral(", ") +
+                            stateName(elements::element(n, game_.table()).state));
     // A tile picked up without dragging goes back at the next press on any tile, and a
     // click or tap picks the clicked tile up.
     connect(tile, &TAnimatedCorvalia::mouseDown, this,
@@ -716,7 +719,7 @@ QList<int> TForm1::tilesOn(int cell) const
 {
     const QPoint corner(board::cellCorner(cell).x, board::cellCorner(cell).y);
     QList<int> standing;
-    for (int n = 1; n <= board::kElementCount; ++n)
+    for (int n = 1; n <= game_.elementCount(); ++n)
         if (Tiles[n] && Tiles[n]->pos() == corner)
             standing << n;
     return standing;
@@ -750,12 +753,13 @@ QString TForm1::describeTile(int n) const
     const TAnimatedCorvalia *tile = Tiles[n];
     const QPoint destiny(tile->DestinyX(), tile->DestinyY());
     const int bound = board::cellAt(destiny.x() + board::kCellSize / 2,
-                                    destiny.y() + board::kCellSize / 2);
+                                    destiny.y() + board::kCellSize / 2, game_.elementCount());
     if (tile->pos() != destiny && !tile->Accepted())
         return bound ? tr("Yendo a la %1").arg(cellName(bound)) : tr("Volviendo a la bandeja");
     // On a cell when its corner stands on the cell's corner.
     const QPoint at = tile->pos();
-    const int cell = board::cellAt(at.x() + board::kCellSize / 2, at.y() + board::kCellSize / 2);
+    const int cell = board::cellAt(at.x() + board::kCellSize / 2, at.y() + board::kCellSize / 2,
+                                   game_.elementCount());
     if (!cell || QPoint(board::cellCorner(cell).x, board::cellCorner(cell).y) != at)
         return tr("En la bandeja");
     const QString said = verdict(cell);
@@ -785,9 +789,9 @@ void TForm1::sayWrongCells()
         return;
     }
     QStringList wrong;
-    for (int cell = 1; cell <= board::kElementCount; ++cell)
+    for (int cell = 1; cell <= game_.elementCount(); ++cell)
         if (shapes_[cell]->isVisibleTo(this) && shapes_[cell]->pen() != board::kRightFrameColour)
-            wrong << tr("casilla %1, %2").arg(cell).arg(elementText(cell));
+            wrong << tr("casilla %1, %2").arg(cell).arg(elementText(cell, game_.table()));
     announcer_->say(wrong.isEmpty()
                         ? tr("Ninguna casilla mal colocada.")
                         //: The number of cells wrong, then each: "casilla 11, Na, Sodio".
@@ -810,7 +814,7 @@ void TForm1::showTarget(int cell)
 bool TForm1::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowBlocked) {
-        for (int n = 1; n <= board::kElementCount; ++n)
+        for (int n = 1; n <= game_.elementCount(); ++n)
             if (Tiles[n])
                 Tiles[n]->endDrag();
     }

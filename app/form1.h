@@ -42,8 +42,9 @@ class TForm1 : public QWidget,
     Q_OBJECT
 
 public:
-    // Builds the window and deals the first game; the reveal timer starts counting.
-    explicit TForm1(QWidget *parent = nullptr);
+    // Builds the window for the table and deals the first game; the reveal timer starts
+    // counting.
+    explicit TForm1(QWidget *parent = nullptr, board::Table table = board::Table::Classic);
     ~TForm1() override;
 
     Game &game() { return game_; }
@@ -156,10 +157,11 @@ private:
     CaptionLabel *Label1 = nullptr;
     CaptionLabel *Label2 = nullptr;
     CaptionLabel *Label4 = nullptr;
-    std::array<BlankCell *, board::kElementCount + 1> panels_{};
-    std::array<FrameShape *, board::kElementCount + 1> shapes_{};
-    // Tiles[i] carries NumVista i and belongs on cell i; indexed 1..114, made by FormCreate.
-    std::array<TAnimatedCorvalia *, board::kElementCount + 1> Tiles{};
+    // Indexed 1 to the table's size.
+    std::array<BlankCell *, board::kMaxElementCount + 1> panels_{};
+    std::array<FrameShape *, board::kMaxElementCount + 1> shapes_{};
+    // Tiles[i] carries NumVista i and belongs on cell i; made by FormCreate.
+    std::array<TAnimatedCorvalia *, board::kMaxElementCount + 1> Tiles{};
     std::array<CommandButton *, std::size(layout::kButtons)> buttons_{};
     std::int32_t recordedCentreX_ = 0, recordedCentreY_ = 0;
     int recordedCandidate_ = 0;

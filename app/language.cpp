@@ -112,9 +112,10 @@ QString picture(const QString &resource)
     return QFile::exists(drawn) ? drawn : resource;
 }
 
-QString elementName(int atomicNumber)
+QString elementName(int atomicNumber, board::Table table)
 {
-    return QCoreApplication::translate("elements", elements::element(atomicNumber).name.data());
+    return QCoreApplication::translate("elements",
+                                       elements::element(atomicNumber, table).name.data());
 }
 
 } // namespace language

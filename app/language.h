@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/board.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -56,7 +58,7 @@ Language current();
 // ":/assets/ca/x.png" in Catalan when the program has one, the picture itself otherwise.
 QString picture(const QString &resource);
 
-// The element's name, for atomic numbers 1 to 114, in the current language.
-QString elementName(int atomicNumber);
+// The element's name, as the table writes it, in the current language.
+QString elementName(int atomicNumber, board::Table table = board::Table::Classic);
 
 } // namespace language

@@ -7,6 +7,7 @@
 
 #include "app/colours.h"
 #include "app/resources.h"
+#include "game/board.h"
 
 #include <QtGlobal>
 
@@ -18,6 +19,14 @@ using namespace colours;
 
 inline constexpr int kClientWidth = 812;
 inline constexpr int kClientHeight = 606;
+// Today's table shows the tray's bottom row whole: its tiles reach down to y = 607 as dealt,
+// and to y = 609 once the strip reload cut them whole.
+inline constexpr int kTodayClientHeight = 612;
+
+constexpr int clientHeight(board::Table table)
+{
+    return table == board::Table::Today ? kTodayClientHeight : kClientHeight;
+}
 
 using resources::Face;
 using resources::FontSpec;

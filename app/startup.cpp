@@ -98,7 +98,7 @@ int writeFilesAlone(int &argc, char **argv, commandline::Options options)
 // its scale once, as the application object is made, so the area is asked for before that, and
 // only with the option. A scale the user set for Qt wins; so does a desktop too small to grow
 // on.
-std::optional<QByteArray> projectorScale()
+std::optional<QByteArray> projectorScale(board::Table table)
 {
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ||
         qEnvironmentVariableIsSet("QT_SCREEN_SCALE_FACTORS"))
@@ -106,8 +106,8 @@ std::optional<QByteArray> projectorScale()
     const std::optional<platform::DesktopArea> desktop = platform::desktopAreaBeforeStart();
     if (!desktop)
         return std::nullopt;
-    const double scale =
-        platform::fittingScale(*desktop, QSize(layout::kClientWidth, layout::kClientHeight));
+    const double scale = platform::fittingScale(
+        *desktop, QSize(layout::kClientWidth, layout::clientHeight(table)));
     if (scale <= 1)
         return std::nullopt;
     return QByteArray::number(scale, 'f', 2);
@@ -144,7 +144,12 @@ int run(int &argc, char **argv)
     if (options.writesFilesAlone())
         return writeFilesAlone(argc, argv, options);
 
-    const std::optional<QByteArray> scale = options.projector ? projectorScale() : std::nullopt;
+    // The table may come from the lab's settings, which need the application object: the
+    // scale is worked out for the window of the table the command line gives, or else for the
+    // larger one.
+    const std::optional<QByteArray> scale =
+        options.projector ? projectorScale(options.tableGiven ? options.table : board::Table::Today)
+                          : std::nullopt;
     if (scale)
         qputenv("QT_SCALE_FACTOR", *scale);
     QApplication app(argc, argv);
@@ -162,7 +167,7 @@ int run(int &argc, char **argv)
         return showSummary(options.summaryFolder);
     app.setQuitOnLastWindowClosed(false); // closing the main window alone ends the program
 
-    Windows windows(Windows::First::InformationWindow);
+    Windows windows(Windows::First::InformationWindow, options.table);
     windows.Form1.setResultsFolder(options.resultsFolder);
     windows.Form1.setMarks(options.marks);
     windows.Form1.show();

@@ -21,8 +21,10 @@ struct Windows
         InformationWindow,
     };
 
-    explicit Windows(First first = First::Nothing)
-        : firstShown(first == First::InformationWindow && showInformation(Form1))
+    explicit Windows(First first = First::Nothing, board::Table table = board::Table::Classic)
+        : Form1(nullptr, table),
+          firstShown(first == First::InformationWindow && showInformation(Form1)),
+          Elementos(nullptr, table)
     {
         Form1.setWindows(&DatosBox, &Elementos);
     }

@@ -215,7 +215,8 @@ QVariant sortKey(const records::SummaryRow &row, Column column)
 QString missedLine(const records::Summary &summary, int n)
 {
     return Texts::tr("%1 %2: %3")
-        .arg(ClassTable::symbol(n), ClassTable::name(n),
+        .arg(ClassTable::symbol(n, ClassTable::tableOf(summary)),
+             ClassTable::name(n, ClassTable::tableOf(summary)),
              ClassTable::percentText(summary.elements.at(n).percentRight()));
 }
 

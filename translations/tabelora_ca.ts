@@ -4,22 +4,6 @@
 <context>
     <name>ClassTable</name>
     <message>
-        <source>Moscovio</source>
-        <translation>Moscovi</translation>
-    </message>
-    <message>
-        <source>Livermorio</source>
-        <translation>Livermori</translation>
-    </message>
-    <message>
-        <source>Teneso</source>
-        <translation>Tennes</translation>
-    </message>
-    <message>
-        <source>Oganesón</source>
-        <translation>Oganessó</translation>
-    </message>
-    <message>
         <source>Alumnos que lo pusieron en su casilla en su última corrección</source>
         <translation>Alumnes que el van posar a la seva casella en la darrera correcció</translation>
     </message>
@@ -623,7 +607,24 @@
 </translation>
     </message>
     <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA] [--marcas] [--proyector]
+        <source>Falta la tabla después de %1.</source>
+        <translation>Falta la taula després de %1.</translation>
+    </message>
+    <message>
+        <source>Tabla desconocida: %1. Las tablas son clasica y actual.</source>
+        <extracomment>clasica and actual stay as they are: they are what the option takes.</extracomment>
+        <translation>Taula desconeguda: %1. Les taules són clasica i actual.</translation>
+    </message>
+    <message>
+        <source>tabelora: «tabla = %1» de la configuración del aula no es clasica ni actual; no se tiene en cuenta.
+</source>
+        <extracomment>tabla, clasica and actual stay as they are: they are what the settings file holds.</extracomment>
+        <translation>tabelora: «tabla = %1» de la configuració de l&apos;aula no és clasica ni actual; no es té en compte.
+</translation>
+    </message>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|gl|eu] [--tabla clasica|actual]
+         [--informes CARPETA] [--marcas] [--proyector]
      %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
 
 Tabelora, ejercicio para aprender la tabla periódica.
@@ -634,6 +635,11 @@ Opciones:
                       se sigue el idioma de la configuración del aula o, si no
                       lo hay, el del sistema: catalán con ca_*, gallego con
                       gl_*, euskera con eu_* y castellano con cualquier otro.
+  --tabla clasica     la tabla del ejercicio, de 114 elementos (la de siempre).
+  --tabla actual      la tabla de hoy, de 118 elementos con sus nombres y
+                      símbolos actuales. Sin esta opción, la de la
+                      configuración del aula (tabla=clasica o tabla=actual)
+                      o, si no la hay, la clásica.
   --informes CARPETA  carpeta de resultados de esta sesión: cada «Enviar» deja
                       allí un registro. Sin esta opción, la de la configuración
                       del aula.
@@ -652,8 +658,9 @@ Opciones:
   -h, --help          muestra esta ayuda.
       --version       muestra la versión del programa.
 </source>
-        <extracomment>The option names (--idioma, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version) and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
-        <translation>Ús: %1 [--idioma es|ca|gl|eu] [--informes CARPETA] [--marcas] [--proyector]
+        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version), the codes es, ca, gl and eu and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <translation>Ús: %1 [--idioma es|ca|gl|eu] [--tabla clasica|actual]
+        [--informes CARPETA] [--marcas] [--proyector]
     %1 --resumen CARPETA [--csv FITXER] [--pdf FITXER]
 
 Tabelora, exercici per aprendre la taula periòdica.
@@ -664,6 +671,11 @@ Opcions:
                       se segueix l&apos;idioma de la configuració de l&apos;aula o, si
                       no n&apos;hi ha, el del sistema: català amb ca_*, gallec amb
                       gl_*, basc amb eu_* i castellà amb qualsevol altre.
+  --tabla clasica     la taula de l&apos;exercici, de 114 elements (la de sempre).
+  --tabla actual      la taula d&apos;avui, de 118 elements amb els noms i els
+                      símbols actuals. Sense aquesta opció, la de la
+                      configuració de l&apos;aula (tabla=clasica o tabla=actual)
+                      o, si no n&apos;hi ha, la clàssica.
   --informes CARPETA  carpeta de resultats d&apos;aquesta sessió: cada «Enviar» hi
                       deixa un registre. Sense aquesta opció, la de la
                       configuració de l&apos;aula.
@@ -1141,6 +1153,50 @@ Opcions:
     <message>
         <source>Ununcuadio</source>
         <translation>Ununquadi</translation>
+    </message>
+    <message>
+        <source>Lawrencio</source>
+        <translation>Lawrenci</translation>
+    </message>
+    <message>
+        <source>Hasio</source>
+        <translation>Hassi</translation>
+    </message>
+    <message>
+        <source>Darmstatio</source>
+        <translation>Darmstadti</translation>
+    </message>
+    <message>
+        <source>Roentgenio</source>
+        <translation>Roentgeni</translation>
+    </message>
+    <message>
+        <source>Copernicio</source>
+        <translation>Copernici</translation>
+    </message>
+    <message>
+        <source>Nihonio</source>
+        <translation>Nihoni</translation>
+    </message>
+    <message>
+        <source>Flerovio</source>
+        <translation>Flerovi</translation>
+    </message>
+    <message>
+        <source>Moscovio</source>
+        <translation>Moscovi</translation>
+    </message>
+    <message>
+        <source>Livermorio</source>
+        <translation>Livermori</translation>
+    </message>
+    <message>
+        <source>Teneso</source>
+        <translation>Tennes</translation>
+    </message>
+    <message>
+        <source>Oganesón</source>
+        <translation>Oganessó</translation>
     </message>
 </context>
 <context>

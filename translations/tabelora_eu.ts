@@ -4,22 +4,6 @@
 <context>
     <name>ClassTable</name>
     <message>
-        <source>Moscovio</source>
-        <translation>Moskovio</translation>
-    </message>
-    <message>
-        <source>Livermorio</source>
-        <translation>Livermorio</translation>
-    </message>
-    <message>
-        <source>Teneso</source>
-        <translation>Teneso</translation>
-    </message>
-    <message>
-        <source>Oganesón</source>
-        <translation>Oganeson</translation>
-    </message>
-    <message>
         <source>Alumnos que lo pusieron en su casilla en su última corrección</source>
         <translation>Azken zuzenketan bere gelaxkan jarri zuten ikasleak</translation>
     </message>
@@ -623,7 +607,24 @@
 </translation>
     </message>
     <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA] [--marcas] [--proyector]
+        <source>Falta la tabla después de %1.</source>
+        <translation>Taula falta da %1 ondoren.</translation>
+    </message>
+    <message>
+        <source>Tabla desconocida: %1. Las tablas son clasica y actual.</source>
+        <extracomment>clasica and actual stay as they are: they are what the option takes.</extracomment>
+        <translation>Taula ezezaguna: %1. Taulak clasica eta actual dira.</translation>
+    </message>
+    <message>
+        <source>tabelora: «tabla = %1» de la configuración del aula no es clasica ni actual; no se tiene en cuenta.
+</source>
+        <extracomment>tabla, clasica and actual stay as they are: they are what the settings file holds.</extracomment>
+        <translation>tabelora: ikasgelaren konfigurazioko «tabla = %1» ez da clasica ez actual; ez da kontuan hartzen.
+</translation>
+    </message>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|gl|eu] [--tabla clasica|actual]
+         [--informes CARPETA] [--marcas] [--proyector]
      %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
 
 Tabelora, ejercicio para aprender la tabla periódica.
@@ -634,6 +635,11 @@ Opciones:
                       se sigue el idioma de la configuración del aula o, si no
                       lo hay, el del sistema: catalán con ca_*, gallego con
                       gl_*, euskera con eu_* y castellano con cualquier otro.
+  --tabla clasica     la tabla del ejercicio, de 114 elementos (la de siempre).
+  --tabla actual      la tabla de hoy, de 118 elementos con sus nombres y
+                      símbolos actuales. Sin esta opción, la de la
+                      configuración del aula (tabla=clasica o tabla=actual)
+                      o, si no la hay, la clásica.
   --informes CARPETA  carpeta de resultados de esta sesión: cada «Enviar» deja
                       allí un registro. Sin esta opción, la de la configuración
                       del aula.
@@ -652,8 +658,9 @@ Opciones:
   -h, --help          muestra esta ayuda.
       --version       muestra la versión del programa.
 </source>
-        <extracomment>The option names (--idioma, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version) and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
-        <translation>Erabilera: %1 [--idioma es|ca|gl|eu] [--informes KARPETA] [--marcas] [--proyector]
+        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version), the codes es, ca, gl and eu and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <translation>Erabilera: %1 [--idioma es|ca|gl|eu] [--tabla clasica|actual]
+               [--informes KARPETA] [--marcas] [--proyector]
            %1 --resumen KARPETA [--csv FITXATEGIA] [--pdf FITXATEGIA]
 
 Tabelora, taula periodikoa ikasteko ariketa.
@@ -665,6 +672,11 @@ Aukerak:
                       edo, halakorik ez badago, sistemarena: katalana ca_*
                       denean, galiziera gl_* denean, euskara eu_* denean eta
                       gaztelania beste edozein denean.
+  --tabla clasica     ariketaren taula, 114 elementukoa (betikoa).
+  --tabla actual      gaurko taula, 118 elementukoa, egungo izen eta
+                      ikurrekin. Aukera hau gabe, ikasgelaren konfigurazioko
+                      taula (tabla=clasica edo tabla=actual) edo, halakorik
+                      ez badago, klasikoa.
   --informes KARPETA  saio honetako emaitzen karpeta: «Bidali» sakatzen den
                       bakoitzean erregistro bat uzten da bertan. Aukera hau
                       gabe, ikasgelaren konfigurazioko karpeta.
@@ -1143,6 +1155,50 @@ Aukerak:
     <message>
         <source>Ununcuadio</source>
         <translation>Ununkuadio</translation>
+    </message>
+    <message>
+        <source>Lawrencio</source>
+        <translation>Lawrentzio</translation>
+    </message>
+    <message>
+        <source>Hasio</source>
+        <translation>Hassio</translation>
+    </message>
+    <message>
+        <source>Darmstatio</source>
+        <translation>Darmstadtio</translation>
+    </message>
+    <message>
+        <source>Roentgenio</source>
+        <translation>Roentgenio</translation>
+    </message>
+    <message>
+        <source>Copernicio</source>
+        <translation>Kopernizio</translation>
+    </message>
+    <message>
+        <source>Nihonio</source>
+        <translation>Nihonio</translation>
+    </message>
+    <message>
+        <source>Flerovio</source>
+        <translation>Flerovio</translation>
+    </message>
+    <message>
+        <source>Moscovio</source>
+        <translation>Moskovio</translation>
+    </message>
+    <message>
+        <source>Livermorio</source>
+        <translation>Livermorio</translation>
+    </message>
+    <message>
+        <source>Teneso</source>
+        <translation>Teneso</translation>
+    </message>
+    <message>
+        <source>Oganesón</source>
+        <translation>Oganeson</translation>
     </message>
 </context>
 <context>

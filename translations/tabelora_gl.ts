@@ -4,22 +4,6 @@
 <context>
     <name>ClassTable</name>
     <message>
-        <source>Moscovio</source>
-        <translation>Moscovio</translation>
-    </message>
-    <message>
-        <source>Livermorio</source>
-        <translation>Livermorio</translation>
-    </message>
-    <message>
-        <source>Teneso</source>
-        <translation>Teneso</translation>
-    </message>
-    <message>
-        <source>Oganesón</source>
-        <translation>Oganesón</translation>
-    </message>
-    <message>
         <source>Alumnos que lo pusieron en su casilla en su última corrección</source>
         <translation>Alumnos que o puxeron na súa casa na súa última corrección</translation>
     </message>
@@ -623,7 +607,24 @@
 </translation>
     </message>
     <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARPETA] [--marcas] [--proyector]
+        <source>Falta la tabla después de %1.</source>
+        <translation>Falta a táboa despois de %1.</translation>
+    </message>
+    <message>
+        <source>Tabla desconocida: %1. Las tablas son clasica y actual.</source>
+        <extracomment>clasica and actual stay as they are: they are what the option takes.</extracomment>
+        <translation>Táboa descoñecida: %1. As táboas son clasica e actual.</translation>
+    </message>
+    <message>
+        <source>tabelora: «tabla = %1» de la configuración del aula no es clasica ni actual; no se tiene en cuenta.
+</source>
+        <extracomment>tabla, clasica and actual stay as they are: they are what the settings file holds.</extracomment>
+        <translation>tabelora: «tabla = %1» da configuración da aula non é clasica nin actual; non se ten en conta.
+</translation>
+    </message>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|gl|eu] [--tabla clasica|actual]
+         [--informes CARPETA] [--marcas] [--proyector]
      %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
 
 Tabelora, ejercicio para aprender la tabla periódica.
@@ -634,6 +635,11 @@ Opciones:
                       se sigue el idioma de la configuración del aula o, si no
                       lo hay, el del sistema: catalán con ca_*, gallego con
                       gl_*, euskera con eu_* y castellano con cualquier otro.
+  --tabla clasica     la tabla del ejercicio, de 114 elementos (la de siempre).
+  --tabla actual      la tabla de hoy, de 118 elementos con sus nombres y
+                      símbolos actuales. Sin esta opción, la de la
+                      configuración del aula (tabla=clasica o tabla=actual)
+                      o, si no la hay, la clásica.
   --informes CARPETA  carpeta de resultados de esta sesión: cada «Enviar» deja
                       allí un registro. Sin esta opción, la de la configuración
                       del aula.
@@ -652,8 +658,9 @@ Opciones:
   -h, --help          muestra esta ayuda.
       --version       muestra la versión del programa.
 </source>
-        <extracomment>The option names (--idioma, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version) and the codes es, ca, gl and eu stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
-        <translation>Uso: %1 [--idioma es|ca|gl|eu] [--informes CARTAFOL] [--marcas] [--proyector]
+        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version), the codes es, ca, gl and eu and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <translation>Uso: %1 [--idioma es|ca|gl|eu] [--tabla clasica|actual]
+         [--informes CARTAFOL] [--marcas] [--proyector]
      %1 --resumen CARTAFOL [--csv FICHEIRO] [--pdf FICHEIRO]
 
 Tabelora, exercicio para aprender a táboa periódica.
@@ -664,6 +671,11 @@ Opcións:
                        opción séguese o idioma da configuración da aula ou,
                        se non o hai, o do sistema: catalán con ca_*, galego
                        con gl_*, éuscaro con eu_* e castelán con calquera outro.
+  --tabla clasica      a táboa do exercicio, de 114 elementos (a de sempre).
+  --tabla actual       a táboa de hoxe, de 118 elementos cos seus nomes e
+                       símbolos actuais. Sen esta opción, a da configuración
+                       da aula (tabla=clasica ou tabla=actual) ou, se non a
+                       hai, a clásica.
   --informes CARTAFOL  cartafol de resultados desta sesión: cada «Enviar» deixa
                        alí un rexistro. Sen esta opción, o da configuración da
                        aula.
@@ -1141,6 +1153,50 @@ Opcións:
     <message>
         <source>Ununcuadio</source>
         <translation>Ununcuadio</translation>
+    </message>
+    <message>
+        <source>Lawrencio</source>
+        <translation>Laurencio</translation>
+    </message>
+    <message>
+        <source>Hasio</source>
+        <translation>Hasio</translation>
+    </message>
+    <message>
+        <source>Darmstatio</source>
+        <translation>Darmstadtio</translation>
+    </message>
+    <message>
+        <source>Roentgenio</source>
+        <translation>Roentxenio</translation>
+    </message>
+    <message>
+        <source>Copernicio</source>
+        <translation>Copernicio</translation>
+    </message>
+    <message>
+        <source>Nihonio</source>
+        <translation>Nihonio</translation>
+    </message>
+    <message>
+        <source>Flerovio</source>
+        <translation>Flerovio</translation>
+    </message>
+    <message>
+        <source>Moscovio</source>
+        <translation>Moscovio</translation>
+    </message>
+    <message>
+        <source>Livermorio</source>
+        <translation>Livermorio</translation>
+    </message>
+    <message>
+        <source>Teneso</source>
+        <translation>Teneso</translation>
+    </message>
+    <message>
+        <source>Oganesón</source>
+        <translation>Oganesón</translation>
     </message>
 </context>
 <context>

@@ -369,20 +369,20 @@ private slots:
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("firstLines"); // "" for the Spanish help, exactly
         QTest::newRow("Catalan") << "ca_ES.UTF-8" << ""
-                                 << "Ús: tabelora [--idioma es|ca|gl|eu] [--informes CARPETA] [--marcas] [--proyector]\n";
+                                 << "Ús: tabelora [--idioma es|ca|gl|eu] [--tabla clasica|actual]\n";
         QTest::newRow("Valencian") << "ca_ES.UTF-8@valencia" << ""
-                                   << "Ús: tabelora [--idioma es|ca|gl|eu] [--informes CARPETA] [--marcas] [--proyector]\n";
+                                   << "Ús: tabelora [--idioma es|ca|gl|eu] [--tabla clasica|actual]\n";
         QTest::newRow("Galician") << "gl_ES.UTF-8" << ""
-                                  << "Uso: tabelora [--idioma es|ca|gl|eu] [--informes CARTAFOL] [--marcas] [--proyector]\n";
+                                  << "Uso: tabelora [--idioma es|ca|gl|eu] [--tabla clasica|actual]\n";
         QTest::newRow("Basque")
             << "eu_ES.UTF-8" << ""
-            << "Erabilera: tabelora [--idioma es|ca|gl|eu] [--informes KARPETA] [--marcas] [--proyector]\n";
+            << "Erabilera: tabelora [--idioma es|ca|gl|eu] [--tabla clasica|actual]\n";
         QTest::newRow("Spanish") << "es_ES.UTF-8" << "" << "";
         QTest::newRow("English") << "en_GB.UTF-8" << "" << "";
         QTest::newRow("no locale") << "C" << "" << "";
         QTest::newRow("Basque by option")
             << "ca_ES.UTF-8" << "--idioma eu"
-            << "Erabilera: tabelora [--idioma es|ca|gl|eu] [--informes KARPETA] [--marcas] [--proyector]\n";
+            << "Erabilera: tabelora [--idioma es|ca|gl|eu] [--tabla clasica|actual]\n";
         QTest::newRow("Spanish by option") << "gl_ES.UTF-8" << "--idioma es" << "";
     }
 

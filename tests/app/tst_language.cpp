@@ -18,6 +18,7 @@ using language::Language;
 
 Q_DECLARE_METATYPE(Language)
 Q_DECLARE_METATYPE(Refusal)
+Q_DECLARE_METATYPE(board::Table)
 
 namespace {
 // Starts the real program under the system locale, with no display of any kind (the help,
@@ -281,13 +282,63 @@ private slots:
         QVERIFY2(note.contains(ignored), qPrintable(note));
     }
 
+    // --tabla, then tabla in the lab's settings, then the classic table; a wrong value on the
+    // command line is refused, one in the settings left out with a note.
+    void tableComesFromTheOptionThenTheSettings_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<board::Table>("expected");
+        QTest::addColumn<Refusal>("refusal");
+        QTest::addColumn<QString>("ignored");
+        const auto classic = board::Table::Classic, today = board::Table::Today;
+        QTest::newRow("nothing") << "" << "" << classic << Refusal::None << "";
+        QTest::newRow("settings") << "" << " Actual " << today << Refusal::None << "";
+        QTest::newRow("option") << "--tabla=actual" << "" << today << Refusal::None << "";
+        QTest::newRow("option over the settings")
+            << "--tabla CLASICA" << "actual" << classic << Refusal::None << "";
+        QTest::newRow("no such table in the settings")
+            << "" << "moderna" << classic << Refusal::None << "«tabla = moderna»";
+        QTest::newRow("no such table") << "--tabla 118" << "" << classic << Refusal::UnknownTable
+                                       << "";
+        QTest::newRow("no table") << "--tabla" << "actual" << classic << Refusal::MissingTable
+                                  << "";
+    }
+
+    void tableComesFromTheOptionThenTheSettings()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, setting);
+        QFETCH(board::Table, expected);
+        QFETCH(Refusal, refusal);
+        QFETCH(QString, ignored);
+        commandline::Options options = commandline::parse(
+            QStringList{QStringLiteral("tabelora")} +
+                arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts),
+            Language::Spanish);
+        QCOMPARE(options.refusal, refusal);
+        if (refusal != Refusal::None) {
+            QVERIFY(commandline::reason(options).contains(QLatin1String("tabla")));
+            return;
+        }
+        records::LabSettings lab;
+        lab.table = setting;
+        commandline::completeFromSettings(options, lab);
+        QCOMPARE(options.table, expected);
+        const QString note = commandline::settingsNote(options);
+        QCOMPARE(note.isEmpty(), ignored.isEmpty());
+        QVERIFY2(note.contains(ignored), qPrintable(note));
+    }
+
     void everyLanguageNamesEveryElement_data()
     {
         QTest::addColumn<QString>("code");
-        QTest::addColumn<QStringList>("samples"); // names of 1, 26, 79 and 82
-        QTest::newRow("ca") << "ca" << QStringList{"Hidrogen", "Ferro", "Or", "Plom"};
-        QTest::newRow("gl") << "gl" << QStringList{"Hidróxeno", "Ferro", "Ouro", "Chumbo"};
-        QTest::newRow("eu") << "eu" << QStringList{"Hidrogeno", "Burdina", "Urre", "Berun"};
+        QTest::addColumn<QStringList>("samples"); // names of 1, 26, 79, 82, and today's 118
+        QTest::newRow("ca") << "ca" << QStringList{"Hidrogen", "Ferro", "Or", "Plom", "Oganessó"};
+        QTest::newRow("gl") << "gl"
+                            << QStringList{"Hidróxeno", "Ferro", "Ouro", "Chumbo", "Oganesón"};
+        QTest::newRow("eu") << "eu"
+                            << QStringList{"Hidrogeno", "Burdina", "Urre", "Berun", "Oganeson"};
     }
 
     void everyLanguageNamesEveryElement()
@@ -296,9 +347,11 @@ private slots:
         QFETCH(QStringList, samples);
         QTranslator translator;
         QVERIFY(translator.load(translationFile(code)));
-        for (int n = 1; n <= board::kElementCount; ++n)
-            QVERIFY2(!translator.translate("elements", elements::element(n).name.data()).isEmpty(),
-                     qPrintable(QString::number(n)));
+        for (const board::Table table : {board::Table::Classic, board::Table::Today})
+            for (int n = 1; n <= board::elementCount(table); ++n)
+                QVERIFY2(!translator.translate("elements", elements::element(n, table).name.data())
+                              .isEmpty(),
+                         qPrintable(QString::number(n)));
 
         bool loaded = false;
         QCOMPARE(complaintsOfUse(*language::fromCode(code), QLatin1String(language::kTranslations),
@@ -309,6 +362,7 @@ private slots:
         const int numbers[] = {1, 26, 79, 82};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(language::elementName(numbers[i]), samples.at(i));
+        QCOMPARE(language::elementName(118, board::Table::Today), samples.at(4));
         language::use(Language::Spanish);
         QCOMPARE(language::elementName(26), QStringLiteral("Hierro"));
     }

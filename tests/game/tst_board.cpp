@@ -47,6 +47,8 @@ void TestBoard::cellCornersMatchTheTable_data()
     QTest::newRow("lawrencium") << 103 << 690 << 360;
     QTest::newRow("rutherfordium") << 104 << 130 << 280;
     QTest::newRow("element 114") << 114 << 530 << 280;
+    QTest::newRow("today's moscovium") << 115 << 570 << 280;
+    QTest::newRow("today's oganesson") << 118 << 690 << 280;
 }
 
 void TestBoard::cellCornersMatchTheTable()
@@ -68,7 +70,7 @@ void TestBoard::everyCellFollowsGroupAndPeriodRule()
     };
     const Range body[] = {{1, 1, 1, 1},   {2, 2, 18, 1},   {3, 4, 1, 2},   {5, 10, 13, 2},
                           {11, 12, 1, 3}, {13, 18, 13, 3}, {19, 36, 1, 4}, {37, 54, 1, 5},
-                          {55, 57, 1, 6}, {72, 86, 4, 6},  {87, 89, 1, 7}, {104, 114, 4, 7}};
+                          {55, 57, 1, 6}, {72, 86, 4, 6},  {87, 89, 1, 7}, {104, 118, 4, 7}};
     int counted = 0;
     for (const Range &r : body)
         for (int n = r.first; n <= r.last; ++n, ++counted) {
@@ -86,17 +88,22 @@ void TestBoard::everyCellFollowsGroupAndPeriodRule()
         QCOMPARE(period(n), 7);
         QCOMPARE(group(n), 0);
     }
-    QCOMPARE(counted, kElementCount);
+    QCOMPARE(counted, kMaxElementCount);
 }
 
+// Today's four last cells are cells of today's table only.
 void TestBoard::centreOfEveryCellLiesOnThatCellOnly()
 {
-    for (int n = 1; n <= kElementCount; ++n) {
+    for (int n = 1; n <= kMaxElementCount; ++n) {
         const Point c = cellCorner(n);
-        QCOMPARE(cellAt(c.x + 20, c.y + 20), n);
-        QCOMPARE(cellAt(c.x + 1, c.y + 1), n);
-        QCOMPARE(cellAt(c.x + 39, c.y + 39), n);
+        QCOMPARE(cellAt(c.x + 20, c.y + 20, kMaxElementCount), n);
+        QCOMPARE(cellAt(c.x + 1, c.y + 1, kMaxElementCount), n);
+        QCOMPARE(cellAt(c.x + 39, c.y + 39, kMaxElementCount), n);
+        QCOMPARE(cellAt(c.x + 20, c.y + 20), n <= kElementCount ? n : 0);
     }
+    QVERIFY(cellInDirection(114, 1, 0) <= kElementCount);
+    QCOMPARE(cellInDirection(114, 1, 0, kMaxElementCount), 115);
+    QCOMPARE(cellInDirection(103, 0, -1, kMaxElementCount), 118);
 }
 
 void TestBoard::edgeLinesBelongToNoCell_data()
@@ -133,6 +140,9 @@ void TestBoard::traySlotsRunDownEachColumn_data()
     QTest::newRow("bottom of right block's first column") << 107 << 730 << 320;
     QTest::newRow("top of right block's second column") << 108 << 770 << 80;
     QTest::newRow("last") << 114 << 770 << 320;
+    QTest::newRow("today's, left of the actinides' label") << 115 << 0 << 360;
+    QTest::newRow("today's, right of lawrencium") << 117 << 730 << 360;
+    QTest::newRow("today's last") << 118 << 770 << 360;
 }
 
 void TestBoard::traySlotsRunDownEachColumn()
@@ -149,14 +159,14 @@ void TestBoard::noCellOrSlotOverlapsAnother()
         return a.x < b.x + kCellSize && b.x < a.x + kCellSize && a.y < b.y + kCellSize &&
                b.y < a.y + kCellSize;
     };
-    for (int a = 1; a <= kElementCount; ++a) {
-        for (int b = a + 1; b <= kElementCount; ++b) {
+    for (int a = 1; a <= kMaxElementCount; ++a) {
+        for (int b = a + 1; b <= kMaxElementCount; ++b) {
             QVERIFY2(!overlap(cellCorner(a), cellCorner(b)),
                      qPrintable(QString("cells %1, %2").arg(a).arg(b)));
             QVERIFY2(!overlap(traySlot(a), traySlot(b)),
                      qPrintable(QString("slots %1, %2").arg(a).arg(b)));
         }
-        for (int s = 1; s <= kElementCount; ++s)
+        for (int s = 1; s <= kMaxElementCount; ++s)
             QVERIFY2(!overlap(cellCorner(a), traySlot(s)),
                      qPrintable(QString("cell %1, slot %2").arg(a).arg(s)));
     }

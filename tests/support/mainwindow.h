@@ -33,16 +33,20 @@ public:
         resources::load();
     }
 
-    // Destroys the windows of the last call and makes them afresh; the main window is shown
-    // unless told otherwise. Only the modal windows met from here on are in closer's lists.
-    bool makeWindows(bool show = true)
+    // Destroys the windows of the last call and makes them afresh for the table; the main
+    // window is shown unless told otherwise. Only the modal windows met from here on are in
+    // closer's lists.
+    bool makeWindows(bool show = true, board::Table table = board::Table::Classic)
     {
         destroyWindows();
-        windows_ = std::make_unique<startup::Windows>();
+        windows_ = std::make_unique<startup::Windows>(startup::Windows::First::Nothing, table);
         form = &windows_->Form1;
         closer = std::make_unique<ModalCloser>();
         closer->watched = form;
-        for (int n = 1; n <= board::kElementCount; ++n) {
+        tiles_ = {};
+        panels_ = {};
+        shapes_ = {};
+        for (int n = 1; n <= board::elementCount(table); ++n) {
             tiles_[n] = form->findChild<TAnimatedCorvalia *>(QStringLiteral("Tile%1").arg(n));
             panels_[n] = form->findChild<BlankCell *>(QStringLiteral("Panel%1").arg(n));
             shapes_[n] = form->findChild<FrameShape *>(QStringLiteral("Shape%1").arg(n));
@@ -93,9 +97,9 @@ public:
 private:
     QTemporaryDir tempHome_;
     std::unique_ptr<startup::Windows> windows_;
-    std::array<TAnimatedCorvalia *, board::kElementCount + 1> tiles_{};
-    std::array<BlankCell *, board::kElementCount + 1> panels_{};
-    std::array<FrameShape *, board::kElementCount + 1> shapes_{};
+    std::array<TAnimatedCorvalia *, board::kMaxElementCount + 1> tiles_{};
+    std::array<BlankCell *, board::kMaxElementCount + 1> panels_{};
+    std::array<FrameShape *, board::kMaxElementCount + 1> shapes_{};
     TGauge *gauge_ = nullptr;
     DrawnLayer *surface_ = nullptr;
 };

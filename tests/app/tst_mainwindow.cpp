@@ -47,6 +47,7 @@ private slots:
     void screenReadersCanTellWhatIsWhere();
     void clicksAndTapsAlonePlayAGame();
     void screenReadersFollowTheBoardFocus();
+    void todaysTableIsPlayedWhole();
 
 private:
     QPoint centreOf(const QWidget *w) const { return w->geometry().center(); }
@@ -644,6 +645,72 @@ void TestMainWindow::screenReadersFollowTheBoardFocus()
     QTest::keyClick(fx.surface(), Qt::Key_F6);
     QCOMPARE(QApplication::focusWidget(), correct);
     QCOMPARE(form->pickup().focusedTile(), 0);
+}
+
+// Today's table: 118 tiles, four of them in the new slots, whole inside the window and on no
+// other control; a whole game by drag and clicks scores 118 of 118, earns the genie, and the
+// record and the report count the table's 118 cells.
+void TestMainWindow::todaysTableIsPlayedWhole()
+{
+    QTemporaryDir results;
+    QVERIFY(fx.makeWindows(true, board::Table::Today));
+    form = fx.form;
+    window = fx.window;
+    form->setResultsFolder(results.path());
+    QCOMPARE(form->size(), QSize(812, 612));
+    QCOMPARE(fx.tile(118)->accessibleName(), QStringLiteral("Og, Oganesón, sintético"));
+    QCOMPARE(fx.tile(110)->accessibleName(), QStringLiteral("Ds, Darmstatio, sintético"));
+    const auto cellAt = [](int n) { return QPoint(board::cellCorner(n).x, board::cellCorner(n).y); };
+
+    QList<int> inNewSlots;
+    for (int slot = 115; slot <= 118; ++slot)
+        for (int n = 1; n <= 118; ++n)
+            if (fx.tile(n)->pos() == QPoint(board::traySlot(slot).x, board::traySlot(slot).y))
+                inNewSlots << n;
+    QCOMPARE(inNewSlots.size(), 4);
+    for (int n : inNewSlots) {
+        const QRect tile = fx.tile(n)->geometry();
+        QVERIFY(form->rect().contains(tile));
+        for (const QWidget *other : fx.surface()->findChildren<QWidget *>()) {
+            if (other->isVisible() && !qobject_cast<const TAnimatedCorvalia *>(other))
+                QVERIFY2(!other->geometry().intersects(tile), qPrintable(other->objectName()));
+        }
+        for (int cell = 1; cell <= 118; ++cell)
+            QVERIFY(!fx.panel(cell)->geometry().intersects(tile));
+    }
+
+    // One by drag, the others by a click on the tile and one on its cell.
+    dragTile(inNewSlots.first(), cellAt(inNewSlots.first()));
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier,
+                        cellAt(inNewSlots.first()) + QPoint(19, 19));
+    for (int n = 1; n <= 118; ++n) {
+        if (n == inNewSlots.first())
+            continue;
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, tileCentre(n));
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, cellAt(n) + QPoint(20, 20));
+    }
+    for (int n = 1; n <= 118; ++n)
+        QVERIFY2(fx.tile(n)->pos() == cellAt(n) && fx.tile(n)->Accepted(),
+                 qPrintable(QString::number(n)));
+
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier,
+                      centreOf(fx.button(Command::Corregir)));
+    QCOMPARE(form->game().HitTotal(), 118);
+    QCOMPARE(fx.label("Contador")->caption(), QStringLiteral("118"));
+    QCOMPARE(fx.gauge()->progress(), 100);
+    QVERIFY(fx.label("mensaje")->isVisible());
+    QCOMPARE(fx.shape(118)->pen(), std::uint32_t(board::kRightFrameColour));
+
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centreOf(fx.button(Command::Enviar)));
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
+    QCOMPARE(form->report().lines().last(), QStringLiteral("Aciertos: 118 de 118 (100 %)"));
+    const std::vector<records::Loaded> kept = records::readFolder(results.path()).records;
+    QCOMPARE(kept.size(), std::size_t(1));
+    const records::Record &record = kept.front().record;
+    QCOMPARE(record.table, QStringLiteral("actual"));
+    QCOMPARE(record.corrections.at(0).judged, 118);
+    QCOMPARE(record.corrections.at(0).cellOf.size(), std::size_t(118));
+    QCOMPARE(record.corrections.at(0).cellOf.back(), 118);
 }
 
 QTEST_MAIN(TestMainWindow)

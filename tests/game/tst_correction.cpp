@@ -12,8 +12,11 @@ struct Fixture
 {
     FakeBoardView view;
     CountingHandlers handlers;
-    Game game{view, handlers};
-    Fixture() { game.FormCreate(); }
+    Game game;
+    explicit Fixture(board::Table table = board::Table::Classic) : game(view, handlers, table)
+    {
+        game.FormCreate();
+    }
 
     // Places the first `count` tiles exactly on their own cells.
     void placeRight(int count)
@@ -175,6 +178,15 @@ void TestCorrection::congratulationNeedsMoreThanAHundredInTotal()
     QVERIFY(!f.view.congratulation);
     f.game.correct();
     QVERIFY(f.view.congratulation);
+
+    // Today's table asks for as few misses: more than 104 of its 118.
+    for (const int right : {104, 105}) {
+        Fixture today(board::Table::Today);
+        today.placeRight(right);
+        today.game.correct();
+        QCOMPARE(today.game.CellsCounted(), 118);
+        QCOMPARE(today.view.congratulation, right > 104);
+    }
 }
 
 void TestCorrection::fullBoardScoresAHundredPercent()

@@ -215,6 +215,31 @@ private slots:
         QVERIFY(window_->details()->text().startsWith(QStringLiteral("Potasio (K)\n")));
     }
 
+    // A folder with a record of today's table shows every element in today's form, by atomic
+    // number; one of the classic table alone keeps the classic names.
+    void aFolderWithTodaysTableShowsTodaysElements()
+    {
+        records::Record classic = record("Ana", "3B", "2026-12-07T10:15:30+01:00", {"112@0"});
+        std::vector<records::Loaded> loaded{{QStringLiteral("a.json"), classic}};
+        const records::Summary before = records::summarize(loaded);
+        QVERIFY(ClassTable::describe(before, 112).startsWith(QStringLiteral("Ununbio (Uub)\n")));
+        QCOMPARE(ClassTable::tableOf(before), board::Table::Classic);
+
+        records::Record today = classic;
+        today.table = QStringLiteral("actual");
+        for (records::Correction &made : today.corrections) {
+            made.judged = 118;
+            made.cellOf.insert(made.cellOf.end(), {115, 116, 117, 0});
+        }
+        loaded.push_back({QStringLiteral("b.json"), today});
+        const records::Summary mixed = records::summarize(loaded);
+        QCOMPARE(ClassTable::tableOf(mixed), board::Table::Today);
+        QVERIFY(ClassTable::describe(mixed, 112).startsWith(
+            QStringLiteral("Copernicio (Cn)\nEn su casilla: 0 de 2")));
+        QVERIFY(ClassTable::describe(mixed, 118).startsWith(
+            QStringLiteral("Oganesón (Og)\nEn su casilla: 0 de 1")));
+    }
+
     void unreadableRecordsAreNoted()
     {
         QTemporaryDir other;

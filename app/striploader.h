@@ -21,7 +21,7 @@ QImage loadTileStrip(const QString &path);
 // unread when it is too short for the pixels its headers promise.
 QImage readTileStrip(QIODevice &device);
 
-// The size x size picture of square n (1 to 114) of the strip, taken 1:1 from the square's
+// The size x size picture of square n (from 1) of the strip, taken 1:1 from the square's
 // top-left corner; size 38 leaves out the square's right and bottom edges. Pixels that lie
 // outside the strip or outside the square show the empty-cell colour. Always Format_RGB32.
 QImage cutTile(const QImage &strip, int n, int size);

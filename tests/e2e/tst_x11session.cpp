@@ -1,4 +1,5 @@
 #include "game/board.h"
+#include "game/elements.h"
 #include "support/tool.h"
 
 #include <QDir>
@@ -67,18 +68,22 @@ private slots:
     void noTileFollowsThePointerAfterWhatOpensMidDrag();
     void keyboardAlonePlacesATile();
     void clicksDropOnAnyCellAndTheTargetShowsThere();
+    void todaysNewSlotsAreReachedByDragClickAndKeys();
 
 private:
     QImage screenshot();
     // Saves the part of the screen the window covers, when screenshots are asked for.
     void keepShot(const QImage &shot, const QString &window, const QString &name);
+    // Starts the program with these arguments and closes its information window.
+    void startProgram(const QStringList &arguments);
     QPoint windowOrigin(const QString &window);
     QPoint toScreen(QPoint client) const { return origin + client; }
     void pointer(const QString &action, QPoint client = {});
-    // The tray slot whose tile shows element n, found by its picture.
+    // The tray slot whose tile shows element n, found by its picture; 0 for none.
     int slotOfElement(const QImage &shot, int n);
 
     QString program;
+    QString launcher;
     QString report;
     QString shots;
     QTemporaryDir home;
@@ -140,7 +145,7 @@ void TestX11Session::pointer(const QString &action, QPoint client)
 void TestX11Session::initTestCase()
 {
     program = qEnvironmentVariable("TABELORA_SESSION_PROGRAM", QStringLiteral(TABELORA_PROGRAM));
-    const QString launcher = qEnvironmentVariable("TABELORA_SESSION_LAUNCHER");
+    launcher = qEnvironmentVariable("TABELORA_SESSION_LAUNCHER");
     report = qEnvironmentVariable("TABELORA_SESSION_REPORT");
     shots = qEnvironmentVariable("TABELORA_SESSION_SHOTS");
     QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "needs an X server (run under xvfb-run)");
@@ -149,7 +154,11 @@ void TestX11Session::initTestCase()
              "ImageMagick's import is missing");
     strip = QImage(QStringLiteral(TABELORA_STRIP)).convertToFormat(QImage::Format_RGB32);
     QVERIFY(!strip.isNull());
+    startProgram({});
+}
 
+void TestX11Session::startProgram(const QStringList &extra)
+{
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (launcher.isEmpty())
         env.insert("QT_QPA_PLATFORM", "xcb");
@@ -158,7 +167,8 @@ void TestX11Session::initTestCase()
     env.insert("HOME", home.path());
     tabelora.setProcessEnvironment(env);
     // In Spanish whatever the machine's locale: the windows are found by their titles.
-    const QStringList arguments{QStringLiteral("--idioma"), QStringLiteral("es")};
+    const QStringList arguments =
+        QStringList{QStringLiteral("--idioma"), QStringLiteral("es")} + extra;
     if (launcher.isEmpty())
         tabelora.start(program, arguments);
     else
@@ -195,7 +205,7 @@ int TestX11Session::slotOfElement(const QImage &shot, int n)
 {
     // The tray's bottom row reaches past the window's lower edge: compare the top 34 rows.
     const QImage face = strip.copy(40 * (n - 1), 0, 38, 34);
-    for (int s = 1; s <= board::kElementCount; ++s) {
+    for (int s = 1; s <= board::kMaxElementCount; ++s) {
         const board::Point slot = board::traySlot(s);
         const QRect onScreen(toScreen(QPoint(slot.x, slot.y)), QSize(38, 34));
         if (shot.rect().contains(onScreen) && samePixels(shot.copy(onScreen), face))
@@ -455,6 +465,73 @@ void TestX11Session::clicksDropOnAnyCellAndTheTargetShowsThere()
     QTRY_VERIFY_WITH_TIMEOUT(aFaceOnTheCell(), 5000);
     QCOMPARE(litPixels(screenshot()), 0);
     QVERIFY(slotOfElement(screenshot(), kOxygen) != 0);
+}
+
+// Today's table: the tiles dealt to the four new slots are reached as every other tile is, one
+// dragged home, one clicked home, one picked up by its typed symbol and put down by the keys.
+void TestX11Session::todaysNewSlotsAreReachedByDragClickAndKeys()
+{
+    cleanupTestCase();
+    strip = QImage(QStringLiteral(TABELORA_STRIP_TODAY)).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!strip.isNull());
+    startProgram({QStringLiteral("--tabla"), QStringLiteral("actual")});
+    if (QTest::currentTestFailed())
+        return;
+    // Tiles dealt to the new slots, by slot 115 to 118, found by their pictures.
+    QList<int> dealt;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            const QImage shot = screenshot();
+            dealt.clear();
+            for (int n = 1; n <= board::kMaxElementCount; ++n)
+                if (slotOfElement(shot, n) > board::kElementCount)
+                    dealt << n;
+            return dealt.size() == 4;
+        }(),
+        10000);
+    const auto framedGreen = [&](int n) {
+        const board::Point cell = board::cellCorner(n);
+        return QColor(screenshot().pixel(toScreen(QPoint(cell.x - 1, cell.y - 1)))) ==
+               QColor(0, 255, 0);
+    };
+
+    // The first by drag, to its own cell.
+    const board::Point from = board::traySlot(slotOfElement(screenshot(), dealt[0]));
+    const board::Point to = board::cellCorner(dealt[0]);
+    QPoint p(from.x + 19, from.y + 19);
+    pointer("move", p);
+    pointer("mousedown");
+    const QPoint target(to.x + 19, to.y + 19);
+    while (p != target) {
+        const QPoint d = target - p;
+        p += QPoint(std::clamp(d.x(), -6, 6), std::clamp(d.y(), -6, 6));
+        pointer("move", p);
+    }
+    QTest::qWait(150);
+    pointer("move", p + QPoint(1, 0));
+    QTest::qWait(150);
+    pointer("move", p);
+    QTest::qWait(150);
+    pointer("mouseup");
+    // The second by a click on it and one on its cell.
+    const board::Point second = board::traySlot(slotOfElement(screenshot(), dealt[1]));
+    pointer("move", QPoint(second.x + 19, second.y + 19));
+    pointer("click");
+    pointer("move", QPoint(board::cellCorner(dealt[1]).x + 20, board::cellCorner(dealt[1]).y + 20));
+    pointer("click");
+    // The third by its symbol typed on the board: Enter picks it up and Enter puts it down on
+    // the target, which starts where the click's drop went.
+    const std::string_view symbol = elements::element(dealt[2], board::Table::Today).symbol;
+    runTool({"xdotool", "windowfocus", "--sync", mainWindow, "key", "F6"});
+    runTool({"xdotool", "type", "--delay", "60",
+             QString::fromLatin1(symbol.data(), qsizetype(symbol.size()))});
+    runTool({"xdotool", "key", "--delay", "60", "Return", "Return"});
+    QTRY_VERIFY_WITH_TIMEOUT(slotOfElement(screenshot(), dealt[2]) == 0, 5000);
+    QVERIFY(slotOfElement(screenshot(), dealt[3]) > board::kElementCount); // untouched
+
+    runTool({"xdotool", "key", "alt+c"});
+    QTRY_VERIFY_WITH_TIMEOUT(framedGreen(dealt[0]) && framedGreen(dealt[1]), 10000);
+    keepShot(screenshot(), mainWindow, QStringLiteral("today-corrected.png"));
 }
 
 QTEST_GUILESS_MAIN(TestX11Session)

@@ -106,6 +106,14 @@ const QStringList kSymbols =
         "Am "
         "Cm Bk Cf Es Fm Md No Lr Rf Db Sg Bh Hs Mt Uun Uuu Uub Uut Uuq")
         .split(QLatin1Char(' '));
+// Today's table writes 110 to 114 otherwise and adds 115 to 118.
+const QStringList kTodaySymbols =
+    QStringLiteral("Ds Rg Cn Nh Fl Mc Lv Ts Og").split(QLatin1Char(' '));
+
+QString symbolOf(int n, Table table)
+{
+    return table == Table::Today && n >= 110 ? kTodaySymbols.at(n - 110) : kSymbols.at(n - 1);
+}
 
 bool hasDescender(const QString &symbol)
 {
@@ -120,17 +128,24 @@ class TestArtwork : public QObject
     Q_OBJECT
 
     QImage m_strip;
+    QImage m_todayStrip;
 
-    QImage tileOf(int n) const
+    QImage tileOf(int n, Table table = Table::Classic) const
     {
-        return m_strip.copy((n - 1) * kTileSize, 0, kTileSize, kTileSize);
+        const QImage &strip = table == Table::Today ? m_todayStrip : m_strip;
+        return strip.copy((n - 1) * kTileSize, 0, kTileSize, kTileSize);
     }
 
+    // Every tile of the classic strip, and the tiles of today's that differ from them.
     void addTileRows()
     {
         QTest::addColumn<int>("n");
+        QTest::addColumn<Table>("table");
         for (int n = 1; n <= kElementCount; ++n)
-            QTest::addRow("%d %s", n, qPrintable(kSymbols.at(n - 1))) << n;
+            QTest::addRow("%d %s", n, qPrintable(kSymbols.at(n - 1))) << n << Table::Classic;
+        for (int n = 110; n <= board::kMaxElementCount; ++n)
+            QTest::addRow("today %d %s", n, qPrintable(symbolOf(n, Table::Today)))
+                << n << Table::Today;
     }
 
 private slots:
@@ -139,6 +154,8 @@ private slots:
         Q_INIT_RESOURCE(assets);
         m_strip = picture(QStringLiteral("tilestrip.png"));
         QVERIFY(!m_strip.isNull());
+        m_todayStrip = picture(QStringLiteral("tilestrip-actual.png"));
+        QVERIFY(!m_todayStrip.isNull());
     }
 
     void everyPictureHasItsSizeAndNoAlpha_data()
@@ -146,6 +163,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
         QTest::newRow("tile strip") << "tilestrip.png" << QSize(4560, 40);
+        QTest::newRow("today's tile strip") << "tilestrip-actual.png" << QSize(4720, 40);
         QTest::newRow("genie") << "genio.png" << QSize(91, 93);
         QTest::newRow("Nuevo glyph") << "glyph-nuevo.png" << QSize(16, 16);
         QTest::newRow("Corregir glyph") << "glyph-corregir.png" << QSize(17, 17);
@@ -183,6 +201,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("maxColours");
         QTest::newRow("tile strip") << "tilestrip.png" << 15;
+        QTest::newRow("today's tile strip") << "tilestrip-actual.png" << 15;
         QTest::newRow("legend") << "legend-solid-liquid.png" << 256;
         QTest::newRow("genie") << "genio.png" << 256;
         QTest::newRow("crystal") << "about-crystal.png" << 256;
@@ -287,6 +306,17 @@ private slots:
         QCOMPARE(kSymbols.size(), kElementCount);
         for (int n = 1; n <= kElementCount; ++n)
             QCOMPARE(text(element(n).symbol), kSymbols.at(n - 1));
+        for (int n = 1; n <= board::kMaxElementCount; ++n)
+            QCOMPARE(text(element(n, Table::Today).symbol), symbolOf(n, Table::Today));
+    }
+
+    // Today's strip repeats the classic tiles up to 109 and draws its own from 110.
+    void todayStripSharesTheClassicTilesUpTo109()
+    {
+        QCOMPARE(m_todayStrip.copy(0, 0, 109 * kTileSize, kTileSize),
+                 m_strip.copy(0, 0, 109 * kTileSize, kTileSize));
+        for (int n = 110; n <= kElementCount; ++n)
+            QVERIFY(tileOf(n, Table::Today) != tileOf(n));
     }
 
     void everyTileHasARaisedEdge_data() { addTileRows(); }
@@ -294,7 +324,8 @@ private slots:
     void everyTileHasARaisedEdge()
     {
         QFETCH(int, n);
-        const QImage tile = tileOf(n);
+        QFETCH(Table, table);
+        const QImage tile = tileOf(n, table);
         for (int i = 1; i < 39; ++i) {
             QCOMPARE(tile.pixel(i, 0), qRgb(206, 222, 222));
             QCOMPARE(tile.pixel(0, i), qRgb(206, 222, 222));
@@ -312,14 +343,15 @@ private slots:
     void everyTileFaceHasItsStateColourAndSymbolColour()
     {
         QFETCH(int, n);
+        QFETCH(Table, table);
         static const QMap<State, QRgb> faces = {{State::Solid, qRgb(255, 247, 33)},
                                                 {State::Liquid, qRgb(24, 255, 255)},
                                                 {State::Gas, qRgb(156, 206, 255)},
                                                 {State::Synthetic, qRgb(255, 198, 181)}};
         const QRgb face = faces.value(expectedState(n));
         const QRgb ink = (n == 58 || n == 93) ? qRgb(255, 41, 0) : qRgb(66, 8, 173);
-        QCOMPARE(element(n).state, expectedState(n));
-        const QImage tile = tileOf(n);
+        QCOMPARE(element(n, table).state, expectedState(n));
+        const QImage tile = tileOf(n, table);
         QCOMPARE(tile.pixel(1, 1), face);
         QCOMPARE(tile.pixel(38, 38), face);
         int inkPixels = 0;
@@ -341,10 +373,11 @@ private slots:
     void everySymbolStandsOnItsRowOverItsUnderline()
     {
         QFETCH(int, n);
-        const QImage tile = tileOf(n);
+        QFETCH(Table, table);
+        const QImage tile = tileOf(n, table);
         const QRgb ink = symbolColour(n);
         auto isInk = [ink](QRgb c) { return c == ink; };
-        const QString symbol = kSymbols.at(n - 1);
+        const QString symbol = symbolOf(n, table);
         // Letters: capitals 11 pixels high on the foot row; g and q reach 3 rows below it.
         const QRect letters = boundsOf(tile, QRect(1, 15, 38, 19), isInk);
         QCOMPARE(letters.top(), 21);

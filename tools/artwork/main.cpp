@@ -71,7 +71,8 @@ int main(int argc, char *argv[])
     if (!loadFonts(assets + QStringLiteral("/fonts")))
         return 1;
     const Picture pictures[] = {
-        {"tilestrip.png", artwork::drawTileStrip},
+        {"tilestrip.png", [] { return artwork::drawTileStrip(board::Table::Classic); }},
+        {"tilestrip-actual.png", [] { return artwork::drawTileStrip(board::Table::Today); }},
         {"glyph-nuevo.png", artwork::drawNuevoGlyph},
         {"glyph-corregir.png", artwork::drawCorregirGlyph},
         {"glyph-datos.png", artwork::drawDatosGlyph},

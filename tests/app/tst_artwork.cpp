@@ -711,6 +711,38 @@ private slots:
         }
     }
 
+    // Today's chart: the game's names in Spanish, the classic chart's asterisks, and today's
+    // names from 104 on in every language.
+    void todayChartRowsReadAsPrinted_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("cells");
+        QTest::newRow("es 2") << 0 << 2 << "Seaborgio Sg|Dubnio Db|Hasio Hs|Bohrio Bh";
+        QTest::newRow("es 8") << 0 << 8 << "Torio Th|Actinio** Ac**|Uranio U|Protactinio Pa";
+        QTest::newRow("es 15") << 0 << 15 << "Cerio Ce|Lantano * La*|Neodimio Nd|Praseodimio Pr";
+        QTest::newRow("es 26") << 0 << 26
+                               << "Nobelio No|Mendelevio Md|Rutherfordio Rf|Lawrencio Lr";
+        QTest::newRow("es 30") << 0 << 30 << "Oganesón Og|Teneso Ts|- -|- -";
+        QTest::newRow("ca 8") << 1 << 8 << "Tori Th|Actini** Ac**|Urani U|Protoactini Pa";
+        QTest::newRow("ca 30") << 1 << 30 << "Oganessó Og|Tennes Ts|- -|- -";
+        QTest::newRow("eu 2") << 3 << 2 << "Seaborgio Sg|Dubnio Db|Hassio Hs|Bohrio Bh";
+    }
+
+    void todayChartRowsReadAsPrinted()
+    {
+        QFETCH(int, language);
+        QFETCH(int, row);
+        QFETCH(QString, cells);
+        QCOMPARE(chartRowCount(Table::Today), 30);
+        for (int c = 0; c < kChartColumns; ++c) {
+            const PrintedCell cell =
+                printedCell(kPictureLanguages[language], Table::Today, row - 1, c);
+            QCOMPARE(text(cell.name) + QLatin1Char(' ') + text(cell.symbol),
+                     cells.split(QLatin1Char('|')).at(c));
+        }
+    }
+
     void chartSymbolsAgreeWithTheTilesApartFromTheOldNames()
     {
         // The chart keeps the older names of 104 to 108.
@@ -787,7 +819,7 @@ private slots:
                 // The cell's lower right corner holds no text.
                 const QRgb colour = image.pixel(columnLines[c + 1] - 1, rowLines[r + 2] - 1);
                 const bool cyan = colour == qRgb(156, 255, 255);
-                QCOMPARE(cyan, hasCyanCells(cell));
+                QCOMPARE(cyan, hasCyanCells(cell.atomicNumber));
                 if (!cyan)
                     QCOMPARE(colour, qRgb(255, 255, 156));
                 cyanCells += cyan;

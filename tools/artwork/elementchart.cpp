@@ -135,7 +135,7 @@ QImage drawElementChart(const PictureLanguage &language)
     for (int r = 0; r < kChartRowCount; ++r) {
         for (int pair = 0; pair < kChartColumns; ++pair) {
             const ChartCell &cell = kChartRows[r][pair];
-            const bool cyan = hasCyanCells(cell);
+            const bool cyan = hasCyanCells(cell.atomicNumber);
             const Column &nameColumn = cols[2 * pair];
             const Column &symbolColumn = cols[2 * pair + 1];
             const Row &row = rws[r + 1];

@@ -177,6 +177,8 @@ private slots:
         for (const PictureLanguage &language : kPictureLanguages) {
             QTest::addRow("element chart %s", language.folder)
                 << inFolder(language, "elementos-chart.png") << QSize(508, 600);
+            QTest::addRow("today's element chart %s", language.folder)
+                << inFolder(language, "elementos-chart-actual.png") << QSize(508, 640);
             QTest::addRow("solid and liquid legend %s", language.folder)
                 << inFolder(language, "legend-solid-liquid.png") << QSize(132, 25);
             QTest::addRow("gas and synthetic legend %s", language.folder)
@@ -761,15 +763,22 @@ private slots:
     void chartColoursTheLanthanidesAndActinidesCyan_data()
     {
         QTest::addColumn<QString>("name");
-        for (const PictureLanguage &language : kPictureLanguages)
-            QTest::addRow("%s", language.folder[0] ? language.folder : "es")
-                << inFolder(language, "elementos-chart.png");
+        QTest::addColumn<Table>("table");
+        for (const PictureLanguage &language : kPictureLanguages) {
+            const char *code = language.folder[0] ? language.folder : "es";
+            QTest::addRow("%s", code)
+                << inFolder(language, "elementos-chart.png") << Table::Classic;
+            QTest::addRow("today %s", code)
+                << inFolder(language, "elementos-chart-actual.png") << Table::Today;
+        }
     }
 
-    // Each language's chart has the same table; no name or symbol touches a line of its cell.
+    // Each language's chart of a table has the same table; no name or symbol touches a line of
+    // its cell.
     void chartColoursTheLanthanidesAndActinidesCyan()
     {
         QFETCH(QString, name);
+        QFETCH(Table, table);
         const QImage image = picture(name);
         auto isLine = [](QRgb c) { return qRed(c) < 140 && qGreen(c) < 140 && qBlue(c) < 140; };
         // Row lines run across the whole table; column lines down the whole body.
@@ -788,7 +797,7 @@ private slots:
             if (dark == image.height() - 1)
                 columnLines.append(x);
         }
-        QCOMPARE(rowLines.size(), 1 + 1 + kChartRowCount); // top, under the header, each row
+        QCOMPARE(rowLines.size(), 1 + 1 + chartRowCount(table)); // top, under the header, each row
         QCOMPARE(columnLines.size(), 2 * kChartColumns + 1);
         // A pale margin at the top and the sides.
         QCOMPARE(rowLines.first(), 1);
@@ -813,13 +822,13 @@ private slots:
         }
 
         int cyanCells = 0;
-        for (int r = 0; r < kChartRowCount; ++r)
+        for (int r = 0; r < chartRowCount(table); ++r)
             for (int c = 0; c < 2 * kChartColumns; ++c) {
-                const ChartCell &cell = kChartRows[r][c / 2];
+                const int n = chartNumber(table, r, c / 2);
                 // The cell's lower right corner holds no text.
                 const QRgb colour = image.pixel(columnLines[c + 1] - 1, rowLines[r + 2] - 1);
                 const bool cyan = colour == qRgb(156, 255, 255);
-                QCOMPARE(cyan, hasCyanCells(cell.atomicNumber));
+                QCOMPARE(cyan, hasCyanCells(n));
                 if (!cyan)
                     QCOMPARE(colour, qRgb(255, 255, 156));
                 cyanCells += cyan;
@@ -828,6 +837,12 @@ private slots:
                     for (int x : {columnLines[c] + 1, columnLines[c + 1] - 1})
                         QVERIFY2(image.pixel(x, y) != qRgb(0, 0, 0),
                                  qPrintable(QStringLiteral("row %1 column %2").arg(r + 1).arg(c)));
+                // An element's cell holds letters, capitals 9 pixels high; an empty one a dash.
+                const QRect cell(QPoint(columnLines[c] + 1, rowLines[r + 1] + 1),
+                                 QPoint(columnLines[c + 1] - 1, rowLines[r + 2] - 1));
+                const QRect ink = boundsOf(image, cell, [](QRgb p) { return p == qRgb(0, 0, 0); });
+                QVERIFY2(ink.isValid() && (n != 0 ? ink.height() >= 9 : ink.height() <= 2),
+                         qPrintable(QStringLiteral("row %1 column %2").arg(r + 1).arg(c)));
             }
         QCOMPARE(cyanCells, 2 * 28);
 
@@ -838,7 +853,7 @@ private slots:
             const QRgb want = c % 2 == 0 ? qRgb(26, 26, 231) : qRgb(230, 0, 0);
             QVERIFY(boundsOf(image, cellRect, [want](QRgb p) { return p == want; }).isValid());
         }
-        const QRect body(QPoint(2, rowLines[1] + 1), QPoint(505, 598));
+        const QRect body(QPoint(2, rowLines[1] + 1), QPoint(505, image.height() - 2));
         QVERIFY(boundsOf(image, body, [](QRgb p) { return p == qRgb(0, 0, 0); }).isValid());
         QVERIFY(!boundsOf(image, body, [](QRgb p) { return p == qRgb(26, 26, 231); }).isValid());
     }

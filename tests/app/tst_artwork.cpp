@@ -120,17 +120,23 @@ class TestArtwork : public QObject
     Q_OBJECT
 
     QImage m_strip;
+    QImage m_todayStrip;
 
-    QImage tileOf(int n) const
+    QImage tileOf(int n, Table table = Table::Classic) const
     {
-        return m_strip.copy((n - 1) * kTileSize, 0, kTileSize, kTileSize);
+        const QImage &strip = table == Table::Today ? m_todayStrip : m_strip;
+        return strip.copy((n - 1) * kTileSize, 0, kTileSize, kTileSize);
     }
 
+    // Every tile of the classic strip, and the tiles of today's that differ from them.
     void addTileRows()
     {
         QTest::addColumn<int>("n");
+        QTest::addColumn<Table>("table");
         for (int n = 1; n <= kElementCount; ++n)
-            QTest::addRow("%d %s", n, qPrintable(kSymbols.at(n - 1))) << n;
+            QTest::addRow("%d %s", n, qPrintable(kSymbols.at(n - 1))) << n << Table::Classic;
+        for (int n = 110; n <= board::kMaxElementCount; ++n)
+            QTest::addRow("today %d", n) << n << Table::Today;
     }
 
 private slots:
@@ -139,6 +145,8 @@ private slots:
         Q_INIT_RESOURCE(assets);
         m_strip = picture(QStringLiteral("tilestrip.png"));
         QVERIFY(!m_strip.isNull());
+        m_todayStrip = picture(QStringLiteral("tilestrip-actual.png"));
+        QVERIFY(!m_todayStrip.isNull());
     }
 
     void everyPictureHasItsSizeAndNoAlpha_data()
@@ -146,6 +154,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
         QTest::newRow("tile strip") << "tilestrip.png" << QSize(4560, 40);
+        QTest::newRow("today's tile strip") << "tilestrip-actual.png" << QSize(4720, 40);
         QTest::newRow("genie") << "genio.png" << QSize(91, 93);
         QTest::newRow("Nuevo glyph") << "glyph-nuevo.png" << QSize(16, 16);
         QTest::newRow("Corregir glyph") << "glyph-corregir.png" << QSize(17, 17);
@@ -159,6 +168,8 @@ private slots:
         for (const PictureLanguage &language : kPictureLanguages) {
             QTest::addRow("element chart %s", language.folder)
                 << inFolder(language, "elementos-chart.png") << QSize(508, 600);
+            QTest::addRow("today's element chart %s", language.folder)
+                << inFolder(language, "elementos-chart-actual.png") << QSize(508, 640);
             QTest::addRow("solid and liquid legend %s", language.folder)
                 << inFolder(language, "legend-solid-liquid.png") << QSize(132, 25);
             QTest::addRow("gas and synthetic legend %s", language.folder)
@@ -183,6 +194,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("maxColours");
         QTest::newRow("tile strip") << "tilestrip.png" << 15;
+        QTest::newRow("today's tile strip") << "tilestrip-actual.png" << 15;
         QTest::newRow("legend") << "legend-solid-liquid.png" << 256;
         QTest::newRow("genie") << "genio.png" << 256;
         QTest::newRow("crystal") << "about-crystal.png" << 256;
@@ -289,12 +301,22 @@ private slots:
             QCOMPARE(text(element(n).symbol), kSymbols.at(n - 1));
     }
 
+    // Today's strip repeats the classic tiles up to 109 and draws its own from 110.
+    void todayStripSharesTheClassicTilesUpTo109()
+    {
+        QCOMPARE(m_todayStrip.copy(0, 0, 109 * kTileSize, kTileSize),
+                 m_strip.copy(0, 0, 109 * kTileSize, kTileSize));
+        for (int n = 110; n <= kElementCount; ++n)
+            QVERIFY(tileOf(n, Table::Today) != tileOf(n));
+    }
+
     void everyTileHasARaisedEdge_data() { addTileRows(); }
 
     void everyTileHasARaisedEdge()
     {
         QFETCH(int, n);
-        const QImage tile = tileOf(n);
+        QFETCH(Table, table);
+        const QImage tile = tileOf(n, table);
         for (int i = 1; i < 39; ++i) {
             QCOMPARE(tile.pixel(i, 0), qRgb(206, 222, 222));
             QCOMPARE(tile.pixel(0, i), qRgb(206, 222, 222));
@@ -312,14 +334,15 @@ private slots:
     void everyTileFaceHasItsStateColourAndSymbolColour()
     {
         QFETCH(int, n);
+        QFETCH(Table, table);
         static const QMap<State, QRgb> faces = {{State::Solid, qRgb(255, 247, 33)},
                                                 {State::Liquid, qRgb(24, 255, 255)},
                                                 {State::Gas, qRgb(156, 206, 255)},
                                                 {State::Synthetic, qRgb(255, 198, 181)}};
         const QRgb face = faces.value(expectedState(n));
         const QRgb ink = (n == 58 || n == 93) ? qRgb(255, 41, 0) : qRgb(66, 8, 173);
-        QCOMPARE(element(n).state, expectedState(n));
-        const QImage tile = tileOf(n);
+        QCOMPARE(element(n, table).state, expectedState(n));
+        const QImage tile = tileOf(n, table);
         QCOMPARE(tile.pixel(1, 1), face);
         QCOMPARE(tile.pixel(38, 38), face);
         int inkPixels = 0;
@@ -341,10 +364,11 @@ private slots:
     void everySymbolStandsOnItsRowOverItsUnderline()
     {
         QFETCH(int, n);
-        const QImage tile = tileOf(n);
+        QFETCH(Table, table);
+        const QImage tile = tileOf(n, table);
         const QRgb ink = symbolColour(n);
         auto isInk = [ink](QRgb c) { return c == ink; };
-        const QString symbol = kSymbols.at(n - 1);
+        const QString symbol = text(element(n, table).symbol);
         // Letters: capitals 11 pixels high on the foot row; g and q reach 3 rows below it.
         const QRect letters = boundsOf(tile, QRect(1, 15, 38, 19), isInk);
         QCOMPARE(letters.top(), 21);
@@ -678,6 +702,24 @@ private slots:
         }
     }
 
+    // Today's chart: the game's names in Spanish, the classic chart's asterisks, today's names.
+    void todayChartRowsReadAsPrinted()
+    {
+        auto row = [](const PictureLanguage &language, int r) {
+            QStringList cells;
+            for (int c = 0; c < kChartColumns; ++c) {
+                const PrintedCell cell = printedCell(language, Table::Today, r - 1, c);
+                cells.append(text(cell.name) + QLatin1Char(' ') + text(cell.symbol));
+            }
+            return cells.join(QLatin1Char('|'));
+        };
+        QCOMPARE(row(kSpanishPictures, 8), "Torio Th|Actinio** Ac**|Uranio U|Protactinio Pa");
+        QCOMPARE(row(kSpanishPictures, 15), "Cerio Ce|Lantano * La*|Neodimio Nd|Praseodimio Pr");
+        QCOMPARE(row(kSpanishPictures, 26),
+                 "Nobelio No|Mendelevio Md|Rutherfordio Rf|Lawrencio Lr");
+        QCOMPARE(row(kPictureLanguages[1], 30), "Oganessó Og|Tennes Ts|- -|- -");
+    }
+
     void chartSymbolsAgreeWithTheTilesApartFromTheOldNames()
     {
         // The chart keeps the older names of 104 to 108.
@@ -696,15 +738,21 @@ private slots:
     void chartColoursTheLanthanidesAndActinidesCyan_data()
     {
         QTest::addColumn<QString>("name");
-        for (const PictureLanguage &language : kPictureLanguages)
-            QTest::addRow("%s", language.folder[0] ? language.folder : "es")
-                << inFolder(language, "elementos-chart.png");
+        QTest::addColumn<Table>("table");
+        for (const PictureLanguage &language : kPictureLanguages) {
+            const char *code = language.folder[0] ? language.folder : "es";
+            QTest::addRow("%s", code)
+                << inFolder(language, "elementos-chart.png") << Table::Classic;
+            QTest::addRow("today %s", code)
+                << inFolder(language, "elementos-chart-actual.png") << Table::Today;
+        }
     }
 
     // Each language's chart has the same table; no name or symbol touches a line of its cell.
     void chartColoursTheLanthanidesAndActinidesCyan()
     {
         QFETCH(QString, name);
+        QFETCH(Table, table);
         const QImage image = picture(name);
         auto isLine = [](QRgb c) { return qRed(c) < 140 && qGreen(c) < 140 && qBlue(c) < 140; };
         // Row lines run across the whole table; column lines down the whole body.
@@ -723,7 +771,7 @@ private slots:
             if (dark == image.height() - 1)
                 columnLines.append(x);
         }
-        QCOMPARE(rowLines.size(), 1 + 1 + kChartRowCount); // top, under the header, each row
+        QCOMPARE(rowLines.size(), 1 + 1 + chartRowCount(table)); // top, under the header, each row
         QCOMPARE(columnLines.size(), 2 * kChartColumns + 1);
         // A pale margin at the top and the sides.
         QCOMPARE(rowLines.first(), 1);
@@ -748,13 +796,13 @@ private slots:
         }
 
         int cyanCells = 0;
-        for (int r = 0; r < kChartRowCount; ++r)
+        for (int r = 0; r < chartRowCount(table); ++r)
             for (int c = 0; c < 2 * kChartColumns; ++c) {
-                const ChartCell &cell = kChartRows[r][c / 2];
+                const int n = chartNumber(table, r, c / 2);
                 // The cell's lower right corner holds no text.
                 const QRgb colour = image.pixel(columnLines[c + 1] - 1, rowLines[r + 2] - 1);
                 const bool cyan = colour == qRgb(156, 255, 255);
-                QCOMPARE(cyan, hasCyanCells(cell));
+                QCOMPARE(cyan, hasCyanCells(n));
                 if (!cyan)
                     QCOMPARE(colour, qRgb(255, 255, 156));
                 cyanCells += cyan;
@@ -763,6 +811,12 @@ private slots:
                     for (int x : {columnLines[c] + 1, columnLines[c + 1] - 1})
                         QVERIFY2(image.pixel(x, y) != qRgb(0, 0, 0),
                                  qPrintable(QStringLiteral("row %1 column %2").arg(r + 1).arg(c)));
+                // An element's cell holds letters, capitals 9 pixels high; an empty one a dash.
+                const QRect cell(QPoint(columnLines[c] + 1, rowLines[r + 1] + 1),
+                                 QPoint(columnLines[c + 1] - 1, rowLines[r + 2] - 1));
+                const QRect ink = boundsOf(image, cell, [](QRgb p) { return p == qRgb(0, 0, 0); });
+                QVERIFY2(ink.isValid() && (n != 0 ? ink.height() >= 9 : ink.height() <= 2),
+                         qPrintable(QStringLiteral("row %1 column %2").arg(r + 1).arg(c)));
             }
         QCOMPARE(cyanCells, 2 * 28);
 
@@ -773,7 +827,7 @@ private slots:
             const QRgb want = c % 2 == 0 ? qRgb(26, 26, 231) : qRgb(230, 0, 0);
             QVERIFY(boundsOf(image, cellRect, [want](QRgb p) { return p == want; }).isValid());
         }
-        const QRect body(QPoint(2, rowLines[1] + 1), QPoint(505, 598));
+        const QRect body(QPoint(2, rowLines[1] + 1), QPoint(505, image.height() - 2));
         QVERIFY(boundsOf(image, body, [](QRgb p) { return p == qRgb(0, 0, 0); }).isValid());
         QVERIFY(!boundsOf(image, body, [](QRgb p) { return p == qRgb(26, 26, 231); }).isValid());
     }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "game/board.h"
+
 #include <array>
+#include <iterator>
 #include <string_view>
 
 // The texts of the element chart, row by row, as the chart prints them: four name and
 // symbol pairs per row, each row four consecutive atomic numbers in the chart's own order.
-// The chart still uses the older names of elements 104 to 109 and has no 110 to 114.
+// The classic chart still uses the older names of elements 104 to 109 and has no 110 to 114;
+// today's chart keeps its order and finishes period 7.
 namespace artwork {
 
 struct ChartCell
@@ -53,11 +57,52 @@ inline constexpr std::array<ChartRow, kChartRowCount> kChartRows = {{
 }};
 // clang-format on
 
-// The lanthanides after lanthanum and the actinides after actinium have cyan cells.
-constexpr bool hasCyanCells(const ChartCell &cell)
+// Today's chart holds the same elements as the classic one in rows 1 to 27, then these rows
+// of its own: 0 for an empty cell.
+inline constexpr int kTodayKeptRows = 27;
+inline constexpr int kTodayLastRows[][kChartColumns] = {
+    {110, 109, 112, 111},
+    {114, 113, 116, 115},
+    {118, 117, 0, 0},
+};
+
+// The body rows of the table's chart.
+constexpr int chartRowCount(board::Table table)
 {
-    return (cell.atomicNumber >= 58 && cell.atomicNumber <= 71) ||
-           (cell.atomicNumber >= 90 && cell.atomicNumber <= 103);
+    return table == board::Table::Today ? kTodayKeptRows + int(std::size(kTodayLastRows))
+                                        : kChartRowCount;
+}
+
+// The element in a chart's row and pair; 0 for an empty cell.
+constexpr int chartNumber(board::Table table, int row, int pair)
+{
+    return table == board::Table::Today && row >= kTodayKeptRows
+               ? kTodayLastRows[row - kTodayKeptRows][pair]
+               : kChartRows[row][pair].atomicNumber;
+}
+
+// The cell of element n in the classic chart; one with no texts for the elements it lacks.
+constexpr ChartCell classicCell(int n)
+{
+    for (const ChartRow &row : kChartRows)
+        for (const ChartCell &cell : row)
+            if (cell.atomicNumber == n)
+                return cell;
+    return {"", "", 0};
+}
+
+// The asterisks the chart writes after lanthanum and actinium and their symbols, with the space
+// before them; empty for every other text.
+constexpr std::string_view chartMark(std::string_view printed)
+{
+    return printed.substr(printed.find_last_not_of(" *") + 1);
+}
+
+// The lanthanides after lanthanum and the actinides after actinium have cyan cells.
+constexpr bool hasCyanCells(int atomicNumber)
+{
+    return (atomicNumber >= 58 && atomicNumber <= 71) ||
+           (atomicNumber >= 90 && atomicNumber <= 103);
 }
 
 } // namespace artwork

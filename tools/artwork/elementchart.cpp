@@ -6,21 +6,37 @@
 
 #include <QPainter>
 
+#include <array>
+
 namespace artwork {
 
 namespace {
 
 constexpr int kWidth = 508;
-constexpr int kHeight = 600;
+constexpr int kClassicHeight = 600;
 constexpr int kMargin = 1;        // pale margin at the top and the sides
 constexpr int kHeaderHeight = 24; // inside its lines
+constexpr int kBodyTop = kMargin + 1 + kHeaderHeight + 1;
 constexpr int kTextPixelSize = 13;
 constexpr int kNamePadding = 3;   // names start this far right of their column's line
 constexpr int kCapitalHeight = 9; // of the chart's face at kTextPixelSize
 
 // Widths inside the lines, left to right: the name column of each pair is as wide as its
 // longest name needs.
-constexpr int kColumnWidths[2 * kChartColumns] = {80, 50, 72, 50, 68, 50, 76, 51};
+using ColumnWidths = std::array<int, 2 * kChartColumns>;
+constexpr ColumnWidths kColumnWidths = {80, 50, 72, 50, 68, 50, 76, 51};
+// Today's chart writes Rutherfordio in the third pair, where the classic one has Dubnio, and
+// no longer in the first, whose longest name becomes Darmstadtio: the first name column gives
+// the third seven pixels, and the chart keeps its width.
+constexpr ColumnWidths kTodayColumnWidths = {73, 50, 72, 50, 75, 50, 76, 51};
+
+// The top of body row i, or the foot of the chart for i the row count: the rows keep the
+// classic chart's pitch, its 28 rows sharing the height below the header as evenly as whole
+// pixels allow, and a chart of more rows grows by as much.
+constexpr int bodyRowTop(int i)
+{
+    return kBodyTop + i * (kClassicHeight - kBodyTop) / kChartRowCount;
+}
 
 constexpr QRgb kMarginColour = qRgb(242, 226, 246);
 constexpr QRgb kColumnLine = qRgb(112, 112, 80);
@@ -44,31 +60,24 @@ struct Row
     int height;
 };
 
-QList<Column> columns()
+QList<Column> columns(Table table)
 {
     QList<Column> result;
     int x = kMargin + 1;
-    for (int width : kColumnWidths) {
+    for (int width : table == Table::Today ? kTodayColumnWidths : kColumnWidths) {
         result.append({x, width});
         x += width + 1;
     }
     return result;
 }
 
-// The header, then the body rows sharing what is left of the height as evenly as whole
-// pixels allow.
-QList<Row> rows()
+// The header, then the body rows, each with the line below it.
+QList<Row> rows(int bodyRows)
 {
     QList<Row> result;
-    int y = kMargin + 1;
-    result.append({y, kHeaderHeight});
-    y += kHeaderHeight + 1;
-    const int bodyPitch = kHeight - y; // every body row with the line below it
-    for (int i = 0; i < kChartRowCount; ++i) {
-        const int pitch = (i + 1) * bodyPitch / kChartRowCount - i * bodyPitch / kChartRowCount;
-        result.append({y, pitch - 1});
-        y += pitch;
-    }
+    result.append({kMargin + 1, kHeaderHeight});
+    for (int i = 0; i < bodyRows; ++i)
+        result.append({bodyRowTop(i), bodyRowTop(i + 1) - bodyRowTop(i) - 1});
     return result;
 }
 
@@ -105,15 +114,17 @@ void drawCellText(QImage &image, const Column &column, const Row &row, std::stri
 
 } // namespace
 
-QImage drawElementChart(const PictureLanguage &language)
+QImage drawElementChart(const PictureLanguage &language, Table table)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    const int bodyRows = chartRowCount(table);
+    const int height = bodyRowTop(bodyRows);
+    QImage image(kWidth, height, QImage::Format_RGB32);
     image.fill(kMarginColour);
-    const QList<Column> cols = columns();
-    const QList<Row> rws = rows();
+    const QList<Column> cols = columns(table);
+    const QList<Row> rws = rows(bodyRows);
 
     // Lines: every column line first, then the row lines across them.
-    const int tableBottom = kHeight - 1;
+    const int tableBottom = height - 1;
     for (int i = 0; i <= cols.size(); ++i) {
         const int x = i < cols.size() ? cols[i].left - 1 : cols.last().left + cols.last().width;
         for (int y = kMargin; y <= tableBottom; ++y)
@@ -132,16 +143,16 @@ QImage drawElementChart(const PictureLanguage &language)
                      nameColumn ? language.nameHeader : language.symbolHeader,
                      nameColumn ? kNameHeader : kSymbolHeader, !nameColumn);
     }
-    for (int r = 0; r < kChartRowCount; ++r) {
+    for (int r = 0; r < bodyRows; ++r) {
         for (int pair = 0; pair < kChartColumns; ++pair) {
-            const ChartCell &cell = kChartRows[r][pair];
-            const bool cyan = hasCyanCells(cell);
+            const PrintedCell cell = printedCell(language, table, r, pair);
+            const bool cyan = hasCyanCells(cell.atomicNumber);
             const Column &nameColumn = cols[2 * pair];
             const Column &symbolColumn = cols[2 * pair + 1];
             const Row &row = rws[r + 1];
             fillCell(image, nameColumn, row, cyan ? kCyan : kYellow, !cyan && r % 2 == 0);
             fillCell(image, symbolColumn, row, cyan ? kCyan : kYellow, false);
-            drawCellText(image, nameColumn, row, chartName(language, cell), kBodyText, false);
+            drawCellText(image, nameColumn, row, cell.name, kBodyText, false);
             drawCellText(image, symbolColumn, row, cell.symbol, kBodyText, true);
         }
     }

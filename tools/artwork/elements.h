@@ -10,15 +10,19 @@
 #include <string_view>
 
 // How the tiles and legends are drawn. The elements themselves (symbol, name, state) are
-// the game's table.
+// the game's tables: the classic one and today's.
 namespace artwork {
 
 using State = elements::State;
 using Element = elements::Element;
+using Table = board::Table;
 
-inline constexpr int kElementCount = board::kElementCount;
+inline constexpr int kElementCount = board::kElementCount; // the classic table's
 
-constexpr const Element &element(int atomicNumber) { return elements::element(atomicNumber); }
+constexpr const Element &element(int atomicNumber, Table table = Table::Classic)
+{
+    return elements::element(atomicNumber, table);
+}
 
 // Symbols drawn with two-pixel strokes: H, B, C, N, O and F.
 inline constexpr int kBoldSymbols[] = {1, 5, 6, 7, 8, 9};
@@ -37,8 +41,13 @@ constexpr bool hasRedSymbol(int atomicNumber)
 
 // Tile geometry, in pixels.
 inline constexpr int kTileSize = board::kStripPicture;
-inline constexpr int kStripWidth = kTileSize * kElementCount;
 inline constexpr int kVisibleTileSize = 38; // the part a freshly dealt tile shows
+
+// A table's strip holds one tile per element.
+constexpr int stripWidth(Table table)
+{
+    return kTileSize * board::elementCount(table);
+}
 
 inline constexpr int kSymbolFoot = 31;                // lowest row of the letters
 inline constexpr int kUnderlineRow = kSymbolFoot + 3; // one pixel thick

@@ -4,6 +4,7 @@
 #include "tools/artwork/elements.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 // The languages of the pictures that have words in them: the legends and the element chart.
@@ -11,7 +12,9 @@
 // a folder of their own under assets/, where the program looks first.
 namespace artwork {
 
-inline constexpr int kChartedElements = 109; // the chart names elements 1 to 109
+inline constexpr int kChartedElements = 109; // the classic chart names elements 1 to 109
+inline constexpr int kFirstTodayName = 104;  // today's chart names 104 on by today's names
+inline constexpr int kTodayNames = board::kMaxElementCount - kFirstTodayName + 1;
 
 struct PictureLanguage
 {
@@ -20,13 +23,15 @@ struct PictureLanguage
     std::string_view nameHeader;
     std::string_view symbolHeader;
     // The chart's names by atomic number, asterisks included, with the older names of 104 to
-    // 108 that the chart keeps. Empty for Spanish, whose names are the chart rows' own.
+    // 108 that the classic chart keeps. Empty for Spanish, whose names are the chart rows' own.
     std::array<std::string_view, kChartedElements> chartNames;
+    // Today's names of 104 to 118. Empty for Spanish, whose names are the game's.
+    std::array<std::string_view, kTodayNames> todayNames;
 };
 
 // clang-format off
 inline constexpr PictureLanguage kPictureLanguages[] = {
-    {"", {"sólido", "liquido", "gas", "sint."}, "NOMBRE", "Símbolo", {}},
+    {"", {"sólido", "liquido", "gas", "sint."}, "NOMBRE", "Símbolo", {}, {}},
     {"ca", {"sòlid", "líquid", "gas", "sint."}, "NOM", "Símbol", {
         "Hidrogen", "Heli", "Liti", "Beril·li", "Bor", "Carboni", "Nitrogen", "Oxigen", "Fluor",
         "Neó", "Sodi", "Magnesi", "Alumini", "Silici", "Fòsfor", "Sofre", "Clor", "Argó",
@@ -41,6 +46,10 @@ inline constexpr PictureLanguage kPictureLanguages[] = {
         "Protoactini", "Urani", "Neptuni", "Plutoni", "Americi", "Curi", "Berkeli", "Californi",
         "Einsteini", "Fermi", "Mendelevi", "Nobeli", "Lawrenci", "Dubni", "Jolioti",
         "Rutherfordi", "Bohri", "Hahni", "Meitneri",
+    }, {
+        "Rutherfordi", "Dubni", "Seaborgi", "Bohri", "Hassi", "Meitneri", "Darmstadti",
+        "Roentgeni", "Copernici", "Nihoni", "Flerovi", "Moscovi", "Livermori", "Tennes",
+        "Oganessó",
     }},
     {"gl", {"sólido", "líquido", "gas", "sint."}, "NOME", "Símbolo", {
         "Hidróxeno", "Helio", "Litio", "Berilio", "Boro", "Carbono", "Nitróxeno", "Osíxeno",
@@ -57,6 +66,10 @@ inline constexpr PictureLanguage kPictureLanguages[] = {
         "Protactinio", "Uranio", "Neptunio", "Plutonio", "Americio", "Curio", "Berquelio",
         "Californio", "Einsteinio", "Fermio", "Mendelevio", "Nobelio", "Laurencio", "Dubnio",
         "Joliotio", "Rutherfordio", "Bohrio", "Hahnio", "Meitnerio",
+    }, {
+        "Rutherfordio", "Dubnio", "Seaborgio", "Bohrio", "Hasio", "Meitnerio", "Darmstadtio",
+        "Roentxenio", "Copernicio", "Nihonio", "Flerovio", "Moscovio", "Livermorio", "Teneso",
+        "Oganesón",
     }},
     {"eu", {"solidoa", "likidoa", "gasa", "sint."}, "IZENA", "Ikurra", {
         "Hidrogeno", "Helio", "Litio", "Berilio", "Boro", "Karbono", "Nitrogeno", "Oxigeno",
@@ -73,6 +86,10 @@ inline constexpr PictureLanguage kPictureLanguages[] = {
         "Protaktinio", "Uranio", "Neptunio", "Plutonio", "Amerizio", "Kurio", "Berkelio",
         "Kalifornio", "Einsteinio", "Fermio", "Mendelevio", "Nobelio", "Lawrentzio", "Dubnio",
         "Joliotio", "Rutherfordio", "Bohrio", "Hahnio", "Meitnerio",
+    }, {
+        "Rutherfordio", "Dubnio", "Seaborgio", "Bohrio", "Hassio", "Meitnerio", "Darmstadtio",
+        "Roentgenio", "Kopernizio", "Nihonio", "Flerovio", "Moskovio", "Livermorio", "Teneso",
+        "Oganeson",
     }},
 };
 // clang-format on
@@ -84,12 +101,41 @@ constexpr const char *stateWord(const PictureLanguage &language, State state)
     return language.stateWords[static_cast<int>(state)];
 }
 
-// The name a chart cell prints in the language; "-" for an empty cell.
+// The name a classic chart cell prints in the language; "-" for an empty cell.
 constexpr std::string_view chartName(const PictureLanguage &language, const ChartCell &cell)
 {
     if (cell.atomicNumber == 0 || language.chartNames[0].empty())
         return cell.name;
     return language.chartNames[cell.atomicNumber - 1];
+}
+
+// A cell as a chart prints it in a language.
+struct PrintedCell
+{
+    std::string name;   // UTF-8; "-" marks an empty cell
+    std::string symbol; // UTF-8; "-" marks an empty cell
+    int atomicNumber;   // 0 for an empty cell
+};
+
+// A cell of the table's chart in the language. Today's chart writes the game's symbols, and
+// the game's names in Spanish, with the asterisks the classic chart gives lanthanum and actinium.
+inline PrintedCell printedCell(const PictureLanguage &language, Table table, int row, int pair)
+{
+    const int n = chartNumber(table, row, pair);
+    if (n == 0)
+        return {"-", "-", 0};
+    if (table == Table::Classic) {
+        const ChartCell &cell = kChartRows[row][pair];
+        return {std::string(chartName(language, cell)), std::string(cell.symbol), n};
+    }
+    const Element &today = element(n, table);
+    const ChartCell classic = classicCell(n);
+    const std::string symbol = std::string(today.symbol) + std::string(chartMark(classic.symbol));
+    if (language.chartNames[0].empty())
+        return {std::string(today.name) + std::string(chartMark(classic.name)), symbol, n};
+    return {std::string(n >= kFirstTodayName ? language.todayNames[n - kFirstTodayName]
+                                             : language.chartNames[n - 1]),
+            symbol, n};
 }
 
 } // namespace artwork

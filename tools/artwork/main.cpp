@@ -71,7 +71,8 @@ int main(int argc, char *argv[])
     if (!loadFonts(assets + QStringLiteral("/fonts")))
         return 1;
     const Picture pictures[] = {
-        {"tilestrip.png", artwork::drawTileStrip},
+        {"tilestrip.png", [] { return artwork::drawTileStrip(board::Table::Classic); }},
+        {"tilestrip-actual.png", [] { return artwork::drawTileStrip(board::Table::Today); }},
         {"glyph-nuevo.png", artwork::drawNuevoGlyph},
         {"glyph-corregir.png", artwork::drawCorregirGlyph},
         {"glyph-datos.png", artwork::drawDatosGlyph},
@@ -92,9 +93,11 @@ int main(int argc, char *argv[])
         const QString folder = QDir(output).filePath(QLatin1String(language.folder));
         const Picture worded[] = {
             {"legend-solid-liquid.png", [&] { return artwork::drawSolidLiquidLegend(language); }},
-            {"legend-gas-synthetic.png",
-             [&] { return artwork::drawGasSyntheticLegend(language); }},
-            {"elementos-chart.png", [&] { return artwork::drawElementChart(language); }},
+            {"legend-gas-synthetic.png", [&] { return artwork::drawGasSyntheticLegend(language); }},
+            {"elementos-chart.png",
+             [&] { return artwork::drawElementChart(language, board::Table::Classic); }},
+            {"elementos-chart-actual.png",
+             [&] { return artwork::drawElementChart(language, board::Table::Today); }},
         };
         if (!writePictures(folder, worded))
             return 1;

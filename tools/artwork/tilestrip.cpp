@@ -33,9 +33,9 @@ void drawUnderlinedText(QImage &tile, const TextStamp &stamp, int foot, int unde
 
 } // namespace
 
-QImage drawTile(int atomicNumber)
+QImage drawTile(int atomicNumber, Table table)
 {
-    const Element &el = element(atomicNumber);
+    const Element &el = element(atomicNumber, table);
     const int last = kTileSize - 1;
     QImage tile(kTileSize, kTileSize, QImage::Format_RGB32);
     tile.fill(stateLook(el.state).face);
@@ -65,12 +65,12 @@ QImage drawTile(int atomicNumber)
     return tile;
 }
 
-QImage drawTileStrip()
+QImage drawTileStrip(Table table)
 {
-    QImage strip(kStripWidth, kTileSize, QImage::Format_RGB32);
+    QImage strip(stripWidth(table), kTileSize, QImage::Format_RGB32);
     QPainter painter(&strip);
-    for (int n = 1; n <= kElementCount; ++n)
-        painter.drawImage((n - 1) * kTileSize, 0, drawTile(n));
+    for (int n = 1; n <= board::elementCount(table); ++n)
+        painter.drawImage((n - 1) * kTileSize, 0, drawTile(n, table));
     painter.end();
     return toIndexed8(strip);
 }

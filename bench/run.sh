@@ -91,6 +91,7 @@ scenario() { # arguments for tabelora_scenario
 for run in $(seq "$runs"); do
     echo "-- run $run of $runs"
     startup startup.tabelora "Información" "$build/tabelora" --idioma es
+    startup startup.tabelora-actual "Información" "$build/tabelora" --idioma es --tabla actual
     startup startup.reference "Referencia" "$bin/tabelora_reference"
     scenario --scenario rest-info --settle 1000
     scenario --scenario rest

@@ -50,6 +50,29 @@ private slots:
         QCOMPARE(mercury->parent()->indexOfChild(mercury), 79 * 3 + 2);
     }
 
+    // Today's table: the taller chart, its box taller by as much, and every
+    // element to 118 read in today's form.
+    void todaysChartHoldsAndReadsTheWholeTable()
+    {
+        TElementos window(nullptr, board::Table::Today);
+        QCOMPARE(window.Image111()->pixmap().size(), QSize(508, 640));
+        QCOMPARE(window.Image111()->size(), QSize(507, 641));
+        QAccessibleTableInterface *table =
+            QAccessible::queryAccessibleInterface(window.Image111())->tableInterface();
+        QCOMPARE(table->rowCount(), 118);
+        const auto row = [&](int n) {
+            QStringList texts;
+            for (int column = 0; column < 3; ++column)
+                texts << table->cellAt(n - 1, column)->text(QAccessible::Name);
+            return texts.join(u' ');
+        };
+        QCOMPARE(row(104), QStringLiteral("104 Rf Rutherfordio"));
+        QCOMPARE(row(108), QStringLiteral("108 Hs Hasio"));
+        QCOMPARE(row(113), QStringLiteral("113 Nh Nihonio"));
+        QCOMPARE(row(118), QStringLiteral("118 Og Oganesón"));
+        QVERIFY(!table->cellAt(118, 0));
+    }
+
     void windowKeepsItsPlaceWhereItFitsAndIsShortenedWhereNot_data()
     {
         QTest::addColumn<QRect>("area");

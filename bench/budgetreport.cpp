@@ -39,6 +39,11 @@ constexpr BudgetReport::Line kBudget[] = {
     {"Game::baraja", "micro.shuffle", "us", nullptr, Check::None, 0, "us"},
     {"Nuevo, Corregir and a bare move together", "micro.newBoardCorrectedAndSentHome", "us",
      nullptr, Check::None, 0, "us"},
+    // Today's table, beside the lines above: four tiles and a strip's width more.
+    {"Start-up, today's table", "startup.tabelora-actual", "ms", "startup.reference", Check::None,
+     0, "ms"},
+    {"Peak memory, today's table", "startup.tabelora-actual", "memory_kb", "startup.reference",
+     Check::None, 0, "kB"},
 };
 
 QString number(double value)

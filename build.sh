@@ -28,7 +28,7 @@ cd "$here"
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     xvfb xauth xdotool x11-utils imagemagick libxtst-dev openbox
     desktop-file-utils appstream dpkg-dev
     at-spi2-core dbus-daemon dbus-bin python3-pyatspi
@@ -39,7 +39,7 @@ packages=(
 package_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
-    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     dpkg-dev file
 )
 
@@ -141,6 +141,7 @@ as_root() {
 windows_packages=(
     cmake ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools dpkg-dev perl xz-utils patch
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    qt6-translations-l10n
 )
 qt_cache="${XDG_CACHE_HOME:-$HOME/.cache}/tabelora"
 qt_source="$qt_cache/qt6-base-src"

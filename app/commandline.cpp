@@ -31,7 +31,7 @@ constexpr RefusalText kRefusalTexts[] = {
     {Refusal::NotAnOption, QT_TRANSLATE_NOOP("commandline", "Argumento desconocido: %1")},
     {Refusal::MissingLanguage, QT_TRANSLATE_NOOP("commandline", "Falta el idioma después de %1.")},
     {Refusal::UnknownLanguage,
-     QT_TRANSLATE_NOOP("commandline", "Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.")},
+     QT_TRANSLATE_NOOP("commandline", "Idioma desconocido: %1. Los idiomas son es, ca, ca-valencia, gl y eu.")},
     {Refusal::MissingTable, QT_TRANSLATE_NOOP("commandline", "Falta la tabla después de %1.")},
     //: clasica and actual stay as they are: they are what the option takes.
     {Refusal::UnknownTable,
@@ -264,9 +264,9 @@ QString settingsNote(const Options &options)
 {
     QString note;
     if (!options.ignoredLanguage.isEmpty())
-        //: The codes es, ca, gl and eu stay as they are.
+        //: The codes es, ca, ca-valencia, gl and eu stay as they are.
         note += Texts::tr("tabelora: el idioma «%1» de la configuración del aula no es ninguno "
-                          "de es, ca, gl y eu; no se tiene en cuenta.\n")
+                          "de es, ca, ca-valencia, gl y eu; no se tiene en cuenta.\n")
                     .arg(options.ignoredLanguage);
     if (!options.ignoredTable.isEmpty())
         //: tabla, clasica and actual stay as they are: they are what the settings file holds.
@@ -295,22 +295,24 @@ QString reason(const Options &options)
 QString helpText(const QString &programName)
 {
     //: The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen,
-    //: --csv, --pdf, --help, --version), the codes es, ca, gl and eu and the tables' names
+    //: --csv, --pdf, --help, --version), the codes es, ca, ca-valencia, gl and eu, the
+    //: locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables' names
     //: clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA,
     //: FICHERO) and the button's name «Enviar» are translated.
     return Texts::tr(
-               "Uso: %1 [--idioma es|ca|gl|eu] [--tabla clasica|actual]\n"
+               "Uso: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]\n"
                "         [--informes CARPETA] [--marcas] [--proyector]\n"
                "     %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]\n"
                "\n"
                "Tabelora, ejercicio para aprender la tabla periódica.\n"
                "\n"
                "Opciones:\n"
-               "  --idioma IDIOMA     idioma del programa: es (castellano), ca (catalán o\n"
-               "                      valenciano), gl (gallego) o eu (euskera). Sin esta opción\n"
-               "                      se sigue el idioma de la configuración del aula o, si no\n"
-               "                      lo hay, el del sistema: catalán con ca_*, gallego con\n"
-               "                      gl_*, euskera con eu_* y castellano con cualquier otro.\n"
+               "  --idioma IDIOMA     idioma del programa: es (castellano), ca (catalán),\n"
+               "                      ca-valencia (valenciano), gl (gallego) o eu (euskera).\n"
+               "                      Sin esta opción se sigue el idioma de la configuración\n"
+               "                      del aula o, si no lo hay, el del sistema: catalán con\n"
+               "                      ca_*, valenciano con ca_*@valencia, gallego con gl_*,\n"
+               "                      euskera con eu_* y castellano con cualquier otro.\n"
                "  --tabla clasica     la tabla del ejercicio, de 114 elementos (la de siempre).\n"
                "  --tabla actual      la tabla de hoy, de 118 elementos con sus nombres y\n"
                "                      símbolos actuales. Sin esta opción, la de la\n"

@@ -37,8 +37,15 @@ QString applicationTitle()
 QString cannotCreateFile(const QString &path, const QString &reason)
 {
     const QString shown = platform::shownPath(QFileInfo(path).absoluteFilePath());
-    return QStringLiteral("Cannot create file \"") + QDir::toNativeSeparators(shown) +
-           QStringLiteral("\". ") + reason;
+    //: %1 is the file, %2 why it can't be made. The Spanish program shows these English words.
+    return QCoreApplication::translate("errorbox", "Cannot create file \"%1\". %2")
+        .arg(QDir::toNativeSeparators(shown), reason);
+}
+
+QString notARegularFile()
+{
+    //: Why a file can't be made: something other than a file has its name (a folder, a device).
+    return QCoreApplication::translate("errorbox", "Not a regular file");
 }
 
 void show(const QString &text)

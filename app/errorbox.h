@@ -26,8 +26,11 @@ QString applicationTitle();
 void show(const QString &text);
 
 // The message of a file that can't be made: `Cannot create file "PATH". REASON`, the path
-// whole, with the system's separators, as the user knows it.
+// whole, with the system's separators, as the user knows it. In the program's language,
+// where that is not Spanish, whose program shows the words above.
 QString cannotCreateFile(const QString &path, const QString &reason);
+// The program's own reason when the name belongs to something that is not a file.
+QString notARegularFile();
 
 // Tests divert the messages here instead of opening a box; an empty sink restores the box.
 using Sink = std::function<void(const QString &)>;

@@ -1,6 +1,7 @@
 #include "app/gauge.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 
 #include <QPainter>
 
@@ -53,7 +54,8 @@ QImage TGauge::render(qreal devicePixelRatio) const
                                QPoint(std::min(fill, innerRight) - 1, inner.bottom())),
                          foreColor_);
 
-    const QString text = QString::number(p) + QLatin1Char('%');
+    //: The gauge's figure; a language that writes the sign first moves it.
+    const QString text = QCoreApplication::translate("TGauge", "%1%").arg(p);
     QFont textFont = font();
     textFont.setStyleStrategy(QFont::NoAntialias); // exclusive-or wants whole pixels
     painter.setFont(textFont);

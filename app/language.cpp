@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTranslator>
 
+#include <clocale>
 #include <memory>
 
 namespace language {
@@ -14,10 +15,38 @@ namespace {
 
 Language currentLanguage = Language::Spanish;
 
+// Qt's translation of its own texts, then the program's, which wins where both translate.
+std::unique_ptr<QTranslator> &installedQt()
+{
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
 std::unique_ptr<QTranslator> &installed()
 {
     static std::unique_ptr<QTranslator> translator;
     return translator;
+}
+
+void uninstall(std::unique_ptr<QTranslator> &translator)
+{
+    if (translator) {
+        QCoreApplication::removeTranslator(translator.get());
+        translator.reset();
+    }
+}
+
+// The system's messages, such as why a file can't be written, in the language where the
+// system has its locale; otherwise they stay in the system's own language.
+void askSystemMessagesIn(const LanguageEntry &language)
+{
+#ifdef LC_MESSAGES
+    static const QByteArray systemOwn = std::setlocale(LC_MESSAGES, nullptr);
+    if (!language.systemLocale || !std::setlocale(LC_MESSAGES, language.systemLocale))
+        std::setlocale(LC_MESSAGES, systemOwn.constData());
+#else
+    Q_UNUSED(language);
+#endif
 }
 
 const LanguageEntry &entry(Language language)
@@ -28,9 +57,11 @@ const LanguageEntry &entry(Language language)
     return kLanguages[0];
 }
 
-// Texts of Qt's own that the pupil meets: the OK of a message box and the context menus of
-// the edits. Qt translates them through these contexts; listed here so that the translation
-// files keep them.
+// Texts of Qt's own that the program shows: the OK of a message box and the context menus of
+// the edits, the read-only texts and the date boxes, as Qt 6 writes them. Qt translates them
+// through these contexts; listed here so that the program's files translate them where Qt's
+// own translation lacks them (Basque, Galician in part, Valencian's own forms) and leave them
+// empty where it has them.
 [[maybe_unused]] constexpr const char *kQtTexts[] = {
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
     QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),
@@ -38,25 +69,43 @@ const LanguageEntry &entry(Language language)
     QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),
     QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
     QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),
-    QT_TRANSLATE_NOOP("QLineEdit", "&Delete"),
-    QT_TRANSLATE_NOOP("QLineEdit", "&Select All"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Delete"),
+    QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
     QT_TRANSLATE_NOOP("QWidgetTextControl", "&Undo"),
     QT_TRANSLATE_NOOP("QWidgetTextControl", "&Redo"),
     QT_TRANSLATE_NOOP("QWidgetTextControl", "Cu&t"),
     QT_TRANSLATE_NOOP("QWidgetTextControl", "&Copy"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Copy &Link Location"),
     QT_TRANSLATE_NOOP("QWidgetTextControl", "&Paste"),
-    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Delete"),
-    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Select All"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Delete"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Select All"),
+    QT_TRANSLATE_NOOP("QAbstractSpinBox", "&Step up"),
+    QT_TRANSLATE_NOOP("QAbstractSpinBox", "Step &down"),
 };
 
 } // namespace
 
-Language forLocale(const QLocale &locale)
+Language forLocale(const QLocale &locale, const QString &posixName)
 {
+    if (locale.language() == QLocale::Catalan &&
+        (posixName.endsWith(QLatin1String("@valencia")) ||
+         posixName.contains(QLatin1String("-valencia"))))
+        return Language::Valencian;
     for (const LanguageEntry &candidate : kLanguages)
         if (candidate.localeFamily == locale.language())
             return candidate.language;
     return Language::Spanish;
+}
+
+Language forSystem()
+{
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty())
+            return forLocale(QLocale::system(), name);
+    }
+    const QStringList languages = QLocale::system().uiLanguages();
+    return forLocale(QLocale::system(), languages.isEmpty() ? QString() : languages.first());
 }
 
 std::optional<Language> fromCode(const QString &code)
@@ -74,14 +123,20 @@ QString code(Language language)
 
 bool use(Language language, const QString &translations, std::FILE *complaints)
 {
-    if (installed()) {
-        QCoreApplication::removeTranslator(installed().get());
-        installed().reset();
-    }
+    uninstall(installed());
+    uninstall(installedQt());
     // The language changes only once its texts are in: Spanish until then.
     currentLanguage = Language::Spanish;
+    askSystemMessagesIn(entry(Language::Spanish));
     if (language == Language::Spanish)
         return true;
+    if (const char *qt = entry(language).qtTranslation) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(translations + QLatin1Char('/') + QLatin1String(qt))) {
+            QCoreApplication::installTranslator(translator.get());
+            installedQt() = std::move(translator);
+        }
+    }
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(translations + QStringLiteral("/tabelora_") + code(language))) {
         const QString complaint =
@@ -95,6 +150,7 @@ bool use(Language language, const QString &translations, std::FILE *complaints)
     QCoreApplication::installTranslator(translator.get());
     installed() = std::move(translator);
     currentLanguage = language;
+    askSystemMessagesIn(entry(language));
     return true;
 }
 
@@ -108,7 +164,8 @@ QString picture(const QString &resource)
     if (currentLanguage == Language::Spanish)
         return resource;
     const qsizetype slash = resource.lastIndexOf(QLatin1Char('/'));
-    const QString drawn = resource.left(slash + 1) + code(currentLanguage) + resource.mid(slash);
+    const QString drawn = resource.left(slash + 1) +
+                          QLatin1String(entry(currentLanguage).pictures) + resource.mid(slash);
     return QFile::exists(drawn) ? drawn : resource;
 }
 

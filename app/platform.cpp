@@ -261,7 +261,8 @@ QString formatPhysMem(quint64 totalBytes, const QLocale &locale)
 
 QString formatMemoryLoad(quint32 load)
 {
-    return QString::number(load) + QStringLiteral(" %");
+    //: The share of memory in use; a language that writes the sign first moves it.
+    return QCoreApplication::translate("platform", "%1 %").arg(load);
 }
 
 Shell &shell()

@@ -174,7 +174,7 @@ void Report::save() const
     }
     // Only a regular file is replaced, also behind a link: a device or a pipe stays as it is.
     if (target.exists() && !target.isFile())
-        fail(QStringLiteral("Not a regular file"));
+        fail(errorbox::notARegularFile());
 
     const QByteArray bytes = fileBytes(lines_);
     QSaveFile atomic(path_);

@@ -138,7 +138,7 @@ int run(int &argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     commandline::Options options =
-        commandline::parse(arguments, language::forLocale(QLocale::system()));
+        commandline::parse(arguments, language::forSystem());
     if (options.answeredAlone())
         return answerAlone(argc, argv, options, arguments.value(0));
     if (options.writesFilesAlone())

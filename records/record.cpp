@@ -1,5 +1,6 @@
 #include "records/record.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -298,7 +299,8 @@ QString write(const Record &record, const QString &folder, QString *error)
     };
     if (!QDir().mkpath(folder))
         return fail(
-            QStringLiteral("Cannot make the folder \"%1\"").arg(QDir::toNativeSeparators(folder)));
+            QCoreApplication::translate("records", "Cannot make the folder \"%1\"")
+                .arg(QDir::toNativeSeparators(folder)));
     const QDir dir(folder);
     const QString shownFolder = QDir::toNativeSeparators(folder);
     const QByteArray bytes = toJson(record);
@@ -310,7 +312,7 @@ QString write(const Record &record, const QString &folder, QString *error)
         // too. (Where the system can, Qt gives the file no name at all until it is renamed.)
         QTemporaryFile temporary(dir.filePath(QStringLiteral(".tabelora-XXXXXX.tmp")));
         if (!temporary.open())
-            return fail(QStringLiteral("Cannot write in the folder \"%1\": %2")
+            return fail(QCoreApplication::translate("records", "Cannot write in the folder \"%1\": %2")
                             .arg(shownFolder, temporary.errorString()));
         // A temporary file is its owner's alone; a record is read by the teacher's account
         // too, so it is made readable by all, as an ordinary new file is.
@@ -318,7 +320,7 @@ QString write(const Record &record, const QString &folder, QString *error)
                                  QFileDevice::ReadUser | QFileDevice::WriteUser |
                                  QFileDevice::ReadGroup | QFileDevice::ReadOther);
         if (temporary.write(bytes) != bytes.size() || !temporary.flush())
-            return fail(QStringLiteral("Cannot write in the folder \"%1\": %2")
+            return fail(QCoreApplication::translate("records", "Cannot write in the folder \"%1\": %2")
                             .arg(shownFolder, temporary.errorString()));
         // The rename never replaces a file: should another send have taken the name
         // meanwhile, the record is written again under another random part. QTemporaryFile's
@@ -330,7 +332,7 @@ QString write(const Record &record, const QString &folder, QString *error)
             temporary.setAutoRemove(false);
             return path;
         }
-        reason = QStringLiteral("Cannot save the record \"%1\": %2")
+        reason = QCoreApplication::translate("records", "Cannot save the record \"%1\": %2")
                      .arg(QDir::toNativeSeparators(path), temporary.errorString());
         if (!QFileInfo::exists(path))
             break;

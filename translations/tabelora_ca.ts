@@ -50,72 +50,87 @@
     </message>
 </context>
 <context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Step up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step &amp;down</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Desfés</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Refés</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>Re&amp;talla</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;Copia</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;Enganxa</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Suprimeix</translation>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Select All</source>
-        <translation>Selecciona-ho &amp;tot</translation>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
-        <translation>D&apos;acord</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>QWidgetTextControl</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Desfés</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Refés</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>Re&amp;talla</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;Copia</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;Enganxa</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Suprimeix</translation>
+        <source>Copy &amp;Link Location</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Select All</source>
-        <translation>Selecciona-ho &amp;tot</translation>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -518,6 +533,14 @@
     </message>
 </context>
 <context>
+    <name>TGauge</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>The gauge&apos;s figure; a language that writes the sign first moves it.</extracomment>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>accessible</name>
     <message>
         <source>%1: %2</source>
@@ -556,10 +579,6 @@
 <context>
     <name>commandline</name>
     <message>
-        <source>Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.</source>
-        <translation>Idioma desconegut: %1. Els idiomes són es, ca, gl i eu.</translation>
-    </message>
-    <message>
         <source>Opción desconocida: %1</source>
         <translation>Opció desconeguda: %1</translation>
     </message>
@@ -593,13 +612,6 @@
         <translation>L&apos;opció %1 només serveix amb --resumen CARPETA.</translation>
     </message>
     <message>
-        <source>tabelora: el idioma «%1» de la configuración del aula no es ninguno de es, ca, gl y eu; no se tiene en cuenta.
-</source>
-        <extracomment>The codes es, ca, gl and eu stay as they are.</extracomment>
-        <translation>tabelora: l&apos;idioma «%1» de la configuració de l&apos;aula no és cap de es, ca, gl i eu; no es té en compte.
-</translation>
-    </message>
-    <message>
         <source>tabelora: «marcas = %1» de la configuración del aula no es true ni false; no se tiene en cuenta.
 </source>
         <extracomment>marcas, true and false stay as they are: they are what the settings file holds.</extracomment>
@@ -623,18 +635,30 @@
 </translation>
     </message>
     <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu] [--tabla clasica|actual]
+        <source>Idioma desconocido: %1. Los idiomas son es, ca, ca-valencia, gl y eu.</source>
+        <translation>Idioma desconegut: %1. Els idiomes són es, ca, ca-valencia, gl i eu.</translation>
+    </message>
+    <message>
+        <source>tabelora: el idioma «%1» de la configuración del aula no es ninguno de es, ca, ca-valencia, gl y eu; no se tiene en cuenta.
+</source>
+        <extracomment>The codes es, ca, ca-valencia, gl and eu stay as they are.</extracomment>
+        <translation>tabelora: l&apos;idioma «%1» de la configuració de l&apos;aula no és cap de es, ca, ca-valencia, gl i eu; no es té en compte.
+</translation>
+    </message>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
          [--informes CARPETA] [--marcas] [--proyector]
      %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
 
 Tabelora, ejercicio para aprender la tabla periódica.
 
 Opciones:
-  --idioma IDIOMA     idioma del programa: es (castellano), ca (catalán o
-                      valenciano), gl (gallego) o eu (euskera). Sin esta opción
-                      se sigue el idioma de la configuración del aula o, si no
-                      lo hay, el del sistema: catalán con ca_*, gallego con
-                      gl_*, euskera con eu_* y castellano con cualquier otro.
+  --idioma IDIOMA     idioma del programa: es (castellano), ca (catalán),
+                      ca-valencia (valenciano), gl (gallego) o eu (euskera).
+                      Sin esta opción se sigue el idioma de la configuración
+                      del aula o, si no lo hay, el del sistema: catalán con
+                      ca_*, valenciano con ca_*@valencia, gallego con gl_*,
+                      euskera con eu_* y castellano con cualquier otro.
   --tabla clasica     la tabla del ejercicio, de 114 elementos (la de siempre).
   --tabla actual      la tabla de hoy, de 118 elementos con sus nombres y
                       símbolos actuales. Sin esta opción, la de la
@@ -658,19 +682,20 @@ Opciones:
   -h, --help          muestra esta ayuda.
       --version       muestra la versión del programa.
 </source>
-        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version), the codes es, ca, gl and eu and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
-        <translation>Ús: %1 [--idioma es|ca|gl|eu] [--tabla clasica|actual]
+        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version), the codes es, ca, ca-valencia, gl and eu, the locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <translation>Ús: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
         [--informes CARPETA] [--marcas] [--proyector]
     %1 --resumen CARPETA [--csv FITXER] [--pdf FITXER]
 
 Tabelora, exercici per aprendre la taula periòdica.
 
 Opcions:
-  --idioma IDIOMA     idioma del programa: es (castellà), ca (català o
-                      valencià), gl (gallec) o eu (basc). Sense aquesta opció
-                      se segueix l&apos;idioma de la configuració de l&apos;aula o, si
-                      no n&apos;hi ha, el del sistema: català amb ca_*, gallec amb
-                      gl_*, basc amb eu_* i castellà amb qualsevol altre.
+  --idioma IDIOMA     idioma del programa: es (castellà), ca (català),
+                      ca-valencia (valencià), gl (gallec) o eu (basc). Sense
+                      aquesta opció s&apos;usa l&apos;idioma de la configuració de
+                      l&apos;aula o, si no n&apos;hi ha, el del sistema: català amb
+                      ca_*, valencià amb ca_*@valencia, gallec amb gl_*, basc
+                      amb eu_* i castellà amb qualsevol altre.
   --tabla clasica     la taula de l&apos;exercici, de 114 elements (la de sempre).
   --tabla actual      la taula d&apos;avui, de 118 elements amb els noms i els
                       símbols actuals. Sense aquesta opció, la de la
@@ -1205,6 +1230,16 @@ Opcions:
         <source>Error desconocido</source>
         <translation>Error desconegut</translation>
     </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <extracomment>%1 is the file, %2 why it can&apos;t be made. The Spanish program shows these English words.</extracomment>
+        <translation>No es pot crear el fitxer &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <extracomment>Why a file can&apos;t be made: something other than a file has its name (a folder, a device).</extracomment>
+        <translation>No és un fitxer normal</translation>
+    </message>
 </context>
 <context>
     <name>layout</name>
@@ -1264,6 +1299,29 @@ Opcions:
     <message>
         <source>Leyenda: gas, azul claro; sintético, salmón</source>
         <translation>Llegenda: gas, blau clar; sintètic, salmó</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>%1 %</source>
+        <extracomment>The share of memory in use; a language that writes the sign first moves it.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>Cannot make the folder &quot;%1&quot;</source>
+        <translation>No es pot crear la carpeta &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot write in the folder &quot;%1&quot;: %2</source>
+        <translation>No es pot escriure a la carpeta &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save the record &quot;%1&quot;: %2</source>
+        <translation>No es pot desar el registre &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>

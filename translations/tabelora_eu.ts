@@ -50,6 +50,17 @@
     </message>
 </context>
 <context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Step up</source>
+        <translation>&amp;Igo</translation>
+    </message>
+    <message>
+        <source>Step &amp;down</source>
+        <translation>&amp;Jaitsi</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -72,12 +83,12 @@
         <translation>&amp;Itsatsi</translation>
     </message>
     <message>
-        <source>&amp;Delete</source>
-        <translation>E&amp;zabatu</translation>
+        <source>Delete</source>
+        <translation>Ezabatu</translation>
     </message>
     <message>
-        <source>&amp;Select All</source>
-        <translation>Hautatu &amp;dena</translation>
+        <source>Select All</source>
+        <translation>Hautatu dena</translation>
     </message>
 </context>
 <context>
@@ -110,12 +121,16 @@
         <translation>&amp;Itsatsi</translation>
     </message>
     <message>
-        <source>&amp;Delete</source>
-        <translation>E&amp;zabatu</translation>
+        <source>Copy &amp;Link Location</source>
+        <translation>Kopiatu &amp;estekaren helbidea</translation>
     </message>
     <message>
-        <source>&amp;Select All</source>
-        <translation>Hautatu &amp;dena</translation>
+        <source>Delete</source>
+        <translation>Ezabatu</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Hautatu dena</translation>
     </message>
 </context>
 <context>
@@ -518,6 +533,14 @@
     </message>
 </context>
 <context>
+    <name>TGauge</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>The gauge&apos;s figure; a language that writes the sign first moves it.</extracomment>
+        <translation>%%1</translation>
+    </message>
+</context>
+<context>
     <name>accessible</name>
     <message>
         <source>%1: %2</source>
@@ -556,10 +579,6 @@
 <context>
     <name>commandline</name>
     <message>
-        <source>Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.</source>
-        <translation>Hizkuntza ezezaguna: %1. Hizkuntzak es, ca, gl eta eu dira.</translation>
-    </message>
-    <message>
         <source>Opción desconocida: %1</source>
         <translation>Aukera ezezaguna: %1</translation>
     </message>
@@ -593,13 +612,6 @@
         <translation>%1 aukera --resumen KARPETA aukerarekin bakarrik erabil daiteke.</translation>
     </message>
     <message>
-        <source>tabelora: el idioma «%1» de la configuración del aula no es ninguno de es, ca, gl y eu; no se tiene en cuenta.
-</source>
-        <extracomment>The codes es, ca, gl and eu stay as they are.</extracomment>
-        <translation>tabelora: ikasgelaren konfigurazioko «%1» hizkuntza ez da es, ca, gl edo eu; ez da kontuan hartzen.
-</translation>
-    </message>
-    <message>
         <source>tabelora: «marcas = %1» de la configuración del aula no es true ni false; no se tiene en cuenta.
 </source>
         <extracomment>marcas, true and false stay as they are: they are what the settings file holds.</extracomment>
@@ -623,18 +635,30 @@
 </translation>
     </message>
     <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu] [--tabla clasica|actual]
+        <source>Idioma desconocido: %1. Los idiomas son es, ca, ca-valencia, gl y eu.</source>
+        <translation>Hizkuntza ezezaguna: %1. Hizkuntzak es, ca, ca-valencia, gl eta eu dira.</translation>
+    </message>
+    <message>
+        <source>tabelora: el idioma «%1» de la configuración del aula no es ninguno de es, ca, ca-valencia, gl y eu; no se tiene en cuenta.
+</source>
+        <extracomment>The codes es, ca, ca-valencia, gl and eu stay as they are.</extracomment>
+        <translation>tabelora: ikasgelaren konfigurazioko «%1» hizkuntza ez da es, ca, ca-valencia, gl edo eu; ez da kontuan hartzen.
+</translation>
+    </message>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
          [--informes CARPETA] [--marcas] [--proyector]
      %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
 
 Tabelora, ejercicio para aprender la tabla periódica.
 
 Opciones:
-  --idioma IDIOMA     idioma del programa: es (castellano), ca (catalán o
-                      valenciano), gl (gallego) o eu (euskera). Sin esta opción
-                      se sigue el idioma de la configuración del aula o, si no
-                      lo hay, el del sistema: catalán con ca_*, gallego con
-                      gl_*, euskera con eu_* y castellano con cualquier otro.
+  --idioma IDIOMA     idioma del programa: es (castellano), ca (catalán),
+                      ca-valencia (valenciano), gl (gallego) o eu (euskera).
+                      Sin esta opción se sigue el idioma de la configuración
+                      del aula o, si no lo hay, el del sistema: catalán con
+                      ca_*, valenciano con ca_*@valencia, gallego con gl_*,
+                      euskera con eu_* y castellano con cualquier otro.
   --tabla clasica     la tabla del ejercicio, de 114 elementos (la de siempre).
   --tabla actual      la tabla de hoy, de 118 elementos con sus nombres y
                       símbolos actuales. Sin esta opción, la de la
@@ -658,20 +682,21 @@ Opciones:
   -h, --help          muestra esta ayuda.
       --version       muestra la versión del programa.
 </source>
-        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version), the codes es, ca, gl and eu and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
-        <translation>Erabilera: %1 [--idioma es|ca|gl|eu] [--tabla clasica|actual]
+        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version), the codes es, ca, ca-valencia, gl and eu, the locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <translation>Erabilera: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
                [--informes KARPETA] [--marcas] [--proyector]
            %1 --resumen KARPETA [--csv FITXATEGIA] [--pdf FITXATEGIA]
 
 Tabelora, taula periodikoa ikasteko ariketa.
 
 Aukerak:
-  --idioma HIZKUNTZA  programaren hizkuntza: es (gaztelania), ca (katalana edo
-                      valentziera), gl (galiziera) edo eu (euskara). Aukera hau
-                      gabe, ikasgelaren konfigurazioko hizkuntza erabiltzen da
-                      edo, halakorik ez badago, sistemarena: katalana ca_*
-                      denean, galiziera gl_* denean, euskara eu_* denean eta
-                      gaztelania beste edozein denean.
+  --idioma HIZKUNTZA  programaren hizkuntza: es (gaztelania), ca (katalana),
+                      ca-valencia (valentziera), gl (galiziera) edo eu
+                      (euskara). Aukera hau gabe, ikasgelaren konfigurazioko
+                      hizkuntza erabiltzen da edo, halakorik ez badago,
+                      sistemarena: katalana ca_* denean, valentziera
+                      ca_*@valencia denean, galiziera gl_* denean, euskara
+                      eu_* denean eta gaztelania beste edozein denean.
   --tabla clasica     ariketaren taula, 114 elementukoa (betikoa).
   --tabla actual      gaurko taula, 118 elementukoa, egungo izen eta
                       ikurrekin. Aukera hau gabe, ikasgelaren konfigurazioko
@@ -1207,6 +1232,16 @@ Aukerak:
         <source>Error desconocido</source>
         <translation>Errore ezezaguna</translation>
     </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <extracomment>%1 is the file, %2 why it can&apos;t be made. The Spanish program shows these English words.</extracomment>
+        <translation>Ezin da &quot;%1&quot; fitxategia sortu. %2</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <extracomment>Why a file can&apos;t be made: something other than a file has its name (a folder, a device).</extracomment>
+        <translation>Ez da fitxategi arrunta</translation>
+    </message>
 </context>
 <context>
     <name>layout</name>
@@ -1266,6 +1301,29 @@ Aukerak:
     <message>
         <source>Leyenda: gas, azul claro; sintético, salmón</source>
         <translation>Legenda: gasa, urdin argia; sintetikoa, izokin-kolorea</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>%1 %</source>
+        <extracomment>The share of memory in use; a language that writes the sign first moves it.</extracomment>
+        <translation>% %1</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>Cannot make the folder &quot;%1&quot;</source>
+        <translation>Ezin da &quot;%1&quot; karpeta sortu</translation>
+    </message>
+    <message>
+        <source>Cannot write in the folder &quot;%1&quot;: %2</source>
+        <translation>Ezin da &quot;%1&quot; karpetan idatzi: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save the record &quot;%1&quot;: %2</source>
+        <translation>Ezin da &quot;%1&quot; erregistroa gorde: %2</translation>
     </message>
 </context>
 <context>

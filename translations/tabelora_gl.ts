@@ -50,34 +50,45 @@
     </message>
 </context>
 <context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Step up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step &amp;down</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Desfacer</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Refacer</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>Cor&amp;tar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;Copiar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;Pegar</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Eliminar</translation>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Select All</source>
-        <translation>Seleccionar &amp;todo</translation>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -110,12 +121,16 @@
         <translation>&amp;Pegar</translation>
     </message>
     <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Eliminar</translation>
+        <source>Copy &amp;Link Location</source>
+        <translation>Copiar a localización da &amp;ligazón</translation>
     </message>
     <message>
-        <source>&amp;Select All</source>
-        <translation>Seleccionar &amp;todo</translation>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Escoller todo</translation>
     </message>
 </context>
 <context>
@@ -518,6 +533,14 @@
     </message>
 </context>
 <context>
+    <name>TGauge</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>The gauge&apos;s figure; a language that writes the sign first moves it.</extracomment>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
     <name>accessible</name>
     <message>
         <source>%1: %2</source>
@@ -556,10 +579,6 @@
 <context>
     <name>commandline</name>
     <message>
-        <source>Idioma desconocido: %1. Los idiomas son es, ca, gl y eu.</source>
-        <translation>Idioma descoñecido: %1. Os idiomas son es, ca, gl e eu.</translation>
-    </message>
-    <message>
         <source>Opción desconocida: %1</source>
         <translation>Opción descoñecida: %1</translation>
     </message>
@@ -593,13 +612,6 @@
         <translation>A opción %1 só serve con --resumen CARTAFOL.</translation>
     </message>
     <message>
-        <source>tabelora: el idioma «%1» de la configuración del aula no es ninguno de es, ca, gl y eu; no se tiene en cuenta.
-</source>
-        <extracomment>The codes es, ca, gl and eu stay as they are.</extracomment>
-        <translation>tabelora: o idioma «%1» da configuración da aula non é ningún de es, ca, gl e eu; non se ten en conta.
-</translation>
-    </message>
-    <message>
         <source>tabelora: «marcas = %1» de la configuración del aula no es true ni false; no se tiene en cuenta.
 </source>
         <extracomment>marcas, true and false stay as they are: they are what the settings file holds.</extracomment>
@@ -623,18 +635,30 @@
 </translation>
     </message>
     <message>
-        <source>Uso: %1 [--idioma es|ca|gl|eu] [--tabla clasica|actual]
+        <source>Idioma desconocido: %1. Los idiomas son es, ca, ca-valencia, gl y eu.</source>
+        <translation>Idioma descoñecido: %1. Os idiomas son es, ca, ca-valencia, gl e eu.</translation>
+    </message>
+    <message>
+        <source>tabelora: el idioma «%1» de la configuración del aula no es ninguno de es, ca, ca-valencia, gl y eu; no se tiene en cuenta.
+</source>
+        <extracomment>The codes es, ca, ca-valencia, gl and eu stay as they are.</extracomment>
+        <translation>tabelora: o idioma «%1» da configuración da aula non é ningún de es, ca, ca-valencia, gl e eu; non se ten en conta.
+</translation>
+    </message>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
          [--informes CARPETA] [--marcas] [--proyector]
      %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
 
 Tabelora, ejercicio para aprender la tabla periódica.
 
 Opciones:
-  --idioma IDIOMA     idioma del programa: es (castellano), ca (catalán o
-                      valenciano), gl (gallego) o eu (euskera). Sin esta opción
-                      se sigue el idioma de la configuración del aula o, si no
-                      lo hay, el del sistema: catalán con ca_*, gallego con
-                      gl_*, euskera con eu_* y castellano con cualquier otro.
+  --idioma IDIOMA     idioma del programa: es (castellano), ca (catalán),
+                      ca-valencia (valenciano), gl (gallego) o eu (euskera).
+                      Sin esta opción se sigue el idioma de la configuración
+                      del aula o, si no lo hay, el del sistema: catalán con
+                      ca_*, valenciano con ca_*@valencia, gallego con gl_*,
+                      euskera con eu_* y castellano con cualquier otro.
   --tabla clasica     la tabla del ejercicio, de 114 elementos (la de siempre).
   --tabla actual      la tabla de hoy, de 118 elementos con sus nombres y
                       símbolos actuales. Sin esta opción, la de la
@@ -658,19 +682,20 @@ Opciones:
   -h, --help          muestra esta ayuda.
       --version       muestra la versión del programa.
 </source>
-        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version), the codes es, ca, gl and eu and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
-        <translation>Uso: %1 [--idioma es|ca|gl|eu] [--tabla clasica|actual]
+        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version), the codes es, ca, ca-valencia, gl and eu, the locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <translation>Uso: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
          [--informes CARTAFOL] [--marcas] [--proyector]
      %1 --resumen CARTAFOL [--csv FICHEIRO] [--pdf FICHEIRO]
 
 Tabelora, exercicio para aprender a táboa periódica.
 
 Opcións:
-  --idioma IDIOMA      idioma do programa: es (castelán), ca (catalán ou
-                       valenciano), gl (galego) ou eu (éuscaro). Sen esta
-                       opción séguese o idioma da configuración da aula ou,
-                       se non o hai, o do sistema: catalán con ca_*, galego
-                       con gl_*, éuscaro con eu_* e castelán con calquera outro.
+  --idioma IDIOMA      idioma do programa: es (castelán), ca (catalán),
+                       ca-valencia (valenciano), gl (galego) ou eu (éuscaro).
+                       Sen esta opción úsase o idioma da configuración da aula
+                       ou, se non o hai, o do sistema: catalán con ca_*,
+                       valenciano con ca_*@valencia, galego con gl_*, éuscaro
+                       con eu_* e castelán con calquera outro.
   --tabla clasica      a táboa do exercicio, de 114 elementos (a de sempre).
   --tabla actual       a táboa de hoxe, de 118 elementos cos seus nomes e
                        símbolos actuais. Sen esta opción, a da configuración
@@ -1205,6 +1230,16 @@ Opcións:
         <source>Error desconocido</source>
         <translation>Erro descoñecido</translation>
     </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <extracomment>%1 is the file, %2 why it can&apos;t be made. The Spanish program shows these English words.</extracomment>
+        <translation>Non se pode crear o ficheiro &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <extracomment>Why a file can&apos;t be made: something other than a file has its name (a folder, a device).</extracomment>
+        <translation>Non é un ficheiro normal</translation>
+    </message>
 </context>
 <context>
     <name>layout</name>
@@ -1264,6 +1299,29 @@ Opcións:
     <message>
         <source>Leyenda: gas, azul claro; sintético, salmón</source>
         <translation>Lenda: gas, azul claro; sintético, salmón</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>%1 %</source>
+        <extracomment>The share of memory in use; a language that writes the sign first moves it.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>Cannot make the folder &quot;%1&quot;</source>
+        <translation>Non se pode crear o cartafol &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot write in the folder &quot;%1&quot;: %2</source>
+        <translation>Non se pode escribir no cartafol &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save the record &quot;%1&quot;: %2</source>
+        <translation>Non se pode gardar o rexistro &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>

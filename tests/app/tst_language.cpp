@@ -423,20 +423,20 @@ private slots:
         QTest::addColumn<QString>("arguments");
         QTest::addColumn<QString>("firstLines"); // "" for the Spanish help, exactly
         QTest::newRow("Catalan") << "ca_ES.UTF-8" << ""
-                                 << "Ús: tabelora [--idioma es|ca|gl|eu] [--tabla clasica|actual]\n";
+                                 << "Ús: tabelora [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]\n";
         QTest::newRow("Valencian") << "ca_ES.UTF-8@valencia" << ""
-                                   << "Ús: tabelora [--idioma es|ca|gl|eu] [--tabla clasica|actual]\n";
+                                   << "Ús: tabelora [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]\n";
         QTest::newRow("Galician") << "gl_ES.UTF-8" << ""
-                                  << "Uso: tabelora [--idioma es|ca|gl|eu] [--tabla clasica|actual]\n";
+                                  << "Uso: tabelora [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]\n";
         QTest::newRow("Basque")
             << "eu_ES.UTF-8" << ""
-            << "Erabilera: tabelora [--idioma es|ca|gl|eu] [--tabla clasica|actual]\n";
+            << "Erabilera: tabelora [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]\n";
         QTest::newRow("Spanish") << "es_ES.UTF-8" << "" << "";
         QTest::newRow("English") << "en_GB.UTF-8" << "" << "";
         QTest::newRow("no locale") << "C" << "" << "";
         QTest::newRow("Basque by option")
             << "ca_ES.UTF-8" << "--idioma eu"
-            << "Erabilera: tabelora [--idioma es|ca|gl|eu] [--tabla clasica|actual]\n";
+            << "Erabilera: tabelora [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]\n";
         QTest::newRow("Spanish by option") << "gl_ES.UTF-8" << "--idioma es" << "";
     }
 
@@ -482,7 +482,7 @@ private slots:
                                         << "Opción desconocida: --nada\n\nUso: tabelora [" << none;
         QTest::newRow("unknown language")
             << "es_ES.UTF-8" << "--idioma xx" << 2
-            << "Idioma desconocido: xx. Los idiomas son es, ca, gl y eu.\n\nUso: tabelora ["
+            << "Idioma desconocido: xx. Los idiomas son es, ca, ca-valencia, gl y eu.\n\nUso: tabelora ["
             << none;
         QTest::newRow("Galician locale")
             << "gl_ES.UTF-8" << "--idioma fr" << 2 << "Idioma descoñecido: fr." << none;
@@ -505,8 +505,8 @@ private slots:
             << QByteArray("[general]\nidioma = eu\n");
         QTest::newRow("no such language in the lab's settings")
             << "ca_ES.UTF-8" << "--nada" << 2
-            << "tabelora: l'idioma «fr» de la configuració de l'aula no és cap de es, ca, gl i "
-               "eu; no es té en compte.\nOpció desconeguda: --nada"
+            << "tabelora: l'idioma «fr» de la configuració de l'aula no és cap de es, ca, "
+               "ca-valencia, gl i eu; no es té en compte.\nOpció desconeguda: --nada"
             << QByteArray("[general]\nidioma = fr\n");
     }
 

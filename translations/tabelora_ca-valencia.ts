@@ -1,0 +1,1442 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca" sourcelanguage="es">
+<context>
+    <name>ClassTable</name>
+    <message>
+        <source>Alumnos que lo pusieron en su casilla en su última corrección</source>
+        <translation>Alumnes que el van posar a la seva casella en la darrera correcció</translation>
+    </message>
+    <message>
+        <source>Sin datos</source>
+        <translation>Sense dades</translation>
+    </message>
+    <message>
+        <source>Tabla periódica de la clase</source>
+        <translation>Taula periòdica de la classe</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sin datos: ninguna corrección lo incluye.</source>
+        <translation>Sense dades: cap correcció no l&apos;inclou.</translation>
+    </message>
+    <message>
+        <source>En su casilla: %1 de %2 (%3)</source>
+        <translation>A la seva casella: %1 de %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 fuera del tablero: 1 alumno</source>
+        <translation>%1 fora del tauler: 1 alumne</translation>
+    </message>
+    <message>
+        <source>%1 fuera del tablero: %2 alumnos</source>
+        <translation>%1 fora del tauler: %2 alumnes</translation>
+    </message>
+    <message>
+        <source>%1 en la casilla de %2: 1 alumno</source>
+        <translation>%1 a la casella de %2: 1 alumne</translation>
+    </message>
+    <message>
+        <source>%1 en la casilla de %2: %3 alumnos</source>
+        <translation>%1 a la casella de %2: %3 alumnes</translation>
+    </message>
+    <message>
+        <source>%1&#xa0;%</source>
+        <extracomment>Between the number and the sign, a no-break space, so that a line never ends between them.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Step up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Step &amp;down</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfés</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refés</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Re&amp;talla</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Enganxa</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suprimix</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suprimix</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SummaryWindow</name>
+    <message>
+        <source>Resumen de la clase: %1</source>
+        <translation>Resum de la classe: %1</translation>
+    </message>
+    <message>
+        <source>Registros de los alumnos</source>
+        <translation>Registres dels alumnes</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Grup</translation>
+    </message>
+    <message>
+        <source>Todos los grupos</source>
+        <translation>Tots els grups</translation>
+    </message>
+    <message>
+        <source>(sin grupo)</source>
+        <translation>(sense grup)</translation>
+    </message>
+    <message>
+        <source>Desde</source>
+        <translation>Des de</translation>
+    </message>
+    <message>
+        <source>Hasta</source>
+        <translation>Fins a</translation>
+    </message>
+    <message>
+        <source>&amp;Grupo:</source>
+        <translation>&amp;Grup:</translation>
+    </message>
+    <message>
+        <source>&amp;Desde:</source>
+        <translation>&amp;Des de:</translation>
+    </message>
+    <message>
+        <source>&amp;Hasta:</source>
+        <translation>&amp;Fins a:</translation>
+    </message>
+    <message>
+        <source>Ver cuáles…</source>
+        <translation>Mostra&apos;ls…</translation>
+    </message>
+    <message>
+        <source>Los ficheros que no se han podido leer, y por qué:</source>
+        <translation>Els fitxers que no s&apos;han pogut llegir, i per què:</translation>
+    </message>
+    <message>
+        <source>Dónde se puso el elemento</source>
+        <translation>On s&apos;ha posat l&apos;element</translation>
+    </message>
+    <message>
+        <source>Los elementos más fallados</source>
+        <translation>Els elements amb més errors</translation>
+    </message>
+    <message>
+        <source>Dónde se puso</source>
+        <translation>On s&apos;ha posat</translation>
+    </message>
+    <message>
+        <source>Los más &amp;fallados</source>
+        <translation>Amb més &amp;errors</translation>
+    </message>
+    <message>
+        <source>Exportar &amp;CSV…</source>
+        <translation>Exporta en &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Exportar &amp;PDF…</source>
+        <translation>Exporta en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Cerrar</source>
+        <translation>Tanca</translation>
+    </message>
+    <message>
+        <source>%1 de %2 registros</source>
+        <translation>%1 de %2 registres</translation>
+    </message>
+    <message>
+        <source>Ninguno</source>
+        <translation>Cap</translation>
+    </message>
+    <message>
+        <source>Señala una casilla de la tabla, o elígela con las flechas, para ver dónde se puso ese elemento.</source>
+        <translation>Assenyala una casella de la taula, o tria-la amb les fletxes, per veure on s&apos;ha posat aquest element.</translation>
+    </message>
+    <message>
+        <source>grupo %1</source>
+        <translation>grup %1</translation>
+    </message>
+    <message>
+        <source>del %1 al %2</source>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>Filtro: %1</source>
+        <translation>Filtre: %1</translation>
+    </message>
+    <message>
+        <source>resumen</source>
+        <translation>resum</translation>
+    </message>
+    <message>
+        <source>Exportar PDF</source>
+        <translation>Exporta en PDF</translation>
+    </message>
+    <message>
+        <source>Exportar CSV</source>
+        <translation>Exporta en CSV</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Hojas de cálculo CSV (*.csv)</source>
+        <translation>Fulls de càlcul CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>Información</source>
+        <translation>Informació</translation>
+    </message>
+    <message>
+        <source>Física y Química</source>
+        <translation>Física i Química</translation>
+    </message>
+    <message>
+        <source>Memoria física disponible:</source>
+        <translation>Memòria física disponible:</translation>
+    </message>
+    <message>
+        <source>Memoria usada:</source>
+        <translation>Memòria usada:</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Pràctiques del Tabelora</translation>
+    </message>
+    <message>
+        <source>es.wikipedia.org: Tabla periódica</source>
+        <translation>ca.wikipedia.org: Taula periòdica</translation>
+    </message>
+    <message>
+        <source>https://es.wikipedia.org/wiki/Tabla_peri%C3%B3dica_de_los_elementos</source>
+        <extracomment>The address of the periodic table&apos;s page in the language&apos;s own Wikipedia.</extracomment>
+        <translation>https://ca.wikipedia.org/wiki/Taula_peri%C3%B2dica</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>D&apos;acord</translation>
+    </message>
+    <message>
+        <source>Funcionamiento del programa</source>
+        <translation>Funcionament del programa</translation>
+    </message>
+    <message>
+        <source>Funcionamiento del programa:</source>
+        <translation>Funcionament del programa:</translation>
+    </message>
+    <message>
+        <source>Arrastra cada elemento a su posición en la tabla.</source>
+        <translation>Arrossega cada element al seu lloc a la taula.</translation>
+    </message>
+    <message>
+        <source>Pulsa sobre el botón Corregir para comprobar los aciertos. El contador indica el </source>
+        <extracomment>The sentence runs on into the next line; the button is &quot;&amp;Corregir vistas&quot;.</extracomment>
+        <translation>Fes clic al botó Corregir per comprovar els encerts. El comptador indica el </translation>
+    </message>
+    <message>
+        <source>número total de elementos colocados correctamente y el porcentaje de aciertos.</source>
+        <translation>nombre total d&apos;elements col·locats correctament i el percentatge d&apos;encerts.</translation>
+    </message>
+    <message>
+        <source>Para enviar los resultados por correo electrónico asegúrate de escribir tus datos,</source>
+        <translation>Per enviar els resultats per correu electrònic, assegura&apos;t d&apos;escriure les teves dades,</translation>
+    </message>
+    <message>
+        <source>pulsa sobre el botón y escribe la dirección de e-mail.</source>
+        <translation>fes clic al botó i escriu l&apos;adreça de correu electrònic.</translation>
+    </message>
+    <message>
+        <source>Lo siento, no se encontró tu navegador</source>
+        <translation>Ho sento, no s&apos;ha trobat el teu navegador</translation>
+    </message>
+    <message>
+        <source>Enlace: Intro lo abre en el navegador.</source>
+        <translation>Enllaç: Intro l&apos;obre al navegador.</translation>
+    </message>
+</context>
+<context>
+    <name>TDatosBox</name>
+    <message>
+        <source>Datos del alumno</source>
+        <translation>Dades de l&apos;alumne</translation>
+    </message>
+    <message>
+        <source>Introduce tus datos personales antes de enviar los resultados:</source>
+        <translation>Introdueix les teves dades personals abans d&apos;enviar els resultats:</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Pràctiques del Tabelora</translation>
+    </message>
+    <message>
+        <source>Actividades de Física y Química</source>
+        <translation>Activitats de Física i Química</translation>
+    </message>
+    <message>
+        <source>Nombre y apellidos:</source>
+        <translation>Nom i cognoms:</translation>
+    </message>
+    <message>
+        <source>Curso y grupo:</source>
+        <translation>Curs i grup:</translation>
+    </message>
+    <message>
+        <source>Nombre y apellidos</source>
+        <translation>Nom i cognoms</translation>
+    </message>
+    <message>
+        <source>Curso y grupo</source>
+        <translation>Curs i grup</translation>
+    </message>
+    <message>
+        <source>Salir</source>
+        <translation>Sortir</translation>
+    </message>
+</context>
+<context>
+    <name>TElementos</name>
+    <message>
+        <source>Elementos</source>
+        <translation>Elements</translation>
+    </message>
+    <message>
+        <source>Nombres y símbolos de los elementos</source>
+        <translation>Noms i símbols dels elements</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Porcentaje de aciertos</source>
+        <translation>Percentatge d&apos;encerts</translation>
+    </message>
+    <message>
+        <source>Total aciertos</source>
+        <translation>Total d&apos;encerts</translation>
+    </message>
+    <message>
+        <source>Intentos</source>
+        <translation>Intents</translation>
+    </message>
+    <message>
+        <source>Prácticas del Tabelora</source>
+        <translation>Pràctiques del Tabelora</translation>
+    </message>
+    <message>
+        <source>Archivos de 12 imágenes (*.BMP)</source>
+        <translation>Fitxers de 12 imatges (*.BMP)</translation>
+    </message>
+    <message>
+        <source>Casilla %1, periodo %2, grupo %3</source>
+        <translation>Casella %1, període %2, grup %3</translation>
+    </message>
+    <message>
+        <source>Casilla %1, periodo %2, lantánidos</source>
+        <translation>Casella %1, període %2, lantànids</translation>
+    </message>
+    <message>
+        <source>Casilla %1, periodo %2, actínidos</source>
+        <translation>Casella %1, període %2, actínids</translation>
+    </message>
+    <message>
+        <source>sólido</source>
+        <translation>sòlid</translation>
+    </message>
+    <message>
+        <source>líquido</source>
+        <translation>líquid</translation>
+    </message>
+    <message>
+        <source>gas</source>
+        <translation>gas</translation>
+    </message>
+    <message>
+        <source>sintético</source>
+        <translation>sintètic</translation>
+    </message>
+    <message>
+        <source>F6 lleva al tablero y vuelve a los botones. En el tablero, las flechas o la inicial del símbolo eligen una ficha; Intro la coge, las flechas eligen la casilla e Intro la deja; Escape la devuelve. Tras corregir, F7 dice las casillas mal colocadas.</source>
+        <extracomment>What a screen reader says of the window: how to reach the board from the buttons.</extracomment>
+        <translation>F6 porta al tauler i torna als botons. Al tauler, les fletxes o la inicial del símbol trien una fitxa; Intro l&apos;agafa, les fletxes trien la casella i Intro la deixa; Esc la torna. Després de corregir, F7 diu les caselles mal col·locades.</translation>
+    </message>
+    <message>
+        <source>Nuevo tablero: intento %1.</source>
+        <translation>Tauler nou: intent %1.</translation>
+    </message>
+    <message>
+        <source>Corrección: %1 de %2 bien colocados. Total aciertos %3, %4 %. Intento %5.</source>
+        <extracomment>What a screen reader says after a correction: this correction&apos;s hits out of the cells, the running total and its percentage, and the attempt.</extracomment>
+        <translation>Correcció: %1 de %2 ben col·locats. Total d&apos;encerts %3, %4 %. Intent %5.</translation>
+    </message>
+    <message>
+        <source>Si no has hecho trampa, ¡eres un genio!</source>
+        <translation>Si no has fet trampa, ets un geni!</translation>
+    </message>
+    <message>
+        <source>Resultados enviados.</source>
+        <translation>Resultats enviats.</translation>
+    </message>
+    <message>
+        <source>No se pudieron enviar todos los resultados.</source>
+        <translation>No s&apos;han pogut enviar tots els resultats.</translation>
+    </message>
+    <message>
+        <source>Siguiente ficha: %1.</source>
+        <translation>Fitxa següent: %1.</translation>
+    </message>
+    <message>
+        <source>%1 en la %2.</source>
+        <extracomment>A tile put down on a cell: the tile&apos;s name, then the cell&apos;s.</extracomment>
+        <translation>%1 a la %2.</translation>
+    </message>
+    <message>
+        <source>%1 en la %2, que ya ocupaba %3.</source>
+        <extracomment>A tile put down on a cell that held another: both now stand there.</extracomment>
+        <translation>%1 a la %2, on ja hi havia %3.</translation>
+    </message>
+    <message>
+        <source> y </source>
+        <translation> i </translation>
+    </message>
+    <message>
+        <source>bien</source>
+        <translation>bé</translation>
+    </message>
+    <message>
+        <source>mal colocado</source>
+        <translation>mal col·locat</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <extracomment>After a correction: the cell, the tile now on it, and the verdict on the pupil&apos;s.</extracomment>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, ocupada por %2</source>
+        <translation>%1, ocupada per %2</translation>
+    </message>
+    <message>
+        <source>Yendo a la %1</source>
+        <translation>Anant a la %1</translation>
+    </message>
+    <message>
+        <source>Volviendo a la bandeja</source>
+        <translation>Tornant a la safata</translation>
+    </message>
+    <message>
+        <source>En la %1</source>
+        <translation>A la %1</translation>
+    </message>
+    <message>
+        <source>En la %1: %2</source>
+        <translation>A la %1: %2</translation>
+    </message>
+    <message>
+        <source>En la bandeja</source>
+        <translation>A la safata</translation>
+    </message>
+    <message>
+        <source>Aún no has corregido.</source>
+        <translation>Encara no has corregit.</translation>
+    </message>
+    <message>
+        <source>casilla %1, %2</source>
+        <translation>casella %1, %2</translation>
+    </message>
+    <message>
+        <source>Ninguna casilla mal colocada.</source>
+        <translation>Cap casella mal col·locada.</translation>
+    </message>
+    <message>
+        <source>Mal colocadas, %1: %2.</source>
+        <translation>Mal col·locades, %1: %2.</translation>
+    </message>
+    <message>
+        <source>Tabla periódica</source>
+        <extracomment>What a screen reader calls the board: the blank table the tiles are put on.</extracomment>
+        <translation>Taula periòdica</translation>
+    </message>
+</context>
+<context>
+    <name>TGauge</name>
+    <message>
+        <source>%1%</source>
+        <extracomment>The gauge&apos;s figure; a language that writes the sign first moves it.</extracomment>
+        <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>accessible</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A counter as a screen reader says it: what it counts, then the figure.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Grupo %1</source>
+        <translation>Grup %1</translation>
+    </message>
+    <message>
+        <source>Periodo %1</source>
+        <translation>Període %1</translation>
+    </message>
+    <message>
+        <source>Lantánidos</source>
+        <translation>Lantànids</translation>
+    </message>
+    <message>
+        <source>Actínidos</source>
+        <translation>Actínids</translation>
+    </message>
+    <message>
+        <source>Número atómico</source>
+        <translation>Nombre atòmic</translation>
+    </message>
+    <message>
+        <source>Símbolo</source>
+        <translation>Símbol</translation>
+    </message>
+    <message>
+        <source>Nombre</source>
+        <translation>Nom</translation>
+    </message>
+</context>
+<context>
+    <name>commandline</name>
+    <message>
+        <source>Opción desconocida: %1</source>
+        <translation>Opció desconeguda: %1</translation>
+    </message>
+    <message>
+        <source>Argumento desconocido: %1</source>
+        <translation>Argument desconegut: %1</translation>
+    </message>
+    <message>
+        <source>La opción %1 no admite ningún valor.</source>
+        <translation>L&apos;opció %1 no admet cap valor.</translation>
+    </message>
+    <message>
+        <source>Falta el idioma después de %1.</source>
+        <translation>Falta l&apos;idioma després de %1.</translation>
+    </message>
+    <message>
+        <source>Falta la carpeta después de %1.</source>
+        <translation>Falta la carpeta després de %1.</translation>
+    </message>
+    <message>
+        <source>Falta el nombre del fichero después de %1.</source>
+        <translation>Falta el nom del fitxer després de %1.</translation>
+    </message>
+    <message>
+        <source>Falta el valor después de %1.</source>
+        <translation>Falta el valor després de %1.</translation>
+    </message>
+    <message>
+        <source>La opción %1 solo sirve con --resumen CARPETA.</source>
+        <extracomment>--resumen stays as it is; CARPETA is the name of its value, as in the help.</extracomment>
+        <translation>L&apos;opció %1 només serveix amb --resumen CARPETA.</translation>
+    </message>
+    <message>
+        <source>tabelora: «marcas = %1» de la configuración del aula no es true ni false; no se tiene en cuenta.
+</source>
+        <extracomment>marcas, true and false stay as they are: they are what the settings file holds.</extracomment>
+        <translation>tabelora: «marcas = %1» de la configuració de l&apos;aula no és true ni false; no es té en compte.
+</translation>
+    </message>
+    <message>
+        <source>Falta la tabla después de %1.</source>
+        <translation>Falta la taula després de %1.</translation>
+    </message>
+    <message>
+        <source>Tabla desconocida: %1. Las tablas son clasica y actual.</source>
+        <extracomment>clasica and actual stay as they are: they are what the option takes.</extracomment>
+        <translation>Taula desconeguda: %1. Les taules són clasica i actual.</translation>
+    </message>
+    <message>
+        <source>tabelora: «tabla = %1» de la configuración del aula no es clasica ni actual; no se tiene en cuenta.
+</source>
+        <extracomment>tabla, clasica and actual stay as they are: they are what the settings file holds.</extracomment>
+        <translation>tabelora: «tabla = %1» de la configuració de l&apos;aula no és clasica ni actual; no es té en compte.
+</translation>
+    </message>
+    <message>
+        <source>Idioma desconocido: %1. Los idiomas son es, ca, ca-valencia, gl y eu.</source>
+        <translation>Idioma desconegut: %1. Els idiomes són es, ca, ca-valencia, gl i eu.</translation>
+    </message>
+    <message>
+        <source>tabelora: el idioma «%1» de la configuración del aula no es ninguno de es, ca, ca-valencia, gl y eu; no se tiene en cuenta.
+</source>
+        <extracomment>The codes es, ca, ca-valencia, gl and eu stay as they are.</extracomment>
+        <translation>tabelora: l&apos;idioma «%1» de la configuració de l&apos;aula no és cap de es, ca, ca-valencia, gl i eu; no es té en compte.
+</translation>
+    </message>
+    <message>
+        <source>Uso: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
+         [--informes CARPETA] [--marcas] [--proyector]
+     %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
+
+Tabelora, ejercicio para aprender la tabla periódica.
+
+Opciones:
+  --idioma IDIOMA     idioma del programa: es (castellano), ca (catalán),
+                      ca-valencia (valenciano), gl (gallego) o eu (euskera).
+                      Sin esta opción se sigue el idioma de la configuración
+                      del aula o, si no lo hay, el del sistema: catalán con
+                      ca_*, valenciano con ca_*@valencia, gallego con gl_*,
+                      euskera con eu_* y castellano con cualquier otro.
+  --tabla clasica     la tabla del ejercicio, de 114 elementos (la de siempre).
+  --tabla actual      la tabla de hoy, de 118 elementos con sus nombres y
+                      símbolos actuales. Sin esta opción, la de la
+                      configuración del aula (tabla=clasica o tabla=actual)
+                      o, si no la hay, la clásica.
+  --informes CARPETA  carpeta de resultados de esta sesión: cada «Enviar» deja
+                      allí un registro. Sin esta opción, la de la configuración
+                      del aula.
+  --marcas            al corregir, marca cada ficha con un signo además del
+                      color: ✓ bien colocada, ✗ mal colocada; la leyenda
+                      muestra también una trama para cada estado. También
+                      con marcas=true en la configuración del aula.
+  --proyector         agranda las ventanas tanto como quepan en la pantalla,
+                      para una pizarra digital o un proyector.
+  --resumen CARPETA   abre el resumen de la clase con los registros de la
+                      carpeta y de sus subcarpetas, en lugar del ejercicio.
+  --csv FICHERO       con --resumen: escribe la tabla de los alumnos en un
+                      fichero CSV y termina, sin abrir ninguna ventana.
+  --pdf FICHERO       con --resumen: escribe el resumen en un fichero PDF y
+                      termina, sin abrir ninguna ventana.
+  -h, --help          muestra esta ayuda.
+      --version       muestra la versión del programa.
+</source>
+        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version), the codes es, ca, ca-valencia, gl and eu, the locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <translation>Ús: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
+        [--informes CARPETA] [--marcas] [--proyector]
+    %1 --resumen CARPETA [--csv FITXER] [--pdf FITXER]
+
+Tabelora, exercici per aprendre la taula periòdica.
+
+Opcions:
+  --idioma IDIOMA     idioma del programa: es (castellà), ca (català),
+                      ca-valencia (valencià), gl (gallec) o eu (basc). Sense
+                      esta opció s&apos;usa l&apos;idioma de la configuració de
+                      l&apos;aula o, si no n&apos;hi ha, el del sistema: català amb
+                      ca_*, valencià amb ca_*@valencia, gallec amb gl_*, basc
+                      amb eu_* i castellà amb qualsevol altre.
+  --tabla clasica     la taula de l&apos;exercici, de 114 elements (la de sempre).
+  --tabla actual      la taula d&apos;avui, de 118 elements amb els noms i els
+                      símbols actuals. Sense aquesta opció, la de la
+                      configuració de l&apos;aula (tabla=clasica o tabla=actual)
+                      o, si no n&apos;hi ha, la clàssica.
+  --informes CARPETA  carpeta de resultats d&apos;aquesta sessió: cada «Enviar» hi
+                      deixa un registre. Sense aquesta opció, la de la
+                      configuració de l&apos;aula.
+  --marcas            en corregir, marca cada fitxa amb un signe a més del
+                      color: ✓ ben col·locada, ✗ mal col·locada; la llegenda
+                      mostra també una trama per a cada estat. També amb
+                      marcas=true a la configuració de l&apos;aula.
+  --proyector         amplia les finestres tant com càpiguen a la pantalla,
+                      per a una pissarra digital o un projector.
+  --resumen CARPETA   obre el resum de la classe amb els registres de la
+                      carpeta i de les seves subcarpetes, en lloc de l&apos;exercici.
+  --csv FITXER        amb --resumen: escriu la taula dels alumnes en un fitxer
+                      CSV i acaba, sense obrir cap finestra.
+  --pdf FITXER        amb --resumen: escriu el resum en un fitxer PDF i acaba,
+                      sense obrir cap finestra.
+  -h, --help          mostra aquesta ajuda.
+      --version       mostra la versió del programa.
+</translation>
+    </message>
+</context>
+<context>
+    <name>elements</name>
+    <message>
+        <source>Hidrógeno</source>
+        <translation>Hidrogen</translation>
+    </message>
+    <message>
+        <source>Helio</source>
+        <translation>Heli</translation>
+    </message>
+    <message>
+        <source>Litio</source>
+        <translation>Liti</translation>
+    </message>
+    <message>
+        <source>Berilio</source>
+        <translation>Beril·li</translation>
+    </message>
+    <message>
+        <source>Boro</source>
+        <translation>Bor</translation>
+    </message>
+    <message>
+        <source>Carbono</source>
+        <translation>Carboni</translation>
+    </message>
+    <message>
+        <source>Nitrógeno</source>
+        <translation>Nitrogen</translation>
+    </message>
+    <message>
+        <source>Oxígeno</source>
+        <translation>Oxigen</translation>
+    </message>
+    <message>
+        <source>Flúor</source>
+        <translation>Fluor</translation>
+    </message>
+    <message>
+        <source>Neón</source>
+        <translation>Neó</translation>
+    </message>
+    <message>
+        <source>Sodio</source>
+        <translation>Sodi</translation>
+    </message>
+    <message>
+        <source>Magnesio</source>
+        <translation>Magnesi</translation>
+    </message>
+    <message>
+        <source>Aluminio</source>
+        <translation>Alumini</translation>
+    </message>
+    <message>
+        <source>Silicio</source>
+        <translation>Silici</translation>
+    </message>
+    <message>
+        <source>Fósforo</source>
+        <translation>Fòsfor</translation>
+    </message>
+    <message>
+        <source>Azufre</source>
+        <translation>Sofre</translation>
+    </message>
+    <message>
+        <source>Cloro</source>
+        <translation>Clor</translation>
+    </message>
+    <message>
+        <source>Argón</source>
+        <translation>Argó</translation>
+    </message>
+    <message>
+        <source>Potasio</source>
+        <translation>Potassi</translation>
+    </message>
+    <message>
+        <source>Calcio</source>
+        <translation>Calci</translation>
+    </message>
+    <message>
+        <source>Escandio</source>
+        <translation>Escandi</translation>
+    </message>
+    <message>
+        <source>Titanio</source>
+        <translation>Titani</translation>
+    </message>
+    <message>
+        <source>Vanadio</source>
+        <translation>Vanadi</translation>
+    </message>
+    <message>
+        <source>Cromo</source>
+        <translation>Crom</translation>
+    </message>
+    <message>
+        <source>Manganeso</source>
+        <translation>Manganès</translation>
+    </message>
+    <message>
+        <source>Hierro</source>
+        <translation>Ferro</translation>
+    </message>
+    <message>
+        <source>Cobalto</source>
+        <translation>Cobalt</translation>
+    </message>
+    <message>
+        <source>Níquel</source>
+        <translation>Níquel</translation>
+    </message>
+    <message>
+        <source>Cobre</source>
+        <translation>Coure</translation>
+    </message>
+    <message>
+        <source>Cinc</source>
+        <translation>Zinc</translation>
+    </message>
+    <message>
+        <source>Galio</source>
+        <translation>Gal·li</translation>
+    </message>
+    <message>
+        <source>Germanio</source>
+        <translation>Germani</translation>
+    </message>
+    <message>
+        <source>Arsénico</source>
+        <translation>Arsènic</translation>
+    </message>
+    <message>
+        <source>Selenio</source>
+        <translation>Seleni</translation>
+    </message>
+    <message>
+        <source>Bromo</source>
+        <translation>Brom</translation>
+    </message>
+    <message>
+        <source>Kriptón</source>
+        <translation>Criptó</translation>
+    </message>
+    <message>
+        <source>Rubidio</source>
+        <translation>Rubidi</translation>
+    </message>
+    <message>
+        <source>Estroncio</source>
+        <translation>Estronci</translation>
+    </message>
+    <message>
+        <source>Itrio</source>
+        <translation>Itri</translation>
+    </message>
+    <message>
+        <source>Circonio</source>
+        <translation>Zirconi</translation>
+    </message>
+    <message>
+        <source>Niobio</source>
+        <translation>Niobi</translation>
+    </message>
+    <message>
+        <source>Molibdeno</source>
+        <translation>Molibdè</translation>
+    </message>
+    <message>
+        <source>Tecnecio</source>
+        <translation>Tecneci</translation>
+    </message>
+    <message>
+        <source>Rutenio</source>
+        <translation>Ruteni</translation>
+    </message>
+    <message>
+        <source>Rodio</source>
+        <translation>Rodi</translation>
+    </message>
+    <message>
+        <source>Paladio</source>
+        <translation>Pal·ladi</translation>
+    </message>
+    <message>
+        <source>Plata</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Cadmio</source>
+        <translation>Cadmi</translation>
+    </message>
+    <message>
+        <source>Indio</source>
+        <translation>Indi</translation>
+    </message>
+    <message>
+        <source>Estaño</source>
+        <translation>Estany</translation>
+    </message>
+    <message>
+        <source>Antimonio</source>
+        <translation>Antimoni</translation>
+    </message>
+    <message>
+        <source>Teluro</source>
+        <translation>Tel·luri</translation>
+    </message>
+    <message>
+        <source>Yodo</source>
+        <translation>Iode</translation>
+    </message>
+    <message>
+        <source>Xenón</source>
+        <translation>Xenó</translation>
+    </message>
+    <message>
+        <source>Cesio</source>
+        <translation>Cesi</translation>
+    </message>
+    <message>
+        <source>Bario</source>
+        <translation>Bari</translation>
+    </message>
+    <message>
+        <source>Lantano</source>
+        <translation>Lantani</translation>
+    </message>
+    <message>
+        <source>Cerio</source>
+        <translation>Ceri</translation>
+    </message>
+    <message>
+        <source>Praseodimio</source>
+        <translation>Praseodimi</translation>
+    </message>
+    <message>
+        <source>Neodimio</source>
+        <translation>Neodimi</translation>
+    </message>
+    <message>
+        <source>Prometio</source>
+        <translation>Prometi</translation>
+    </message>
+    <message>
+        <source>Samario</source>
+        <translation>Samari</translation>
+    </message>
+    <message>
+        <source>Europio</source>
+        <translation>Europi</translation>
+    </message>
+    <message>
+        <source>Gadolinio</source>
+        <translation>Gadolini</translation>
+    </message>
+    <message>
+        <source>Terbio</source>
+        <translation>Terbi</translation>
+    </message>
+    <message>
+        <source>Disprosio</source>
+        <translation>Disprosi</translation>
+    </message>
+    <message>
+        <source>Holmio</source>
+        <translation>Holmi</translation>
+    </message>
+    <message>
+        <source>Erbio</source>
+        <translation>Erbi</translation>
+    </message>
+    <message>
+        <source>Tulio</source>
+        <translation>Tuli</translation>
+    </message>
+    <message>
+        <source>Iterbio</source>
+        <translation>Iterbi</translation>
+    </message>
+    <message>
+        <source>Lutecio</source>
+        <translation>Luteci</translation>
+    </message>
+    <message>
+        <source>Hafnio</source>
+        <translation>Hafni</translation>
+    </message>
+    <message>
+        <source>Tántalo</source>
+        <translation>Tàntal</translation>
+    </message>
+    <message>
+        <source>Wolframio</source>
+        <translation>Tungstè</translation>
+    </message>
+    <message>
+        <source>Renio</source>
+        <translation>Reni</translation>
+    </message>
+    <message>
+        <source>Osmio</source>
+        <translation>Osmi</translation>
+    </message>
+    <message>
+        <source>Iridio</source>
+        <translation>Iridi</translation>
+    </message>
+    <message>
+        <source>Platino</source>
+        <translation>Platí</translation>
+    </message>
+    <message>
+        <source>Oro</source>
+        <translation>Or</translation>
+    </message>
+    <message>
+        <source>Mercurio</source>
+        <translation>Mercuri</translation>
+    </message>
+    <message>
+        <source>Talio</source>
+        <translation>Tal·li</translation>
+    </message>
+    <message>
+        <source>Plomo</source>
+        <translation>Plom</translation>
+    </message>
+    <message>
+        <source>Bismuto</source>
+        <translation>Bismut</translation>
+    </message>
+    <message>
+        <source>Polonio</source>
+        <translation>Poloni</translation>
+    </message>
+    <message>
+        <source>Astato</source>
+        <translation>Àstat</translation>
+    </message>
+    <message>
+        <source>Radón</source>
+        <translation>Radó</translation>
+    </message>
+    <message>
+        <source>Francio</source>
+        <translation>Franci</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radi</translation>
+    </message>
+    <message>
+        <source>Actinio</source>
+        <translation>Actini</translation>
+    </message>
+    <message>
+        <source>Torio</source>
+        <translation>Tori</translation>
+    </message>
+    <message>
+        <source>Protactinio</source>
+        <translation>Protoactini</translation>
+    </message>
+    <message>
+        <source>Uranio</source>
+        <translation>Urani</translation>
+    </message>
+    <message>
+        <source>Neptunio</source>
+        <translation>Neptuni</translation>
+    </message>
+    <message>
+        <source>Plutonio</source>
+        <translation>Plutoni</translation>
+    </message>
+    <message>
+        <source>Americio</source>
+        <translation>Americi</translation>
+    </message>
+    <message>
+        <source>Curio</source>
+        <translation>Curi</translation>
+    </message>
+    <message>
+        <source>Berkelio</source>
+        <translation>Berkeli</translation>
+    </message>
+    <message>
+        <source>Californio</source>
+        <translation>Californi</translation>
+    </message>
+    <message>
+        <source>Einstenio</source>
+        <translation>Einsteini</translation>
+    </message>
+    <message>
+        <source>Fermio</source>
+        <translation>Fermi</translation>
+    </message>
+    <message>
+        <source>Mendelevio</source>
+        <translation>Mendelevi</translation>
+    </message>
+    <message>
+        <source>Nobelio</source>
+        <translation>Nobeli</translation>
+    </message>
+    <message>
+        <source>Laurencio</source>
+        <translation>Lawrenci</translation>
+    </message>
+    <message>
+        <source>Rutherfordio</source>
+        <translation>Rutherfordi</translation>
+    </message>
+    <message>
+        <source>Dubnio</source>
+        <translation>Dubni</translation>
+    </message>
+    <message>
+        <source>Seaborgio</source>
+        <translation>Seaborgi</translation>
+    </message>
+    <message>
+        <source>Bohrio</source>
+        <translation>Bohri</translation>
+    </message>
+    <message>
+        <source>Hassio</source>
+        <translation>Hassi</translation>
+    </message>
+    <message>
+        <source>Meitnerio</source>
+        <translation>Meitneri</translation>
+    </message>
+    <message>
+        <source>Ununnilio</source>
+        <translation>Ununnili</translation>
+    </message>
+    <message>
+        <source>Unununio</source>
+        <translation>Unununi</translation>
+    </message>
+    <message>
+        <source>Ununbio</source>
+        <translation>Ununbi</translation>
+    </message>
+    <message>
+        <source>Ununtrio</source>
+        <translation>Ununtri</translation>
+    </message>
+    <message>
+        <source>Ununcuadio</source>
+        <translation>Ununquadi</translation>
+    </message>
+    <message>
+        <source>Lawrencio</source>
+        <translation>Lawrenci</translation>
+    </message>
+    <message>
+        <source>Hasio</source>
+        <translation>Hassi</translation>
+    </message>
+    <message>
+        <source>Darmstatio</source>
+        <translation>Darmstadti</translation>
+    </message>
+    <message>
+        <source>Roentgenio</source>
+        <translation>Roentgeni</translation>
+    </message>
+    <message>
+        <source>Copernicio</source>
+        <translation>Copernici</translation>
+    </message>
+    <message>
+        <source>Nihonio</source>
+        <translation>Nihoni</translation>
+    </message>
+    <message>
+        <source>Flerovio</source>
+        <translation>Flerovi</translation>
+    </message>
+    <message>
+        <source>Moscovio</source>
+        <translation>Moscovi</translation>
+    </message>
+    <message>
+        <source>Livermorio</source>
+        <translation>Livermori</translation>
+    </message>
+    <message>
+        <source>Teneso</source>
+        <translation>Tennes</translation>
+    </message>
+    <message>
+        <source>Oganesón</source>
+        <translation>Oganessó</translation>
+    </message>
+</context>
+<context>
+    <name>errorbox</name>
+    <message>
+        <source>Error desconocido</source>
+        <translation>Error desconegut</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <extracomment>%1 is the file, %2 why it can&apos;t be made. The Spanish program shows these English words.</extracomment>
+        <translation>No es pot crear el fitxer &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <extracomment>Why a file can&apos;t be made: something other than a file has its name (a folder, a device).</extracomment>
+        <translation>No és un fitxer normal</translation>
+    </message>
+</context>
+<context>
+    <name>layout</name>
+    <message>
+        <source>Total aciertos:</source>
+        <translation>Total d&apos;encerts:</translation>
+    </message>
+    <message>
+        <source>Intentos:</source>
+        <translation>Intents:</translation>
+    </message>
+    <message>
+        <source>Lantánidos</source>
+        <translation>Lantànids</translation>
+    </message>
+    <message>
+        <source>Actínidos</source>
+        <translation>Actínids</translation>
+    </message>
+    <message>
+        <source>Si no has hecho TRAMPA ... ERES UN  </source>
+        <extracomment>The genie&apos;s picture follows as the sentence&apos;s last word (&quot;genio&quot;: genie and genius).</extracomment>
+        <translation>Si no has fet TRAMPA ... ETS UN  </translation>
+    </message>
+    <message>
+        <source>&amp;Nuevo</source>
+        <translation>&amp;Nou</translation>
+    </message>
+    <message>
+        <source>&amp;Corregir vistas</source>
+        <translation>&amp;Corregir fitxes</translation>
+    </message>
+    <message>
+        <source>&amp;Datos</source>
+        <translation>&amp;Dades</translation>
+    </message>
+    <message>
+        <source>Enviar</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>&amp;Ayuda</source>
+        <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+        <source>Elementos</source>
+        <translation>Elements</translation>
+    </message>
+    <message>
+        <source>&amp;Abrir</source>
+        <translation>&amp;Obrir</translation>
+    </message>
+    <message>
+        <source>Leyenda: sólido, amarillo; líquido, cian</source>
+        <translation>Llegenda: sòlid, groc; líquid, cian</translation>
+    </message>
+    <message>
+        <source>Leyenda: gas, azul claro; sintético, salmón</source>
+        <translation>Llegenda: gas, blau clar; sintètic, salmó</translation>
+    </message>
+</context>
+<context>
+    <name>platform</name>
+    <message>
+        <source>%1 %</source>
+        <extracomment>The share of memory in use; a language that writes the sign first moves it.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>Cannot make the folder &quot;%1&quot;</source>
+        <translation>No es pot crear la carpeta &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot write in the folder &quot;%1&quot;: %2</source>
+        <translation>No es pot escriure en la carpeta &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save the record &quot;%1&quot;: %2</source>
+        <translation>No es pot guardar el registre &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>summaryexport</name>
+    <message>
+        <source>Alumno</source>
+        <translation>Alumne</translation>
+    </message>
+    <message>
+        <source>El nombre que escribió el alumno</source>
+        <translation>El nom que va escriure l&apos;alumne</translation>
+    </message>
+    <message>
+        <source>Grupo</source>
+        <translation>Grup</translation>
+    </message>
+    <message>
+        <source>El grupo que escribió el alumno</source>
+        <translation>El grup que va escriure l&apos;alumne</translation>
+    </message>
+    <message>
+        <source>Equipo</source>
+        <translation>Equip</translation>
+    </message>
+    <message>
+        <source>El ordenador desde el que se envió</source>
+        <translation>L&apos;ordinador des del qual es va enviar</translation>
+    </message>
+    <message>
+        <source>Fecha</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Cuándo se envió, en la hora del ordenador del alumno</source>
+        <translation>Quan es va enviar, segons l&apos;hora de l&apos;ordinador de l&apos;alumne</translation>
+    </message>
+    <message>
+        <source>Correcciones</source>
+        <translation>Correccions</translation>
+    </message>
+    <message>
+        <source>Las veces que corrigió el tablero antes de enviar</source>
+        <translation>Les vegades que va corregir el tauler abans d&apos;enviar</translation>
+    </message>
+    <message>
+        <source>Aciertos</source>
+        <translation>Encerts</translation>
+    </message>
+    <message>
+        <source>Aciertos de la última corrección</source>
+        <translation>Encerts de la darrera correcció</translation>
+    </message>
+    <message>
+        <source>Mejor</source>
+        <translation>Millor</translation>
+    </message>
+    <message>
+        <source>Aciertos de la mejor corrección</source>
+        <translation>Encerts de la millor correcció</translation>
+    </message>
+    <message>
+        <source>Porcentaje</source>
+        <translation>Percentatge</translation>
+    </message>
+    <message>
+        <source>El porcentaje de toda la sesión, como en el informe</source>
+        <translation>El percentatge de tota la sessió, com a l&apos;informe</translation>
+    </message>
+    <message>
+        <source>No se puede escribir «%1»: %2.</source>
+        <translation>No es pot escriure «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>La carpeta «%1» no existe.</source>
+        <translation>La carpeta «%1» no existeix.</translation>
+    </message>
+    <message>
+        <source>«%1» no es una carpeta.</source>
+        <translation>«%1» no és una carpeta.</translation>
+    </message>
+    <message>
+        <source>No se puede leer la carpeta «%1».</source>
+        <translation>No es pot llegir la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>1 registro no se ha podido leer</source>
+        <translation>1 registre no s&apos;ha pogut llegir</translation>
+    </message>
+    <message>
+        <source>%1 registros no se han podido leer</source>
+        <translation>%1 registres no s&apos;han pogut llegir</translation>
+    </message>
+    <message>
+        <source>Resumen de la clase</source>
+        <translation>Resum de la classe</translation>
+    </message>
+    <message>
+        <source>Carpeta: %1</source>
+        <translation>Carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Fecha: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Registros: %1</source>
+        <translation>Registres: %1</translation>
+    </message>
+    <message>
+        <source>Los más fallados: %1</source>
+        <translation>Amb més errors: %1</translation>
+    </message>
+</context>
+</TS>

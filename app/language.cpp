@@ -81,6 +81,7 @@ const LanguageEntry &entry(Language language)
     QT_TRANSLATE_NOOP("QWidgetTextControl", "Select All"),
     QT_TRANSLATE_NOOP("QAbstractSpinBox", "&Step up"),
     QT_TRANSLATE_NOOP("QAbstractSpinBox", "Step &down"),
+    QT_TRANSLATE_NOOP("QAbstractSpinBox", "&Select All"),
 };
 
 } // namespace

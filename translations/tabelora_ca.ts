@@ -59,6 +59,10 @@
         <source>Step &amp;down</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>

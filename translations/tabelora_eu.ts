@@ -59,6 +59,10 @@
         <source>Step &amp;down</source>
         <translation>&amp;Jaitsi</translation>
     </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>Hautatu &amp;dena</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>

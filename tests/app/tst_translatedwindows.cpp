@@ -9,11 +9,15 @@
 #include "app/summarywindow.h"
 #include "support/child.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -23,6 +27,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 
 #include <cmath>
 #include <memory>
@@ -335,19 +340,27 @@ private slots:
                                     .arg(onLight[it.key()])));
     }
 
-    // Qt's own texts that a pupil meets: a message box's button, the edits' context menus.
+    // Qt's own texts that a pupil meets: every context menu of every window, opened as a
+    // right click opens it, and a message box's button. The Spanish program's are Qt's English
+    // ones, as always; no other language shows one of them.
     void qtsOwnTextsComeInTheLanguage()
     {
-        QVERIFY(language::use(Language::Catalan));
-        QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
-        QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("D'acord"));
-        QLineEdit edit;
-        const std::unique_ptr<QMenu> lineMenu(edit.createStandardContextMenu());
-        QVERIFY(lineMenu->actions().first()->text().startsWith(QStringLiteral("&Desfés")));
-        QVERIFY(language::use(Language::Basque));
-        QPlainTextEdit text;
-        const std::unique_ptr<QMenu> textMenu(text.createStandardContextMenu());
-        QVERIFY(textMenu->actions().first()->text().startsWith(QStringLiteral("&Desegin")));
+        const QStringList english = contextMenuTexts(Language::Spanish);
+        QVERIFY2(english.contains(QStringLiteral("Select All")) &&
+                     english.contains(QStringLiteral("Step up")),
+                 qPrintable(english.join(u'|')));
+        for (Language language :
+             {Language::Catalan, Language::Valencian, Language::Galician, Language::Basque}) {
+            const QStringList texts = contextMenuTexts(language);
+            QCOMPARE(texts.size(), english.size());
+            for (const QString &text : texts)
+                QVERIFY2(!english.contains(text),
+                         qPrintable(language::code(language) + QStringLiteral(": ") + text));
+            QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
+            QVERIFY(box.button(QMessageBox::Ok)->text() != QLatin1String("OK"));
+        }
+        QVERIFY(language::use(Language::Valencian));
+        QVERIFY(contextMenuTexts(Language::Valencian).contains(QStringLiteral("Suprimix")));
         language::use(Language::Spanish);
         QMessageBox spanish(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
         QCOMPARE(spanish.button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
@@ -388,6 +401,56 @@ private slots:
     }
 
 private:
+    // The texts of every context menu the windows have, their submenus' included, without
+    // mnemonics, one per menu entry. Each menu is opened by the event a right click sends, and
+    // closed once its texts are read.
+    static QStringList contextMenuTexts(Language language)
+    {
+        const Windows windows(language);
+        QStringList texts;
+        const auto read = [&texts](QMenu *menu, const auto &self) -> void {
+            for (QAction *action : menu->actions()) {
+                if (action->menu())
+                    self(action->menu(), self);
+                if (!action->isSeparator())
+                    texts << withoutMnemonic(action->text());
+            }
+        };
+        QList<QPointer<QWidget>> widgets; // the menus come and go among the children
+        for (QWidget *window : windows.all())
+            for (QWidget *widget : window->findChildren<QWidget *>())
+                widgets << widget;
+        {
+            for (QWidget *widget : widgets) {
+                if (!widget)
+                    continue;
+                const auto *label = qobject_cast<QLabel *>(widget);
+                const bool offersMenu =
+                    qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractSpinBox *>(widget) ||
+                    qobject_cast<QPlainTextEdit *>(widget) ||
+                    (label && label->textInteractionFlags() != Qt::NoTextInteraction);
+                if (!offersMenu || widget->contextMenuPolicy() != Qt::DefaultContextMenu)
+                    continue;
+                QWidget *target = widget;
+                if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+                    target = area->viewport();
+                QTimer::singleShot(0, [&] {
+                    if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                        read(menu, read);
+                        menu->close();
+                    }
+                });
+                const QPoint at = target->rect().center();
+                QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+                QApplication::sendEvent(target, &event);
+                QApplication::processEvents();
+                if (auto *left = QApplication::activePopupWidget())
+                    left->close();
+            }
+        }
+        return texts;
+    }
+
     // The contrast of every text in every window, made and shown with the application's
     // palette as it is, by window and control; an edit's by the colours what is typed takes.
     static QMap<QString, double> textContrasts()

@@ -9,6 +9,10 @@
 #include <clocale>
 #include <memory>
 
+#ifdef __GLIBC__
+#include <libintl.h>
+#endif
+
 namespace language {
 
 namespace {
@@ -41,6 +45,11 @@ void uninstall(std::unique_ptr<QTranslator> &translator)
 void askSystemMessagesIn(const LanguageEntry &language)
 {
 #ifdef LC_MESSAGES
+#ifdef __GLIBC__
+    // In UTF-8, as Qt reads them, whatever the character set of the system's own locale.
+    static const bool utf8 = bind_textdomain_codeset("libc", "UTF-8") != nullptr;
+    Q_UNUSED(utf8);
+#endif
     static const QByteArray systemOwn = std::setlocale(LC_MESSAGES, nullptr);
     if (!language.systemLocale || !std::setlocale(LC_MESSAGES, language.systemLocale))
         std::setlocale(LC_MESSAGES, systemOwn.constData());

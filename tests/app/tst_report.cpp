@@ -1,8 +1,10 @@
 #include "app/errorbox.h"
+#include "app/language.h"
 #include "app/pupildata.h"
 #include "app/report.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +21,9 @@
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+using language::Language;
+Q_DECLARE_METATYPE(Language)
 #endif
 
 namespace {
@@ -257,6 +262,36 @@ private slots:
         QCOMPARE(report.lines().size(), 5);
         QVERIFY_THROWS_EXCEPTION(errorbox::Error, report.addBlockAndSave(1, 1));
         QCOMPARE(report.lines().size(), 10);
+    }
+
+    // The box speaks the program's language, the program's own reason too; the Spanish
+    // program keeps its English words (above).
+    void failedSaveIsToldInTheProgramsLanguage_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("message"); // %1 is the file
+        QTest::newRow("ca") << Language::Catalan
+                            << "No es pot crear el fitxer \"%1\". No és un fitxer normal";
+        QTest::newRow("gl") << Language::Galician
+                            << "Non se pode crear o ficheiro \"%1\". Non é un ficheiro normal";
+        QTest::newRow("eu") << Language::Basque
+                            << "Ezin da \"%1\" fitxategia sortu. Ez da fitxategi arrunta";
+    }
+    void failedSaveIsToldInTheProgramsLanguage()
+    {
+        QFETCH(Language, language);
+        QFETCH(QString, message);
+        const auto spanishAgain = qScopeGuard([] { language::use(Language::Spanish); });
+        QVERIFY(language::use(language));
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("result.txt")));
+        const QString impossible = dir->filePath(QStringLiteral("result.txt"));
+        Report report(impossible);
+        try {
+            report.addBlockAndSave(1, 1);
+            QFAIL("the save went through");
+        } catch (const errorbox::Error &error) {
+            QCOMPARE(error.text(), message.arg(QDir::toNativeSeparators(impossible)));
+        }
     }
 
 #ifdef Q_OS_LINUX

@@ -5,7 +5,7 @@
     <name>ClassTable</name>
     <message>
         <source>Alumnos que lo pusieron en su casilla en su última corrección</source>
-        <translation>Alumnes que el van posar a la seva casella en la darrera correcció</translation>
+        <translation>Alumnes que el van posar a la seva casella en l&apos;última correcció</translation>
     </message>
     <message>
         <source>Sin datos</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>Señala una casilla de la tabla, o elígela con las flechas, para ver dónde se puso ese elemento.</source>
-        <translation>Assenyala una casella de la taula, o tria-la amb les fletxes, per veure on s&apos;ha posat aquest element.</translation>
+        <translation>Assenyala una casella de la taula, o tria-la amb les fletxes, per a veure on s&apos;ha posat aquest element.</translation>
     </message>
     <message>
         <source>grupo %1</source>
@@ -306,7 +306,7 @@
     <message>
         <source>Pulsa sobre el botón Corregir para comprobar los aciertos. El contador indica el </source>
         <extracomment>The sentence runs on into the next line; the button is &quot;&amp;Corregir vistas&quot;.</extracomment>
-        <translation>Fes clic al botó Corregir per comprovar els encerts. El comptador indica el </translation>
+        <translation>Fes clic al botó Corregir per a comprovar els encerts. El comptador indica el </translation>
     </message>
     <message>
         <source>número total de elementos colocados correctamente y el porcentaje de aciertos.</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>Para enviar los resultados por correo electrónico asegúrate de escribir tus datos,</source>
-        <translation>Per enviar els resultats per correu electrònic, assegura&apos;t d&apos;escriure les teves dades,</translation>
+        <translation>Per a enviar els resultats per correu electrònic, assegura&apos;t d&apos;escriure les teves dades,</translation>
     </message>
     <message>
         <source>pulsa sobre el botón y escribe la dirección de e-mail.</source>
@@ -687,7 +687,7 @@ Opciones:
         [--informes CARPETA] [--marcas] [--proyector]
     %1 --resumen CARPETA [--csv FITXER] [--pdf FITXER]
 
-Tabelora, exercici per aprendre la taula periòdica.
+Tabelora, exercici per a aprendre la taula periòdica.
 
 Opcions:
   --idioma IDIOMA     idioma del programa: es (castellà), ca (català),
@@ -1321,7 +1321,7 @@ Opcions:
     </message>
     <message>
         <source>Cannot save the record &quot;%1&quot;: %2</source>
-        <translation>No es pot desar el registre &quot;%1&quot;: %2</translation>
+        <translation>No es pot guardar el registre &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -1372,7 +1372,7 @@ Opcions:
     </message>
     <message>
         <source>Aciertos de la última corrección</source>
-        <translation>Encerts de la darrera correcció</translation>
+        <translation>Encerts de l&apos;última correcció</translation>
     </message>
     <message>
         <source>Mejor</source>

@@ -692,26 +692,26 @@ Tabelora, exercici per a aprendre la taula periòdica.
 Opcions:
   --idioma IDIOMA     idioma del programa: es (castellà), ca (català),
                       ca-valencia (valencià), gl (gallec) o eu (basc). Sense
-                      esta opció s&apos;usa l&apos;idioma de la configuració de
-                      l&apos;aula o, si no n&apos;hi ha, el del sistema: català amb
-                      ca_*, valencià amb ca_*@valencia, gallec amb gl_*, basc
-                      amb eu_* i castellà amb qualsevol altre.
+                      esta opció s&apos;usa l&apos;idioma de la configuració de l&apos;aula
+                      o, si no n&apos;hi ha, el del sistema: català si és ca_*,
+                      valencià si és ca_*@valencia, gallec si és gl_*, basc
+                      si és eu_* i castellà en qualsevol altre cas.
   --tabla clasica     la taula de l&apos;exercici, de 114 elements (la de sempre).
-  --tabla actual      la taula de hui, de 118 elements amb els noms i els
-                      símbols actuals. Sense esta opció, la de la
+  --tabla actual      la taula de hui, de 118 elements, amb els noms i els
+                      símbols actuals. Sense esta opció s&apos;usa la de la
                       configuració de l&apos;aula (tabla=clasica o tabla=actual)
                       o, si no n&apos;hi ha, la clàssica.
-  --informes CARPETA  carpeta de resultats d&apos;esta sessió: cada «Enviar» hi
-                      deixa un registre. Sense esta opció, la de la
-                      configuració de l&apos;aula.
+  --informes CARPETA  carpeta de resultats d&apos;esta sessió: cada vegada que es
+                      prem «Enviar», s&apos;hi guarda un registre. Sense esta
+                      opció s&apos;usa la de la configuració de l&apos;aula.
   --marcas            en corregir, marca cada fitxa amb un signe a més del
                       color: ✓ ben col·locada, ✗ mal col·locada; la llegenda
-                      mostra també una trama per a cada estat. També amb
-                      marcas=true a la configuració de l&apos;aula.
-  --proyector         amplia les finestres tant com càpiguen a la pantalla,
+                      mostra també una trama per a cada estat. També s&apos;activa
+                      amb marcas=true a la configuració de l&apos;aula.
+  --proyector         amplia les finestres tant com ho permet la pantalla,
                       per a una pissarra digital o un projector.
   --resumen CARPETA   obre el resum de la classe amb els registres de la
-                      carpeta i de les seues subcarpetes, en lloc de l&apos;exercici.
+                      carpeta i de les subcarpetes, en lloc de l&apos;exercici.
   --csv FITXER        amb --resumen: escriu la taula dels alumnes en un fitxer
                       CSV i acaba, sense obrir cap finestra.
   --pdf FITXER        amb --resumen: escriu el resum en un fitxer PDF i acaba,

@@ -696,20 +696,21 @@ Aukerak:
                       hizkuntza erabiltzen da edo, halakorik ez badago,
                       sistemarena: katalana ca_* denean, valentziera
                       ca_*@valencia denean, galiziera gl_* denean, euskara
-                      eu_* denean eta gaztelania beste edozein denean.
+                      eu_* denean eta gaztelania beste edozein kasutan.
   --tabla clasica     ariketaren taula, 114 elementukoa (betikoa).
   --tabla actual      gaurko taula, 118 elementukoa, egungo izen eta
                       ikurrekin. Aukera hau gabe, ikasgelaren konfigurazioko
-                      taula (tabla=clasica edo tabla=actual) edo, halakorik
-                      ez badago, klasikoa.
+                      taula (tabla=clasica edo tabla=actual) erabiltzen da
+                      edo, halakorik ez badago, klasikoa.
   --informes KARPETA  saio honetako emaitzen karpeta: «Bidali» sakatzen den
-                      bakoitzean erregistro bat uzten da bertan. Aukera hau
-                      gabe, ikasgelaren konfigurazioko karpeta.
+                      bakoitzean, erregistro bat gordetzen da bertan. Aukera
+                      hau gabe, ikasgelaren konfigurazioko karpeta.
   --marcas            zuzentzean, fitxa bakoitza ikur batez markatzen du,
                       koloreaz gain: ✓ ondo jarria, ✗ gaizki jarria; legendak
-                      ere trama bat erakusten du egoera bakoitzeko. Baita
-                      ikasgelaren konfigurazioko marcas=true ezarpenarekin ere.
-  --proyector         leihoak pantailan sartzen diren neurrian handitzen ditu,
+                      ere trama bat erakusten du egoera bakoitzeko.
+                      Ikasgelaren konfigurazioan marcas=true ezarrita ere
+                      aktibatzen da.
+  --proyector         leihoak pantailak uzten duen neurrian handitzen ditu,
                       arbel digital edo proiektore baterako.
   --resumen KARPETA   klasearen laburpena irekitzen du, karpetako eta
                       azpikarpetetako erregistroekin, ariketaren ordez.

@@ -5,7 +5,7 @@
     <name>ClassTable</name>
     <message>
         <source>Alumnos que lo pusieron en su casilla en su última corrección</source>
-        <translation>Alumnes que el van posar a la seva casella en la darrera correcció</translation>
+        <translation>Alumnes que el van posar a la seua casella en l&apos;última correcció</translation>
     </message>
     <message>
         <source>Sin datos</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>En su casilla: %1 de %2 (%3)</source>
-        <translation>A la seva casella: %1 de %2 (%3)</translation>
+        <translation>A la seua casella: %1 de %2 (%3)</translation>
     </message>
     <message>
         <source>%1 fuera del tablero: 1 alumno</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Señala una casilla de la tabla, o elígela con las flechas, para ver dónde se puso ese elemento.</source>
-        <translation>Assenyala una casella de la taula, o tria-la amb les fletxes, per veure on s&apos;ha posat aquest element.</translation>
+        <translation>Assenyala una casella de la taula, o tria-la amb les fletxes, per a veure on s&apos;ha posat este element.</translation>
     </message>
     <message>
         <source>grupo %1</source>
@@ -310,7 +310,7 @@
     <message>
         <source>Pulsa sobre el botón Corregir para comprobar los aciertos. El contador indica el </source>
         <extracomment>The sentence runs on into the next line; the button is &quot;&amp;Corregir vistas&quot;.</extracomment>
-        <translation>Fes clic al botó Corregir per comprovar els encerts. El comptador indica el </translation>
+        <translation>Fes clic al botó Corregir per a comprovar els encerts. El comptador indica el </translation>
     </message>
     <message>
         <source>número total de elementos colocados correctamente y el porcentaje de aciertos.</source>
@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Para enviar los resultados por correo electrónico asegúrate de escribir tus datos,</source>
-        <translation>Per enviar els resultats per correu electrònic, assegura&apos;t d&apos;escriure les teves dades,</translation>
+        <translation>Per a enviar els resultats per correu electrònic, assegura&apos;t d&apos;escriure les teues dades,</translation>
     </message>
     <message>
         <source>pulsa sobre el botón y escribe la dirección de e-mail.</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Lo siento, no se encontró tu navegador</source>
-        <translation>Ho sento, no s&apos;ha trobat el teu navegador</translation>
+        <translation>Ho sent, no s&apos;ha trobat el teu navegador</translation>
     </message>
     <message>
         <source>Enlace: Intro lo abre en el navegador.</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>Introduce tus datos personales antes de enviar los resultados:</source>
-        <translation>Introdueix les teves dades personals abans d&apos;enviar els resultats:</translation>
+        <translation>Introduïx les teues dades personals abans d&apos;enviar els resultats:</translation>
     </message>
     <message>
         <source>Prácticas del Tabelora</source>
@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>Salir</source>
-        <translation>Sortir</translation>
+        <translation>Eixir</translation>
     </message>
 </context>
 <context>
@@ -613,7 +613,7 @@
     <message>
         <source>La opción %1 solo sirve con --resumen CARPETA.</source>
         <extracomment>--resumen stays as it is; CARPETA is the name of its value, as in the help.</extracomment>
-        <translation>L&apos;opció %1 només serveix amb --resumen CARPETA.</translation>
+        <translation>L&apos;opció %1 només servix amb --resumen CARPETA.</translation>
     </message>
     <message>
         <source>tabelora: «marcas = %1» de la configuración del aula no es true ni false; no se tiene en cuenta.
@@ -691,36 +691,36 @@ Opciones:
         [--informes CARPETA] [--marcas] [--proyector]
     %1 --resumen CARPETA [--csv FITXER] [--pdf FITXER]
 
-Tabelora, exercici per aprendre la taula periòdica.
+Tabelora, exercici per a aprendre la taula periòdica.
 
 Opcions:
   --idioma IDIOMA     idioma del programa: es (castellà), ca (català),
                       ca-valencia (valencià), gl (gallec) o eu (basc). Sense
-                      esta opció s&apos;usa l&apos;idioma de la configuració de
-                      l&apos;aula o, si no n&apos;hi ha, el del sistema: català amb
-                      ca_*, valencià amb ca_*@valencia, gallec amb gl_*, basc
-                      amb eu_* i castellà amb qualsevol altre.
+                      esta opció s&apos;usa l&apos;idioma de la configuració de l&apos;aula
+                      o, si no n&apos;hi ha, el del sistema: català si és ca_*,
+                      valencià si és ca_*@valencia, gallec si és gl_*, basc
+                      si és eu_* i castellà en qualsevol altre cas.
   --tabla clasica     la taula de l&apos;exercici, de 114 elements (la de sempre).
-  --tabla actual      la taula d&apos;avui, de 118 elements amb els noms i els
-                      símbols actuals. Sense aquesta opció, la de la
+  --tabla actual      la taula de hui, de 118 elements, amb els noms i els
+                      símbols actuals. Sense esta opció s&apos;usa la de la
                       configuració de l&apos;aula (tabla=clasica o tabla=actual)
                       o, si no n&apos;hi ha, la clàssica.
-  --informes CARPETA  carpeta de resultats d&apos;aquesta sessió: cada «Enviar» hi
-                      deixa un registre. Sense aquesta opció, la de la
-                      configuració de l&apos;aula.
+  --informes CARPETA  carpeta de resultats d&apos;esta sessió: cada vegada que es
+                      prem «Enviar», s&apos;hi guarda un registre. Sense esta
+                      opció s&apos;usa la de la configuració de l&apos;aula.
   --marcas            en corregir, marca cada fitxa amb un signe a més del
                       color: ✓ ben col·locada, ✗ mal col·locada; la llegenda
-                      mostra també una trama per a cada estat. També amb
-                      marcas=true a la configuració de l&apos;aula.
-  --proyector         amplia les finestres tant com càpiguen a la pantalla,
+                      mostra també una trama per a cada estat. També s&apos;activa
+                      amb marcas=true a la configuració de l&apos;aula.
+  --proyector         amplia les finestres tant com ho permet la pantalla,
                       per a una pissarra digital o un projector.
   --resumen CARPETA   obre el resum de la classe amb els registres de la
-                      carpeta i de les seves subcarpetes, en lloc de l&apos;exercici.
+                      carpeta i de les subcarpetes, en lloc de l&apos;exercici.
   --csv FITXER        amb --resumen: escriu la taula dels alumnes en un fitxer
                       CSV i acaba, sense obrir cap finestra.
   --pdf FITXER        amb --resumen: escriu el resum en un fitxer PDF i acaba,
                       sense obrir cap finestra.
-  -h, --help          mostra aquesta ajuda.
+  -h, --help          mostra esta ajuda.
       --version       mostra la versió del programa.
 </translation>
     </message>
@@ -1321,7 +1321,7 @@ Opcions:
     </message>
     <message>
         <source>Cannot write in the folder &quot;%1&quot;: %2</source>
-        <translation>No es pot escriure en la carpeta &quot;%1&quot;: %2</translation>
+        <translation>No es pot escriure a la carpeta &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Cannot save the record &quot;%1&quot;: %2</source>
@@ -1376,7 +1376,7 @@ Opcions:
     </message>
     <message>
         <source>Aciertos de la última corrección</source>
-        <translation>Encerts de la darrera correcció</translation>
+        <translation>Encerts de l&apos;última correcció</translation>
     </message>
     <message>
         <source>Mejor</source>
@@ -1404,7 +1404,7 @@ Opcions:
     </message>
     <message>
         <source>La carpeta «%1» no existe.</source>
-        <translation>La carpeta «%1» no existeix.</translation>
+        <translation>La carpeta «%1» no existix.</translation>
     </message>
     <message>
         <source>«%1» no es una carpeta.</source>

@@ -5,7 +5,7 @@
     <name>ClassTable</name>
     <message>
         <source>Alumnos que lo pusieron en su casilla en su última corrección</source>
-        <translation>Azken zuzenketan bere gelaxkan jarri zuten ikasleak</translation>
+        <translation>Azken zuzenketan dagokion gelaxkan jarri zuten ikasleak</translation>
     </message>
     <message>
         <source>Sin datos</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>En su casilla: %1 de %2 (%3)</source>
-        <translation>Bere gelaxkan: %1/%2 (%3)</translation>
+        <translation>Dagokion gelaxkan: %1/%2 (%3)</translation>
     </message>
     <message>
         <source>%1 fuera del tablero: 1 alumno</source>
@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>Física y Química</source>
-        <translation>Fisika eta kimika</translation>
+        <translation>Fisika&#x2009;eta&#x2009;Kimika</translation>
     </message>
     <message>
         <source>Memoria física disponible:</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>número total de elementos colocados correctamente y el porcentaje de aciertos.</source>
-        <translation>ondo jarritako elementuen kopuru osoa eta asmatzeen ehunekoa adierazten ditu.</translation>
+        <translation>ondo jarritako elementuen kopuru osoa eta asmatutakoen ehunekoa adierazten ditu.</translation>
     </message>
     <message>
         <source>Para enviar los resultados por correo electrónico asegúrate de escribir tus datos,</source>
@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>Actividades de Física y Química</source>
-        <translation>Fisika eta kimikako jarduerak</translation>
+        <translation>Fisika eta Kimikako jarduerak</translation>
     </message>
     <message>
         <source>Nombre y apellidos:</source>
@@ -387,7 +387,7 @@
     <name>TForm1</name>
     <message>
         <source>Porcentaje de aciertos</source>
-        <translation>Asmatzeen ehunekoa</translation>
+        <translation>Asmatutakoen ehunekoa</translation>
     </message>
     <message>
         <source>Total aciertos</source>
@@ -445,7 +445,7 @@
     <message>
         <source>Corrección: %1 de %2 bien colocados. Total aciertos %3, %4 %. Intento %5.</source>
         <extracomment>What a screen reader says after a correction: this correction&apos;s hits out of the cells, the running total and its percentage, and the attempt.</extracomment>
-        <translation>Zuzenketa: %2 elementuetatik %1 ondo jarrita. Asmatutakoak guztira %3, % %4. %5. saiakera.</translation>
+        <translation>Zuzenketa: %2 elementutatik %1 ondo jarrita. Asmatutakoak guztira %3, % %4. %5. saiakera.</translation>
     </message>
     <message>
         <source>Si no has hecho trampa, ¡eres un genio!</source>
@@ -624,7 +624,7 @@
     </message>
     <message>
         <source>Falta la tabla después de %1.</source>
-        <translation>Taula falta da %1 ondoren.</translation>
+        <translation>Taula falta da %1 aukeraren ondoren.</translation>
     </message>
     <message>
         <source>Tabla desconocida: %1. Las tablas son clasica y actual.</source>
@@ -700,22 +700,23 @@ Aukerak:
                       hizkuntza erabiltzen da edo, halakorik ez badago,
                       sistemarena: katalana ca_* denean, valentziera
                       ca_*@valencia denean, galiziera gl_* denean, euskara
-                      eu_* denean eta gaztelania beste edozein denean.
+                      eu_* denean eta gaztelania beste edozein kasutan.
   --tabla clasica     ariketaren taula, 114 elementukoa (betikoa).
   --tabla actual      gaurko taula, 118 elementukoa, egungo izen eta
                       ikurrekin. Aukera hau gabe, ikasgelaren konfigurazioko
-                      taula (tabla=clasica edo tabla=actual) edo, halakorik
-                      ez badago, klasikoa.
+                      taula (tabla=clasica edo tabla=actual) erabiltzen da
+                      edo, halakorik ez badago, klasikoa.
   --informes KARPETA  saio honetako emaitzen karpeta: «Bidali» sakatzen den
-                      bakoitzean erregistro bat uzten da bertan. Aukera hau
-                      gabe, ikasgelaren konfigurazioko karpeta.
+                      bakoitzean, erregistro bat gordetzen da bertan. Aukera
+                      hau gabe, ikasgelaren konfigurazioko karpeta.
   --marcas            zuzentzean, fitxa bakoitza ikur batez markatzen du,
                       koloreaz gain: ✓ ondo jarria, ✗ gaizki jarria; legendak
-                      ere trama bat erakusten du egoera bakoitzeko. Baita
-                      ikasgelaren konfigurazioko marcas=true ezarpenarekin ere.
-  --proyector         leihoak pantailan sartzen diren neurrian handitzen ditu,
+                      ere trama bat erakusten du egoera bakoitzeko.
+                      Ikasgelaren konfigurazioan marcas=true ezarrita ere
+                      aktibatzen da.
+  --proyector         leihoak pantailak uzten duen neurrian handitzen ditu,
                       arbel digital edo proiektore baterako.
-  --resumen KARPETA   klasearen laburpena irekitzen du, karpetako eta bere
+  --resumen KARPETA   klasearen laburpena irekitzen du, karpetako eta
                       azpikarpetetako erregistroekin, ariketaren ordez.
   --csv FITXATEGIA    --resumen aukerarekin: ikasleen taula CSV fitxategi
                       batean idazten du eta amaitu egiten da, leihorik ireki
@@ -1268,7 +1269,7 @@ Aukerak:
     <message>
         <source>Si no has hecho TRAMPA ... ERES UN  </source>
         <extracomment>The genie&apos;s picture follows as the sentence&apos;s last word (&quot;genio&quot;: genie and genius).</extracomment>
-        <translation>TRANPARIK egin ez baduzu ... JENIOA ZARA  </translation>
+        <translation>TRANPARIK egin ezean ... JEINU BAT ZARA  </translation>
     </message>
     <message>
         <source>&amp;Nuevo</source>
@@ -1374,11 +1375,11 @@ Aukerak:
     </message>
     <message>
         <source>Aciertos</source>
-        <translation>Asmatzeak</translation>
+        <translation>Asmatutakoak</translation>
     </message>
     <message>
         <source>Aciertos de la última corrección</source>
-        <translation>Azken zuzenketako asmatzeak</translation>
+        <translation>Azken zuzenketako asmatutakoak</translation>
     </message>
     <message>
         <source>Mejor</source>
@@ -1386,7 +1387,7 @@ Aukerak:
     </message>
     <message>
         <source>Aciertos de la mejor corrección</source>
-        <translation>Zuzenketa onenaren asmatzeak</translation>
+        <translation>Zuzenketa onenaren asmatutakoak</translation>
     </message>
     <message>
         <source>Porcentaje</source>

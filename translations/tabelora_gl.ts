@@ -697,22 +697,22 @@ Opcións:
   --idioma IDIOMA      idioma do programa: es (castelán), ca (catalán),
                        ca-valencia (valenciano), gl (galego) ou eu (éuscaro).
                        Sen esta opción úsase o idioma da configuración da aula
-                       ou, se non o hai, o do sistema: catalán con ca_*,
-                       valenciano con ca_*@valencia, galego con gl_*, éuscaro
-                       con eu_* e castelán con calquera outro.
+                       ou, se non o hai, o do sistema: catalán se é ca_*,
+                       valenciano se é ca_*@valencia, galego se é gl_*,
+                       éuscaro se é eu_* e castelán en calquera outro caso.
   --tabla clasica      a táboa do exercicio, de 114 elementos (a de sempre).
-  --tabla actual       a táboa de hoxe, de 118 elementos cos seus nomes e
-                       símbolos actuais. Sen esta opción, a da configuración
-                       da aula (tabla=clasica ou tabla=actual) ou, se non a
-                       hai, a clásica.
-  --informes CARTAFOL  cartafol de resultados desta sesión: cada «Enviar» deixa
-                       alí un rexistro. Sen esta opción, o da configuración da
-                       aula.
+  --tabla actual       a táboa de hoxe, de 118 elementos, cos nomes e símbolos
+                       actuais. Sen esta opción úsase a da configuración da
+                       aula (tabla=clasica ou tabla=actual) ou, se non a hai,
+                       a clásica.
+  --informes CARTAFOL  cartafol de resultados desta sesión: cada vez que se
+                       preme «Enviar», gárdase alí un rexistro. Sen esta
+                       opción úsase o da configuración da aula.
   --marcas             ao corrixir, marca cada ficha cun signo ademais da cor:
                        ✓ ben colocada, ✗ mal colocada; a lenda mostra tamén
-                       unha trama para cada estado. Tamén con marcas=true na
-                       configuración da aula.
-  --proyector          amplía as xanelas tanto como caiban na pantalla, para
+                       unha trama para cada estado. Tamén se activa con
+                       marcas=true na configuración da aula.
+  --proyector          amplía as xanelas tanto como o permite a pantalla, para
                        un encerado dixital ou un proxector.
   --resumen CARTAFOL   abre o resumo da clase cos rexistros do cartafol e dos
                        seus subcartafoles, no canto do exercicio.

@@ -90,7 +90,10 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<Language>("expected");
         QTest::newRow("Catalan") << "ca_ES" << Language::Catalan;
-        QTest::newRow("Valencian") << "ca_ES@valencia" << Language::Catalan;
+        QTest::newRow("Valencian") << "ca_ES@valencia" << Language::Valencian;
+        QTest::newRow("Valencian with its codeset") << "ca_ES.UTF-8@valencia" << Language::Valencian;
+        QTest::newRow("Valencian as Windows names it") << "ca-ES-valencia" << Language::Valencian;
+        QTest::newRow("Spanish in Valencia") << "es_ES@valencia" << Language::Spanish;
         QTest::newRow("Catalan of Andorra") << "ca_AD" << Language::Catalan;
         QTest::newRow("Galician") << "gl_ES" << Language::Galician;
         QTest::newRow("Basque") << "eu_ES" << Language::Basque;
@@ -106,7 +109,7 @@ private slots:
     {
         QFETCH(QString, locale);
         QFETCH(Language, expected);
-        QCOMPARE(language::forLocale(QLocale(locale)), expected);
+        QCOMPARE(language::forLocale(QLocale(locale), locale), expected);
     }
 
     void optionOverridesTheSystemLanguage_data()
@@ -282,6 +285,19 @@ private slots:
         QVERIFY2(note.contains(ignored), qPrintable(note));
     }
 
+    // Valencian is a language of its own, by its code too, with the Catalan pictures.
+    void valencianHasItsOwnTextsAndCataloniasPictures()
+    {
+        QCOMPARE(language::fromCode(QStringLiteral("ca-valencia")), Language::Valencian);
+        QVERIFY(language::use(Language::Valencian));
+        QCOMPARE(language::code(language::current()), QStringLiteral("ca-valencia"));
+        const QString intro = QCoreApplication::translate(
+            "TDatosBox", "Introduce tus datos personales antes de enviar los resultados:");
+        QVERIFY2(intro.startsWith(QStringLiteral("Introduïx les teues dades")), qPrintable(intro));
+        QCOMPARE(language::picture(QStringLiteral(":/assets/legend-solid-liquid.png")),
+                 QStringLiteral(":/assets/ca/legend-solid-liquid.png"));
+    }
+
     // --tabla, then tabla in the lab's settings, then the classic table; a wrong value on the
     // command line is refused, one in the settings left out with a note.
     void tableComesFromTheOptionThenTheSettings_data()
@@ -424,8 +440,17 @@ private slots:
         QTest::addColumn<QString>("firstLines"); // "" for the Spanish help, exactly
         QTest::newRow("Catalan") << "ca_ES.UTF-8" << ""
                                  << "Ús: tabelora [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]\n";
-        QTest::newRow("Valencian") << "ca_ES.UTF-8@valencia" << ""
-                                   << "Ús: tabelora [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]\n";
+        // Down to the first word Valencian writes otherwise than central Catalan.
+        QTest::newRow("Valencian")
+            << "ca_ES.UTF-8@valencia" << ""
+            << "Ús: tabelora [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]\n"
+               "        [--informes CARPETA] [--marcas] [--proyector]\n"
+               "    tabelora --resumen CARPETA [--csv FITXER] [--pdf FITXER]\n\n"
+               "Tabelora, exercici per a aprendre la taula periòdica.\n\n"
+               "Opcions:\n"
+               "  --idioma IDIOMA     idioma del programa: es (castellà), ca (català),\n"
+               "                      ca-valencia (valencià), gl (gallec) o eu (basc). Sense\n"
+               "                      esta opció";
         QTest::newRow("Galician") << "gl_ES.UTF-8" << ""
                                   << "Uso: tabelora [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]\n";
         QTest::newRow("Basque")

@@ -211,6 +211,7 @@ private slots:
         QTest::newRow("es") << Language::Spanish;
         QTest::newRow("ca") << Language::Catalan;
         QTest::newRow("gl") << Language::Galician;
+        QTest::newRow("ca-valencia") << Language::Valencian;
         QTest::newRow("eu") << Language::Basque;
     }
 

@@ -91,6 +91,8 @@ const LanguageEntry &entry(Language language)
     QT_TRANSLATE_NOOP("QAbstractSpinBox", "&Step up"),
     QT_TRANSLATE_NOOP("QAbstractSpinBox", "Step &down"),
     QT_TRANSLATE_NOOP("QAbstractSpinBox", "&Select All"),
+    // The key names a menu entry shows beside it.
+    QT_TRANSLATE_NOOP("QShortcut", "Shift"),
 };
 
 } // namespace

@@ -103,6 +103,13 @@
     </message>
 </context>
 <context>
+    <name>QShortcut</name>
+    <message>
+        <source>Shift</source>
+        <translation>Maius</translation>
+    </message>
+</context>
+<context>
     <name>QWidgetTextControl</name>
     <message>
         <source>&amp;Undo</source>

@@ -34,12 +34,45 @@ QString applicationTitle()
     return applicationTitle(args.isEmpty() ? QStringLiteral("tabelora") : args.first());
 }
 
+namespace {
+// The system's reasons most met when a file can't be made, as it gives them where it has no
+// messages in the program's language (glibc has none in Basque): the program's translation
+// gives them then. Where the system has the language, its reason never matches these.
+constexpr const char *kSystemReasons[] = {
+    QT_TRANSLATE_NOOP("system", "Permission denied"),
+    QT_TRANSLATE_NOOP("system", "No such file or directory"),
+    QT_TRANSLATE_NOOP("system", "Not a directory"),
+    QT_TRANSLATE_NOOP("system", "Is a directory"),
+    QT_TRANSLATE_NOOP("system", "No space left on device"),
+    QT_TRANSLATE_NOOP("system", "Read-only file system"),
+    QT_TRANSLATE_NOOP("system", "Disk quota exceeded"),
+    QT_TRANSLATE_NOOP("system", "File exists"),
+    QT_TRANSLATE_NOOP("system", "Too many levels of symbolic links"),
+    QT_TRANSLATE_NOOP("system", "File name too long"),
+    QT_TRANSLATE_NOOP("system", "Input/output error"),
+};
+
+// The reason with the system's words at its end in the program's language, where they are
+// one of the above.
+QString inTheLanguage(QString reason)
+{
+    for (const char *english : kSystemReasons) {
+        const QLatin1String words(english);
+        if (reason.endsWith(words)) {
+            reason.chop(words.size());
+            return reason + QCoreApplication::translate("system", english);
+        }
+    }
+    return reason;
+}
+} // namespace
+
 QString cannotCreateFile(const QString &path, const QString &reason)
 {
     const QString shown = platform::shownPath(QFileInfo(path).absoluteFilePath());
     //: %1 is the file, %2 why it can't be made. The Spanish program shows these English words.
     return QCoreApplication::translate("errorbox", "Cannot create file \"%1\". %2")
-        .arg(QDir::toNativeSeparators(shown), reason);
+        .arg(QDir::toNativeSeparators(shown), inTheLanguage(reason));
 }
 
 QString notARegularFile()

@@ -1453,4 +1453,51 @@ Aukerak:
         <translation>Huts gehien dituztenak: %1</translation>
     </message>
 </context>
+<context>
+    <name>system</name>
+    <message>
+        <source>Permission denied</source>
+        <translation>Baimena ukatuta</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Ez dago horrelako fitxategi edo karpetarik</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ez da karpeta bat</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Karpeta bat da</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Ez dago lekurik gailuan</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Irakurtzeko soilik den fitxategi-sistema</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Diskoko kuota gainditu da</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Fitxategia badago lehendik</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Esteka sinbolikoen maila gehiegi</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Fitxategi-izena luzeegia da</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Sarrera/irteera errorea</translation>
+    </message>
+</context>
 </TS>

@@ -1450,4 +1450,51 @@ Opcións:
         <translation>Os máis fallados: %1</translation>
     </message>
 </context>
+<context>
+    <name>system</name>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -269,22 +269,31 @@ private slots:
     void failedSaveIsToldInTheProgramsLanguage_data()
     {
         QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("file"); // a plain file "plain" is in the way of "plain/…"
         QTest::addColumn<QString>("message"); // %1 is the file
-        QTest::newRow("ca") << Language::Catalan
+        QTest::newRow("ca") << Language::Catalan << "result.txt"
                             << "No es pot crear el fitxer \"%1\". No és un fitxer normal";
-        QTest::newRow("gl") << Language::Galician
+        QTest::newRow("gl") << Language::Galician << "result.txt"
                             << "Non se pode crear o ficheiro \"%1\". Non é un ficheiro normal";
-        QTest::newRow("eu") << Language::Basque
+        QTest::newRow("eu") << Language::Basque << "result.txt"
                             << "Ezin da \"%1\" fitxategia sortu. Ez da fitxategi arrunta";
+        // The system has no Basque: its reason comes in the program's words.
+        QTest::newRow("eu, the system's reason")
+            << Language::Basque << "plain/result.txt"
+            << "Ezin da \"%1\" fitxategia sortu. Ez da karpeta bat";
     }
     void failedSaveIsToldInTheProgramsLanguage()
     {
         QFETCH(Language, language);
+        QFETCH(QString, file);
         QFETCH(QString, message);
         const auto spanishAgain = qScopeGuard([] { language::use(Language::Spanish); });
         QVERIFY(language::use(language));
-        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("result.txt")));
-        const QString impossible = dir->filePath(QStringLiteral("result.txt"));
+        if (file.contains(u'/'))
+            QVERIFY(QFile(dir->filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly));
+        else
+            QVERIFY(QDir(dir->path()).mkdir(file));
+        const QString impossible = dir->filePath(file);
         Report report(impossible);
         try {
             report.addBlockAndSave(1, 1);

@@ -241,6 +241,12 @@ void TestX11Session::dragOneTileHomeAndCorrect()
     pointer("move", p);
     QTest::qWait(150);
     pointer("mouseup");
+    // Placed: its blank cell hides and its face shows on the cell. On a busy machine the
+    // program may take a while to catch up with the pointer, and a click meanwhile is early.
+    const QRect placedFace(toScreen(QPoint(to.x + 2, to.y + 2)), QSize(34, 34));
+    QTRY_VERIFY_WITH_TIMEOUT(samePixels(screenshot().copy(placedFace),
+                                        strip.copy(40 * (kCarbon - 1) + 2, 2, 34, 34)),
+                             10000);
 
     pointer("move", QPoint(72 + 48, 13)); // "&Corregir vistas"
     pointer("click");

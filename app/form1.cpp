@@ -756,11 +756,8 @@ QString TForm1::describeTile(int n) const
                                     destiny.y() + board::kCellSize / 2, game_.elementCount());
     if (tile->pos() != destiny && !tile->Accepted())
         return bound ? tr("Yendo a la %1").arg(cellName(bound)) : tr("Volviendo a la bandeja");
-    // On a cell when its corner stands on the cell's corner.
-    const QPoint at = tile->pos();
-    const int cell = board::cellAt(at.x() + board::kCellSize / 2, at.y() + board::kCellSize / 2,
-                                   game_.elementCount());
-    if (!cell || QPoint(board::cellCorner(cell).x, board::cellCorner(cell).y) != at)
+    const int cell = board::cellWithCorner({tile->x(), tile->y()}, game_.elementCount());
+    if (!cell)
         return tr("En la bandeja");
     const QString said = verdict(cell);
     return said.isEmpty() ? tr("En la %1").arg(cellName(cell))

@@ -13,6 +13,12 @@ int cellAt(std::int32_t x, std::int32_t y, int count)
     return 0;
 }
 
+int cellWithCorner(Point corner, int count)
+{
+    const int cell = cellAt(corner.x + kCellSize / 2, corner.y + kCellSize / 2, count);
+    return cell && kCellCorners[cell] == corner ? cell : 0;
+}
+
 int period(int n)
 {
     const std::int32_t top = kCellCorners[n].y;

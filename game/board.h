@@ -140,6 +140,9 @@ constexpr bool pointOnCell(int n, std::int32_t x, std::int32_t y)
 
 // The cell a point lies on among the first `count`, or 0 for none.
 int cellAt(std::int32_t x, std::int32_t y, int count = kElementCount);
+// The cell among the first `count` whose corner is `corner`, where a tile placed on it stands;
+// 0 for none.
+int cellWithCorner(Point corner, int count = kElementCount);
 
 // Where cell n stands in the table: its period 1..7, and its group 1..18, or 0 for the two
 // series below the table (lanthanides in period 6, actinides in period 7).

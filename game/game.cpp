@@ -114,7 +114,7 @@ void Game::correct()
     made.judged = count_;
     for (int n = 1; n <= count_; ++n) {
         TileView &tile = view_.tile(n);
-        made.cellOf[n] = cellUnder(tile);
+        made.cellOf[n] = board::cellWithCorner({tile.Left(), tile.Top()}, count_);
         tile.setOnMouseMove({});
         view_.setPanelVisible(n, false);
         view_.setShapeVerdict(n, made.cellOf[n] == n);
@@ -140,15 +140,6 @@ void Game::correct()
     view_.setGaugeProgress(hitPercentage());
     if (hitTotal_ > scoring::congratulationThreshold(count_))
         view_.setCongratulationVisible(true);
-}
-
-// The cell a tile stands on, its corner on the cell's corner; 0 for none.
-int Game::cellUnder(const TileView &tile) const
-{
-    const board::Point at{tile.Left(), tile.Top()};
-    const int cell =
-        board::cellAt(at.x + board::kCellSize / 2, at.y + board::kCellSize / 2, count_);
-    return cell && board::cellCorner(cell) == at ? cell : 0;
 }
 
 void Game::RestaurarPaneles()

@@ -77,7 +77,6 @@ private:
     void cutAndAim(int i, int size);
     void aimAtSlot(int i);
     void moveTilesToTheirSlots();
-    int cellUnder(const TileView &tile) const;
 
     BoardView &view_;
     TileHandlers &handlers_;

@@ -79,6 +79,9 @@ private:
     QPoint windowOrigin(const QString &window);
     QPoint toScreen(QPoint client) const { return origin + client; }
     void pointer(const QString &action, QPoint client = {});
+    // Drags the tile whose corner is at `from` with the real pointer until its corner is at
+    // `to`, in small steps, and lets go there.
+    void dragTile(board::Point from, board::Point to);
     // The tray slot whose tile shows element n, found by its picture; 0 for none.
     int slotOfElement(const QImage &shot, int n);
 
@@ -140,6 +143,27 @@ void TestX11Session::pointer(const QString &action, QPoint client)
         runTool({"xdotool", action, "1"});
     }
     QTest::qWait(15);
+}
+
+void TestX11Session::dragTile(board::Point from, board::Point to)
+{
+    QPoint p(from.x + 19, from.y + 19);
+    pointer("move", p);
+    pointer("mousedown");
+    const QPoint target(to.x + 19, to.y + 19);
+    while (p != target) {
+        const QPoint d = target - p;
+        p += QPoint(std::clamp(d.x(), -6, 6), std::clamp(d.y(), -6, 6));
+        pointer("move", p);
+    }
+    // The lit cell follows one move behind: two last moves, apart enough that the X
+    // connection can't merge them, bring it onto the cell under the tile.
+    QTest::qWait(150);
+    pointer("move", p + QPoint(1, 0));
+    QTest::qWait(150);
+    pointer("move", p);
+    QTest::qWait(150);
+    pointer("mouseup");
 }
 
 void TestX11Session::initTestCase()
@@ -224,23 +248,7 @@ void TestX11Session::dragOneTileHomeAndCorrect()
 
     const board::Point from = board::traySlot(slot);
     const board::Point to = board::cellCorner(kCarbon);
-    QPoint p(from.x + 19, from.y + 19);
-    pointer("move", p);
-    pointer("mousedown");
-    const QPoint target(to.x + 19, to.y + 19);
-    while (p != target) {
-        const QPoint d = target - p;
-        p += QPoint(std::clamp(d.x(), -6, 6), std::clamp(d.y(), -6, 6));
-        pointer("move", p);
-    }
-    // The lit cell follows one move behind: two last moves, apart enough that the X
-    // connection can't merge them, bring it onto the cell under the tile.
-    QTest::qWait(150);
-    pointer("move", p + QPoint(1, 0));
-    QTest::qWait(150);
-    pointer("move", p);
-    QTest::qWait(150);
-    pointer("mouseup");
+    dragTile(from, to);
     // Placed: its blank cell hides and its face shows on the cell. On a busy machine the
     // program may take a while to catch up with the pointer, and a click meanwhile is early.
     const QRect placedFace(toScreen(QPoint(to.x + 2, to.y + 2)), QSize(34, 34));
@@ -505,23 +513,8 @@ void TestX11Session::todaysNewSlotsAreReachedByDragClickAndKeys()
     };
 
     // The first by drag, to its own cell.
-    const board::Point from = board::traySlot(slotOfElement(screenshot(), dealt[0]));
-    const board::Point to = board::cellCorner(dealt[0]);
-    QPoint p(from.x + 19, from.y + 19);
-    pointer("move", p);
-    pointer("mousedown");
-    const QPoint target(to.x + 19, to.y + 19);
-    while (p != target) {
-        const QPoint d = target - p;
-        p += QPoint(std::clamp(d.x(), -6, 6), std::clamp(d.y(), -6, 6));
-        pointer("move", p);
-    }
-    QTest::qWait(150);
-    pointer("move", p + QPoint(1, 0));
-    QTest::qWait(150);
-    pointer("move", p);
-    QTest::qWait(150);
-    pointer("mouseup");
+    dragTile(board::traySlot(slotOfElement(screenshot(), dealt[0])),
+             board::cellCorner(dealt[0]));
     // The second by a click on it and one on its cell.
     const board::Point second = board::traySlot(slotOfElement(screenshot(), dealt[1]));
     pointer("move", QPoint(second.x + 19, second.y + 19));

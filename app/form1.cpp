@@ -692,6 +692,33 @@ void TForm1::announcePlaced(int cell, int tile)
     announcer_->say(placed);
 }
 
+namespace {
+// What an arrow that finds nothing further says, by its direction: of the cells while a tile
+// is picked up, of the tray's tiles otherwise.
+struct EdgeSaying {
+    int dx, dy;
+    const char *cells;
+    const char *tiles;
+};
+constexpr EdgeSaying kEdgeSayings[] = {
+    {1, 0, QT_TRANSLATE_NOOP("TForm1", "No hay más casillas a la derecha."),
+     QT_TRANSLATE_NOOP("TForm1", "No hay más fichas a la derecha.")},
+    {-1, 0, QT_TRANSLATE_NOOP("TForm1", "No hay más casillas a la izquierda."),
+     QT_TRANSLATE_NOOP("TForm1", "No hay más fichas a la izquierda.")},
+    {0, -1, QT_TRANSLATE_NOOP("TForm1", "No hay más casillas arriba."),
+     QT_TRANSLATE_NOOP("TForm1", "No hay más fichas arriba.")},
+    {0, 1, QT_TRANSLATE_NOOP("TForm1", "No hay más casillas abajo."),
+     QT_TRANSLATE_NOOP("TForm1", "No hay más fichas abajo.")},
+};
+} // namespace
+
+void TForm1::announceEdge(int dx, int dy, bool cells)
+{
+    for (const EdgeSaying &edge : kEdgeSayings)
+        if (edge.dx == dx && edge.dy == dy)
+            announcer_->say(tr(cells ? edge.cells : edge.tiles));
+}
+
 void TForm1::announcePicked(int tile)
 {
     if (pickedTile_)

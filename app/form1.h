@@ -100,6 +100,7 @@ public:
     void announceTile(int n) override;
     void announceCell(int cell) override;
     void announcePlaced(int cell, int tile) override;
+    void announceEdge(int dx, int dy, bool cells) override;
     void announcePicked(int tile) override;
     void showTarget(int cell) override;
     void setTimer1Enabled(bool enabled) override;

@@ -53,6 +53,8 @@ public:
     virtual void announceTile(int n) = 0;
     virtual void announceCell(int cell) = 0;
     virtual void announcePlaced(int cell, int tile) = 0;
+    // An arrow (dx, dy) that finds nothing further that way: no tile, or with `cells` no cell.
+    virtual void announceEdge(int dx, int dy, bool cells) = 0;
     // The tile picked up without dragging, 0 when it is put down or back.
     virtual void announcePicked(int tile) = 0;
     // The target cell of a tile picked up without dragging, marked above whatever stands on

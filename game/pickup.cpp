@@ -206,12 +206,20 @@ bool Pickup::key(const BoardKey &key)
     case Kind::Other:
         return false;
     }
-    if (!picked_)
-        focusTile(nearestTile(dx, dy));
-    else if (target_)
-        setTarget(board::cellInDirection(target_, dx, dy, game_.elementCount()));
-    else
+    if (picked_ && !target_) {
         setTarget(lastTarget_);
+        return true;
+    }
+    // At the edge of the tray or the table the arrow stays put, and a reader is told why.
+    const int from = picked_ ? target_ : focused_;
+    const int to = picked_ ? board::cellInDirection(target_, dx, dy, game_.elementCount())
+                           : nearestTile(dx, dy);
+    if (to == from)
+        view_.announceEdge(dx, dy, picked_ != 0);
+    else if (picked_)
+        setTarget(to);
+    else
+        focusTile(to);
     return true;
 }
 

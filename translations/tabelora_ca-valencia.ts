@@ -542,6 +542,38 @@
         <extracomment>What a screen reader calls the board: the blank table the tiles are put on.</extracomment>
         <translation>Taula periòdica</translation>
     </message>
+    <message>
+        <source>No hay más casillas a la derecha.</source>
+        <translation>No hi ha més caselles a la dreta.</translation>
+    </message>
+    <message>
+        <source>No hay más fichas a la derecha.</source>
+        <translation>No hi ha més fitxes a la dreta.</translation>
+    </message>
+    <message>
+        <source>No hay más casillas a la izquierda.</source>
+        <translation>No hi ha més caselles a l&apos;esquerra.</translation>
+    </message>
+    <message>
+        <source>No hay más fichas a la izquierda.</source>
+        <translation>No hi ha més fitxes a l&apos;esquerra.</translation>
+    </message>
+    <message>
+        <source>No hay más casillas arriba.</source>
+        <translation>No hi ha més caselles a dalt.</translation>
+    </message>
+    <message>
+        <source>No hay más fichas arriba.</source>
+        <translation>No hi ha més fitxes a dalt.</translation>
+    </message>
+    <message>
+        <source>No hay más casillas abajo.</source>
+        <translation>No hi ha més caselles a baix.</translation>
+    </message>
+    <message>
+        <source>No hay más fichas abajo.</source>
+        <translation>No hi ha més fitxes a baix.</translation>
+    </message>
 </context>
 <context>
     <name>TGauge</name>

@@ -542,6 +542,38 @@
         <extracomment>What a screen reader calls the board: the blank table the tiles are put on.</extracomment>
         <translation>Taula periodikoa</translation>
     </message>
+    <message>
+        <source>No hay más casillas a la derecha.</source>
+        <translation>Ez dago gelaxka gehiagorik eskuinean.</translation>
+    </message>
+    <message>
+        <source>No hay más fichas a la derecha.</source>
+        <translation>Ez dago fitxa gehiagorik eskuinean.</translation>
+    </message>
+    <message>
+        <source>No hay más casillas a la izquierda.</source>
+        <translation>Ez dago gelaxka gehiagorik ezkerrean.</translation>
+    </message>
+    <message>
+        <source>No hay más fichas a la izquierda.</source>
+        <translation>Ez dago fitxa gehiagorik ezkerrean.</translation>
+    </message>
+    <message>
+        <source>No hay más casillas arriba.</source>
+        <translation>Ez dago gelaxka gehiagorik goian.</translation>
+    </message>
+    <message>
+        <source>No hay más fichas arriba.</source>
+        <translation>Ez dago fitxa gehiagorik goian.</translation>
+    </message>
+    <message>
+        <source>No hay más casillas abajo.</source>
+        <translation>Ez dago gelaxka gehiagorik behean.</translation>
+    </message>
+    <message>
+        <source>No hay más fichas abajo.</source>
+        <translation>Ez dago fitxa gehiagorik behean.</translation>
+    </message>
 </context>
 <context>
     <name>TGauge</name>

@@ -542,6 +542,38 @@
         <extracomment>What a screen reader calls the board: the blank table the tiles are put on.</extracomment>
         <translation>Táboa periódica</translation>
     </message>
+    <message>
+        <source>No hay más casillas a la derecha.</source>
+        <translation>Non hai máis casas á dereita.</translation>
+    </message>
+    <message>
+        <source>No hay más fichas a la derecha.</source>
+        <translation>Non hai máis fichas á dereita.</translation>
+    </message>
+    <message>
+        <source>No hay más casillas a la izquierda.</source>
+        <translation>Non hai máis casas á esquerda.</translation>
+    </message>
+    <message>
+        <source>No hay más fichas a la izquierda.</source>
+        <translation>Non hai máis fichas á esquerda.</translation>
+    </message>
+    <message>
+        <source>No hay más casillas arriba.</source>
+        <translation>Non hai máis casas arriba.</translation>
+    </message>
+    <message>
+        <source>No hay más fichas arriba.</source>
+        <translation>Non hai máis fichas arriba.</translation>
+    </message>
+    <message>
+        <source>No hay más casillas abajo.</source>
+        <translation>Non hai máis casas abaixo.</translation>
+    </message>
+    <message>
+        <source>No hay más fichas abajo.</source>
+        <translation>Non hai máis fichas abaixo.</translation>
+    </message>
 </context>
 <context>
     <name>TGauge</name>

@@ -318,6 +318,9 @@ void TestPlacement::keyboardWalkPlacesATileAsARelease()
     const int first = f.tileAt(board::traySlot(1));
     QCOMPARE(f.pickup.focusedTile(), first);
     QVERIFY(f.tile(first).focusMark);
+    f.keys({K::Left}); // nothing left of the tray's first column: the focus stays, and says so
+    QCOMPARE(f.pickup.focusedTile(), first);
+    QCOMPARE(f.view.announced.last(), QStringLiteral("no tile -1,0"));
     f.keys({K::Right});
     QCOMPARE(f.pickup.focusedTile(), f.tileAt(board::traySlot(6))); // slots run down columns
     QVERIFY(!f.tile(first).focusMark);
@@ -339,6 +342,9 @@ void TestPlacement::keyboardWalkPlacesATileAsARelease()
     QCOMPARE(f.pickup.targetCell(), 1);
     QCOMPARE(f.view.panels[1].colour, board::kLitCellColour);
     QCOMPARE(f.litCells(), 1);
+    f.keys({K::Up}); // above hydrogen lies no cell
+    QCOMPARE(f.pickup.targetCell(), 1);
+    QCOMPARE(f.view.announced.last(), QStringLiteral("no cell 0,-1"));
     // Hydrogen down group 1 to potassium, then along period 4 to iron.
     f.keys({K::Down, K::Down, K::Down});
     QCOMPARE(f.pickup.targetCell(), 19);

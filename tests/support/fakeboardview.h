@@ -103,7 +103,7 @@ public:
     int readoutX = 0, readoutY = 0, readoutCandidate = 0;
     int target = 0; // the marked target cell
     int picked = 0; // the tile a reader is told is picked up
-    QStringList announced; // "tile 6", "cell 6", "placed 26 on 26", oldest first
+    QStringList announced; // "tile 6", "cell 6", "placed 26 on 26", "no cell 0,-1", oldest first
 
 
     void setPanelPos(int n, board::Point p) override { panels[n].pos = p; }
@@ -144,6 +144,10 @@ public:
     void announcePlaced(int c, int n) override
     {
         announced << QStringLiteral("placed %1 on %2").arg(n).arg(c);
+    }
+    void announceEdge(int dx, int dy, bool cells) override
+    {
+        announced << QStringLiteral("no %1 %2,%3").arg(cells ? "cell" : "tile").arg(dx).arg(dy);
     }
     void announcePicked(int n) override { picked = n; }
     void showTarget(int c) override { target = c; }

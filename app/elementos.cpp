@@ -6,6 +6,7 @@
 #include "app/platform.h"
 #include "app/resources.h"
 
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
@@ -31,17 +32,16 @@ TElementos::TElementos(QWidget *parent, board::Table table) : QDialog(parent)
     setPalette(colours::paletteForDarkTexts(palette()));
     colours::setPaletteColour(this, QPalette::Window, palette().color(QPalette::Button));
 
-    const QPixmap chart = QPixmap::fromImage(resources::picture(
-        language::picture(QLatin1String(kCharts[table == board::Table::Today])),
-        kChartSize.width(), kChartSize.height()));
-    const QSize taller(0, std::max(0, chart.height() - kChartSize.height()));
+    // Only the chart's size is read now; the picture is decoded when the window first shows.
+    chartPath_ = language::picture(QLatin1String(kCharts[table == board::Table::Today]));
+    const int chartHeight = QImageReader(chartPath_).size().height();
+    const QSize taller(0, std::max(0, chartHeight - kChartSize.height()));
     outerSize_ = kOuterSize + taller;
     // The picture keeps its own size inside a box one column narrower, so the chart's
     // rightmost column is not shown.
     image111_ = new ElementChart(table);
     image111_->setObjectName(QStringLiteral("Image111"));
     image111_->setAccessibleName(tr("Nombres y símbolos de los elementos"));
-    image111_->setPixmap(chart);
     image111_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image111_->setFixedSize(kPictureBox + taller);
 
@@ -86,6 +86,8 @@ void TElementos::showEvent(QShowEvent *event)
     // Placed on the first showing only, so that later ones keep what the pupil chose.
     if (!shownBefore_) {
         shownBefore_ = true;
+        image111_->setPixmap(QPixmap::fromImage(
+            resources::picture(chartPath_, kChartSize.width(), kChartSize.height())));
         platform::placeNowAndWhenFramed(this, [this] { place(); });
     }
     QDialog::showEvent(event);

@@ -8,9 +8,11 @@ class QLabel;
 class QScrollArea;
 
 // The element-chart window: one picture of the elements' names, in the program's language,
-// and symbols in a scrolling area, of the table the exercise is played with. It is made once and shown modally with exec(); closing it
-// only hides it, so it keeps the size and place the pupil gave it. It opens no taller or
-// wider than the screen's free area: the chart scrolls instead.
+// and symbols in a scrolling area, of the table the exercise is played with. It is made once
+// and shown modally with exec(); closing it only hides it, so it keeps the size and place the
+// pupil gave it. It opens no taller or wider than the screen's free area: the chart scrolls
+// instead. The picture (1.2 MB as pixels) is decoded when the window is first shown, so a
+// pupil who never opens it doesn't pay for it.
 class TElementos : public QDialog
 {
     Q_OBJECT
@@ -41,6 +43,7 @@ private:
 
     QScrollArea *scrollArea_ = nullptr;
     QLabel *image111_ = nullptr;
+    QString chartPath_; // the chart's picture in the program's language
     QSize outerSize_ = kOuterSize;
     bool shownBefore_ = false;
 };

@@ -22,6 +22,8 @@ private slots:
         QLabel *image = window.Image111();
         QCOMPARE(image->size(), QSize(507, 601));
         QCOMPARE(image->pos(), QPoint(0, 0));
+        QVERIFY(image->pixmap().isNull()); // decoded only once the window is shown
+        window.show();
         QCOMPARE(image->pixmap().size(), QSize(508, 600));
         QVERIFY(!image->hasScaledContents());
         QVERIFY(!window.scrollArea()->widgetResizable());

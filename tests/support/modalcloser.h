@@ -32,9 +32,13 @@ private:
     void poll()
     {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == last_)
+        if (!modal || modal == closing_)
             return;
-        last_ = modal;
+        QWidget *const outer = std::exchange(closing_, modal);
+        // What follows may run the event loop (a test's mouse release does), where a command
+        // still due opens another modal window inside this one's. Qt never runs a timer's
+        // handler again while it runs, so the timer starts afresh to reach that window too.
+        timer_.start();
         seen << QString::fromLatin1(modal->metaObject()->className());
         mainWindowShown << (watched && watched->isVisible());
         if (onNextModal)
@@ -44,9 +48,9 @@ private:
             if (auto *dialog = qobject_cast<QDialog *>(modal))
                 dialog->reject();
         }
-        last_ = nullptr;
+        closing_ = outer; // the window this one opened inside, if any, is still being closed
     }
 
     QTimer timer_;
-    QWidget *last_ = nullptr;
+    QWidget *closing_ = nullptr;
 };

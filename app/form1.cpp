@@ -779,8 +779,7 @@ QString TForm1::describeTile(int n) const
 {
     const TAnimatedCorvalia *tile = Tiles[n];
     const QPoint destiny(tile->DestinyX(), tile->DestinyY());
-    const int bound = board::cellAt(destiny.x() + board::kCellSize / 2,
-                                    destiny.y() + board::kCellSize / 2, game_.elementCount());
+    const int bound = board::cellWithCorner({destiny.x(), destiny.y()}, game_.elementCount());
     if (tile->pos() != destiny && !tile->Accepted())
         return bound ? tr("Yendo a la %1").arg(cellName(bound)) : tr("Volviendo a la bandeja");
     const int cell = board::cellWithCorner({tile->x(), tile->y()}, game_.elementCount());

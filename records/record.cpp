@@ -297,12 +297,15 @@ QString write(const Record &record, const QString &folder, QString *error)
             *error = reason;
         return QString();
     };
-    if (!QDir().mkpath(folder))
-        return fail(
-            QCoreApplication::translate("records", "Cannot make the folder \"%1\"")
-                .arg(QDir::toNativeSeparators(folder)));
-    const QDir dir(folder);
     const QString shownFolder = QDir::toNativeSeparators(folder);
+    if (!QDir().mkpath(folder))
+        return fail(QCoreApplication::translate("records", "Cannot make the folder \"%1\"")
+                        .arg(shownFolder));
+    const auto cannotWrite = [&](const QTemporaryFile &temporary) {
+        return fail(QCoreApplication::translate("records", "Cannot write in the folder \"%1\": %2")
+                        .arg(shownFolder, temporary.errorString()));
+    };
+    const QDir dir(folder);
     const QByteArray bytes = toJson(record);
 
     QString reason;
@@ -312,16 +315,14 @@ QString write(const Record &record, const QString &folder, QString *error)
         // too. (Where the system can, Qt gives the file no name at all until it is renamed.)
         QTemporaryFile temporary(dir.filePath(QStringLiteral(".tabelora-XXXXXX.tmp")));
         if (!temporary.open())
-            return fail(QCoreApplication::translate("records", "Cannot write in the folder \"%1\": %2")
-                            .arg(shownFolder, temporary.errorString()));
+            return cannotWrite(temporary);
         // A temporary file is its owner's alone; a record is read by the teacher's account
         // too, so it is made readable by all, as an ordinary new file is.
         temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                  QFileDevice::ReadUser | QFileDevice::WriteUser |
                                  QFileDevice::ReadGroup | QFileDevice::ReadOther);
         if (temporary.write(bytes) != bytes.size() || !temporary.flush())
-            return fail(QCoreApplication::translate("records", "Cannot write in the folder \"%1\": %2")
-                            .arg(shownFolder, temporary.errorString()));
+            return cannotWrite(temporary);
         // The rename never replaces a file: should another send have taken the name
         // meanwhile, the record is written again under another random part. QTemporaryFile's
         // rename, unlike QFile's, never falls back to copying the file over the new name.

@@ -421,33 +421,31 @@ private:
         for (QWidget *window : windows.all())
             for (QWidget *widget : window->findChildren<QWidget *>())
                 widgets << widget;
-        {
-            for (QWidget *widget : widgets) {
-                if (!widget)
-                    continue;
-                const auto *label = qobject_cast<QLabel *>(widget);
-                const bool offersMenu =
-                    qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractSpinBox *>(widget) ||
-                    qobject_cast<QPlainTextEdit *>(widget) ||
-                    (label && label->textInteractionFlags() != Qt::NoTextInteraction);
-                if (!offersMenu || widget->contextMenuPolicy() != Qt::DefaultContextMenu)
-                    continue;
-                QWidget *target = widget;
-                if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
-                    target = area->viewport();
-                QTimer::singleShot(0, [&] {
-                    if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-                        read(menu, read);
-                        menu->close();
-                    }
-                });
-                const QPoint at = target->rect().center();
-                QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
-                QApplication::sendEvent(target, &event);
-                QApplication::processEvents();
-                if (auto *left = QApplication::activePopupWidget())
-                    left->close();
-            }
+        for (QWidget *widget : widgets) {
+            if (!widget)
+                continue;
+            const auto *label = qobject_cast<QLabel *>(widget);
+            const bool offersMenu =
+                qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractSpinBox *>(widget) ||
+                qobject_cast<QPlainTextEdit *>(widget) ||
+                (label && label->textInteractionFlags() != Qt::NoTextInteraction);
+            if (!offersMenu || widget->contextMenuPolicy() != Qt::DefaultContextMenu)
+                continue;
+            QWidget *target = widget;
+            if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+                target = area->viewport();
+            QTimer::singleShot(0, [&] {
+                if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                    read(menu, read);
+                    menu->close();
+                }
+            });
+            const QPoint at = target->rect().center();
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+            QApplication::sendEvent(target, &event);
+            QApplication::processEvents();
+            if (auto *left = QApplication::activePopupWidget())
+                left->close();
         }
         return texts;
     }

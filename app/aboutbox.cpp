@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include <iterator>
@@ -173,13 +174,21 @@ void TAboutBox::showMemoryFigures()
 void TAboutBox::Label7Click()
 {
     const QString address = periodicTablePage();
-    platform::Shell &shell = platform::shell();
-    if (shell.open(address, QString()))
-        return;
+    // The desktop's opener may say later that it found nothing to open the page with: the
+    // browsers are tried then, as when it can't start, with the window gone by then too.
+    const QPointer<TAboutBox> alive(this);
+    if (!platform::shell().open(address, QString(), [alive, address] {
+            openInABrowser(alive, address);
+        }))
+        openInABrowser(this, address);
+}
+
+void TAboutBox::openInABrowser(QWidget *parent, const QString &address)
+{
     for (const QString &browser : platform::fallbackBrowsers())
-        if (shell.open(browser, address))
+        if (platform::shell().open(browser, address))
             return;
-    platform::showMessage(this, tr("Lo siento, no se encontró tu navegador"));
+    platform::showMessage(parent, tr("Lo siento, no se encontró tu navegador"));
 }
 
 QString TAboutBox::periodicTablePage()

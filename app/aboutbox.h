@@ -20,7 +20,7 @@ public:
     explicit TAboutBox(QWidget *owner = nullptr);
 
     // Opens the web page through the shell, then through the two fallback browsers; tells the
-    // pupil when none of them worked.
+    // pupil when none of them worked, also when the desktop's opener starts and then fails.
     void Label7Click();
 
     // The address the link opens, and the instructions line by line.
@@ -36,6 +36,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The fallback browsers in turn, then the message over `parent` (none when it is gone).
+    static void openInABrowser(QWidget *parent, const QString &address);
+
     struct LabelSpec;
     static const LabelSpec kLabels[];
 

@@ -97,11 +97,12 @@ TForm1::TForm1(QWidget *parent, board::Table table)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tabelora"));
     setAccessibleName(windowTitle());
-    //: What a screen reader says of the window: how to reach the board from the buttons.
+    //: What a screen reader says of the window the first time: how to play by keys.
     setAccessibleDescription(tr("F6 lleva al tablero y vuelve a los botones. En el tablero, las "
                                 "flechas o la inicial del símbolo eligen una ficha; Intro la "
-                                "coge, las flechas eligen la casilla e Intro la deja; Escape la "
-                                "devuelve. Tras corregir, F7 dice las casillas mal colocadas."));
+                                "coge, las flechas, el número o Inicio y Fin eligen la casilla e "
+                                "Intro la deja; Escape la devuelve. Tras corregir, F7 dice las "
+                                "fichas mal colocadas y F8 repite el resultado."));
     setFixedSize(kClientWidth, clientHeight(table));
     setFont(resources::font(kWindowFont));
     buildLayout();
@@ -388,19 +389,29 @@ void TForm1::CorrectClick()
     PointerHold hold(this);
     OneRepaint repaint(this);
     const bool before = game_.Corrected();
-    const std::int32_t hitsBefore = game_.HitTotal();
     game_.correct();
     if (before || !game_.Corrected())
         return;
+    sayResult();
+}
+
+// The last correction's result, as a reader hears it after the correction and again on F8.
+void TForm1::sayResult()
+{
+    const CorrectionMade *last = game_.lastCorrection();
+    if (!last) {
+        announcer_->say(tr("Aún no has corregido."));
+        return;
+    }
     //: What a screen reader says after a correction: this correction's hits out of the
     //: cells, the running total and its percentage, and the attempt.
     announcer_->say(tr("Corrección: %1 de %2 bien colocados. Total aciertos %3, %4 %. Intento %5.")
-                        .arg(game_.HitTotal() - hitsBefore)
-                        .arg(game_.elementCount())
+                        .arg(last->hits)
+                        .arg(last->judged)
                         .arg(game_.HitTotal())
-                        .arg(gauge_->percentDone())
-                        .arg(game_.GameCount()));
-    if (!mensaje->isHidden())
+                        .arg(game_.hitPercentage())
+                        .arg(last->game));
+    if (game_.congratulated())
         announcer_->say(tr("Si no has hecho trampa, ¡eres un genio!"));
 }
 
@@ -630,12 +641,29 @@ void TForm1::boardKey(QKeyEvent *event)
                                     [&](const auto &entry) { return entry.first == event->key(); });
     if (known != std::end(kBoardKeys)) {
         key.kind = known->second;
+        // A held Enter or Space would pick up and drop tile after tile: only a fresh press
+        // counts. Held arrows go on repeating. On X11 a repeat comes as a release and a press
+        // at the same moment, which Qt does not always mark as repeated when the program is
+        // busy: the time tells it. (Events made up without a time carry 0.)
+        if (key.kind == BoardKey::Kind::Drop &&
+            (event->isAutoRepeat() ||
+             (dropReleasedAt_ != 0 && event->timestamp() == dropReleasedAt_))) {
+            event->accept();
+            return;
+        }
     } else if (!event->text().isEmpty() && event->text().at(0).isLetter()) {
         key.kind = BoardKey::Kind::Letter;
         key.text = event->text().toStdU32String();
+    } else if (!event->text().isEmpty() && event->text().at(0) >= QLatin1Char('0') &&
+               event->text().at(0) <= QLatin1Char('9')) {
+        key.kind = BoardKey::Kind::Digit;
+        key.text = event->text().left(1).toStdU32String();
     }
-    if (event->key() == Qt::Key_F7 && !key.chord) {
-        sayWrongCells();
+    if ((event->key() == Qt::Key_F7 || event->key() == Qt::Key_F8) && !key.chord) {
+        if (event->key() == Qt::Key_F7)
+            sayWrongTiles();
+        else
+            sayResult();
         event->accept();
         return;
     }
@@ -666,9 +694,6 @@ void TForm1::keyPressEvent(QKeyEvent *event)
 void TForm1::announceTile(int n)
 {
     focusForReader(Tiles[n]);
-    // A drop told in this same turn goes on with the tile that comes next.
-    if (announcer_->saying())
-        announcer_->say(tr("Siguiente ficha: %1.").arg(Tiles[n]->accessibleName()));
 }
 
 void TForm1::announceCell(int cell)
@@ -727,7 +752,20 @@ void TForm1::announcePicked(int tile)
     if (tile) {
         Tiles[tile]->setPickedMark(true);
         accessible::selected(Tiles[tile]);
+        //: A tile picked up by the keys: "Md, Mendelevio, sintético, cogida".
+        announcer_->say(tr("%1, cogida.").arg(Tiles[tile]->accessibleName()));
     }
+}
+
+void TForm1::announceNotFound(const std::u32string &typed, bool cells)
+{
+    const QString text = QString::fromStdU32String(typed);
+    if (cells)
+        announcer_->say(tr("No hay ninguna casilla %1.").arg(text));
+    else
+        //: A letter typed on the board that begins no element's symbol.
+        announcer_->say(tr("Ningún símbolo empieza por %1.")
+                            .arg(text.left(1).toUpper() + text.mid(1).toLower()));
 }
 
 void TForm1::focusForReader(QWidget *control)
@@ -752,12 +790,16 @@ QList<int> TForm1::tilesOn(int cell) const
     return standing;
 }
 
-// After a correction a cell's frame tells its verdict: shown green where the tile was right.
+// After a correction, what the pupil did with the cell's own tile: put it there, put it on
+// another cell, or never put it on the board.
 QString TForm1::verdict(int cell) const
 {
-    if (!game_.Corrected() || !shapes_[cell]->isVisibleTo(this))
+    const CorrectionMade *last = game_.lastCorrection();
+    if (!game_.Corrected() || !last)
         return QString();
-    return shapes_[cell]->pen() == board::kRightFrameColour ? tr("bien") : tr("mal colocado");
+    if (last->cellOf[cell] == cell)
+        return tr("bien");
+    return last->cellOf[cell] ? tr("mal colocado") : tr("no colocada");
 }
 
 QString TForm1::describeCell(int cell) const
@@ -768,9 +810,13 @@ QString TForm1::describeCell(int cell) const
     QStringList standing;
     for (int n : tilesOn(cell))
         standing << Tiles[n]->accessibleName();
-    if (standing.isEmpty())
-        return cellName(cell);
-    return tr("%1, ocupada por %2").arg(cellName(cell), standing.join(tr(" y ")));
+    const QString where = standing.isEmpty()
+                              ? cellName(cell)
+                              : tr("%1, ocupada por %2").arg(cellName(cell), standing.join(tr(" y ")));
+    if (!pickedTile_)
+        return where;
+    //: The target cell while a tile is picked up by the keys: the cell, then the tile carried.
+    return tr("%1. Llevas %2").arg(where, Tiles[pickedTile_]->accessibleName());
 }
 
 // Where a tile is now: on its way, on a cell (with the verdict after a correction), or in
@@ -804,21 +850,34 @@ QString TForm1::describe(const QWidget *control) const
     return QString();
 }
 
-// F7 on the board, after a correction: the cells the pupil got wrong.
-void TForm1::sayWrongCells()
+// F7 on the board, after a correction: the tiles the pupil put on a wrong cell, each with the
+// cell, then how many cells were left empty.
+void TForm1::sayWrongTiles()
 {
-    if (!game_.Corrected()) {
+    const CorrectionMade *last = game_.lastCorrection();
+    if (!game_.Corrected() || !last) {
         announcer_->say(tr("Aún no has corregido."));
         return;
     }
     QStringList wrong;
-    for (int cell = 1; cell <= game_.elementCount(); ++cell)
-        if (shapes_[cell]->isVisibleTo(this) && shapes_[cell]->pen() != board::kRightFrameColour)
-            wrong << tr("casilla %1, %2").arg(cell).arg(elementText(cell, game_.table()));
-    announcer_->say(wrong.isEmpty()
-                        ? tr("Ninguna casilla mal colocada.")
-                        //: The number of cells wrong, then each: "casilla 11, Na, Sodio".
-                        : tr("Mal colocadas, %1: %2.").arg(wrong.size()).arg(wrong.join(QStringLiteral("; "))));
+    std::array<bool, board::kMaxElementCount + 1> covered{};
+    for (int n = 1; n <= last->judged; ++n) {
+        const int cell = last->cellOf[n];
+        covered[cell] = true;
+        if (cell && cell != n)
+            //: A tile on a wrong cell: "Na, Sodio, en la casilla 12".
+            wrong << tr("%1, en la casilla %2").arg(elementText(n, game_.table())).arg(cell);
+    }
+    const auto empty = int(std::count(covered.begin() + 1, covered.begin() + last->judged + 1, false));
+    QString said = wrong.isEmpty()
+                       ? tr("Ninguna ficha mal colocada.")
+                       //: The number of tiles wrong, then each: "Na, Sodio, en la casilla 12".
+                       : tr("Mal colocadas, %1: %2.").arg(wrong.size()).arg(wrong.join(QStringLiteral("; ")));
+    if (empty == 1)
+        said += QLatin1Char(' ') + tr("Una casilla vacía.");
+    else if (empty > 1)
+        said += QLatin1Char(' ') + tr("%1 casillas vacías.").arg(empty);
+    announcer_->say(said);
 }
 
 void TForm1::showTarget(int cell)
@@ -836,6 +895,13 @@ void TForm1::showTarget(int cell)
 // would never come, so the drag ends here, the tile let go where it stands.
 bool TForm1::event(QEvent *event)
 {
+    // Once the pupil has heard how to play by keys, a window closing over this one brings
+    // back only the way to the board.
+    if (event->type() == QEvent::WindowDeactivate && !shortDescription_) {
+        shortDescription_ = true;
+        //: What a screen reader says of the window after the first time.
+        setAccessibleDescription(tr("F6 lleva al tablero y vuelve a los botones."));
+    }
     if (event->type() == QEvent::WindowBlocked) {
         for (int n = 1; n <= game_.elementCount(); ++n)
             if (Tiles[n])
@@ -850,6 +916,13 @@ bool TForm1::event(QEvent *event)
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::KeyRelease: {
+        const auto *release = static_cast<QKeyEvent *>(event);
+        if (watched == layer_ && (release->key() == Qt::Key_Return ||
+                                  release->key() == Qt::Key_Enter || release->key() == Qt::Key_Space))
+            dropReleasedAt_ = release->timestamp();
+        return false;
+    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         releaseUsedUp_ = false;

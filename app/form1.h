@@ -102,6 +102,7 @@ public:
     void announcePlaced(int cell, int tile) override;
     void announceEdge(int dx, int dy, bool cells) override;
     void announcePicked(int tile) override;
+    void announceNotFound(const std::u32string &typed, bool cells) override;
     void showTarget(int cell) override;
     void setTimer1Enabled(bool enabled) override;
 
@@ -135,7 +136,8 @@ private:
     QString verdict(int cell) const;
     QString describeCell(int cell) const;
     QString describeTile(int n) const;
-    void sayWrongCells();
+    void sayWrongTiles();
+    void sayResult();
 
     Placement placement_;
     Game game_;
@@ -174,4 +176,6 @@ private:
     int pickedTile_ = 0;              // picked up without dragging, for a screen reader
     QWidget *readerFocus_ = nullptr;  // the tile or cell a screen reader was told of last
     bool releaseUsedUp_ = false;      // a press put a picked tile down: its release is spent too
+    bool shortDescription_ = false;   // the window's description for a reader is the short one
+    quint64 dropReleasedAt_ = 0;      // when Enter or Space last came up on the board, ms
 };

@@ -140,6 +140,7 @@ bool use(Language language, const QString &translations, std::FILE *complaints)
     // The language changes only once its texts are in: Spanish until then.
     currentLanguage = Language::Spanish;
     askSystemMessagesIn(entry(Language::Spanish));
+    QLocale::setDefault(locale(Language::Spanish));
     if (language == Language::Spanish)
         return true;
     if (const char *qt = entry(language).qtTranslation) {
@@ -163,7 +164,13 @@ bool use(Language language, const QString &translations, std::FILE *complaints)
     installed() = std::move(translator);
     currentLanguage = language;
     askSystemMessagesIn(entry(language));
+    QLocale::setDefault(locale(language));
     return true;
+}
+
+QLocale locale(Language language)
+{
+    return QLocale(entry(language).localeFamily, QLocale::Spain);
 }
 
 Language current()

@@ -60,13 +60,17 @@ inline constexpr char kTranslations[] = ":/i18n";
 
 // Makes the language the program's from now on: installs Qt's translation of its own texts
 // and then the program's, found in `translations`, in place of any earlier ones (Spanish
-// needs none), and asks the system for its messages in the language where it has them.
+// needs none), asks the system for its messages in the language where it has them, and makes
+// its locale the default one for numbers.
 // Windows made before keep their texts. A translation of the program's that can't be loaded
 // is told to `complaints` and leaves the program wholly in Spanish, its pictures too; false
 // then. Qt's own is optional: without it the program's file translates Qt's texts too.
 bool use(Language language, const QString &translations = QLatin1String(kTranslations),
          std::FILE *complaints = stderr);
 Language current();
+// How the language writes numbers and dates: Spain's form of it. The language in use is also
+// the default locale, so QLocale() formats in it whatever the system's locale.
+QLocale locale(Language language);
 
 // A built-in picture drawn in the current language: ":/assets/x.png" gives
 // ":/assets/ca/x.png" in Catalan and Valencian when the program has one, the picture itself

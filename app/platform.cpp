@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
@@ -112,7 +113,7 @@ MemoryStatus systemMemoryStatus()
 class DesktopShell final : public Shell
 {
 public:
-    bool open(const QString &target, const QString &parameters) override
+    bool open(const QString &target, const QString &parameters, Failed) override
     {
         const QWidget *window = QApplication::activeWindow();
         const HWND owner = window ? reinterpret_cast<HWND>(window->winId()) : nullptr;
@@ -134,13 +135,13 @@ public:
 class DesktopShell final : public Shell
 {
 public:
-    bool open(const QString &target, const QString &parameters) override
+    bool open(const QString &target, const QString &parameters, Failed failed) override
     {
         if (parameters.isEmpty()) {
             const QUrl url(target);
             // One letter is a drive ("c:/..."), not a scheme.
             if (url.isValid() && url.scheme().size() > 1)
-                return QDesktopServices::openUrl(url);
+                return openUrl(url, std::move(failed));
             return QProcess::startDetached(target, {});
         }
 #if defined(Q_OS_MACOS)
@@ -150,6 +151,33 @@ public:
 #else
         return QProcess::startDetached(target, {parameters});
 #endif
+    }
+
+private:
+    // Qt's own open says yes as soon as xdg-open starts, which then may find no browser and
+    // end with a failure status (3: no handler). The desktop's opener is run here instead and
+    // its status heard; it is left running, unwaited, for as long as it takes.
+    static bool openUrl(const QUrl &url, Failed failed)
+    {
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (opener.isEmpty())
+            return QDesktopServices::openUrl(url);
+        auto *process = new QProcess(QCoreApplication::instance());
+        process->setProcessChannelMode(QProcess::ForwardedChannels);
+        process->setInputChannelMode(QProcess::ForwardedInputChannel);
+        process->start(opener, {url.toString(QUrl::FullyEncoded)});
+        if (!process->waitForStarted()) {
+            delete process;
+            return false;
+        }
+        QObject::connect(process, &QProcess::finished, process,
+                         [process, failed = std::move(failed)](int code,
+                                                               QProcess::ExitStatus status) {
+                             process->deleteLater();
+                             if ((status != QProcess::NormalExit || code != 0) && failed)
+                                 failed();
+                         });
+        return true;
     }
 };
 #endif

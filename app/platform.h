@@ -46,12 +46,15 @@ QString formatPhysMem(quint64 totalBytes, const QLocale &locale);
 QString formatMemoryLoad(quint32 load);
 
 // The desktop shell's open operation: a web address or document with empty parameters, or a
-// program with its parameters. True when the shell started something.
+// program with its parameters. True when the shell started something. Where the opener it
+// started can still fail (the desktop's opener finding no browser), `failed` is called once
+// that is known, later, from the event loop; never when open() said false.
 class Shell
 {
 public:
+    using Failed = std::function<void()>;
     virtual ~Shell() = default;
-    virtual bool open(const QString &target, const QString &parameters) = 0;
+    virtual bool open(const QString &target, const QString &parameters, Failed failed = {}) = 0;
 };
 
 // The installed shell; the desktop's own unless a test put another in its place.

@@ -13,6 +13,14 @@ int cellAt(std::int32_t x, std::int32_t y, int count)
     return 0;
 }
 
+int cellCovering(std::int32_t x, std::int32_t y, int count)
+{
+    for (int n = 1; n <= count; ++n)
+        if (overlapsCell(n, {x, y}, 1, 1))
+            return n;
+    return 0;
+}
+
 int cellWithCorner(Point corner, int count)
 {
     const int cell = cellAt(corner.x + kCellSize / 2, corner.y + kCellSize / 2, count);

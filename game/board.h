@@ -140,6 +140,18 @@ constexpr bool pointOnCell(int n, std::int32_t x, std::int32_t y)
 
 // The cell a point lies on among the first `count`, or 0 for none.
 int cellAt(std::int32_t x, std::int32_t y, int count = kElementCount);
+// The cell among the first `count` whose blank cell covers the point, or 0 for none. A blank
+// cell covers its whole 40 x 40 square from its corner, the corner's own row and column
+// included, so the board's cells leave no line between them that a click could miss.
+int cellCovering(std::int32_t x, std::int32_t y, int count = kElementCount);
+// Whether a rectangle (its corner and size, in pixels) lies at least partly on the blank
+// cell of cell n.
+constexpr bool overlapsCell(int n, Point corner, std::int32_t width, std::int32_t height)
+{
+    const Point c = kCellCorners[n];
+    return corner.x < c.x + kCellSize && c.x < corner.x + width && corner.y < c.y + kCellSize &&
+           c.y < corner.y + height;
+}
 // The cell among the first `count` whose corner is `corner`, where a tile placed on it stands;
 // 0 for none.
 int cellWithCorner(Point corner, int count = kElementCount);

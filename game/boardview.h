@@ -3,6 +3,7 @@
 #include "game/board.h"
 
 #include <cstdint>
+#include <string>
 
 class TileView;
 
@@ -57,6 +58,9 @@ public:
     virtual void announceEdge(int dx, int dy, bool cells) = 0;
     // The tile picked up without dragging, 0 when it is put down or back.
     virtual void announcePicked(int tile) = 0;
+    // What was typed finds nothing: no symbol starts with the letters, or while a tile is
+    // picked up (`cells`), no cell has the number.
+    virtual void announceNotFound(const std::u32string &typed, bool cells) = 0;
     // The target cell of a tile picked up without dragging, marked above whatever stands on
     // it (a blank cell, hidden or not, or a placed tile); 0 for none.
     virtual void showTarget(int cell) = 0;

@@ -29,9 +29,16 @@ TileView::Handler Game::almovermouse() const
     return [&handlers = handlers_](TileView &sender) { handlers.almovermouse(sender); };
 }
 
+// A release is judged where it happens: until the correction, the cell under the tile is lit
+// again from where the tile stands, so a last move merged into the release by a quick hand
+// lands the tile where a slow drag would.
 TileView::Handler Game::alSoltarmouse() const
 {
-    return [&handlers = handlers_](TileView &sender) { handlers.alSoltarmouse(sender); };
+    return [this](TileView &sender) {
+        if (hoverLightsCells())
+            handlers_.almovermouse(sender);
+        handlers_.alSoltarmouse(sender);
+    };
 }
 
 void Game::baraja()
@@ -72,6 +79,7 @@ void Game::NuevoTablero()
 {
     baraja();
     placeCellsAndFrames(true, true);
+    RestaurarPaneles(); // no cell lit by the last game's drags
     for (int i = 1; i <= count_; ++i) {
         TileView &tile = view_.tile(i);
         tile.setAccepted(false);
@@ -85,6 +93,7 @@ void Game::NuevoTablero()
 
 void Game::startNextGame()
 {
+    congratulated_ = false;
     view_.setCongratulationVisible(false);
     NuevoTablero();
     ++gameCount_;
@@ -136,10 +145,14 @@ void Game::correct()
     hitTotal_ += hits;
     made.hits = hits;
     notSent_.push_back(made);
+    last_ = made;
+    hasCorrected_ = true;
     view_.setContadorCaption(hitTotal_);
     view_.setGaugeProgress(hitPercentage());
-    if (hitTotal_ > scoring::congratulationThreshold(count_))
+    if (hitTotal_ > scoring::congratulationThreshold(count_)) {
+        congratulated_ = true;
         view_.setCongratulationVisible(true);
+    }
 }
 
 void Game::RestaurarPaneles()

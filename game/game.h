@@ -43,11 +43,16 @@ public:
     std::int32_t GameCount() const { return gameCount_; }
     bool Corrected() const { return corrected_; }
     int hitPercentage() const;
+    // Whether the congratulation shows: from a correction that passes its threshold until the
+    // next new board.
+    bool congratulated() const { return congratulated_; }
     // Whether a tile moved over the board lights the cell under it: until the correction,
     // which detaches that reaction from every tile.
     bool hoverLightsCells() const { return !corrected_; }
     // The corrections made since the results were last sent, or since start, oldest first.
     const std::vector<CorrectionMade> &correctionsNotSent() const { return notSent_; }
+    // The last correction made, sent or not; nullptr before the first.
+    const CorrectionMade *lastCorrection() const { return hasCorrected_ ? &last_ : nullptr; }
 
     void baraja();
     // Deals the first game: makes the tiles and sends them to the tray.
@@ -88,4 +93,7 @@ private:
     std::int32_t gameCount_ = 0;
     bool corrected_ = false;
     std::vector<CorrectionMade> notSent_;
+    CorrectionMade last_;
+    bool hasCorrected_ = false;
+    bool congratulated_ = false;
 };

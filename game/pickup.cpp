@@ -138,10 +138,12 @@ int Pickup::nearestTile(int dx, int dy) const
 
 // Type-ahead as in a list: "F" then "e" finds Fe, and an exact symbol wins over longer ones
 // ("S" is sulphur, not silicon). The same letter again goes on to the next symbol that starts
-// with it; a letter after a pause starts afresh.
+// with it, however long the pause, so a pupil who listens to each symbol first can step
+// through them; another letter after a pause starts afresh.
 int Pickup::tileForTypedText(const BoardKey &key)
 {
-    if (key.timeMs - typedAtMs_ > typeAheadPauseMs_)
+    if (key.timeMs - typedAtMs_ > typeAheadPauseMs_ &&
+        !oneLetterRepeated(typed_ + key.text))
         typed_.clear();
     typedAtMs_ = key.timeMs;
     typed_ += key.text;
@@ -153,6 +155,20 @@ int Pickup::tileForTypedText(const BoardKey &key)
     return tileSpelled(game_, typed_);
 }
 
+// A cell number typed digit by digit while a tile is picked up: "2" then "6" is cell 26; a
+// digit after a pause starts a new number.
+int Pickup::cellForTypedNumber(const BoardKey &key)
+{
+    if (key.timeMs - typedAtMs_ > typeAheadPauseMs_)
+        typed_.clear();
+    typedAtMs_ = key.timeMs;
+    typed_ += key.text;
+    int number = 0;
+    for (char32_t digit : typed_)
+        number = std::min(number * 10 + int(digit - U'0'), game_.elementCount() + 1);
+    return number <= game_.elementCount() ? number : 0;
+}
+
 bool Pickup::key(const BoardKey &key)
 {
     using Kind = BoardKey::Kind;
@@ -160,8 +176,8 @@ bool Pickup::key(const BoardKey &key)
         enterBoard();
     if (key.chord)
         return false;
-    if (key.kind != Kind::Letter)
-        typed_.clear(); // a search goes on only from letter to letter
+    if (key.kind != Kind::Letter && key.kind != Kind::Digit)
+        typed_.clear(); // a search goes on only from letter to letter, or digit to digit
     int dx = 0, dy = 0;
     switch (key.kind) {
     case Kind::Left:
@@ -190,11 +206,15 @@ bool Pickup::key(const BoardKey &key)
         putBack();
         return true;
     case Kind::Home:
-        if (!picked_)
+        if (picked_)
+            setTarget(1);
+        else
             focusTile(trayEnd(false));
         return true;
     case Kind::End:
-        if (!picked_)
+        if (picked_)
+            setTarget(game_.elementCount());
+        else
             focusTile(trayEnd(true));
         return true;
     case Kind::Letter:
@@ -202,6 +222,17 @@ bool Pickup::key(const BoardKey &key)
             return false;
         if (const int n = tileForTypedText(key))
             focusTile(n);
+        else // a letter pressed again is said once, as it was typed
+            view_.announceNotFound(oneLetterRepeated(typed_) ? typed_.substr(0, 1) : typed_,
+                                   false);
+        return true;
+    case Kind::Digit:
+        if (!picked_)
+            return false;
+        if (const int cell = cellForTypedNumber(key))
+            setTarget(cell);
+        else
+            view_.announceNotFound(typed_, true);
         return true;
     case Kind::Other:
         return false;
@@ -226,7 +257,8 @@ bool Pickup::key(const BoardKey &key)
 void Pickup::pickUp(int n, bool withTarget)
 {
     putBack();
-    focusTile(n);
+    if (focused_ != n) // the tile in focus is not told again
+        focusTile(n);
     picked_ = n;
     view_.announcePicked(n);
     // As a press does: the picked tile stops drifting until it is put down. A pointer
@@ -311,6 +343,11 @@ void Pickup::tilePressed(int n)
 {
     putBackByPress_ = picked_ == n ? n : 0;
     putBack();
+    // A press is the pointer arriving on the tile, even on a tile that drifted under a still
+    // pointer with no move to tell of it: as a hover would have, it stops every tile before
+    // the tile saves its interval, so a tile placed by this press's drag stays placed.
+    if (game_.hoverLightsCells())
+        placement_.almovermouse(tile(n));
 }
 
 void Pickup::tileTapped(int n)
@@ -323,7 +360,8 @@ bool Pickup::pressAt(board::Point p)
 {
     if (!picked_)
         return false;
-    const int cell = board::cellAt(p.x, p.y, game_.elementCount());
+    // Wherever a blank cell catches the click, its edge lines too, the tile goes there.
+    const int cell = board::cellCovering(p.x, p.y, game_.elementCount());
     if (!cell)
         return false;
     setTarget(cell, false); // the drop right after it tells the cell

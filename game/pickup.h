@@ -24,10 +24,11 @@ struct BoardKey
         Home,
         End,
         Letter, // a key that types a letter
+        Digit,  // a key that types a digit
         Other,
     };
     Kind kind = Kind::Other;
-    std::u32string text; // what a Letter types
+    std::u32string text; // what a Letter or a Digit types
     bool chord = false;  // held with Alt, Ctrl or the logo key: never one of the board's keys
     std::int64_t timeMs = 0; // when it was pressed, on a clock that only runs forward
 };
@@ -43,7 +44,8 @@ struct BoardKey
 class Pickup
 {
 public:
-    // typeAheadPauseMs: letters typed further apart than this start a new symbol.
+    // typeAheadPauseMs: letters or digits typed further apart than this start a new symbol
+    // or cell number.
     Pickup(BoardView &view, Placement &placement, const Game &game, int typeAheadPauseMs = 400);
 
     // Tile numbers and cell numbers from 1 to the table's size; 0 for none.
@@ -61,7 +63,8 @@ public:
     // the tile's own release reactions ran.
     void tileTapped(int n);
     // A press on tile n, before its own reactions: a tile picked up without dragging goes
-    // back, and a later tap on that same tile leaves it there.
+    // back, and a later tap on that same tile leaves it there. Until the correction the
+    // press stops every tile, as the pointer's arrival on a tile does.
     void tilePressed(int n);
     // A press of the primary button at a point of the window, before any control reacts to
     // it: with a tile picked up, a point on a cell (its blank cell shown, hidden or covered
@@ -86,6 +89,7 @@ private:
     int trayEnd(bool last) const;
     int nearestTile(int dx, int dy) const;
     int tileForTypedText(const BoardKey &key);
+    int cellForTypedNumber(const BoardKey &key);
     TileView &tile(int n) const;
 
     BoardView &view_;

@@ -35,8 +35,10 @@ void Placement::almovermouse(TileView &sender)
 
 void Placement::alSoltarmouse(TileView &sender)
 {
-    if (candidateCell_ == 0)
+    if (candidateCell_ == 0) {
+        sendHomeIfUnderCells(sender);
         return;
+    }
     takeCentreOf(sender);
     sender.setAccepted(false);
     if (board::pointOnCell(candidateCell_, tileCentreX_, tileCentreY_)) {
@@ -47,10 +49,24 @@ void Placement::alSoltarmouse(TileView &sender)
         sender.setAccepted(true);
         sender.requestRepaint();
         sender.setInterval(0);
+    } else {
+        sendHomeIfUnderCells(sender);
     }
     TileView &owner = view_.tile(candidateCell_);
     if (!owner.Accepted())
         owner.setInterval(kSendBackInterval);
+}
+
+// A tile let go on no cell but partly under the blank cells would lie there hidden: a pupil
+// would see it vanish. It goes back to its destination instead.
+void Placement::sendHomeIfUnderCells(TileView &tile)
+{
+    const board::Point corner{tile.Left(), tile.Top()};
+    for (int n = 1; n <= count_; ++n)
+        if (view_.panelVisible(n) && board::overlapsCell(n, corner, tile.Width(), tile.Height())) {
+            tile.setInterval(kSendBackInterval);
+            return;
+        }
 }
 
 void Placement::FormMouseMove(std::int32_t x, std::int32_t y)

@@ -10,7 +10,8 @@ class BoardView;
 // The main window's reactions while tiles are moved: lighting the cell under a moved tile,
 // placing a released tile on it, and sending stray tiles back when the pointer crosses the
 // bare window. The lit cell lags one move behind the tile because a tile reports a move
-// before applying it.
+// before applying it; the game lights it again at the release, so the drop is decided where
+// the tile was let go. A tile let go on no cell never stays hidden under the blank cells.
 class Placement : public TileHandlers
 {
 public:
@@ -30,6 +31,7 @@ public:
 
 private:
     void takeCentreOf(const TileView &tile);
+    void sendHomeIfUnderCells(TileView &tile);
 
     BoardView &view_;
     int count_;

@@ -441,11 +441,6 @@
         <translation>sintètic</translation>
     </message>
     <message>
-        <source>F6 lleva al tablero y vuelve a los botones. En el tablero, las flechas o la inicial del símbolo eligen una ficha; Intro la coge, las flechas eligen la casilla e Intro la deja; Escape la devuelve. Tras corregir, F7 dice las casillas mal colocadas.</source>
-        <extracomment>What a screen reader says of the window: how to reach the board from the buttons.</extracomment>
-        <translation>F6 porta al tauler i torna als botons. Al tauler, les fletxes o la inicial del símbol trien una fitxa; Intro l&apos;agafa, les fletxes trien la casella i Intro la deixa; Esc la torna. Després de corregir, F7 diu les caselles mal col·locades.</translation>
-    </message>
-    <message>
         <source>Nuevo tablero: intento %1.</source>
         <translation>Tauler nou: intent %1.</translation>
     </message>
@@ -465,10 +460,6 @@
     <message>
         <source>No se pudieron enviar todos los resultados.</source>
         <translation>No s&apos;han pogut enviar tots els resultats.</translation>
-    </message>
-    <message>
-        <source>Siguiente ficha: %1.</source>
-        <translation>Fitxa següent: %1.</translation>
     </message>
     <message>
         <source>%1 en la %2.</source>
@@ -526,14 +517,6 @@
         <translation>Encara no has corregit.</translation>
     </message>
     <message>
-        <source>casilla %1, %2</source>
-        <translation>casella %1, %2</translation>
-    </message>
-    <message>
-        <source>Ninguna casilla mal colocada.</source>
-        <translation>Cap casella mal col·locada.</translation>
-    </message>
-    <message>
         <source>Mal colocadas, %1: %2.</source>
         <translation>Mal col·locades, %1: %2.</translation>
     </message>
@@ -573,6 +556,56 @@
     <message>
         <source>No hay más fichas abajo.</source>
         <translation>No hi ha més fitxes a baix.</translation>
+    </message>
+    <message>
+        <source>F6 lleva al tablero y vuelve a los botones. En el tablero, las flechas o la inicial del símbolo eligen una ficha; Intro la coge, las flechas, el número o Inicio y Fin eligen la casilla e Intro la deja; Escape la devuelve. Tras corregir, F7 dice las fichas mal colocadas y F8 repite el resultado.</source>
+        <extracomment>What a screen reader says of the window the first time: how to play by keys.</extracomment>
+        <translation>F6 porta al tauler i torna als botons. Al tauler, les fletxes o la inicial del símbol trien una fitxa; Intro l&apos;agafa, les fletxes, el número o Inici i Fi trien la casella i Intro la deixa; Esc la torna. Després de corregir, F7 diu les fitxes mal col·locades i F8 repetix el resultat.</translation>
+    </message>
+    <message>
+        <source>%1, cogida.</source>
+        <extracomment>A tile picked up by the keys: &quot;Md, Mendelevio, sintético, cogida&quot;.</extracomment>
+        <translation>%1, agafada.</translation>
+    </message>
+    <message>
+        <source>No hay ninguna casilla %1.</source>
+        <translation>No hi ha cap casella %1.</translation>
+    </message>
+    <message>
+        <source>Ningún símbolo empieza por %1.</source>
+        <extracomment>A letter typed on the board that begins no element&apos;s symbol.</extracomment>
+        <translation>Cap símbol no comença per %1.</translation>
+    </message>
+    <message>
+        <source>no colocada</source>
+        <translation>no col·locada</translation>
+    </message>
+    <message>
+        <source>%1. Llevas %2</source>
+        <extracomment>The target cell while a tile is picked up by the keys: the cell, then the tile carried.</extracomment>
+        <translation>%1. Portes %2</translation>
+    </message>
+    <message>
+        <source>%1, en la casilla %2</source>
+        <extracomment>A tile on a wrong cell: &quot;Na, Sodio, en la casilla 12&quot;.</extracomment>
+        <translation>%1, a la casella %2</translation>
+    </message>
+    <message>
+        <source>Ninguna ficha mal colocada.</source>
+        <translation>Cap fitxa mal col·locada.</translation>
+    </message>
+    <message>
+        <source>Una casilla vacía.</source>
+        <translation>Una casella buida.</translation>
+    </message>
+    <message>
+        <source>%1 casillas vacías.</source>
+        <translation>%1 caselles buides.</translation>
+    </message>
+    <message>
+        <source>F6 lleva al tablero y vuelve a los botones.</source>
+        <extracomment>What a screen reader says of the window after the first time.</extracomment>
+        <translation>F6 porta al tauler i torna als botons.</translation>
     </message>
 </context>
 <context>

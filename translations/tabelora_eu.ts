@@ -441,11 +441,6 @@
         <translation>sintetikoa</translation>
     </message>
     <message>
-        <source>F6 lleva al tablero y vuelve a los botones. En el tablero, las flechas o la inicial del símbolo eligen una ficha; Intro la coge, las flechas eligen la casilla e Intro la deja; Escape la devuelve. Tras corregir, F7 dice las casillas mal colocadas.</source>
-        <extracomment>What a screen reader says of the window: how to reach the board from the buttons.</extracomment>
-        <translation>F6 teklak taulara eramaten du, eta botoietara itzultzen. Taulan, geziek edo ikurraren hasierako letrak fitxa bat aukeratzen dute; Sartu teklak hartu egiten du, geziek gelaxka aukeratzen dute eta Sartu teklak uzten du; Ihes teklak itzuli egiten du. Zuzendu ondoren, F7 teklak gaizki jarritako gelaxkak esaten ditu.</translation>
-    </message>
-    <message>
         <source>Nuevo tablero: intento %1.</source>
         <translation>Taula berria: %1. saiakera.</translation>
     </message>
@@ -465,10 +460,6 @@
     <message>
         <source>No se pudieron enviar todos los resultados.</source>
         <translation>Ezin izan dira emaitza guztiak bidali.</translation>
-    </message>
-    <message>
-        <source>Siguiente ficha: %1.</source>
-        <translation>Hurrengo fitxa: %1.</translation>
     </message>
     <message>
         <source>%1 en la %2.</source>
@@ -526,14 +517,6 @@
         <translation>Oraindik ez duzu zuzendu.</translation>
     </message>
     <message>
-        <source>casilla %1, %2</source>
-        <translation>%1. gelaxka, %2</translation>
-    </message>
-    <message>
-        <source>Ninguna casilla mal colocada.</source>
-        <translation>Ez dago gaizki jarritako gelaxkarik.</translation>
-    </message>
-    <message>
         <source>Mal colocadas, %1: %2.</source>
         <translation>Gaizki jarriak, %1: %2.</translation>
     </message>
@@ -573,6 +556,56 @@
     <message>
         <source>No hay más fichas abajo.</source>
         <translation>Ez dago fitxa gehiagorik behean.</translation>
+    </message>
+    <message>
+        <source>F6 lleva al tablero y vuelve a los botones. En el tablero, las flechas o la inicial del símbolo eligen una ficha; Intro la coge, las flechas, el número o Inicio y Fin eligen la casilla e Intro la deja; Escape la devuelve. Tras corregir, F7 dice las fichas mal colocadas y F8 repite el resultado.</source>
+        <extracomment>What a screen reader says of the window the first time: how to play by keys.</extracomment>
+        <translation>F6 teklak taulara eramaten du, eta botoietara itzultzen. Taulan, geziek edo ikurraren hasierako letrak fitxa bat aukeratzen dute; Sartu teklak hartu egiten du, geziek, zenbakiak edo Hasiera eta Amaiera teklek gelaxka aukeratzen dute eta Sartu teklak uzten du; Ihes teklak itzuli egiten du. Zuzendu ondoren, F7 teklak gaizki jarritako fitxak esaten ditu, eta F8 teklak emaitza errepikatzen du.</translation>
+    </message>
+    <message>
+        <source>%1, cogida.</source>
+        <extracomment>A tile picked up by the keys: &quot;Md, Mendelevio, sintético, cogida&quot;.</extracomment>
+        <translation>%1, hartuta.</translation>
+    </message>
+    <message>
+        <source>No hay ninguna casilla %1.</source>
+        <translation>Ez dago %1. gelaxkarik.</translation>
+    </message>
+    <message>
+        <source>Ningún símbolo empieza por %1.</source>
+        <extracomment>A letter typed on the board that begins no element&apos;s symbol.</extracomment>
+        <translation>Ez dago %1 letraz hasten den ikurrik.</translation>
+    </message>
+    <message>
+        <source>no colocada</source>
+        <translation>jarri gabea</translation>
+    </message>
+    <message>
+        <source>%1. Llevas %2</source>
+        <extracomment>The target cell while a tile is picked up by the keys: the cell, then the tile carried.</extracomment>
+        <translation>%1. Eramaten duzu: %2</translation>
+    </message>
+    <message>
+        <source>%1, en la casilla %2</source>
+        <extracomment>A tile on a wrong cell: &quot;Na, Sodio, en la casilla 12&quot;.</extracomment>
+        <translation>%1, %2. gelaxkan</translation>
+    </message>
+    <message>
+        <source>Ninguna ficha mal colocada.</source>
+        <translation>Ez dago gaizki jarritako fitxarik.</translation>
+    </message>
+    <message>
+        <source>Una casilla vacía.</source>
+        <translation>Gelaxka bat hutsik.</translation>
+    </message>
+    <message>
+        <source>%1 casillas vacías.</source>
+        <translation>%1 gelaxka hutsik.</translation>
+    </message>
+    <message>
+        <source>F6 lleva al tablero y vuelve a los botones.</source>
+        <extracomment>What a screen reader says of the window after the first time.</extracomment>
+        <translation>F6 teklak taulara eramaten du, eta botoietara itzultzen.</translation>
     </message>
 </context>
 <context>

@@ -441,11 +441,6 @@
         <translation>sintético</translation>
     </message>
     <message>
-        <source>F6 lleva al tablero y vuelve a los botones. En el tablero, las flechas o la inicial del símbolo eligen una ficha; Intro la coge, las flechas eligen la casilla e Intro la deja; Escape la devuelve. Tras corregir, F7 dice las casillas mal colocadas.</source>
-        <extracomment>What a screen reader says of the window: how to reach the board from the buttons.</extracomment>
-        <translation>F6 leva ao taboleiro e volve aos botóns. No taboleiro, as frechas ou a inicial do símbolo escollen unha ficha; Intro cóllea, as frechas escollen a casa e Intro déixaa; Escape devólvea. Despois de corrixir, F7 di as casas mal colocadas.</translation>
-    </message>
-    <message>
         <source>Nuevo tablero: intento %1.</source>
         <translation>Taboleiro novo: intento %1.</translation>
     </message>
@@ -465,10 +460,6 @@
     <message>
         <source>No se pudieron enviar todos los resultados.</source>
         <translation>Non se puideron enviar todos os resultados.</translation>
-    </message>
-    <message>
-        <source>Siguiente ficha: %1.</source>
-        <translation>Seguinte ficha: %1.</translation>
     </message>
     <message>
         <source>%1 en la %2.</source>
@@ -526,14 +517,6 @@
         <translation>Aínda non corrixiches.</translation>
     </message>
     <message>
-        <source>casilla %1, %2</source>
-        <translation>casa %1, %2</translation>
-    </message>
-    <message>
-        <source>Ninguna casilla mal colocada.</source>
-        <translation>Ningunha casa mal colocada.</translation>
-    </message>
-    <message>
         <source>Mal colocadas, %1: %2.</source>
         <translation>Mal colocadas, %1: %2.</translation>
     </message>
@@ -573,6 +556,56 @@
     <message>
         <source>No hay más fichas abajo.</source>
         <translation>Non hai máis fichas abaixo.</translation>
+    </message>
+    <message>
+        <source>F6 lleva al tablero y vuelve a los botones. En el tablero, las flechas o la inicial del símbolo eligen una ficha; Intro la coge, las flechas, el número o Inicio y Fin eligen la casilla e Intro la deja; Escape la devuelve. Tras corregir, F7 dice las fichas mal colocadas y F8 repite el resultado.</source>
+        <extracomment>What a screen reader says of the window the first time: how to play by keys.</extracomment>
+        <translation>F6 leva ao taboleiro e volve aos botóns. No taboleiro, as frechas ou a inicial do símbolo escollen unha ficha; Intro cóllea, as frechas, o número ou Inicio e Fin escollen a casa e Intro déixaa; Escape devólvea. Despois de corrixir, F7 di as fichas mal colocadas e F8 repite o resultado.</translation>
+    </message>
+    <message>
+        <source>%1, cogida.</source>
+        <extracomment>A tile picked up by the keys: &quot;Md, Mendelevio, sintético, cogida&quot;.</extracomment>
+        <translation>%1, collida.</translation>
+    </message>
+    <message>
+        <source>No hay ninguna casilla %1.</source>
+        <translation>Non hai ningunha casa %1.</translation>
+    </message>
+    <message>
+        <source>Ningún símbolo empieza por %1.</source>
+        <extracomment>A letter typed on the board that begins no element&apos;s symbol.</extracomment>
+        <translation>Ningún símbolo comeza por %1.</translation>
+    </message>
+    <message>
+        <source>no colocada</source>
+        <translation>non colocada</translation>
+    </message>
+    <message>
+        <source>%1. Llevas %2</source>
+        <extracomment>The target cell while a tile is picked up by the keys: the cell, then the tile carried.</extracomment>
+        <translation>%1. Levas %2</translation>
+    </message>
+    <message>
+        <source>%1, en la casilla %2</source>
+        <extracomment>A tile on a wrong cell: &quot;Na, Sodio, en la casilla 12&quot;.</extracomment>
+        <translation>%1, na casa %2</translation>
+    </message>
+    <message>
+        <source>Ninguna ficha mal colocada.</source>
+        <translation>Ningunha ficha mal colocada.</translation>
+    </message>
+    <message>
+        <source>Una casilla vacía.</source>
+        <translation>Unha casa baleira.</translation>
+    </message>
+    <message>
+        <source>%1 casillas vacías.</source>
+        <translation>%1 casas baleiras.</translation>
+    </message>
+    <message>
+        <source>F6 lleva al tablero y vuelve a los botones.</source>
+        <extracomment>What a screen reader says of the window after the first time.</extracomment>
+        <translation>F6 leva ao taboleiro e volve aos botóns.</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 #include "app/aboutbox.h"
+#include "app/language.h"
 #include "app/platform.h"
 #include "app/resources.h"
 #include "support/child.h"
@@ -6,6 +7,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -21,7 +24,7 @@ public:
     int succeedAt = 0;
     QList<std::pair<QString, QString>> calls;
 
-    bool open(const QString &target, const QString &parameters) override
+    bool open(const QString &target, const QString &parameters, Failed) override
     {
         calls.append({target, parameters});
         return calls.size() == succeedAt;
@@ -90,6 +93,16 @@ private slots:
         QCOMPARE(child<QLabel>(second, "FreeRes")->text(), QStringLiteral("80 %"));
         QCOMPARE(child<QPlainTextEdit>(second, "Memo1")->toPlainText(), TAboutBox::instructions().join(u'\n'));
         QVERIFY(child<QLabel>(second, "PhysMem")->width() > child<QLabel>(first, "FreeRes")->width());
+
+        // Under a system locale that groups otherwise (C.UTF-8 writes 523,816), the figures
+        // follow the program's language, as its texts do.
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(language::use(language::Language::Basque));
+        const auto back = qScopeGuard([] { language::use(language::Language::Spanish); });
+        figures = {{37, quint64(24683752) * 1024}};
+        reads = 0;
+        TAboutBox basque;
+        QCOMPARE(child<QLabel>(basque, "PhysMem")->text(), QStringLiteral("24.683.752 KB"));
     }
 
     void closes_data()
@@ -190,6 +203,53 @@ private slots:
             QCOMPARE(messages,
                      QStringList{QStringLiteral("Lo siento, no se encontró tu navegador")});
         QVERIFY(box.isVisible());
+    }
+
+    // The desktop's own opener, a stand-in for xdg-open on PATH that ends with status 3 as it
+    // does with no browser, after it started: the browsers are tried after it all the same.
+    void linkGoesOnWhenTheDesktopsOpenerFails_data()
+    {
+        QTest::addColumn<bool>("firefox");
+        QTest::newRow("firefox opens the page") << true;
+        QTest::newRow("no browser at all") << false;
+    }
+    void linkGoesOnWhenTheDesktopsOpenerFails()
+    {
+        QFETCH(bool, firefox);
+        QTemporaryDir bin;
+        const auto script = [&](const QString &name, const QByteArray &body) {
+            QFile file(bin.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\n" + body + "\n");
+            file.close();
+            file.setPermissions(file.permissions() | QFile::ExeOwner);
+        };
+        script(QStringLiteral("xdg-open"), "echo \"$1\" > \"${0%/*}/opener\"; exit 3");
+        if (firefox)
+            script(QStringLiteral("firefox"), "echo \"$1\" > \"${0%/*}/firefox\"");
+        const QByteArray path = qgetenv("PATH");
+        const auto restorePath = qScopeGuard([&] { qputenv("PATH", path); });
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        QStringList messages;
+        platform::setMessageSink([&](const QString &text) { messages << text; });
+
+        TAboutBox box;
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QTest::mouseClick(child<QLabel>(box, "Label7"), Qt::LeftButton);
+        const auto said = [&](const QString &name) {
+            QFile file(bin.filePath(name));
+            return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+        };
+        QTRY_COMPARE(said(QStringLiteral("opener")), TAboutBox::periodicTablePage().toUtf8());
+        if (firefox) {
+            QTRY_COMPARE(said(QStringLiteral("firefox")), TAboutBox::periodicTablePage().toUtf8());
+            QTest::qWait(100);
+            QVERIFY(messages.isEmpty());
+        } else {
+            QTRY_COMPARE(messages,
+                         QStringList{QStringLiteral("Lo siento, no se encontró tu navegador")});
+        }
     }
 
     void onlyPureBlackTurnsTransparent()

@@ -80,9 +80,14 @@ def await_heard(kind, pattern, since, seconds=15):
     raise AssertionError('never heard %s /%s/; heard:\n  %s' % (kind, pattern, got))
 
 
-def step(keys, kind, pattern):
+def mark():
+    """Where what is heard from now on starts."""
     with lock:
-        since = len(heard)
+        return len(heard)
+
+
+def step(keys, kind, pattern):
+    since = mark()
     key(*keys)
     return await_heard(kind, pattern, since)
 
@@ -109,20 +114,37 @@ def game():
         pass
     step(['Escape'], 'focus push button', 'Corregir vistas')
     first = step(['F6'], 'focus list item', '(%s) \\| En la bandeja' % TILE).group(1)
-    step(['Return'], 'focus table cell', 'Casilla 1, periodo 1, grupo 1')
-    await_heard('selected', re.escape(first), 0)
+    # A letter that starts no symbol is said so.
+    step(['j'], 'said', 'Ningún símbolo empieza por J\\.')
+    # The pick-up is confirmed, and the target names the tile carried.
+    since = mark()
+    key('Return')
+    await_heard('said', re.escape(first) + ', cogida\\.', since)
+    await_heard('focus table cell', 'Casilla 1, periodo 1, grupo 1\\. Llevas ' + re.escape(first),
+                since)
+    await_heard('selected', re.escape(first), since)
     step(['Up'], 'said', 'No hay más casillas arriba\\.')
-    # A drop on an empty cell, told whole with the tile that comes next.
-    second = step(['Return'], 'said', '%s en la Casilla 1, periodo 1, grupo 1\\. '
-                  'Siguiente ficha: (%s)\\.' % (re.escape(first), TILE)).group(1)
-    # The cell now says who holds it; a drop there is told so, and both tiles stand on it.
-    step(['Return'], 'focus table cell',
-         'Casilla 1, periodo 1, grupo 1, ocupada por ' + re.escape(first))
-    step(['Return'], 'said', '%s en la Casilla 1, periodo 1, grupo 1, que ya ocupaba %s\\. '
-         'Siguiente ficha: .*' % (re.escape(second), re.escape(first)))
-    # The correction, in one message; the counters and the gauge change with it.
+    # A cell's number, End and Home take the target there.
+    step(['2'], 'focus table cell', 'Casilla 2, periodo 1, grupo 18\\. Llevas .*')
+    step(['End'], 'focus table cell', 'Casilla 114, periodo 7, .*\\. Llevas .*')
+    step(['Home'], 'focus table cell', 'Casilla 1, periodo 1, grupo 1\\. Llevas .*')
+    # A drop on an empty cell, told whole; the tile that comes next is heard once, as the
+    # focus reaches it.
+    since = mark()
+    key('Return')
+    await_heard('said', '%s en la Casilla 1, periodo 1, grupo 1\\.' % re.escape(first), since)
+    second = await_heard('focus list item', '(%s) \\| En la bandeja' % TILE, since).group(1)
+    time.sleep(0.5)
     with lock:
-        since = len(heard)
+        repeated = [text for kind, text in heard[since:] if kind == 'said' and second in text]
+    assert not repeated, repeated
+    # The cell now says who holds it; a drop there is told so, and both tiles stand on it.
+    step(['Return'], 'focus table cell', 'Casilla 1, periodo 1, grupo 1, ocupada por %s\\. '
+         'Llevas %s' % (re.escape(first), re.escape(second)))
+    step(['Return'], 'said', '%s en la Casilla 1, periodo 1, grupo 1, que ya ocupaba %s\\.'
+         % (re.escape(second), re.escape(first)))
+    # The correction, in one message; the counters and the gauge change with it.
+    since = mark()
     result = step(['alt+c'], 'said', 'Corrección: (\\d+) de 114 bien colocados\\. '
                   'Total aciertos (\\d+), (\\d+) %\\. Intento 1\\.')
     hits = int(result.group(1))
@@ -132,9 +154,12 @@ def game():
     if hits:
         await_heard('label', 'Total aciertos: %d' % hits, since)
         await_heard('value', 'Porcentaje de aciertos %s' % result.group(3), since)
-    # The board keeps the focus through the command's accelerator.
-    wrong = step(['F7'], 'said', 'Mal colocadas, (\\d+): casilla \\d+, [A-Z][a-z]{0,2}, .*\\.')
-    assert int(wrong.group(1)) == 114 - hits, wrong.group(0)
+    # The board keeps the focus through the command's accelerator: F8 says the result again.
+    step(['F8'], 'said', re.escape(result.group(0)))
+    # F7 tells the tiles put on a wrong cell, each with the cell, then how many were empty.
+    wrong = step(['F7'], 'said', '(?:Mal colocadas, (\\d+): .*, en la casilla 1|'
+                 'Ninguna ficha mal colocada)\\. (\\d+) casillas vacías\\.')
+    assert int(wrong.group(1) or 0) == 2 - hits and wrong.group(2) == '113', wrong.group(0)
     step(['Home'], 'focus list item',
          '%s \\| (?:En|Yendo a) la Casilla \\d+, periodo \\d, .*' % TILE)
     step(['alt+n'], 'said', 'Nuevo tablero: intento 2\\.')

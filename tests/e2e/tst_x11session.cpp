@@ -2,6 +2,7 @@
 #include "game/elements.h"
 #include "support/tool.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,6 +69,8 @@ private slots:
     void noTileFollowsThePointerAfterWhatOpensMidDrag();
     void keyboardAlonePlacesATile();
     void clicksDropOnAnyCellAndTheTargetShowsThere();
+    void tilesLandWhereTheyAreLetGoAndStay();
+    void aHeldEnterPicksUpOneTile();
     void todaysNewSlotsAreReachedByDragClickAndKeys();
 
 private:
@@ -84,6 +87,10 @@ private:
     void dragTile(board::Point from, board::Point to);
     // The tray slot whose tile shows element n, found by its picture; 0 for none.
     int slotOfElement(const QImage &shot, int n);
+    // Whether tile n shows on its own cell.
+    bool faceOnItsCell(int n);
+    // A new game dealt by key, once tile n rests in the tray: its slot, 0 if it never does.
+    int newGameWith(int n);
 
     QString program;
     QString launcher;
@@ -482,6 +489,97 @@ void TestX11Session::clicksDropOnAnyCellAndTheTargetShowsThere()
     QTRY_VERIFY_WITH_TIMEOUT(aFaceOnTheCell(), 5000);
     QCOMPARE(litPixels(screenshot()), 0);
     QVERIFY(slotOfElement(screenshot(), kOxygen) != 0);
+}
+
+bool TestX11Session::faceOnItsCell(int n)
+{
+    const board::Point cell = board::cellCorner(n);
+    const QRect face(toScreen(QPoint(cell.x + 2, cell.y + 2)), QSize(34, 34));
+    return samePixels(screenshot().copy(face), strip.copy(40 * (n - 1) + 2, 2, 34, 34));
+}
+
+int TestX11Session::newGameWith(int n)
+{
+    runTool({"xdotool", "windowfocus", "--sync", mainWindow, "key", "alt+n"});
+    QDeadlineTimer deadline(15000);
+    while (!deadline.hasExpired()) {
+        const int slot = slotOfElement(screenshot(), n);
+        QTest::qWait(300);
+        if (slot != 0 && slotOfElement(screenshot(), n) == slot)
+            return slot;
+    }
+    return 0;
+}
+
+// Tiles as a quick or a returning hand moves them: a tile pressed while it drifts home under
+// a still pointer, and a drag of a few large moves, as Qt delivers a quick flick on a slow
+// machine. Each lands on the cell under its centre when let go, and stays there.
+void TestX11Session::tilesLandWhereTheyAreLetGoAndStay()
+{
+    constexpr int kHydrogen = 1, kHelium = 2;
+    // Helium let go above the table, on no cell; the pointer then rests on its empty slot, so
+    // it glides home under the still pointer. Pressed there without a move, and dragged onto
+    // its cell: it stays placed.
+    const int slot = newGameWith(kHelium);
+    QVERIFY(slot != 0);
+    const board::Point home = board::traySlot(slot);
+    dragTile(home, {440, 41});
+    pointer("move", QPoint(home.x + 19, home.y + 19));
+    QTRY_VERIFY_WITH_TIMEOUT(slotOfElement(screenshot(), kHelium) == slot, 10000);
+    QTest::qWait(300);
+    dragTile(home, board::cellCorner(kHelium));
+    QTRY_VERIFY_WITH_TIMEOUT(faceOnItsCell(kHelium), 5000);
+    QTest::qWait(1000); // a tile sent drifting would be off by now
+    QVERIFY2(faceOnItsCell(kHelium), "the placed tile slid off its cell");
+
+    // Hydrogen from the tray to its cell in ten large moves.
+    const int first = newGameWith(kHydrogen);
+    QVERIFY(first != 0);
+    const board::Point from = board::traySlot(first);
+    const board::Point to = board::cellCorner(kHydrogen);
+    pointer("move", QPoint(from.x + 19, from.y + 19));
+    pointer("mousedown");
+    for (int step = 1; step <= 10; ++step)
+        pointer("move", QPoint(from.x + (to.x - from.x) * step / 10 + 19,
+                               from.y + (to.y - from.y) * step / 10 + 19));
+    pointer("mouseup");
+    QTRY_VERIFY_WITH_TIMEOUT(faceOnItsCell(kHydrogen), 5000);
+    // No cell stays lit: neither the one a move behind, nor any after "Nuevo".
+    const auto litCells = [&] {
+        const QImage shot = screenshot();
+        int lit = 0;
+        for (int n = 1; n <= board::kElementCount; ++n) {
+            const board::Point c = board::cellCorner(n);
+            lit += QColor(shot.pixel(toScreen(QPoint(c.x + 20, c.y + 20)))) == QColor(0, 255, 0);
+        }
+        return lit;
+    };
+    QCOMPARE(litCells(), 0);
+    QTest::qWait(1000);
+    QVERIFY(faceOnItsCell(kHydrogen));
+    runTool({"xdotool", "key", "alt+c"});
+    QTest::qWait(500);
+    newGameWith(kHydrogen);
+    QCOMPARE(litCells(), 0);
+}
+
+// Enter held down on the board picks a tile up once, however long the key repeats: put back
+// by Escape, it leaves every tile in the tray.
+void TestX11Session::aHeldEnterPicksUpOneTile()
+{
+    QVERIFY(newGameWith(1) != 0);
+    runTool({"xdotool", "windowfocus", "--sync", mainWindow, "key", "F6"});
+    runTool({"xdotool", "keydown", "Return"});
+    QTest::qWait(1500);
+    runTool({"xdotool", "keyup", "Return"});
+    runTool({"xdotool", "key", "--delay", "60", "Escape", "F6"});
+    QTest::qWait(300);
+    const QImage shot = screenshot();
+    QStringList away;
+    for (int n = 1; n <= board::kElementCount; ++n)
+        if (slotOfElement(shot, n) == 0)
+            away << QString::number(n);
+    QVERIFY2(away.isEmpty(), qPrintable(away.join(u' ')));
 }
 
 // Today's table: the tiles dealt to the four new slots are reached as every other tile is, one

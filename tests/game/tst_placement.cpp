@@ -83,6 +83,21 @@ struct Fixture
 
 using K = BoardKey::Kind;
 
+// A dealt board with the keyboard focus on it, whose type-ahead pause is 50 ms.
+struct Typing
+{
+    FakeBoardView view;
+    Placement placement{view};
+    Game game{view, placement};
+    Pickup pickup{view, placement, game, 50};
+
+    Typing()
+    {
+        game.FormCreate();
+        pickup.enterBoard();
+    }
+};
+
 // A key that types the letters, pressed at that time.
 BoardKey letter(std::u32string_view letters, std::int64_t atMs = 0)
 {
@@ -105,7 +120,7 @@ private slots:
     void centreOnAnEdgeLineLightsNothing_data();
     void centreOnAnEdgeLineLightsNothing();
     void releaseOnTheLitCellPlacesAndUncoversTheTile();
-    void litCellLagsOneMoveBehind();
+    void litCellLagsOneMoveBehindUntilTheRelease();
     void releaseOnACell_data();
     void releaseOnACell();
     void releaseWithNoCandidateLeavesTheTileAlone();
@@ -120,6 +135,7 @@ private slots:
     void typingASymbolFocusesItsTile_data();
     void typingASymbolFocusesItsTile();
     void aPauseOrAnArrowStartsANewSearch();
+    void aNumberOrHomeAndEndChooseTheTarget();
 };
 
 void TestPlacement::hoverLightsTheCellUnderTheCentreAndStopsAllTimers()
@@ -163,6 +179,7 @@ void TestPlacement::centreOnAnEdgeLineLightsNothing()
     f.release(4);
     QVERIFY(!f.tile(4).accepted);
     QVERIFY(f.view.panels[4].visible);
+    QCOMPARE(f.tile(4).interval, 10); // partly under the blank cells, never left there hidden
 }
 
 void TestPlacement::releaseOnTheLitCellPlacesAndUncoversTheTile()
@@ -184,22 +201,25 @@ void TestPlacement::releaseOnTheLitCellPlacesAndUncoversTheTile()
     QCOMPARE(f.tile(9).interval, 10);
 }
 
-void TestPlacement::litCellLagsOneMoveBehind()
+void TestPlacement::litCellLagsOneMoveBehindUntilTheRelease()
 {
     Fixture f;
     const board::Point c = board::cellCorner(30);
     f.tile(12).moveTo({c.x + 2, c.y + 2});
     f.hover(12);
     QCOMPARE(f.placement.CandidateCell(), 30);
-    // A last fast move carries the centre onto cell 31; the candidate still names 30.
+    // A last fast move carries the centre onto cell 31; the candidate still names 30...
     f.dragTo(12, c.x + 42, c.y + 2);
     QCOMPARE(f.placement.CandidateCell(), 30);
+    // ...until the release, judged where the tile is let go: it lands on 31, whose own tile
+    // is sent home, and 30 stays as it was.
     f.release(12);
-    QVERIFY(!f.tile(12).accepted);
-    QVERIFY(f.view.panels[30].visible && f.view.panels[31].visible);
-    QCOMPARE(f.tile(12).left, c.x + 42);
-    // Tile 30 belongs on the candidate cell and is not accepted: it is sent drifting.
-    QCOMPARE(f.tile(30).interval, 10);
+    QVERIFY(f.tile(12).accepted);
+    QCOMPARE((board::Point{f.tile(12).left, f.tile(12).top}), board::cellCorner(31));
+    QVERIFY(f.view.panels[30].visible && !f.view.panels[31].visible);
+    QCOMPARE(f.litCells(), 1);
+    QCOMPARE(f.tile(31).interval, 10);
+    QCOMPARE(f.tile(30).interval, 0);
 }
 
 // Positions are written as short rows: "50@8" is tile 50 standing on cell 8, "50@8+" that
@@ -458,9 +478,11 @@ void TestPlacement::tapsPickUpAndAPressOnAnyCellDropsThere()
     for (int n : {5, 6}) {
         f.pickup.tilePressed(n);
         f.pickup.tileTapped(n);
-        QVERIFY(!f.pickup.pressAt({board::cellCorner(5).x, board::cellCorner(5).y + 20}));
-        QCOMPARE(f.pickup.pickedTile(), n); // an edge line belongs to no cell
-        QVERIFY(f.pickup.pressAt(centreOf(5)));
+        // Left of the cell's blank square nothing takes it; the square's own first column and
+        // top row do, as its centre does.
+        QVERIFY(!f.pickup.pressAt({board::cellCorner(5).x - 1, board::cellCorner(5).y + 20}));
+        QCOMPARE(f.pickup.pickedTile(), n);
+        QVERIFY(f.pickup.pressAt(n == 5 ? board::cellCorner(5) : centreOf(5)));
         QCOMPARE(f.pickup.pickedTile(), 0);
         QCOMPARE(f.tile(n).left, board::cellCorner(5).x);
         QCOMPARE(f.tile(n).top, board::cellCorner(5).y);
@@ -518,27 +540,64 @@ void TestPlacement::typingASymbolFocusesItsTile()
     QCOMPARE(f.pickup.focusedTile(), element);
 }
 
-// A letter after the platform's pause starts a new search, and so does an arrow key; a key
-// held with Alt or Ctrl is not the board's and leaves the search alone.
+// Another letter after the platform's pause starts a new search, and so does an arrow key;
+// the same letter again goes on to the next symbol however long the pause. A key held with
+// Alt or Ctrl is not the board's and leaves the search alone; a letter that starts no
+// symbol is said so.
 void TestPlacement::aPauseOrAnArrowStartsANewSearch()
 {
-    FakeBoardView view;
-    Placement placement{view};
-    Game game{view, placement};
-    Pickup pickup{view, placement, game, 50};
-    game.FormCreate();
-    pickup.enterBoard();
+    Typing t;
+    FakeBoardView &view = t.view;
+    Pickup &pickup = t.pickup;
     pickup.key(letter(U"S", 1000));
     pickup.key(letter(U"S", 1050)); // just within the pause: on to Sc
     QCOMPARE(pickup.focusedTile(), 21);
-    pickup.key(letter(U"S", 1101));
-    QCOMPARE(pickup.focusedTile(), 16); // S afresh, not Se
-    QVERIFY(!pickup.key({K::Other, U"n", true, 1110}));
-    pickup.key(letter(U"n", 1120));
-    QCOMPARE(pickup.focusedTile(), 50);
+    pickup.key(letter(U"s", 5000));
+    QCOMPARE(pickup.focusedTile(), 34); // on to Se, not S afresh
+    pickup.key(letter(U"C", 5100));
+    QCOMPARE(pickup.focusedTile(), 6); // another letter: C afresh
+    QVERIFY(!pickup.key({K::Other, U"a", true, 5110}));
+    pickup.key(letter(U"a", 5120));
+    QCOMPARE(pickup.focusedTile(), 20);
     pickup.key({K::Left});
-    pickup.key(letter(U"B", 1130));
+    pickup.key(letter(U"B", 5130));
     QCOMPARE(pickup.focusedTile(), 5);
+    pickup.key(letter(U"j", 5200));
+    pickup.key(letter(U"j", 9000));
+    QCOMPARE(pickup.focusedTile(), 5);
+    QCOMPARE(view.announced.mid(view.announced.size() - 2),
+             (QStringList{QStringLiteral("no symbol j"), QStringLiteral("no symbol j")}));
+}
+
+// While a tile is picked up, the cell numbers a reader hears take the target there, digit by
+// digit; Home and End go to the first and the last cell.
+void TestPlacement::aNumberOrHomeAndEndChooseTheTarget()
+{
+    Typing t;
+    FakeBoardView &view = t.view;
+    Pickup &pickup = t.pickup;
+    QVERIFY(!pickup.key({K::Digit, U"2", false, 100})); // no tile held: not the board's key
+    pickup.key({K::Drop});
+    const auto digit = [&](char32_t d, std::int64_t at) {
+        QVERIFY(pickup.key({K::Digit, std::u32string(1, d), false, at}));
+    };
+    digit(U'2', 1000);
+    QCOMPARE(pickup.targetCell(), 2);
+    digit(U'6', 1040);
+    QCOMPARE(pickup.targetCell(), 26);
+    digit(U'7', 2000); // after the pause: a new number
+    QCOMPARE(pickup.targetCell(), 7);
+    digit(U'0', 3000);
+    digit(U'1', 3010);
+    digit(U'1', 3020);
+    digit(U'5', 3030);
+    QCOMPARE(pickup.targetCell(), 11); // 011, then 115 is past the table
+    QCOMPARE(view.announced.last(), QStringLiteral("no cell 0115"));
+    pickup.key({K::End});
+    QCOMPARE(pickup.targetCell(), kElementCount);
+    pickup.key({K::Home});
+    QCOMPARE(pickup.targetCell(), 1);
+    QCOMPARE(view.announced.last(), QStringLiteral("cell 1"));
 }
 
 QTEST_APPLESS_MAIN(TestPlacement)

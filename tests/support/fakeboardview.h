@@ -150,6 +150,11 @@ public:
         announced << QStringLiteral("no %1 %2,%3").arg(cells ? "cell" : "tile").arg(dx).arg(dy);
     }
     void announcePicked(int n) override { picked = n; }
+    void announceNotFound(const std::u32string &typed, bool cells) override
+    {
+        announced << QStringLiteral("no %1 %2").arg(cells ? "cell" : "symbol",
+                                                    QString::fromStdU32String(typed));
+    }
     void showTarget(int c) override { target = c; }
     void setTimer1Enabled(bool e) override { timer1Enabled = e; }
 };

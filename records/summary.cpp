@@ -1,8 +1,9 @@
 #include "records/summary.h"
 
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
+#include <QCollator>
+#include <QCoreApplication>
+#include <QDir>
+#include <QSet>
 
 #include <algorithm>
 #include <tuple>
@@ -11,9 +12,13 @@ namespace records {
 
 namespace {
 
-// A record holds a few kilobytes; a "*.json" far larger is something else, and is not read
-// into memory whole.
-constexpr qint64 kLargestRecord = 16 * 1024 * 1024;
+// The most a record can take, with room to spare. A correction of today's table is at most
+// 575 bytes: 118 cells of up to 3 digits and their 117 commas (471) in "posiciones":[...]
+// (15 more), the time with its offset as "hora":"...", (35), "partida" with up to 10 digits
+// (21), "aciertos" and "casillas" (31), and its braces and comma. 512 KiB holds some 870 such
+// corrections, far more than a pupil makes between two sends, beside 20 KiB of names. A
+// "*.json" larger than this is something else, and is skipped unread.
+constexpr qint64 kLargestRecord = 512 * 1024;
 constexpr int kMostElements = 118;
 
 // A text field of the CSV, quoted where a spreadsheet would otherwise split it or take it
@@ -68,45 +73,81 @@ FolderRecords readFolder(const QString &folder, QString *error)
     FolderRecords found;
     if (error)
         error->clear();
-    const QFileInfo info(folder);
-    if (!info.isDir() || !info.isReadable()) {
-        if (error) {
-            const QString shown = QDir::toNativeSeparators(folder);
-            if (!info.exists())
-                *error = QStringLiteral("The folder \"%1\" does not exist").arg(shown);
-            else if (!info.isDir())
-                *error = QStringLiteral("\"%1\" is not a folder").arg(shown);
-            else
-                *error = QStringLiteral("Cannot read the folder \"%1\"").arg(shown);
-        }
-        return found;
-    }
-    QDirIterator files(folder, {QStringLiteral("*.json")}, QDir::Files,
-                       QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString path = files.next();
-        const auto skip = [&](const QString &why) {
-            found.skipped << QDir::toNativeSeparators(path) + QStringLiteral(": ") + why;
-        };
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            skip(file.errorString());
-            continue;
-        }
-        if (file.size() > kLargestRecord) {
-            skip(QStringLiteral("too large for a record (%1 bytes)").arg(file.size()));
-            continue;
-        }
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            skip(file.errorString());
-            continue;
-        }
+    QString top = folder;
+    while (top.size() > 1 && top.endsWith(QLatin1Char('/')))
+        top.chop(1);
+    const auto skip = [&found](const QString &path, const QString &why) {
+        found.skipped << QDir::toNativeSeparators(path) + QStringLiteral(": ") + why;
+    };
+    const auto text = [](const char *source) {
+        return QCoreApplication::translate("records", source);
+    };
+    std::vector<QString> pending{top};
+    std::vector<FolderEntry> entries;
+    while (!pending.empty()) {
+        const QString dir = pending.back();
+        pending.pop_back();
+        entries.clear();
         QString why;
-        if (auto record = fromJson(bytes, &why))
-            found.records.push_back({path, std::move(*record)});
-        else
-            skip(why);
+        const FolderProblem problem = listFolder(dir, &entries, &why);
+        if (problem != FolderProblem::None && dir == top) {
+            found.problem = problem;
+            if (error) {
+                const QString shown = QDir::toNativeSeparators(folder);
+                *error = problem == FolderProblem::Missing
+                             ? QStringLiteral("The folder \"%1\" does not exist").arg(shown)
+                         : problem == FolderProblem::NotAFolder
+                             ? QStringLiteral("\"%1\" is not a folder").arg(shown)
+                             : QStringLiteral("Cannot read the folder \"%1\": %2").arg(shown, why);
+            }
+            return found;
+        }
+        if (problem != FolderProblem::None) {
+            skip(dir, text(QT_TRANSLATE_NOOP("records", "No se puede leer la carpeta: %1")).arg(why));
+            continue;
+        }
+        const QString prefix = dir == QLatin1String("/") ? dir : dir + QLatin1Char('/');
+        for (const FolderEntry &entry : entries) {
+            const QString path = prefix + entry.name;
+            const bool hidden = entry.name.startsWith(QLatin1Char('.'));
+            if (entry.kind == FolderEntry::Kind::Folder) {
+                if (hidden)
+                    skip(path, text(QT_TRANSLATE_NOOP("records", "Es una carpeta oculta; no se lee")));
+                else
+                    pending.push_back(path);
+                continue;
+            }
+            if (entry.kind == FolderEntry::Kind::FolderLink) {
+                skip(path, text(QT_TRANSLATE_NOOP("records", "Es un enlace a una carpeta; no se sigue")));
+                continue;
+            }
+            if (!entry.name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
+                continue;
+            if (hidden) {
+                skip(path, text(QT_TRANSLATE_NOOP("records", "Es un fichero oculto; no se lee")));
+                continue;
+            }
+            if (entry.kind != FolderEntry::Kind::File) {
+                skip(path, outcomeText(entry.kind == FolderEntry::Kind::Dangling
+                                           ? FileRead::Outcome::Dangling
+                                           : FileRead::Outcome::LinkLoop,
+                                       kLargestRecord));
+                continue;
+            }
+            const FileRead read = readRegularFile(path, kLargestRecord);
+            if (read.outcome == FileRead::Outcome::Failed) {
+                skip(path, read.why);
+                continue;
+            }
+            if (read.outcome != FileRead::Outcome::Read) {
+                skip(path, outcomeText(read.outcome, kLargestRecord));
+                continue;
+            }
+            if (auto record = fromJson(read.bytes, &why))
+                found.records.push_back({path, std::move(*record)});
+            else
+                skip(path, why);
+        }
     }
     // The order of a folder listing is the file system's: sorted, the same folder reads the
     // same everywhere.
@@ -114,6 +155,28 @@ FolderRecords readFolder(const QString &folder, QString *error)
               [](const Loaded &a, const Loaded &b) { return a.path < b.path; });
     found.skipped.sort();
     return found;
+}
+
+QStringList groupsOf(const std::vector<Loaded> &records)
+{
+    QSet<QString> seen;
+    for (const Loaded &loaded : records)
+        seen.insert(loaded.record.group);
+    // Each group's collation key made once: a year of records may name thousands of groups.
+    const QCollator collator;
+    std::vector<std::pair<QCollatorSortKey, QString>> keyed;
+    keyed.reserve(size_t(seen.size()));
+    for (const QString &group : seen)
+        keyed.emplace_back(collator.sortKey(group), group);
+    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
+        const int order = a.first.compare(b.first);
+        return order != 0 ? order < 0 : a.second < b.second;
+    });
+    QStringList groups;
+    groups.reserve(qsizetype(keyed.size()));
+    for (auto &[key, group] : keyed)
+        groups << std::move(group);
+    return groups;
 }
 
 Summary summarize(const std::vector<Loaded> &records)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/filesystem.h"
 #include "records/record.h"
 
 #include <QDate>
@@ -57,13 +58,22 @@ struct Loaded
 struct FolderRecords
 {
     std::vector<Loaded> records;
-    // Files named "*.json" that hold no readable record, with the reason: "path: why".
+    // What was left out, with the reason, "path: why": files named "*.json" that hold no
+    // readable record or are no regular file, hidden ones, links to nothing or in a loop,
+    // subfolders that can't be read or are hidden, links to folders (not followed). A name
+    // ending in ".tmp" is a send still being written, or cut short, and is left out unnamed.
     QStringList skipped;
+    FolderProblem problem = FolderProblem::None; // of the folder itself
 };
 
-// Reads every "*.json" in the folder and its subfolders. Empty, with the reason in `error`,
-// when the folder itself can't be read.
+// Reads every "*.json" in the folder and its subfolders. Empty, with the reason in `error`
+// and in `problem`, when the folder itself can't be read. A path that is not UTF-8 is read as
+// pathFromNative spells it.
 FolderRecords readFolder(const QString &folder, QString *error = nullptr);
+
+// The groups the records name, each once, in the alphabetical order of the program's
+// language.
+QStringList groupsOf(const std::vector<Loaded> &records);
 
 // What the records say together; the window calls it again on the records a filter keeps.
 Summary summarize(const std::vector<Loaded> &records);

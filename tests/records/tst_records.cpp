@@ -1,8 +1,10 @@
+#include "records/filesystem.h"
 #include "records/labsettings.h"
 #include "records/record.h"
 #include "records/summary.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,10 +12,16 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextStream>
 #include <QThread>
 
 #include <map>
 #include <memory>
+
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using namespace records;
 
@@ -86,6 +94,73 @@ int writeRecords(const QString &folder, int count, const QString &go)
     }
     return 0;
 }
+
+// Run as `tst_records --read-folder FOLDER`, the program reads the folder and prints a line
+// "read PATH" per record and "skipped PATH: WHY" per file left out.
+int printFolder(const QString &folder)
+{
+    const FolderRecords found = readFolder(folder);
+    QTextStream out(stdout);
+    for (const Loaded &loaded : found.records)
+        out << "read " << loaded.path << '\n';
+    for (const QString &skipped : found.skipped)
+        out << "skipped " << skipped << '\n';
+    return 0;
+}
+
+#if defined(Q_OS_UNIX)
+// A folder of what pupils can leave in a shared folder besides their records, and one record,
+// read by another process: one that hangs or runs out of memory fails the test, not the run.
+struct TrapFolder
+{
+    QTemporaryDir dir;
+    QStringList lines; // what the reader printed
+    qint64 milliseconds = -1;
+    QString failure;
+
+    ~TrapFolder() { ::chmod(QFile::encodeName(dir.filePath("3B/cerrada")), 0755); }
+
+    TrapFolder()
+    {
+        const QByteArray at = QFile::encodeName(dir.path()) + '/';
+        const auto link = [&at](const char *target, const char *name) {
+            return ::symlink(target, at + name) == 0;
+        };
+        QDir(dir.path()).mkpath("3B/cerrada");
+        QDir(dir.path()).mkpath(".papelera");
+        writeFile(dir.filePath("3B/cerrada/eva.json"),
+                  toJson(record("Eva", "2026-12-07T10:15:30+01:00")));
+        writeFile(dir.filePath("3B/ana.json"), toJson(record("Ana", "2026-12-07T10:15:30+01:00")));
+        writeFile(dir.filePath(".oculto.json"), toJson(record("Oculta", "2026-12-07T10:15:30Z")));
+        writeFile(dir.filePath(".tabelora-AbCdEf.tmp"), "{");
+        writeFile(dir.filePath("cortado.json.tmp"), "{");
+        QFile sparse(dir.filePath("hueco.json"));
+        if (!(::mkfifo(at + "tubo.json", 0644) == 0 && link("tubo.json", "enlace-tubo.json") &&
+              link("/dev/zero", "cero.json") && link("/proc/self/pagemap", "pagemap.json") &&
+              link("nada.json", "roto.json") && link("bucle-b.json", "bucle-a.json") &&
+              link("bucle-a.json", "bucle-b.json") && link("3B", "enlace-carpeta") &&
+              sparse.open(QIODevice::WriteOnly) && sparse.resize(16 * 1024 * 1024) &&
+              ::chmod(at + "3B/cerrada", 0) == 0)) {
+            failure = "could not make the folder";
+            return;
+        }
+        QProcess reader;
+        QElapsedTimer timer;
+        timer.start();
+        reader.start(QCoreApplication::applicationFilePath(), {"--read-folder", dir.path()});
+        if (!reader.waitForFinished(20000)) {
+            reader.kill();
+            reader.waitForFinished();
+            failure = "the reader did not finish in 20 s";
+            return;
+        }
+        milliseconds = timer.elapsed();
+        if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0)
+            failure = "the reader failed: " + QString::fromUtf8(reader.readAllStandardError());
+        lines = QString::fromUtf8(reader.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+};
+#endif
 
 } // namespace
 
@@ -188,6 +263,151 @@ private slots:
         // A folder can't be made under a file.
         QVERIFY(write(r, first + "/sub", &error).isEmpty());
         QVERIFY2(error.contains("sub"), qPrintable(error));
+    }
+
+    // Each name in a folder of traps, and what the summary says of it; an empty reason for a
+    // name it leaves out without a word.
+    void trapsInASharedFolderAreNamedNotRead_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a record") << "3B/ana.json" << "read";
+        QTest::newRow("a pipe") << "tubo.json" << "skipped: No es un fichero normal";
+        QTest::newRow("a link to a pipe") << "enlace-tubo.json" << "skipped: No es un fichero normal";
+        QTest::newRow("a link to a device") << "cero.json" << "skipped: No es un fichero normal";
+        // A regular file that reports no size and never ends.
+        QTest::newRow("a link into /proc") << "pagemap.json" << "skipped: ";
+        QTest::newRow("16 MiB of nothing")
+            << "hueco.json" << "skipped: Ocupa más de los 524288 bytes";
+        QTest::newRow("a link to nothing")
+            << "roto.json" << "skipped: Es un enlace a algo que no existe";
+        QTest::newRow("a loop of links") << "bucle-a.json" << "skipped: Es un enlace que, de enlace";
+        QTest::newRow("a hidden record") << ".oculto.json" << "skipped: Es un fichero oculto";
+        QTest::newRow("a hidden folder") << ".papelera" << "skipped: Es una carpeta oculta";
+        QTest::newRow("a link to a folder")
+            << "enlace-carpeta" << "skipped: Es un enlace a una carpeta; no se sigue";
+        QTest::newRow("a folder that can't be read")
+            << "3B/cerrada" << "skipped: No se puede leer la carpeta: ";
+        QTest::newRow("a send being written") << ".tabelora-AbCdEf.tmp" << "";
+        QTest::newRow("a send cut short") << "cortado.json.tmp" << "";
+    }
+
+    void trapsInASharedFolderAreNamedNotRead()
+    {
+#if !defined(Q_OS_UNIX)
+        QSKIP("pipes, devices and links of Unix");
+#else
+        QFETCH(QString, name);
+        QFETCH(QString, said);
+        static TrapFolder folder;
+        QVERIFY2(folder.failure.isEmpty(), qPrintable(folder.failure));
+        QVERIFY2(folder.milliseconds < 5000, qPrintable(QString::number(folder.milliseconds)));
+        if (name == "3B/cerrada" && ::geteuid() == 0)
+            QSKIP("permissions don't keep root out");
+        const QString path = folder.dir.filePath(name);
+        const QStringList about = folder.lines.filter(" " + path);
+        if (said.isEmpty()) {
+            QVERIFY2(about.isEmpty(), qPrintable(about.join('\n')));
+            return;
+        }
+        QCOMPARE(about.size(), 1);
+        const QString verb = said.section(':', 0, 0);
+        const QString why = said.section(": ", 1);
+        QVERIFY2(about[0].startsWith(verb + " " + path + (why.isEmpty() ? "" : ": " + why)),
+                 qPrintable(about[0]));
+        // Ana's is the only record read, but for Eva's in the closed folder, which root reads.
+        if (said == "read")
+            QCOMPARE(folder.lines.filter("read ").size(), ::geteuid() == 0 ? 2 : 1);
+#endif
+    }
+
+    // The largest record a pupil can send is read; one byte more is no record.
+    void theLimitHoldsTheLargestRecord()
+    {
+        std::vector<Correction> corrections;
+        Correction c = correction("2026-12-07T10:14:02+01:00", 118);
+        c.cellOf.assign(118, 118); // every number of 3 digits
+        c.hits = 1;
+        c.game = 2000000000;
+        for (int i = 0; i < 800; ++i)
+            corrections.push_back(c);
+        Record big = record(QString(2000, u'Ñ'), "2026-12-07T10:15:30+01:00", corrections);
+        big.table = "actual";
+        const QByteArray bytes = toJson(big);
+        QVERIFY2(bytes.size() > 400 * 1024, qPrintable(QString::number(bytes.size())));
+
+        QTemporaryDir dir;
+        const qint64 limit = 512 * 1024;
+        QVERIFY(bytes.size() < limit);
+        writeFile(dir.filePath("grande.json"), bytes + QByteArray(limit - bytes.size(), ' '));
+        writeFile(dir.filePath("mayor.json"), bytes + QByteArray(limit + 1 - bytes.size(), ' '));
+        const FolderRecords read = readFolder(dir.path());
+        QCOMPARE(read.records.size(), size_t(1));
+        QCOMPARE(read.records[0].record.corrections.size(), size_t(800));
+        QCOMPARE(read.skipped, QStringList(QDir::toNativeSeparators(dir.filePath("mayor.json")) +
+                                           ": Ocupa más de los 524288 bytes que puede ocupar un "
+                                           "registro; no se lee"));
+    }
+
+    void namesThatAreNotUtf8KeepTheirBytes_data()
+    {
+        QTest::addColumn<QByteArray>("native");
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("ASCII") << QByteArray("/mnt/clase/ana.json") << true;
+        QTest::newRow("UTF-8") << QByteArray("Ștefan 🦊.json") << true;
+        QTest::newRow("Latin-1") << QByteArray("caf\xe9.json") << false;
+        QTest::newRow("a lone continuation") << QByteArray("\x80x") << false;
+        QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf" "b") << false;
+        QTest::newRow("a surrogate") << QByteArray("\xed\xa0\x80") << false;
+        QTest::newRow("past U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << false;
+        QTest::newRow("cut short at the end") << QByteArray("\xe2\x82") << false;
+    }
+
+    void namesThatAreNotUtf8KeepTheirBytes()
+    {
+        QFETCH(QByteArray, native);
+        QFETCH(bool, utf8);
+        const QString path = pathFromNative(native);
+        QCOMPARE(nativePath(path), native);
+        QCOMPARE(hasRawBytes(path), !utf8);
+        if (utf8)
+            QCOMPARE(path, QString::fromUtf8(native));
+    }
+
+#if defined(Q_OS_UNIX)
+    void aFolderWhoseNameIsNotUtf8IsRead()
+    {
+        QTemporaryDir dir;
+        const QString made = dir.filePath("clase");
+        QVERIFY(!write(record("Ana", "2026-12-07T10:15:30+01:00"), made, nullptr).isEmpty());
+        QFile::rename(QDir(made).entryList({"*.json"}).value(0).prepend(made + '/'),
+                      made + "/ana.json");
+        const QByteArray native = QFile::encodeName(dir.path()) + "/clase-\xe9";
+        QVERIFY(::rename(QFile::encodeName(made), native) == 0);
+        QVERIFY(::rename(native + "/ana.json", native + "/ana-\xf1.json") == 0);
+        QString error;
+        const FolderRecords read = readFolder(pathFromNative(native), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(read.records.size(), size_t(1));
+        QCOMPARE(nativePath(read.records[0].path), native + "/ana-\xf1.json");
+        // Named in UTF-8 again, for QTemporaryDir to remove.
+        QVERIFY(::rename(native + "/ana-\xf1.json", native + "/ana.json") == 0);
+        QVERIFY(::rename(native, QFile::encodeName(made)) == 0);
+    }
+#endif
+
+    void groupsAreListedOnceInAlphabeticalOrder()
+    {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        std::vector<Loaded> loaded;
+        for (const char *group : {"3º B", "Ñu", "3º A", "", "árbol", "3º B", "Zeta", "nube"}) {
+            Record r = record("Ana", "2026-12-07T10:15:30+01:00");
+            r.group = QString::fromUtf8(group);
+            loaded.push_back({"", r});
+        }
+        QCOMPARE(groupsOf(loaded), QStringList({"", "3º A", "3º B", "árbol", "nube", "Ñu", "Zeta"}));
+        QCOMPARE(groupsOf({}), QStringList());
+        QLocale::setDefault(QLocale::c());
     }
 
     void twentyFiveWritersAtOnce()
@@ -335,6 +555,8 @@ int main(int argc, char *argv[])
     const QStringList arguments = app.arguments();
     if (arguments.size() == 5 && arguments[1] == "--write-records")
         return writeRecords(arguments[2], arguments[3].toInt(), arguments[4]);
+    if (arguments.size() == 3 && arguments[1] == "--read-folder")
+        return printFolder(arguments[2]);
     TestRecords test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "app/summaryexport.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -353,6 +355,48 @@ void tell(const QString &text, bool error)
     std::fputs(qPrintable(text), error ? stderr : stdout);
     std::fflush(error ? stderr : stdout);
 #endif
+}
+
+QString printable(const QString &text)
+{
+    QString safe;
+    safe.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text.at(i).unicode();
+        if (QChar::isHighSurrogate(u) && i + 1 < text.size() &&
+            QChar::isLowSurrogate(text.at(i + 1).unicode())) {
+            safe.append(text.mid(i, 2));
+            ++i;
+            continue;
+        }
+        const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F);
+        const bool direction = u == 0x061C || u == 0x200E || u == 0x200F ||
+                               (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+        const bool separator = u == 0x2028 || u == 0x2029;
+        if (u == '\n')
+            safe.append(QLatin1String("\\n"));
+        else if (u == '\r')
+            safe.append(QLatin1String("\\r"));
+        else if (u == '\t')
+            safe.append(QLatin1String("\\t"));
+        else if (u < 0x80 && control)
+            safe.append(QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0')));
+        else if (u >= 0xDC80 && u <= 0xDCFF)
+            safe.append(QStringLiteral("\\x%1").arg(uint(u - 0xDC00), 2, 16, QLatin1Char('0')));
+        else if (control || direction || separator || QChar::isSurrogate(u))
+            safe.append(QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0')));
+        else
+            safe.append(QChar(u));
+    }
+    return safe;
+}
+
+QString sameExportFile(const Options &options)
+{
+    if (options.csvFile.isEmpty() || options.pdfFile.isEmpty() ||
+        !summaryexport::sameFile(options.csvFile, options.pdfFile))
+        return QString();
+    return summaryexport::sameFileText(options.pdfFile);
 }
 
 } // namespace commandline

@@ -89,4 +89,13 @@ QString versionText();
 // on Windows, where a windowed program has neither.
 void tell(const QString &text, bool error);
 
+// A text from outside the program (a file name, what a record holds) made safe to print on a
+// line of a terminal: control characters, the characters that turn text right to left and
+// line separators are written as escapes ("\n", "\x1b", "\u202e"), and the bytes of a name
+// that are not UTF-8 (records::pathFromNative) as "\xe9". Every other character stays.
+QString printable(const QString &text);
+
+// The files --csv and --pdf write, when both lead to one file; empty otherwise.
+QString sameExportFile(const Options &options);
+
 } // namespace commandline

@@ -7,6 +7,7 @@
 #include "app/resources.h"
 #include "app/summaryexport.h"
 #include "app/summarywindow.h"
+#include "records/filesystem.h"
 #include "records/labsettings.h"
 
 #include <QApplication>
@@ -71,19 +72,23 @@ int writeFilesAlone(int &argc, char **argv, commandline::Options options)
     if (!options.pdfFile.isEmpty())
         resources::load();
 
+    // What a pupil may have put in a name or a record reaches the terminal escaped.
     const auto failed = [](const QString &why) {
-        commandline::tell(why + QLatin1Char('\n'), true);
+        commandline::tell(commandline::printable(why) + QLatin1Char('\n'), true);
         return 2;
     };
+    if (const QString clash = commandline::sameExportFile(options); !clash.isEmpty())
+        return failed(clash);
     QString error;
     const auto found = summaryexport::readRecords(options.summaryFolder, &error);
     if (!found)
         return failed(error);
-    if (!found->skipped.isEmpty())
-        commandline::tell(summaryexport::skippedCount(found->skipped.size()) +
-                              QStringLiteral(":\n  ") +
-                              found->skipped.join(QStringLiteral("\n  ")) + QLatin1Char('\n'),
-                          true);
+    if (!found->skipped.isEmpty()) {
+        QString lines = summaryexport::skippedCount(found->skipped.size()) + QLatin1Char(':');
+        for (const QString &skipped : found->skipped)
+            lines += QStringLiteral("\n  ") + commandline::printable(skipped);
+        commandline::tell(lines + QLatin1Char('\n'), true);
+    }
     const records::Summary summary = records::summarize(found->records);
     if (!options.csvFile.isEmpty() &&
         !summaryexport::writeCsv(summary.rows, options.csvFile, &error))
@@ -120,7 +125,7 @@ int showSummary(const QString &folder)
     QString error;
     auto found = summaryexport::readRecords(folder, &error);
     if (!found) {
-        commandline::tell(error + QLatin1Char('\n'), true);
+        commandline::tell(commandline::printable(error) + QLatin1Char('\n'), true);
         QMessageBox::critical(nullptr, QStringLiteral("Tabelora"), error);
         return 2;
     }
@@ -134,9 +139,10 @@ int run(int &argc, char **argv)
 {
     // The arguments are read before any application object exists: the answers that end the
     // program, and the summary's files, need no display.
+    // A folder or file name that is not UTF-8 is kept byte for byte.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(records::pathFromNative(argv[i]));
     commandline::Options options =
         commandline::parse(arguments, language::forSystem());
     if (options.answeredAlone())

@@ -8,8 +8,18 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QBuffer>
 #include <QPdfWriter>
 #include <QSaveFile>
+
+#if defined(Q_OS_UNIX)
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace summaryexport {
 
@@ -59,6 +69,151 @@ QString cannotWrite(const QString &path, const QString &why)
 {
     return Texts::tr("No se puede escribir «%1»: %2.").arg(QDir::toNativeSeparators(path), why);
 }
+
+QString notRegular()
+{
+    return Texts::tr("No es un fichero normal");
+}
+
+#if defined(Q_OS_UNIX)
+// Where a file written to `path` lands: the path itself, or the file a link there names
+// through any chain of links, which may not be there yet. Anything else there, a link loop
+// included, is no file to write: a device, a pipe or a folder is never replaced.
+struct Target
+{
+    QByteArray path;
+    bool exists = false;
+    struct stat status = {};
+};
+
+std::optional<Target> resolve(const QString &path, QString *why)
+{
+    // As many links as the system follows before it calls them a loop.
+    constexpr int kMostLinks = 40;
+    Target target{records::nativePath(path)};
+    for (int hops = 0;; ++hops) {
+        if (::lstat(target.path.constData(), &target.status) != 0) {
+            if (errno == ENOENT)
+                return target;
+            *why = qt_error_string(errno);
+            return std::nullopt;
+        }
+        if (!S_ISLNK(target.status.st_mode)) {
+            if (!S_ISREG(target.status.st_mode)) {
+                *why = notRegular();
+                return std::nullopt;
+            }
+            target.exists = true;
+            return target;
+        }
+        if (hops == kMostLinks) {
+            *why = notRegular();
+            return std::nullopt;
+        }
+        QByteArray link(PATH_MAX, Qt::Uninitialized);
+        const ssize_t length = ::readlink(target.path.constData(), link.data(), size_t(link.size()));
+        if (length < 0) {
+            *why = qt_error_string(errno);
+            return std::nullopt;
+        }
+        link.truncate(length);
+        if (!link.startsWith('/'))
+            link.prepend(target.path.left(target.path.lastIndexOf('/') + 1));
+        target.path = link;
+    }
+}
+
+QByteArray folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+// The path of the target's folder with every link and "." or ".." resolved, and its name.
+QByteArray canonical(const Target &target)
+{
+    const QByteArray folder = folderOf(target.path);
+    char *real = ::realpath(folder.constData(), nullptr);
+    if (!real)
+        return target.path;
+    QByteArray whole = QByteArray(real) + '/' + target.path.mid(target.path.lastIndexOf('/') + 1);
+    std::free(real);
+    return whole;
+}
+
+// Writes the bytes under a temporary name beside the target, then renames it over the target,
+// so that the file is whole or as it was. A file replaced keeps its permissions.
+bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QString why;
+    const auto fail = [&](const QString &reason) {
+        if (error)
+            *error = cannotWrite(path, reason);
+        return false;
+    };
+    const std::optional<Target> target = resolve(path, &why);
+    if (!target)
+        return fail(why);
+    QByteArray temporary = folderOf(target->path) + "/.tabelora-XXXXXX.tmp";
+    const int fd = ::mkostemps(temporary.data(), 4, O_CLOEXEC);
+    if (fd < 0)
+        return fail(qt_error_string(errno));
+    const auto abandon = [&](int reason) {
+        ::close(fd);
+        ::unlink(temporary.constData());
+        return fail(qt_error_string(reason));
+    };
+    mode_t mode = target->status.st_mode & 07777;
+    if (!target->exists) {
+        // A new file gets what the user's mask leaves of read and write for all, as any
+        // program's new file does; the mask can only be read by setting it.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    if (::fchmod(fd, mode) != 0)
+        return abandon(errno);
+    for (qsizetype written = 0; written < bytes.size();) {
+        const ssize_t done =
+            ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done < 0)
+            return abandon(errno);
+        written += done;
+    }
+    if (::fsync(fd) != 0)
+        return abandon(errno);
+    if (::close(fd) != 0) {
+        const int reason = errno;
+        ::unlink(temporary.constData());
+        return fail(qt_error_string(reason));
+    }
+    if (::rename(temporary.constData(), target->path.constData()) != 0) {
+        const int reason = errno;
+        ::unlink(temporary.constData());
+        return fail(qt_error_string(reason));
+    }
+    return true;
+}
+#else
+bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
+{
+    const QFileInfo info(path);
+    if ((info.exists() || info.isSymLink()) && !info.isFile()) {
+        if (error)
+            *error = cannotWrite(path, notRegular());
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
+        if (error)
+            *error = cannotWrite(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+#endif
 
 // Page geometry in points (the writer's resolution is 72 per inch).
 constexpr int kTitleSize = 16;
@@ -222,17 +377,49 @@ QString missedLine(const records::Summary &summary, int n)
 
 std::optional<records::FolderRecords> readRecords(const QString &folder, QString *error)
 {
-    QString why;
-    records::FolderRecords found = records::readFolder(folder, &why);
-    if (why.isEmpty())
-        return found;
-    const QFileInfo info(folder);
+    records::FolderRecords found = records::readFolder(folder);
     const QString shown = QDir::toNativeSeparators(folder);
-    if (error)
-        *error = !info.exists()  ? Texts::tr("La carpeta «%1» no existe.").arg(shown)
-                 : !info.isDir() ? Texts::tr("«%1» no es una carpeta.").arg(shown)
-                                 : Texts::tr("No se puede leer la carpeta «%1».").arg(shown);
+    switch (found.problem) {
+    case records::FolderProblem::None:
+        return found;
+    case records::FolderProblem::Missing:
+        *error = Texts::tr("La carpeta «%1» no existe.").arg(shown);
+        break;
+    case records::FolderProblem::NotAFolder:
+        *error = Texts::tr("«%1» no es una carpeta.").arg(shown);
+        break;
+    case records::FolderProblem::Unreadable:
+        *error = Texts::tr("No se puede leer la carpeta «%1».").arg(shown);
+        break;
+    }
     return std::nullopt;
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+#if defined(Q_OS_UNIX)
+    QString why;
+    const std::optional<Target> first = resolve(a, &why), second = resolve(b, &why);
+    if (!first || !second)
+        return false;
+    if (first->exists && second->exists)
+        return first->status.st_dev == second->status.st_dev &&
+               first->status.st_ino == second->status.st_ino;
+    return canonical(*first) == canonical(*second);
+#else
+    const auto whole = [](const QString &path) {
+        const QFileInfo info(path);
+        return info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    };
+    return whole(a).compare(whole(b), Qt::CaseInsensitive) == 0;
+#endif
+}
+
+QString sameFileText(const QString &path)
+{
+    //: --csv and --pdf stay as they are.
+    return Texts::tr("--csv y --pdf no pueden escribir el mismo fichero: «%1».")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 QString skippedCount(qsizetype count)
@@ -243,24 +430,15 @@ QString skippedCount(qsizetype count)
 
 bool writeCsv(const std::vector<records::SummaryRow> &rows, const QString &path, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(records::csv(rows)) < 0 || !file.commit()) {
-        if (error)
-            *error = cannotWrite(path, file.errorString());
-        return false;
-    }
-    return true;
+    return writeWhole(path, records::csv(rows), error);
 }
 
 bool writePdf(const records::Summary &summary, const QString &folder, const QString &filter,
               const QString &path, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = cannotWrite(path, file.errorString());
-        return false;
-    }
+    // Made in memory, then written whole as the CSV is.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     const QString title = Texts::tr("Resumen de la clase");
     {
         QPdfWriter writer(&file);
@@ -296,12 +474,7 @@ bool writePdf(const records::Summary &summary, const QString &folder, const QStr
                 10);
         pages.pupils(summary.rows);
     }
-    if (!file.commit()) {
-        if (error)
-            *error = cannotWrite(path, file.errorString());
-        return false;
-    }
-    return true;
+    return writeWhole(path, file.data(), error);
 }
 
 } // namespace summaryexport

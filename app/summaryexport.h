@@ -46,8 +46,15 @@ std::optional<records::FolderRecords> readRecords(const QString &folder, QString
 // "3 registros no se han podido leer", in the program's language.
 QString skippedCount(qsizetype count);
 
+// Whether two paths lead to one file: the same name spelled two ways, a link to the other,
+// or a second name of the same file.
+bool sameFile(const QString &a, const QString &b);
+// That --csv and --pdf name one file, in the program's language.
+QString sameFileText(const QString &path);
+
 // The rows as CSV (records::csv). False, with the reason in `error`, when the file can't be
-// written.
+// written. A file is written whole or left as it was; a link is followed to the file it names,
+// made when it is not there yet; a folder, a device, a pipe or a link loop is never replaced.
 bool writeCsv(const std::vector<records::SummaryRow> &rows, const QString &path, QString *error);
 
 // A printable summary on A4 pages: a title with the folder, the date and the filter (empty

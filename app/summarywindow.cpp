@@ -132,14 +132,7 @@ QWidget *SummaryWindow::makeFilters()
     groupChoice_ = new QComboBox;
     groupChoice_->setAccessibleName(tr("Grupo"));
     groupChoice_->addItem(tr("Todos los grupos"));
-    QStringList groups;
-    for (const records::Loaded &loaded : records_)
-        if (!groups.contains(loaded.record.group))
-            groups << loaded.record.group;
-    std::sort(groups.begin(), groups.end(), [](const QString &a, const QString &b) {
-        return QString::localeAwareCompare(a, b) < 0;
-    });
-    for (const QString &group : groups)
+    for (const QString &group : records::groupsOf(records_))
         groupChoice_->addItem(group.isEmpty() ? tr("(sin grupo)") : group, group);
 
     QDate first = QDate::currentDate(), last = first;
@@ -152,9 +145,12 @@ QWidget *SummaryWindow::makeFilters()
         first = earliest->record.sent.date();
         last = latest->record.sent.date();
     }
+    // The range first: an edit made with a date clamps it to its default range, which starts
+    // in 1752, and would hide the records of a clock set earlier.
     const auto makeDate = [first, last](const QString &name, QDate date) {
-        auto *edit = new QDateEdit(date);
+        auto *edit = new QDateEdit;
         edit->setDateRange(first, last);
+        edit->setDate(date);
         edit->setAccessibleName(name);
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         edit->setCalendarPopup(true);

@@ -16,6 +16,11 @@
 
 #include <cmath>
 
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 // One correction written as the tiles off their own cells, "tile@cell" with cell 0 for off the
@@ -95,6 +100,45 @@ double luminance(const QColor &colour)
     };
     return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
            0.0722 * linear(colour.blueF());
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray errors;
+};
+
+// The real program with no display, in Spanish, without the lab settings of the machine
+// running the tests, in the folder `work`; through the shell when `shell` is given, so that
+// arguments can be bytes that are not UTF-8 ("$(printf '\\351')").
+Run runProgram(const QString &work, const QStringList &arguments, const QString &shell = {})
+{
+    QDir().mkpath(work + QStringLiteral("/settings"));
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("es_ES.UTF-8"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), work + QStringLiteral("/settings"));
+    environment.insert(QStringLiteral("XDG_CONFIG_DIRS"), work + QStringLiteral("/settings"));
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(work);
+    if (shell.isEmpty())
+        program.start(QStringLiteral(TABELORA_PROGRAM), arguments);
+    else
+        program.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"), QStringLiteral("exec \"$0\" ") + shell,
+                       QStringLiteral(TABELORA_PROGRAM)});
+    Run run;
+    if (!program.waitForFinished(60000)) {
+        program.kill();
+        program.waitForFinished();
+        return run;
+    }
+    run.exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    run.errors = program.readAllStandardError();
+    return run;
 }
 
 } // namespace
@@ -267,6 +311,177 @@ private slots:
         QCOMPARE(ClassTable::colourOf(-1).hsvSaturation(), 0);
         for (int percent = 0; percent <= 100; ++percent)
             QVERIFY(ClassTable::colourOf(percent).hsvSaturation() > 60);
+    }
+
+    // A clock set centuries back is the pupil's record all the same: the window shows it, as
+    // the CSV does, and its date filter starts on its day.
+    void recordsOfAnyYearAreShown()
+    {
+        QTemporaryDir other;
+        writeClass(other.path());
+        QFile old(other.filePath(QStringLiteral("antiguo.json")));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(records::toJson(record("Dora", "4A", "1601-01-01T09:00:00+00:00", {""})));
+        old.close();
+        const SummaryWindow window(other.path(), records::readFolder(other.path()));
+        QCOMPARE(window.rows()->rowCount(), 4);
+        QCOMPARE(window.fromDate()->date(), QDate(1601, 1, 1));
+        QCOMPARE(window.toDate()->date(), day(8));
+        QCOMPARE(window.filterText(), QString());
+    }
+
+    // What a pupil put in a file's name or a record never reaches the terminal raw: a control
+    // character can clear the screen, a new line forge a line of the program's.
+    void programEscapesWhatPupilsWrote()
+    {
+#if !defined(Q_OS_UNIX)
+        QSKIP("the program tells in a message box");
+#else
+        QTemporaryDir work;
+        const QString records = work.filePath(QStringLiteral("class"));
+        QDir().mkpath(records);
+        writeClass(records);
+        QFile forged(records + QStringLiteral("/x.json\n  ok.json: bien\x1b[2J.json"));
+        QVERIFY(forged.open(QIODevice::WriteOnly));
+        forged.write("{");
+        forged.close();
+        QFile coloured(records + QStringLiteral("/color.json"));
+        QVERIFY(coloured.open(QIODevice::WriteOnly));
+        coloured.write("{\"formato\":\"\\u001b]0;hola\\u0007\\u009b31m\\u202e\\r\"}");
+        coloured.close();
+        const Run run = runProgram(work.path(), {QStringLiteral("--resumen"), QStringLiteral("class"),
+                                                 QStringLiteral("--csv"), QStringLiteral("c.csv")});
+        QCOMPARE(run.exitCode, 0);
+        const QList<QByteArray> lines = run.errors.split('\n');
+        QCOMPARE(lines.size(), 4); // the count, two files and the end of the last line
+        QCOMPARE(lines[1], QByteArray("  class/color.json: another format: "
+                                      "\"\\x1b]0;hola\\x07\\u009b31m\\u202e\\r\""));
+        QVERIFY2(lines[2].startsWith("  class/x.json\\n  ok.json: bien\\x1b[2J.json: not JSON"),
+                 lines[2].constData());
+        for (const char c : run.errors)
+            QVERIFY2(uchar(c) >= 0x20 || c == '\n', run.errors.constData());
+#endif
+    }
+
+    // --csv and --pdf on one file would leave one of them over the other.
+    void programRefusesToWriteOneFileTwice_data()
+    {
+        QTest::addColumn<QString>("csv");
+        QTest::addColumn<QString>("pdf");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("one name") << "clase.out" << "clase.out" << true;
+        QTest::newRow("two spellings") << "clase.out" << "./class/../clase.out" << true;
+        QTest::newRow("through a link") << "clase.out" << "enlace.out" << true;
+        QTest::newRow("a second name") << "existe.out" << "otro-nombre.out" << true;
+        QTest::newRow("two files") << "clase.csv" << "clase.pdf" << false;
+    }
+
+    void programRefusesToWriteOneFileTwice()
+    {
+#if !defined(Q_OS_UNIX)
+        QSKIP("links of Unix");
+#else
+        QFETCH(QString, csv);
+        QFETCH(QString, pdf);
+        QFETCH(bool, same);
+        QTemporaryDir work;
+        QDir().mkpath(work.filePath(QStringLiteral("class")));
+        writeClass(work.filePath(QStringLiteral("class")));
+        QVERIFY(::symlink("clase.out", QFile::encodeName(work.filePath("enlace.out"))) == 0);
+        QFile existing(work.filePath(QStringLiteral("existe.out")));
+        QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("antes") == 5);
+        existing.close();
+        QVERIFY(::link(QFile::encodeName(existing.fileName()),
+                       QFile::encodeName(work.filePath("otro-nombre.out"))) == 0);
+        const Run run = runProgram(work.path(), {QStringLiteral("--resumen"), QStringLiteral("class"),
+                                                 QStringLiteral("--csv"), csv,
+                                                 QStringLiteral("--pdf"), pdf});
+        QVERIFY2(run.exitCode == (same ? 2 : 0), run.errors.constData());
+        QCOMPARE(run.errors.contains("--csv y --pdf no pueden escribir el mismo fichero"), same);
+        QCOMPARE(QFile::exists(work.filePath(QStringLiteral("clase.out"))), false);
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll(), QByteArray("antes"));
+#endif
+    }
+
+    // Only a regular file is written, or a link followed to one; anything else is left as it
+    // was, with the reason.
+    void programWritesNothingButAFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a pipe") << "tubo.csv" << "No es un fichero normal";
+        QTest::newRow("a link to a pipe") << "enlace-tubo.csv" << "No es un fichero normal";
+        QTest::newRow("the null device") << "/dev/null" << "No es un fichero normal";
+        QTest::newRow("a loop of links") << "bucle-a.csv" << "No es un fichero normal";
+        QTest::newRow("a folder") << "class" << "No es un fichero normal";
+        QTest::newRow("a link to a file to be") << "nuevo.csv" << "";
+    }
+
+    void programWritesNothingButAFile()
+    {
+#if !defined(Q_OS_UNIX)
+        QSKIP("pipes, devices and links of Unix");
+#else
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        QTemporaryDir work;
+        QDir().mkpath(work.filePath(QStringLiteral("class")));
+        writeClass(work.filePath(QStringLiteral("class")));
+        const QByteArray at = QFile::encodeName(work.path()) + '/';
+        QVERIFY(::mkfifo(at + "tubo.csv", 0644) == 0);
+        QVERIFY(::symlink("tubo.csv", at + "enlace-tubo.csv") == 0);
+        QVERIFY(::symlink("bucle-b.csv", at + "bucle-a.csv") == 0);
+        QVERIFY(::symlink("bucle-a.csv", at + "bucle-b.csv") == 0);
+        QVERIFY(::symlink("class/hecho.csv", at + "nuevo.csv") == 0);
+        const auto kinds = [&at] {
+            QStringList seen;
+            for (const char *name : {"tubo.csv", "enlace-tubo.csv", "bucle-a.csv", "nuevo.csv"}) {
+                struct stat status;
+                seen << QString::number(::lstat(at + name, &status) == 0 ? status.st_mode : 0, 8);
+            }
+            return seen;
+        };
+        const QStringList before = kinds();
+        const Run run = runProgram(work.path(), {QStringLiteral("--resumen"), QStringLiteral("class"),
+                                                 QStringLiteral("--csv"), target});
+        QVERIFY2(run.exitCode == (reason.isEmpty() ? 0 : 2), run.errors.constData());
+        QVERIFY2(run.errors.contains(reason.toUtf8()), run.errors.constData());
+        QCOMPARE(kinds(), before);
+        QCOMPARE(QFile::exists(work.filePath(QStringLiteral("class/hecho.csv"))), reason.isEmpty());
+        QCOMPARE(QDir(work.path()).entryList({QStringLiteral(".*.tmp")}, QDir::Hidden | QDir::Files),
+                 QStringList());
+#endif
+    }
+
+    // A folder, a record and a file to write whose names are not UTF-8 are read and written by
+    // their own bytes, not by names like them.
+    void programKeepsNamesThatAreNotUtf8()
+    {
+#if !defined(Q_OS_UNIX)
+        QSKIP("names of bytes are Unix's");
+#else
+        QTemporaryDir work;
+        const QString records = work.filePath(QStringLiteral("class"));
+        QDir().mkpath(records);
+        writeClass(records);
+        const QByteArray at = QFile::encodeName(work.path()) + '/';
+        QVERIFY(::rename(at + "class", at + "clase-\xe9") == 0);
+        const Run run = runProgram(work.path(), {},
+                                   QStringLiteral("--resumen \"$(printf 'clase-\\351')\" --csv "
+                                                  "\"$(printf 'resumen-\\351.csv')\""));
+        QVERIFY2(run.exitCode == 0, run.errors.constData());
+        struct stat status;
+        const bool written = ::stat(at + "resumen-\xe9.csv", &status) == 0;
+        // Named in UTF-8 again, for QTemporaryDir to remove.
+        ::rename(at + "resumen-\xe9.csv", at + "resumen.csv");
+        ::rename(at + "clase-\xe9", at + "class");
+        QVERIFY(written);
+        QFile csv(work.filePath(QStringLiteral("resumen.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll().count("\r\n"), 4);
+        QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList{QStringLiteral("resumen.csv")});
+#endif
     }
 
     // The real program writes the files with no display of any kind, and says why when it

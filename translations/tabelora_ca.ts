@@ -1399,6 +1399,43 @@ Opcions:
         <source>Cannot save the record &quot;%1&quot;: %2</source>
         <translation>No es pot guardar el registre &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>No se puede leer la carpeta: %1</source>
+        <translation>No es pot llegir la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Es una carpeta oculta; no se lee</source>
+        <translation>És una carpeta oculta; no es llegeix</translation>
+    </message>
+    <message>
+        <source>Es un enlace a una carpeta; no se sigue</source>
+        <translation>És un enllaç a una carpeta; no se segueix</translation>
+    </message>
+    <message>
+        <source>Es un fichero oculto; no se lee</source>
+        <translation>És un fitxer ocult; no es llegeix</translation>
+    </message>
+    <message>
+        <source>No se puede abrir la carpeta</source>
+        <translation>No es pot obrir la carpeta</translation>
+    </message>
+    <message>
+        <source>No es un fichero normal</source>
+        <translation>No és un fitxer normal</translation>
+    </message>
+    <message>
+        <source>Ocupa más de los %1 bytes que puede ocupar un registro; no se lee</source>
+        <extracomment>%1 is the number of bytes a record can take at most.</extracomment>
+        <translation>Ocupa més dels %1 bytes que pot ocupar un registre; no es llegeix</translation>
+    </message>
+    <message>
+        <source>Es un enlace a algo que no existe</source>
+        <translation>És un enllaç a una cosa que no existeix</translation>
+    </message>
+    <message>
+        <source>Es un enlace que, de enlace en enlace, vuelve a sí mismo</source>
+        <translation>És un enllaç que, d&apos;enllaç en enllaç, torna a si mateix</translation>
+    </message>
 </context>
 <context>
     <name>summaryexport</name>
@@ -1513,6 +1550,15 @@ Opcions:
     <message>
         <source>Los más fallados: %1</source>
         <translation>Amb més errors: %1</translation>
+    </message>
+    <message>
+        <source>No es un fichero normal</source>
+        <translation>No és un fitxer normal</translation>
+    </message>
+    <message>
+        <source>--csv y --pdf no pueden escribir el mismo fichero: «%1».</source>
+        <extracomment>--csv and --pdf stay as they are.</extracomment>
+        <translation>--csv i --pdf no poden escriure el mateix fitxer: «%1».</translation>
     </message>
 </context>
 <context>

@@ -1402,6 +1402,43 @@ Aukerak:
         <source>Cannot save the record &quot;%1&quot;: %2</source>
         <translation>Ezin da &quot;%1&quot; erregistroa gorde: %2</translation>
     </message>
+    <message>
+        <source>No se puede leer la carpeta: %1</source>
+        <translation>Ezin da karpeta irakurri: %1</translation>
+    </message>
+    <message>
+        <source>Es una carpeta oculta; no se lee</source>
+        <translation>Karpeta ezkutua da; ez da irakurtzen</translation>
+    </message>
+    <message>
+        <source>Es un enlace a una carpeta; no se sigue</source>
+        <translation>Karpeta baterako esteka da; ez da jarraitzen</translation>
+    </message>
+    <message>
+        <source>Es un fichero oculto; no se lee</source>
+        <translation>Fitxategi ezkutua da; ez da irakurtzen</translation>
+    </message>
+    <message>
+        <source>No se puede abrir la carpeta</source>
+        <translation>Ezin da karpeta ireki</translation>
+    </message>
+    <message>
+        <source>No es un fichero normal</source>
+        <translation>Ez da fitxategi arrunta</translation>
+    </message>
+    <message>
+        <source>Ocupa más de los %1 bytes que puede ocupar un registro; no se lee</source>
+        <extracomment>%1 is the number of bytes a record can take at most.</extracomment>
+        <translation>Erregistro batek har ditzakeen %1 byteak baino gehiago hartzen ditu; ez da irakurtzen</translation>
+    </message>
+    <message>
+        <source>Es un enlace a algo que no existe</source>
+        <translation>Existitzen ez den zerbaitera doan esteka da</translation>
+    </message>
+    <message>
+        <source>Es un enlace que, de enlace en enlace, vuelve a sí mismo</source>
+        <translation>Estekaz esteka, bere buruarengana itzultzen den esteka da</translation>
+    </message>
 </context>
 <context>
     <name>summaryexport</name>
@@ -1516,6 +1553,15 @@ Aukerak:
     <message>
         <source>Los más fallados: %1</source>
         <translation>Huts gehien dituztenak: %1</translation>
+    </message>
+    <message>
+        <source>No es un fichero normal</source>
+        <translation>Ez da fitxategi arrunta</translation>
+    </message>
+    <message>
+        <source>--csv y --pdf no pueden escribir el mismo fichero: «%1».</source>
+        <extracomment>--csv and --pdf stay as they are.</extracomment>
+        <translation>--csv eta --pdf aukerek ezin dute fitxategi bera idatzi: «%1».</translation>
     </message>
 </context>
 <context>

@@ -1399,6 +1399,43 @@ Opcións:
         <source>Cannot save the record &quot;%1&quot;: %2</source>
         <translation>Non se pode gardar o rexistro &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <source>No se puede leer la carpeta: %1</source>
+        <translation>Non se pode ler o cartafol: %1</translation>
+    </message>
+    <message>
+        <source>Es una carpeta oculta; no se lee</source>
+        <translation>É un cartafol oculto; non se le</translation>
+    </message>
+    <message>
+        <source>Es un enlace a una carpeta; no se sigue</source>
+        <translation>É unha ligazón a un cartafol; non se segue</translation>
+    </message>
+    <message>
+        <source>Es un fichero oculto; no se lee</source>
+        <translation>É un ficheiro oculto; non se le</translation>
+    </message>
+    <message>
+        <source>No se puede abrir la carpeta</source>
+        <translation>Non se pode abrir o cartafol</translation>
+    </message>
+    <message>
+        <source>No es un fichero normal</source>
+        <translation>Non é un ficheiro normal</translation>
+    </message>
+    <message>
+        <source>Ocupa más de los %1 bytes que puede ocupar un registro; no se lee</source>
+        <extracomment>%1 is the number of bytes a record can take at most.</extracomment>
+        <translation>Ocupa máis dos %1 bytes que pode ocupar un rexistro; non se le</translation>
+    </message>
+    <message>
+        <source>Es un enlace a algo que no existe</source>
+        <translation>É unha ligazón a algo que non existe</translation>
+    </message>
+    <message>
+        <source>Es un enlace que, de enlace en enlace, vuelve a sí mismo</source>
+        <translation>É unha ligazón que, de ligazón en ligazón, volve a si mesma</translation>
+    </message>
 </context>
 <context>
     <name>summaryexport</name>
@@ -1513,6 +1550,15 @@ Opcións:
     <message>
         <source>Los más fallados: %1</source>
         <translation>Os máis fallados: %1</translation>
+    </message>
+    <message>
+        <source>No es un fichero normal</source>
+        <translation>Non é un ficheiro normal</translation>
+    </message>
+    <message>
+        <source>--csv y --pdf no pueden escribir el mismo fichero: «%1».</source>
+        <extracomment>--csv and --pdf stay as they are.</extracomment>
+        <translation>--csv e --pdf non poden escribir o mesmo ficheiro: «%1».</translation>
     </message>
 </context>
 <context>

@@ -110,7 +110,7 @@ QByteArray nativePath(const QString &path)
     return native;
 }
 
-FileRead readRegularFile(const QString &path, qint64 limit)
+FileRead readRegularFile(const QString &path, qint64 limit, bool listedRegular)
 {
     using Outcome = FileRead::Outcome;
     FileRead read;
@@ -124,12 +124,14 @@ FileRead readRegularFile(const QString &path, qint64 limit)
     };
     // A look before opening spares a device the open (some act on it); the look that counts
     // is the one after, at what was opened, since the name may be another file by then.
-    struct stat seen;
-    if (::stat(native.constData(), &seen) != 0)
-        return failed(errno);
-    if (!S_ISREG(seen.st_mode)) {
-        read.outcome = Outcome::NotRegular;
-        return read;
+    if (!listedRegular) {
+        struct stat seen;
+        if (::stat(native.constData(), &seen) != 0)
+            return failed(errno);
+        if (!S_ISREG(seen.st_mode)) {
+            read.outcome = Outcome::NotRegular;
+            return read;
+        }
     }
     int fd;
     do
@@ -207,6 +209,17 @@ FolderProblem listFolder(const QString &folder, std::vector<FolderEntry> *entrie
         if (name == "." || name == "..")
             continue;
         FolderEntry found{pathFromNative(name), Kind::File};
+        // What the listing tells spares a look at each name; some file systems don't tell.
+        if (entry->d_type == DT_REG) {
+            found.regular = true;
+            entries->push_back(found);
+            continue;
+        }
+        if (entry->d_type == DT_DIR) {
+            found.kind = Kind::Folder;
+            entries->push_back(found);
+            continue;
+        }
         struct stat seen;
         if (::fstatat(fd, entry->d_name, &seen, AT_SYMLINK_NOFOLLOW) != 0) {
             entries->push_back(found); // gone meanwhile: reading it tells why
@@ -214,6 +227,8 @@ FolderProblem listFolder(const QString &folder, std::vector<FolderEntry> *entrie
         }
         if (S_ISDIR(seen.st_mode)) {
             found.kind = Kind::Folder;
+        } else if (S_ISREG(seen.st_mode)) {
+            found.regular = true;
         } else if (S_ISLNK(seen.st_mode)) {
             if (::fstatat(fd, entry->d_name, &seen, 0) != 0)
                 found.kind = errno == ELOOP ? Kind::LinkLoop : Kind::Dangling;
@@ -243,7 +258,7 @@ QByteArray nativePath(const QString &path)
     return QFile::encodeName(path);
 }
 
-FileRead readRegularFile(const QString &path, qint64 limit)
+FileRead readRegularFile(const QString &path, qint64 limit, bool)
 {
     using Outcome = FileRead::Outcome;
     FileRead read;

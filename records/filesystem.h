@@ -40,7 +40,9 @@ struct FileRead
 // Opens without waiting (a pipe with no writer opens at once), checks what was opened, not
 // what the name showed a moment before, and reads at most limit + 1 bytes, whatever size the
 // file reports (a file in /proc reports none).
-FileRead readRegularFile(const QString &path, qint64 limit);
+// `listedRegular` spares the look before opening when the folder's listing showed a regular
+// file.
+FileRead readRegularFile(const QString &path, qint64 limit, bool listedRegular = false);
 
 // One name in a folder, as the folder lists it (a link is told as a link, not followed).
 struct FolderEntry
@@ -55,6 +57,7 @@ struct FolderEntry
     };
     QString name;
     Kind kind = Kind::File;
+    bool regular = false; // the folder listed a regular file there, not a link
 };
 
 enum class FolderProblem

@@ -6,6 +6,9 @@
 #include <QSet>
 
 #include <algorithm>
+#include <atomic>
+#include <optional>
+#include <thread>
 #include <tuple>
 
 namespace records {
@@ -20,6 +23,9 @@ namespace {
 // "*.json" larger than this is something else, and is skipped unread.
 constexpr qint64 kLargestRecord = 512 * 1024;
 constexpr int kMostElements = 118;
+// Threads that read beside the calling one, and the files that make one worth starting.
+constexpr size_t kMostHelpers = 7;
+constexpr size_t kFilesPerHelper = 256;
 
 // A text field of the CSV, quoted where a spreadsheet would otherwise split it or take it
 // for something else.
@@ -82,6 +88,12 @@ FolderRecords readFolder(const QString &folder, QString *error)
     const auto text = [](const char *source) {
         return QCoreApplication::translate("records", source);
     };
+    struct Candidate
+    {
+        QString path;
+        bool regular;
+    };
+    std::vector<Candidate> candidates;
     std::vector<QString> pending{top};
     std::vector<FolderEntry> entries;
     while (!pending.empty()) {
@@ -134,20 +146,46 @@ FolderRecords readFolder(const QString &folder, QString *error)
                                        kLargestRecord));
                 continue;
             }
-            const FileRead read = readRegularFile(path, kLargestRecord);
-            if (read.outcome == FileRead::Outcome::Failed) {
-                skip(path, read.why);
-                continue;
-            }
-            if (read.outcome != FileRead::Outcome::Read) {
-                skip(path, outcomeText(read.outcome, kLargestRecord));
-                continue;
-            }
-            if (auto record = fromJson(read.bytes, &why))
-                found.records.push_back({path, std::move(*record)});
-            else
-                skip(path, why);
+            candidates.push_back({path, entry.regular});
         }
+    }
+
+    // Reading and parsing is the work: it is shared among the processor's cores, each result
+    // in the candidate's own place.
+    std::vector<std::optional<Record>> read(candidates.size());
+    std::vector<QString> why(candidates.size());
+    std::atomic<size_t> next = 0;
+    const auto work = [&] {
+        constexpr size_t kBatch = 64;
+        for (size_t first; (first = next.fetch_add(kBatch)) < candidates.size();) {
+            for (size_t i = first; i < std::min(first + kBatch, candidates.size()); ++i) {
+                const FileRead file =
+                    readRegularFile(candidates[i].path, kLargestRecord, candidates[i].regular);
+                if (file.outcome == FileRead::Outcome::Read)
+                    read[i] = fromJson(file.bytes, &why[i]);
+                else if (file.outcome == FileRead::Outcome::Failed)
+                    why[i] = file.why;
+                else
+                    why[i] = outcomeText(file.outcome, kLargestRecord);
+            }
+        }
+    };
+    const size_t helpers = candidates.size() < kFilesPerHelper
+                               ? 0
+                               : std::min<size_t>({std::max(std::thread::hardware_concurrency(), 1u) - 1,
+                                                   kMostHelpers, candidates.size() / kFilesPerHelper});
+    std::vector<std::thread> threads;
+    for (size_t t = 0; t < helpers; ++t)
+        threads.emplace_back(work);
+    work();
+    for (std::thread &thread : threads)
+        thread.join();
+    found.records.reserve(candidates.size());
+    for (size_t i = 0; i < candidates.size(); ++i) {
+        if (read[i])
+            found.records.push_back({candidates[i].path, std::move(*read[i])});
+        else
+            skip(candidates[i].path, why[i]);
     }
     // The order of a folder listing is the file system's: sorted, the same folder reads the
     // same everywhere.

@@ -321,6 +321,32 @@ private slots:
 #endif
     }
 
+    // A folder large enough to be read by several threads gives every record once, in order,
+    // and every broken file named once.
+    void aLargeFolderIsReadWhole()
+    {
+        QTemporaryDir dir;
+        QStringList broken;
+        for (int i = 0; i < 1500; ++i) {
+            const QString path = dir.filePath(QString("%1/%2.json").arg(i % 3).arg(i, 4, 10, QChar('0')));
+            const QByteArray bytes = toJson(record(QString::number(i), "2026-12-07T10:15:30+01:00"));
+            writeFile(path, i % 97 == 5 ? bytes.chopped(1) : bytes);
+            if (i % 97 == 5)
+                broken << path;
+        }
+        const FolderRecords read = readFolder(dir.path());
+        QCOMPARE(read.records.size(), size_t(1500 - broken.size()));
+        QVERIFY(std::is_sorted(read.records.begin(), read.records.end(),
+                               [](const Loaded &a, const Loaded &b) { return a.path < b.path; }));
+        QVERIFY(std::adjacent_find(read.records.begin(), read.records.end(),
+                                   [](const Loaded &a, const Loaded &b) { return a.path == b.path; }) ==
+                read.records.end());
+        QCOMPARE(read.records.front().record.pupil, "0");
+        QCOMPARE(read.skipped.size(), broken.size());
+        for (qsizetype i = 0; i < broken.size(); ++i)
+            QVERIFY2(read.skipped.filter(broken[i] + ": not JSON").size() == 1, qPrintable(broken[i]));
+    }
+
     // The largest record a pupil can send is read; one byte more is no record.
     void theLimitHoldsTheLargestRecord()
     {

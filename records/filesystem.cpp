@@ -21,12 +21,13 @@ namespace {
 
 // The characters that stand for bytes that are not UTF-8: U+DC80 + (byte - 0x80). A byte
 // below 0x80 is always UTF-8 by itself.
-constexpr char16_t kRawByteBase = 0xDC00;
-
 bool isRawByte(char16_t u)
 {
     return u >= 0xDC80 && u <= 0xDCFF;
 }
+
+#if defined(Q_OS_UNIX)
+constexpr char16_t kRawByteBase = 0xDC00;
 
 // The length of the UTF-8 sequence at `at`, or 0 when the bytes there are no whole, shortest,
 // valid sequence (an overlong form, a surrogate, a code point past U+10FFFF, cut short).
@@ -59,6 +60,7 @@ int utf8Length(const QByteArray &bytes, qsizetype at)
         return 0;
     return length;
 }
+#endif
 
 QString translated(const char *text)
 {

@@ -465,18 +465,24 @@ private slots:
         const QString records = work.filePath(QStringLiteral("class"));
         QDir().mkpath(records);
         writeClass(records);
+        writeBrokenRecord(records);
         const QByteArray at = QFile::encodeName(work.path()) + '/';
+        QVERIFY(::rename(at + "class/cortado.json", at + "class/cortado-\xf1.json") == 0);
         QVERIFY(::rename(at + "class", at + "clase-\xe9") == 0);
         const Run run = runProgram(work.path(), {},
                                    QStringLiteral("--resumen \"$(printf 'clase-\\351')\" --csv "
                                                   "\"$(printf 'resumen-\\351.csv')\""));
-        QVERIFY2(run.exitCode == 0, run.errors.constData());
         struct stat status;
         const bool written = ::stat(at + "resumen-\xe9.csv", &status) == 0;
         // Named in UTF-8 again, for QTemporaryDir to remove.
         ::rename(at + "resumen-\xe9.csv", at + "resumen.csv");
+        ::rename(at + "clase-\xe9/cortado-\xf1.json", at + "clase-\xe9/cortado.json");
         ::rename(at + "clase-\xe9", at + "class");
+        QVERIFY2(run.exitCode == 0, run.errors.constData());
         QVERIFY(written);
+        // Shown by its bytes on standard error.
+        QVERIFY2(run.errors.contains("\n  clase-\\xe9/cortado-\\xf1.json: not JSON"),
+                 run.errors.constData());
         QFile csv(work.filePath(QStringLiteral("resumen.csv")));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readAll().count("\r\n"), 4);

@@ -3,12 +3,12 @@
 #include "app/classtable.h"
 #include "app/resources.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QBuffer>
 #include <QPdfWriter>
 #include <QSaveFile>
 
@@ -111,7 +111,8 @@ std::optional<Target> resolve(const QString &path, QString *why)
             return std::nullopt;
         }
         QByteArray link(PATH_MAX, Qt::Uninitialized);
-        const ssize_t length = ::readlink(target.path.constData(), link.data(), size_t(link.size()));
+        const ssize_t length =
+            ::readlink(target.path.constData(), link.data(), size_t(link.size()));
         if (length < 0) {
             *why = qt_error_string(errno);
             return std::nullopt;

@@ -52,9 +52,10 @@ records::Record yearRecord(int index, int count, bool distinctGroups, QRandomGen
                     .arg(pupil + 1, 2, 10, QLatin1Char('0'));
     r.account = QStringLiteral("alumno%1").arg(pupil + 1);
     r.pupil = QStringLiteral("Alumna Núñez %1-%2").arg(classIndex + 1).arg(pupil + 1);
-    r.group = distinctGroups
-                  ? QStringLiteral("Grupo %1").arg(index)
-                  : QStringLiteral("%1º %2").arg(classIndex / 6 + 1).arg(QChar(u'A' + classIndex % 6));
+    r.group =
+        distinctGroups
+            ? QStringLiteral("Grupo %1").arg(index)
+            : QStringLiteral("%1º %2").arg(classIndex / 6 + 1).arg(QChar(u'A' + classIndex % 6));
     r.language = QStringLiteral("es");
     r.table = QStringLiteral("clasica");
     const int corrections = int(random.bounded(1, 6));
@@ -118,9 +119,9 @@ double median(std::vector<double> values)
 struct Folder
 {
     QString label;
-    int records = 0;          // to write; 0 for none
+    int records = 0; // to write; 0 for none
     bool distinctGroups = false;
-    int sparseFiles = 0;      // empty 16 MiB files to make
+    int sparseFiles = 0; // empty 16 MiB files to make
     double budgetMs = 1000;
 };
 
@@ -175,8 +176,8 @@ bool timeFolder(const Folder &made, const QString &folder, int runs)
             std::exit(2);
         }
         const qsizetype skippedExpected = made.sparseFiles;
-        if (expected >= 0 && (summary.rows.size() != size_t(expected) ||
-                              found.skipped.size() != skippedExpected)) {
+        if (expected >= 0 &&
+            (summary.rows.size() != size_t(expected) || found.skipped.size() != skippedExpected)) {
             std::fprintf(stderr, "bench_records: %zu of the %d records written read back\n%s\n",
                          summary.rows.size(), expected,
                          qPrintable(found.skipped.mid(0, 5).join(QLatin1Char('\n'))));
@@ -189,15 +190,15 @@ bool timeFolder(const Folder &made, const QString &folder, int runs)
     }
     const double middle = median(totals);
     const QLocale english(QLocale::English);
-    std::printf("records: %s: readFolder + summarize + groups of %s files (%s groups): best %.0f ms, "
-                "median %.0f ms (read %.0f, the rest %.0f) of %d runs; memory grew %.0f MB for "
-                "%.0f MB of records; budget %.0f ms: %s\n",
-                qPrintable(made.label), qPrintable(english.toString(qulonglong(files))),
-                qPrintable(english.toString(qulonglong(groups))),
-                *std::min_element(totals.begin(), totals.end()), middle, median(reads),
-                median(sums), runs, (peakMemory() - memoryBefore) / 1e6,
-                made.sparseFiles ? 0.0 : bytesIn(folder) / 1e6, made.budgetMs,
-                middle < made.budgetMs ? "within" : "MISSED");
+    std::printf(
+        "records: %s: readFolder + summarize + groups of %s files (%s groups): best %.0f ms, "
+        "median %.0f ms (read %.0f, the rest %.0f) of %d runs; memory grew %.0f MB for "
+        "%.0f MB of records; budget %.0f ms: %s\n",
+        qPrintable(made.label), qPrintable(english.toString(qulonglong(files))),
+        qPrintable(english.toString(qulonglong(groups))),
+        *std::min_element(totals.begin(), totals.end()), middle, median(reads), median(sums), runs,
+        (peakMemory() - memoryBefore) / 1e6, made.sparseFiles ? 0.0 : bytesIn(folder) / 1e6,
+        made.budgetMs, middle < made.budgetMs ? "within" : "MISSED");
     return middle < made.budgetMs;
 }
 
@@ -228,9 +229,8 @@ int main(int argc, char *argv[])
 
     if (parser.isSet(countOption) || parser.isSet(folderOption)) {
         const Folder one{QStringLiteral("given"),
-                         parser.isSet(countOption)
-                             ? std::max(1, parser.value(countOption).toInt())
-                             : 10000,
+                         parser.isSet(countOption) ? std::max(1, parser.value(countOption).toInt())
+                                                   : 10000,
                          parser.isSet(distinctOption), 0, parser.value(budgetOption).toDouble()};
         QTemporaryDir temporary;
         const QString folder =

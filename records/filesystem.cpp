@@ -169,7 +169,8 @@ FileRead readRegularFile(const QString &path, qint64 limit, bool listedRegular)
                 break;
             read.bytes.resize(qsizetype(std::min<qint64>(2 * total + 4096, limit + 1)));
         }
-        const ssize_t got = ::read(fd, read.bytes.data() + total, size_t(read.bytes.size() - total));
+        const ssize_t got =
+            ::read(fd, read.bytes.data() + total, size_t(read.bytes.size() - total));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -307,12 +308,12 @@ FolderProblem listFolder(const QString &folder, std::vector<FolderEntry> *entrie
     const QDir dir(folder);
     if (!info.exists() || !info.isDir() || !dir.isReadable()) {
         *why = translated(QT_TRANSLATE_NOOP("records", "No se puede abrir la carpeta"));
-        return !info.exists() ? FolderProblem::Missing
+        return !info.exists()  ? FolderProblem::Missing
                : !info.isDir() ? FolderProblem::NotAFolder
                                : FolderProblem::Unreadable;
     }
-    const QFileInfoList infos = dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                  QDir::NoDotAndDotDot);
+    const QFileInfoList infos =
+        dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo &info : infos) {
         FolderEntry found{info.fileName(), Kind::File};
         if (info.isSymLink() && !info.exists())
@@ -342,8 +343,8 @@ QString outcomeText(FileRead::Outcome outcome, qint64 limit)
     case Outcome::Dangling:
         return translated(QT_TRANSLATE_NOOP("records", "Es un enlace a algo que no existe"));
     case Outcome::LinkLoop:
-        return translated(
-            QT_TRANSLATE_NOOP("records", "Es un enlace que, de enlace en enlace, vuelve a sí mismo"));
+        return translated(QT_TRANSLATE_NOOP(
+            "records", "Es un enlace que, de enlace en enlace, vuelve a sí mismo"));
     default:
         return QString();
     }

@@ -115,7 +115,8 @@ FolderRecords readFolder(const QString &folder, QString *error)
             return found;
         }
         if (problem != FolderProblem::None) {
-            skip(dir, text(QT_TRANSLATE_NOOP("records", "No se puede leer la carpeta: %1")).arg(why));
+            skip(dir,
+                 text(QT_TRANSLATE_NOOP("records", "No se puede leer la carpeta: %1")).arg(why));
             continue;
         }
         const QString prefix = dir == QLatin1String("/") ? dir : dir + QLatin1Char('/');
@@ -124,13 +125,15 @@ FolderRecords readFolder(const QString &folder, QString *error)
             const bool hidden = entry.name.startsWith(QLatin1Char('.'));
             if (entry.kind == FolderEntry::Kind::Folder) {
                 if (hidden)
-                    skip(path, text(QT_TRANSLATE_NOOP("records", "Es una carpeta oculta; no se lee")));
+                    skip(path,
+                         text(QT_TRANSLATE_NOOP("records", "Es una carpeta oculta; no se lee")));
                 else
                     pending.push_back(path);
                 continue;
             }
             if (entry.kind == FolderEntry::Kind::FolderLink) {
-                skip(path, text(QT_TRANSLATE_NOOP("records", "Es un enlace a una carpeta; no se sigue")));
+                skip(path,
+                     text(QT_TRANSLATE_NOOP("records", "Es un enlace a una carpeta; no se sigue")));
                 continue;
             }
             if (!entry.name.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
@@ -170,10 +173,11 @@ FolderRecords readFolder(const QString &folder, QString *error)
             }
         }
     };
-    const size_t helpers = candidates.size() < kFilesPerHelper
-                               ? 0
-                               : std::min<size_t>({std::max(std::thread::hardware_concurrency(), 1u) - 1,
-                                                   kMostHelpers, candidates.size() / kFilesPerHelper});
+    const size_t helpers =
+        candidates.size() < kFilesPerHelper
+            ? 0
+            : std::min<size_t>({std::max(std::thread::hardware_concurrency(), 1u) - 1, kMostHelpers,
+                                candidates.size() / kFilesPerHelper});
     std::vector<std::thread> threads;
     for (size_t t = 0; t < helpers; ++t)
         threads.emplace_back(work);

@@ -349,8 +349,9 @@ private slots:
         QVERIFY(coloured.open(QIODevice::WriteOnly));
         coloured.write("{\"formato\":\"\\u001b]0;hola\\u0007\\u009b31m\\u202e\\r\"}");
         coloured.close();
-        const Run run = runProgram(work.path(), {QStringLiteral("--resumen"), QStringLiteral("class"),
-                                                 QStringLiteral("--csv"), QStringLiteral("c.csv")});
+        const Run run =
+            runProgram(work.path(), {QStringLiteral("--resumen"), QStringLiteral("class"),
+                                     QStringLiteral("--csv"), QStringLiteral("c.csv")});
         QCOMPARE(run.exitCode, 0);
         const QList<QByteArray> lines = run.errors.split('\n');
         QCOMPARE(lines.size(), 4); // the count, two files and the end of the last line
@@ -369,11 +370,16 @@ private slots:
         QTest::addColumn<QString>("csv");
         QTest::addColumn<QString>("pdf");
         QTest::addColumn<bool>("same");
-        QTest::newRow("one name") << "clase.out" << "clase.out" << true;
-        QTest::newRow("two spellings") << "clase.out" << "./class/../clase.out" << true;
-        QTest::newRow("through a link") << "clase.out" << "enlace.out" << true;
-        QTest::newRow("a second name") << "existe.out" << "otro-nombre.out" << true;
-        QTest::newRow("two files") << "clase.csv" << "clase.pdf" << false;
+        QTest::newRow("one name") << "clase.out"
+                                  << "clase.out" << true;
+        QTest::newRow("two spellings") << "clase.out"
+                                       << "./class/../clase.out" << true;
+        QTest::newRow("through a link") << "clase.out"
+                                        << "enlace.out" << true;
+        QTest::newRow("a second name") << "existe.out"
+                                       << "otro-nombre.out" << true;
+        QTest::newRow("two files") << "clase.csv"
+                                   << "clase.pdf" << false;
     }
 
     void programRefusesToWriteOneFileTwice()
@@ -393,9 +399,9 @@ private slots:
         existing.close();
         QVERIFY(::link(QFile::encodeName(existing.fileName()),
                        QFile::encodeName(work.filePath("otro-nombre.out"))) == 0);
-        const Run run = runProgram(work.path(), {QStringLiteral("--resumen"), QStringLiteral("class"),
-                                                 QStringLiteral("--csv"), csv,
-                                                 QStringLiteral("--pdf"), pdf});
+        const Run run =
+            runProgram(work.path(), {QStringLiteral("--resumen"), QStringLiteral("class"),
+                                     QStringLiteral("--csv"), csv, QStringLiteral("--pdf"), pdf});
         QVERIFY2(run.exitCode == (same ? 2 : 0), run.errors.constData());
         QCOMPARE(run.errors.contains("--csv y --pdf no pueden escribir el mismo fichero"), same);
         QCOMPARE(QFile::exists(work.filePath(QStringLiteral("clase.out"))), false);
@@ -410,12 +416,18 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("a pipe") << "tubo.csv" << "No es un fichero normal";
-        QTest::newRow("a link to a pipe") << "enlace-tubo.csv" << "No es un fichero normal";
-        QTest::newRow("the null device") << "/dev/null" << "No es un fichero normal";
-        QTest::newRow("a loop of links") << "bucle-a.csv" << "No es un fichero normal";
-        QTest::newRow("a folder") << "class" << "No es un fichero normal";
-        QTest::newRow("a link to a file to be") << "nuevo.csv" << "";
+        QTest::newRow("a pipe") << "tubo.csv"
+                                << "No es un fichero normal";
+        QTest::newRow("a link to a pipe") << "enlace-tubo.csv"
+                                          << "No es un fichero normal";
+        QTest::newRow("the null device") << "/dev/null"
+                                         << "No es un fichero normal";
+        QTest::newRow("a loop of links") << "bucle-a.csv"
+                                         << "No es un fichero normal";
+        QTest::newRow("a folder") << "class"
+                                  << "No es un fichero normal";
+        QTest::newRow("a link to a file to be") << "nuevo.csv"
+                                                << "";
     }
 
     void programWritesNothingButAFile()
@@ -443,14 +455,16 @@ private slots:
             return seen;
         };
         const QStringList before = kinds();
-        const Run run = runProgram(work.path(), {QStringLiteral("--resumen"), QStringLiteral("class"),
-                                                 QStringLiteral("--csv"), target});
+        const Run run =
+            runProgram(work.path(), {QStringLiteral("--resumen"), QStringLiteral("class"),
+                                     QStringLiteral("--csv"), target});
         QVERIFY2(run.exitCode == (reason.isEmpty() ? 0 : 2), run.errors.constData());
         QVERIFY2(run.errors.contains(reason.toUtf8()), run.errors.constData());
         QCOMPARE(kinds(), before);
         QCOMPARE(QFile::exists(work.filePath(QStringLiteral("class/hecho.csv"))), reason.isEmpty());
-        QCOMPARE(QDir(work.path()).entryList({QStringLiteral(".*.tmp")}, QDir::Hidden | QDir::Files),
-                 QStringList());
+        QCOMPARE(
+            QDir(work.path()).entryList({QStringLiteral(".*.tmp")}, QDir::Hidden | QDir::Files),
+            QStringList());
 #endif
     }
 
@@ -486,7 +500,8 @@ private slots:
         QFile csv(work.filePath(QStringLiteral("resumen.csv")));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readAll().count("\r\n"), 4);
-        QCOMPARE(QDir(work.path()).entryList(QDir::Files), QStringList{QStringLiteral("resumen.csv")});
+        QCOMPARE(QDir(work.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("resumen.csv")});
 #endif
     }
 

@@ -271,25 +271,35 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("said");
-        QTest::newRow("a record") << "3B/ana.json" << "read";
-        QTest::newRow("a pipe") << "tubo.json" << "skipped: No es un fichero normal";
-        QTest::newRow("a link to a pipe") << "enlace-tubo.json" << "skipped: No es un fichero normal";
-        QTest::newRow("a link to a device") << "cero.json" << "skipped: No es un fichero normal";
+        QTest::newRow("a record") << "3B/ana.json"
+                                  << "read";
+        QTest::newRow("a pipe") << "tubo.json"
+                                << "skipped: No es un fichero normal";
+        QTest::newRow("a link to a pipe") << "enlace-tubo.json"
+                                          << "skipped: No es un fichero normal";
+        QTest::newRow("a link to a device") << "cero.json"
+                                            << "skipped: No es un fichero normal";
         // A regular file that reports no size and never ends.
-        QTest::newRow("a link into /proc") << "pagemap.json" << "skipped: ";
-        QTest::newRow("16 MiB of nothing")
-            << "hueco.json" << "skipped: Ocupa más de los 524288 bytes";
-        QTest::newRow("a link to nothing")
-            << "roto.json" << "skipped: Es un enlace a algo que no existe";
-        QTest::newRow("a loop of links") << "bucle-a.json" << "skipped: Es un enlace que, de enlace";
-        QTest::newRow("a hidden record") << ".oculto.json" << "skipped: Es un fichero oculto";
-        QTest::newRow("a hidden folder") << ".papelera" << "skipped: Es una carpeta oculta";
-        QTest::newRow("a link to a folder")
-            << "enlace-carpeta" << "skipped: Es un enlace a una carpeta; no se sigue";
-        QTest::newRow("a folder that can't be read")
-            << "3B/cerrada" << "skipped: No se puede leer la carpeta: ";
-        QTest::newRow("a send being written") << ".tabelora-AbCdEf.tmp" << "";
-        QTest::newRow("a send cut short") << "cortado.json.tmp" << "";
+        QTest::newRow("a link into /proc") << "pagemap.json"
+                                           << "skipped: ";
+        QTest::newRow("16 MiB of nothing") << "hueco.json"
+                                           << "skipped: Ocupa más de los 524288 bytes";
+        QTest::newRow("a link to nothing") << "roto.json"
+                                           << "skipped: Es un enlace a algo que no existe";
+        QTest::newRow("a loop of links") << "bucle-a.json"
+                                         << "skipped: Es un enlace que, de enlace";
+        QTest::newRow("a hidden record") << ".oculto.json"
+                                         << "skipped: Es un fichero oculto";
+        QTest::newRow("a hidden folder") << ".papelera"
+                                         << "skipped: Es una carpeta oculta";
+        QTest::newRow("a link to a folder") << "enlace-carpeta"
+                                            << "skipped: Es un enlace a una carpeta; no se sigue";
+        QTest::newRow("a folder that can't be read") << "3B/cerrada"
+                                                     << "skipped: No se puede leer la carpeta: ";
+        QTest::newRow("a send being written") << ".tabelora-AbCdEf.tmp"
+                                              << "";
+        QTest::newRow("a send cut short") << "cortado.json.tmp"
+                                          << "";
     }
 
     void trapsInASharedFolderAreNamedNotRead()
@@ -328,8 +338,10 @@ private slots:
         QTemporaryDir dir;
         QStringList broken;
         for (int i = 0; i < 1500; ++i) {
-            const QString path = dir.filePath(QString("%1/%2.json").arg(i % 3).arg(i, 4, 10, QChar('0')));
-            const QByteArray bytes = toJson(record(QString::number(i), "2026-12-07T10:15:30+01:00"));
+            const QString path =
+                dir.filePath(QString("%1/%2.json").arg(i % 3).arg(i, 4, 10, QChar('0')));
+            const QByteArray bytes =
+                toJson(record(QString::number(i), "2026-12-07T10:15:30+01:00"));
             writeFile(path, i % 97 == 5 ? bytes.chopped(1) : bytes);
             if (i % 97 == 5)
                 broken << path;
@@ -339,12 +351,14 @@ private slots:
         QVERIFY(std::is_sorted(read.records.begin(), read.records.end(),
                                [](const Loaded &a, const Loaded &b) { return a.path < b.path; }));
         QVERIFY(std::adjacent_find(read.records.begin(), read.records.end(),
-                                   [](const Loaded &a, const Loaded &b) { return a.path == b.path; }) ==
-                read.records.end());
+                                   [](const Loaded &a, const Loaded &b) {
+                                       return a.path == b.path;
+                                   }) == read.records.end());
         QCOMPARE(read.records.front().record.pupil, "0");
         QCOMPARE(read.skipped.size(), broken.size());
         for (qsizetype i = 0; i < broken.size(); ++i)
-            QVERIFY2(read.skipped.filter(broken[i] + ": not JSON").size() == 1, qPrintable(broken[i]));
+            QVERIFY2(read.skipped.filter(broken[i] + ": not JSON").size() == 1,
+                     qPrintable(broken[i]));
     }
 
     // The largest record a pupil can send is read; one byte more is no record.
@@ -383,7 +397,9 @@ private slots:
         QTest::newRow("UTF-8") << QByteArray("Ștefan 🦊.json") << true;
         QTest::newRow("Latin-1") << QByteArray("caf\xe9.json") << false;
         QTest::newRow("a lone continuation") << QByteArray("\x80x") << false;
-        QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf" "b") << false;
+        QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf"
+                                                      "b")
+                                        << false;
         QTest::newRow("a surrogate") << QByteArray("\xed\xa0\x80") << false;
         QTest::newRow("past U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << false;
         QTest::newRow("cut short at the end") << QByteArray("\xe2\x82") << false;
@@ -431,7 +447,8 @@ private slots:
             r.group = QString::fromUtf8(group);
             loaded.push_back({"", r});
         }
-        QCOMPARE(groupsOf(loaded), QStringList({"", "3º A", "3º B", "árbol", "nube", "Ñu", "Zeta"}));
+        QCOMPARE(groupsOf(loaded),
+                 QStringList({"", "3º A", "3º B", "árbol", "nube", "Ñu", "Zeta"}));
         QCOMPARE(groupsOf({}), QStringList());
         QLocale::setDefault(QLocale::c());
     }

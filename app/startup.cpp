@@ -5,6 +5,7 @@
 #include "app/layout.h"
 #include "app/platform.h"
 #include "app/resources.h"
+#include "app/sending.h"
 #include "app/summaryexport.h"
 #include "app/summarywindow.h"
 #include "records/labsettings.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -171,6 +173,10 @@ int run(int &argc, char **argv)
     windows.Form1.setResultsFolder(options.resultsFolder);
     windows.Form1.setMarks(options.marks);
     windows.Form1.show();
+    // Once the windows are up: what an earlier run could not send to the results folder.
+    QTimer::singleShot(0, &windows.Form1, [folder = options.resultsFolder] {
+        sending::deliverOwed(folder);
+    });
     return app.exec();
 }
 

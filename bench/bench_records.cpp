@@ -13,6 +13,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -109,6 +110,7 @@ int main(int argc, char *argv[])
     int expected = -1; // a folder read as it is: whatever it holds
     if (!holdsRecords(folder)) {
         expected = count;
+        QDir().mkpath(folder);
         QRandomGenerator random(2026);
         QElapsedTimer writing;
         writing.start();

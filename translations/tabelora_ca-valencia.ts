@@ -1388,16 +1388,29 @@ Opcions:
 <context>
     <name>records</name>
     <message>
-        <source>Cannot make the folder &quot;%1&quot;</source>
-        <translation>No es pot crear la carpeta &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>Cannot write in the folder &quot;%1&quot;: %2</source>
         <translation>No es pot escriure a la carpeta &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Cannot save the record &quot;%1&quot;: %2</source>
         <translation>No es pot guardar el registre &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>La carpeta «%1» no existe.</source>
+        <extracomment>The results folder is never made by the program: it is the teacher&apos;s.</extracomment>
+        <translation>La carpeta «%1» no existix.</translation>
+    </message>
+</context>
+<context>
+    <name>sending</name>
+    <message>
+        <source>Los resultados no llegaron a la carpeta «%1». %2 Se ha guardado una copia en este equipo, que se enviará de nuevo.</source>
+        <extracomment>A send the results folder did not receive: the folder, the system&apos;s reason.</extracomment>
+        <translation>Els resultats no han arribat a la carpeta «%1». %2 S&apos;ha guardat una còpia en este ordinador, que s&apos;enviarà de nou.</translation>
+    </message>
+    <message>
+        <source>Los resultados no llegaron a la carpeta «%1». %2</source>
+        <translation>Els resultats no han arribat a la carpeta «%1». %2</translation>
     </message>
 </context>
 <context>

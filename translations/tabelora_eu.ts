@@ -1391,16 +1391,29 @@ Aukerak:
 <context>
     <name>records</name>
     <message>
-        <source>Cannot make the folder &quot;%1&quot;</source>
-        <translation>Ezin da &quot;%1&quot; karpeta sortu</translation>
-    </message>
-    <message>
         <source>Cannot write in the folder &quot;%1&quot;: %2</source>
         <translation>Ezin da &quot;%1&quot; karpetan idatzi: %2</translation>
     </message>
     <message>
         <source>Cannot save the record &quot;%1&quot;: %2</source>
         <translation>Ezin da &quot;%1&quot; erregistroa gorde: %2</translation>
+    </message>
+    <message>
+        <source>La carpeta «%1» no existe.</source>
+        <extracomment>The results folder is never made by the program: it is the teacher&apos;s.</extracomment>
+        <translation>«%1» karpeta ez dago.</translation>
+    </message>
+</context>
+<context>
+    <name>sending</name>
+    <message>
+        <source>Los resultados no llegaron a la carpeta «%1». %2 Se ha guardado una copia en este equipo, que se enviará de nuevo.</source>
+        <extracomment>A send the results folder did not receive: the folder, the system&apos;s reason.</extracomment>
+        <translation>Emaitzak ez dira «%1» karpetara iritsi. %2 Kopia bat gorde da ordenagailu honetan, eta berriro bidaliko da.</translation>
+    </message>
+    <message>
+        <source>Los resultados no llegaron a la carpeta «%1». %2</source>
+        <translation>Emaitzak ez dira «%1» karpetara iritsi. %2</translation>
     </message>
 </context>
 <context>

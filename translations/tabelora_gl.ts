@@ -1388,16 +1388,29 @@ Opcións:
 <context>
     <name>records</name>
     <message>
-        <source>Cannot make the folder &quot;%1&quot;</source>
-        <translation>Non se pode crear o cartafol &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>Cannot write in the folder &quot;%1&quot;: %2</source>
         <translation>Non se pode escribir no cartafol &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Cannot save the record &quot;%1&quot;: %2</source>
         <translation>Non se pode gardar o rexistro &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>La carpeta «%1» no existe.</source>
+        <extracomment>The results folder is never made by the program: it is the teacher&apos;s.</extracomment>
+        <translation>O cartafol «%1» non existe.</translation>
+    </message>
+</context>
+<context>
+    <name>sending</name>
+    <message>
+        <source>Los resultados no llegaron a la carpeta «%1». %2 Se ha guardado una copia en este equipo, que se enviará de nuevo.</source>
+        <extracomment>A send the results folder did not receive: the folder, the system&apos;s reason.</extracomment>
+        <translation>Os resultados non chegaron ao cartafol «%1». %2 Gardouse unha copia neste ordenador, que se enviará de novo.</translation>
+    </message>
+    <message>
+        <source>Los resultados no llegaron a la carpeta «%1». %2</source>
+        <translation>Os resultados non chegaron ao cartafol «%1». %2</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,12 @@ QByteArray changed(const QString &key, const QJsonValue &value)
     return QJsonDocument(object).toJson();
 }
 
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -174,6 +180,10 @@ private slots:
         const QString folder = dir.filePath("registros/nuevo");
         const Record r = record("Ana", "2026-12-07T10:15:30+01:00");
         QString error;
+        // The folder is made by whoever owns it, never by a write.
+        QVERIFY(write(r, folder, &error).isEmpty());
+        QVERIFY2(error.contains("registros/nuevo") && !QFileInfo::exists(folder), qPrintable(error));
+        QVERIFY(QDir().mkpath(folder));
         const QString first = write(r, folder, &error);
         const QString second = write(r, folder, &error);
         QVERIFY2(!first.isEmpty() && !second.isEmpty() && first != second, qPrintable(error));
@@ -185,9 +195,13 @@ private slots:
         writeFile(folder + "/.tabelora-AbCdEf.tmp", toJson(r).left(40));
         const FolderRecords read = readFolder(folder);
         QVERIFY(read.records.size() == 2 && read.skipped.isEmpty());
-        // A folder can't be made under a file.
-        QVERIFY(write(r, first + "/sub", &error).isEmpty());
-        QVERIFY2(error.contains("sub"), qPrintable(error));
+        // Delivered again under the same name: the same bytes are there already, so nothing
+        // is written; other bytes under that name are not replaced.
+        const QString name = QFileInfo(first).fileName();
+        QVERIFY(deliver(toJson(r), folder, name, &error));
+        QVERIFY(!deliver(toJson(r) + ' ', folder, name, &error));
+        QCOMPARE(QDir(folder).entryList(everything).size(), 3);
+        QCOMPARE(readFile(first), toJson(r));
     }
 
     void twentyFiveWritersAtOnce()
@@ -198,7 +212,8 @@ private slots:
         QTemporaryDir dir(qEnvironmentVariable("TABELORA_SHARED_FOLDER", QDir::tempPath()) +
                           "/tst_records-XXXXXX");
         QVERIFY(dir.isValid());
-        const QString folder = dir.filePath("red/clase"); // every writer makes it
+        const QString folder = dir.filePath("red/clase");
+        QVERIFY(QDir().mkpath(folder));
         const QString go = dir.filePath("go");
         std::vector<std::unique_ptr<QProcess>> writers;
         for (int i = 0; i < kWriters; ++i) {
@@ -262,6 +277,7 @@ carpeta = "\\\\servidor\\clase 3, B")");
         // Ben sent after Ana, from a machine on UTC whose clock showed an earlier hour.
         const Record ben = record("Ben", "2026-12-07T09:25:00Z",
                                   {correction("2026-12-07T09:20:00Z", 114, {{1, 2}, {3, 0}})});
+        QVERIFY(QDir().mkpath(dir.filePath("3B/lunes")));
         QVERIFY(!write(ana, dir.filePath("3B"), nullptr).isEmpty());
         QVERIFY(!write(ben, dir.path(), nullptr).isEmpty());
         QVERIFY(

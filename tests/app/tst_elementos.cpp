@@ -24,12 +24,6 @@ void showActive(TElementos &window)
     QTRY_VERIFY(window.Image111()->hasFocus());
 }
 
-// The pixels of the chart as drawn on the screen, in the chart's own coordinates.
-QImage drawn(ElementChart *chart)
-{
-    return chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 } // namespace
 
 class ElementosTest : public QObject
@@ -96,31 +90,29 @@ private slots:
         QVERIFY(!table->cellAt(118, 0));
     }
 
-    // The chart has the keyboard from the start, and a ring round the current element's name
-    // and symbol, on their lines, shows it; the ring goes with the focus.
+    // The chart has the keyboard from the start (and again by Tab), with a ring on the lines
+    // round the current element's name and symbol while it does, and nowhere else.
     void chartTakesTheKeyboardAndRingsTheCurrentElement()
     {
         TElementos window;
         showActive(window);
         ElementChart *chart = window.Image111();
-        QCOMPARE(chart->current(), 1);
         const QRect hydrogen = ElementChart::elementRect(board::Table::Classic, 1);
         QCOMPARE(hydrogen, QRect(133, 26, 125, 21)); // the second pair of the first row
-        const QImage ringed = drawn(chart);
+        const auto drawn = [&] { return chart->grab().toImage().convertToFormat(QImage::Format_RGB32); };
         const QImage plain = chart->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-        int black = 0, white = 0;
-        for (int x = hydrogen.left(); x <= hydrogen.right(); ++x) {
-            black += ringed.pixel(x, hydrogen.top()) == qRgb(0, 0, 0);
-            white += ringed.pixel(x, hydrogen.top() + 1) == qRgb(255, 255, 255);
-        }
-        QVERIFY2(black > 40 && white > 40, qPrintable(QStringLiteral("%1 %2").arg(black).arg(white)));
-        // Nothing else of the picture is touched.
-        const QRect outside = hydrogen.adjusted(-1, -1, 1, 1);
-        for (QPoint p : {outside.topLeft(), outside.bottomRight(), QPoint(300, 300)})
-            QCOMPARE(ringed.pixel(p), plain.pixel(p));
+        QImage ringed = drawn();
+        int black = 0;
+        for (int x = hydrogen.left(); x <= hydrogen.right(); ++x)
+            black += ringed.pixel(x, hydrogen.top()) == qRgb(0, 0, 0) &&
+                     ringed.pixel(x, hydrogen.top() + 1) != plain.pixel(x, hydrogen.top() + 1);
+        QVERIFY2(black > 40, qPrintable(QString::number(black)));
+        // Above, left of and below the ring the picture is untouched.
+        for (const QRect &band : {QRect(0, 0, 507, 26), QRect(0, 26, 133, 21), QRect(0, 47, 507, 553)})
+            QCOMPARE(ringed.copy(band), plain.copy(band));
 
         chart->clearFocus();
-        QCOMPARE(drawn(chart).copy(hydrogen), plain.copy(hydrogen));
+        QCOMPARE(drawn().copy(0, 0, 507, 600), plain.copy(0, 0, 507, 600));
         QTest::keyClick(&window, Qt::Key_Tab);
         QTRY_VERIFY(chart->hasFocus());
     }
@@ -133,18 +125,13 @@ private slots:
         QTest::addColumn<int>("to");
         const auto classic = board::Table::Classic, today = board::Table::Today;
         QTest::newRow("right") << classic << 1 << int(Qt::Key_Right) << 2;
-        QTest::newRow("down") << classic << 1 << int(Qt::Key_Down) << 2;
         QTest::newRow("left") << classic << 80 << int(Qt::Key_Left) << 79;
-        QTest::newRow("up") << classic << 80 << int(Qt::Key_Up) << 79;
-        QTest::newRow("left at hydrogen") << classic << 1 << int(Qt::Key_Left) << 1;
         QTest::newRow("up at hydrogen") << classic << 1 << int(Qt::Key_Up) << 1;
-        QTest::newRow("right at the last") << classic << 114 << int(Qt::Key_Right) << 114;
         QTest::newRow("down at the last") << classic << 114 << int(Qt::Key_Down) << 114;
         QTest::newRow("today's right past 114") << today << 114 << int(Qt::Key_Right) << 115;
         QTest::newRow("today's right at the last") << today << 118 << int(Qt::Key_Right) << 118;
-        QTest::newRow("end") << classic << 1 << int(Qt::Key_End) << 114;
-        QTest::newRow("today's end") << today << 1 << int(Qt::Key_End) << 118;
-        QTest::newRow("home") << today << 80 << int(Qt::Key_Home) << 1;
+        QTest::newRow("end") << today << 1 << int(Qt::Key_End) << 118;
+        QTest::newRow("home") << classic << 80 << int(Qt::Key_Home) << 1;
     }
     void arrowsStepThroughTheElementsAndStopAtTheEnds()
     {
@@ -161,33 +148,28 @@ private slots:
         QCOMPARE(moved.size(), chart->current() == from ? 0 : 1);
     }
 
-    // The area scrolls the current element into sight, down to meitnerium in the last row, and
-    // back up to hydrogen with the header above it.
+    // The area scrolls to meitnerium in the last row, and back up to hydrogen with the header.
     void scrollAreaFollowsTheCurrentElement()
     {
         TElementos window;
         showActive(window);
         window.resize(300, 200);
         ElementChart *chart = window.Image111();
-        QScrollArea *area = window.scrollArea();
+        QWidget *viewport = window.scrollArea()->viewport();
         const auto inSight = [&](int n) {
             const QRect place = ElementChart::elementRect(board::Table::Classic, n);
-            return area->viewport()->rect().contains(
-                QRect(chart->mapTo(area->viewport(), place.topLeft()), place.size()));
+            return viewport->rect().contains(place.translated(chart->mapTo(viewport, QPoint())));
         };
-        QTRY_VERIFY(area->verticalScrollBar()->isVisible());
+        QTRY_VERIFY(window.scrollArea()->verticalScrollBar()->isVisible());
         chart->setCurrent(108);
         QTest::keyClick(chart, Qt::Key_Right);
-        QCOMPARE(chart->current(), 109);
-        QVERIFY(area->verticalScrollBar()->value() > 0);
-        QVERIFY(inSight(109));
-        QVERIFY(!inSight(1));
+        QVERIFY(inSight(109) && !inSight(1));
         QTest::keyClick(chart, Qt::Key_Home);
-        QCOMPARE(area->verticalScrollBar()->value(), 0);
-        QVERIFY(inSight(1));
+        QCOMPARE(window.scrollArea()->verticalScrollBar()->value(), 0);
     }
 
-    // The table's focused cell is the current element, read whole in the program's language.
+    // The table's focused cell is the current element, read whole in the program's language;
+    // the three texts of its row stay the table's columns.
     void focusedCellReadsTheCurrentElementInTheLanguage_data()
     {
         QTest::addColumn<Language>("language");
@@ -210,15 +192,12 @@ private slots:
         QAccessibleInterface *focused = table->focusChild();
         QVERIFY(focused);
         QTEST(focused->text(QAccessible::Name), "said");
-        QVERIFY(focused->state().focusable && focused->state().focused);
-        QCOMPARE(focused->parent(), table);
+        QVERIFY(focused->state().focused);
         QCOMPARE(table->child(table->indexOfChild(focused)), focused);
         QCOMPARE(focused->tableCellInterface()->rowIndex(), element - 1);
-        // The element's texts are still the table's three columns, and none of them is focused.
         QVERIFY(!table->tableInterface()->cellAt(element - 1, 0)->state().focused);
         chart->clearFocus();
-        QVERIFY(!table->focusChild());
-        QVERIFY(!focused->state().focused);
+        QVERIFY(!table->focusChild() && !focused->state().focused);
     }
 
     void windowKeepsItsPlaceWhereItFitsAndIsShortenedWhereNot_data()

@@ -528,7 +528,8 @@ void chartCellFocused(ElementChart *chart)
 {
     if (!QAccessible::isActive())
         return;
-    const auto *table = dynamic_cast<ChartInterface *>(QAccessible::queryAccessibleInterface(chart));
+    const auto *table =
+        dynamic_cast<ChartInterface *>(QAccessible::queryAccessibleInterface(chart));
     if (QAccessibleInterface *cell = table ? table->elementCell(chart->current()) : nullptr) {
         QAccessibleEvent event(cell, QAccessible::Focus);
         QAccessible::updateAccessibility(&event);

@@ -99,7 +99,9 @@ private slots:
         ElementChart *chart = window.Image111();
         const QRect hydrogen = ElementChart::elementRect(board::Table::Classic, 1);
         QCOMPARE(hydrogen, QRect(133, 26, 125, 21)); // the second pair of the first row
-        const auto drawn = [&] { return chart->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        const auto drawn = [&] {
+            return chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
         const QImage plain = chart->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
         QImage ringed = drawn();
         int black = 0;
@@ -108,7 +110,8 @@ private slots:
                      ringed.pixel(x, hydrogen.top() + 1) != plain.pixel(x, hydrogen.top() + 1);
         QVERIFY2(black > 40, qPrintable(QString::number(black)));
         // Above, left of and below the ring the picture is untouched.
-        for (const QRect &band : {QRect(0, 0, 507, 26), QRect(0, 26, 133, 21), QRect(0, 47, 507, 553)})
+        for (const QRect &band :
+             {QRect(0, 0, 507, 26), QRect(0, 26, 133, 21), QRect(0, 47, 507, 553)})
             QCOMPARE(ringed.copy(band), plain.copy(band));
 
         chart->clearFocus();

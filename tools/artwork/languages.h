@@ -130,7 +130,8 @@ inline PrintedCell printedCell(const PictureLanguage &language, Table table, int
     }
     const Element &today = element(n, table);
     const chart::ChartCell classic = chart::classicCell(n);
-    const std::string symbol = std::string(today.symbol) + std::string(chart::chartMark(classic.symbol));
+    const std::string symbol =
+        std::string(today.symbol) + std::string(chart::chartMark(classic.symbol));
     if (language.chartNames[0].empty())
         return {std::string(today.name) + std::string(chart::chartMark(classic.name)), symbol, n};
     return {std::string(n >= kFirstTodayName ? language.todayNames[n - kFirstTodayName]

@@ -223,10 +223,6 @@
         <translation>Tanca</translation>
     </message>
     <message>
-        <source>%1 de %2 registros</source>
-        <translation>%1 de %2 registres</translation>
-    </message>
-    <message>
         <source>Ninguno</source>
         <translation>Cap</translation>
     </message>
@@ -265,6 +261,27 @@
     <message>
         <source>Hojas de cálculo CSV (*.csv)</source>
         <translation>Fulls de càlcul CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Una por alumno</source>
+        <translation>Una per alumne</translation>
+    </message>
+    <message>
+        <source>Una por envío</source>
+        <translation>Una per enviament</translation>
+    </message>
+    <message>
+        <source>%1 alumnos; %2 de %3 registros</source>
+        <translation>%1 alumnes; %2 de %3 registres</translation>
+    </message>
+    <message>
+        <source>F&amp;ilas:</source>
+        <translation>F&amp;iles:</translation>
+    </message>
+    <message>
+        <source>%1 registros repetidos (el mismo fichero en dos sitios) se cuentan una vez.</source>
+        <extracomment>Records found twice in the folder (the same file copied into two places).</extracomment>
+        <translation>%1 registres repetits (el mateix fitxer en dos llocs) es compten una volta.</translation>
     </message>
 </context>
 <context>
@@ -1476,10 +1493,6 @@ Opcions:
         <translation>Percentatge</translation>
     </message>
     <message>
-        <source>El porcentaje de toda la sesión, como en el informe</source>
-        <translation>El percentatge de tota la sessió, com a l&apos;informe</translation>
-    </message>
-    <message>
         <source>No se puede escribir «%1»: %2.</source>
         <translation>No es pot escriure «%1»: %2.</translation>
     </message>
@@ -1526,6 +1539,51 @@ Opcions:
     <message>
         <source>Los más fallados: %1</source>
         <translation>Amb més errors: %1</translation>
+    </message>
+    <message>
+        <source>Los aciertos sobre las casillas de las correcciones de este envío</source>
+        <translation>Els encerts sobre les caselles de les correccions d&apos;aquest enviament</translation>
+    </message>
+    <message>
+        <source>Envíos</source>
+        <translation>Enviaments</translation>
+    </message>
+    <message>
+        <source>Las veces que el alumno pulsó «Enviar»</source>
+        <translation>Les vegades que l&apos;alumne va prémer «Enviar»</translation>
+    </message>
+    <message>
+        <source>Las veces que corrigió el tablero, en todos sus envíos</source>
+        <translation>Les vegades que va corregir el tauler, en tots els seus enviaments</translation>
+    </message>
+    <message>
+        <source>Primera</source>
+        <translation>Primera</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su primera corrección</source>
+        <translation>El percentatge d&apos;encerts de la seua primera correcció</translation>
+    </message>
+    <message>
+        <source>Última</source>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su última corrección</source>
+        <translation>El percentatge d&apos;encerts de la seua última correcció</translation>
+    </message>
+    <message>
+        <source>Mejor %</source>
+        <translation>Millor %</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su mejor corrección</source>
+        <translation>El percentatge d&apos;encerts de la seua millor correcció</translation>
+    </message>
+    <message>
+        <source>(sin nombre: %1, %2)</source>
+        <extracomment>A record sent with no pupil&apos;s name: the machine and the time instead.</extracomment>
+        <translation>(sense nom: %1, %2)</translation>
     </message>
 </context>
 <context>

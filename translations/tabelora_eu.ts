@@ -223,10 +223,6 @@
         <translation>Itxi</translation>
     </message>
     <message>
-        <source>%1 de %2 registros</source>
-        <translation>%1/%2 erregistro</translation>
-    </message>
-    <message>
         <source>Ninguno</source>
         <translation>Bat ere ez</translation>
     </message>
@@ -265,6 +261,27 @@
     <message>
         <source>Hojas de cálculo CSV (*.csv)</source>
         <translation>CSV kalkulu-orriak (*.csv)</translation>
+    </message>
+    <message>
+        <source>Una por alumno</source>
+        <translation>Bat ikasleko</translation>
+    </message>
+    <message>
+        <source>Una por envío</source>
+        <translation>Bat bidalketako</translation>
+    </message>
+    <message>
+        <source>%1 alumnos; %2 de %3 registros</source>
+        <translation>%1 ikasle; %2 / %3 erregistro</translation>
+    </message>
+    <message>
+        <source>F&amp;ilas:</source>
+        <translation>Lerr&amp;oak:</translation>
+    </message>
+    <message>
+        <source>%1 registros repetidos (el mismo fichero en dos sitios) se cuentan una vez.</source>
+        <extracomment>Records found twice in the folder (the same file copied into two places).</extracomment>
+        <translation>%1 erregistro errepikatu (fitxategi bera bi tokitan) behin zenbatzen dira.</translation>
     </message>
 </context>
 <context>
@@ -1479,10 +1496,6 @@ Aukerak:
         <translation>Ehunekoa</translation>
     </message>
     <message>
-        <source>El porcentaje de toda la sesión, como en el informe</source>
-        <translation>Saio osoaren ehunekoa, txostenean bezala</translation>
-    </message>
-    <message>
         <source>No se puede escribir «%1»: %2.</source>
         <translation>Ezin da «%1» idatzi: %2.</translation>
     </message>
@@ -1529,6 +1542,51 @@ Aukerak:
     <message>
         <source>Los más fallados: %1</source>
         <translation>Huts gehien dituztenak: %1</translation>
+    </message>
+    <message>
+        <source>Los aciertos sobre las casillas de las correcciones de este envío</source>
+        <translation>Bidalketa honetako zuzenketen asmatuak, gelaxken gainean</translation>
+    </message>
+    <message>
+        <source>Envíos</source>
+        <translation>Bidalketak</translation>
+    </message>
+    <message>
+        <source>Las veces que el alumno pulsó «Enviar»</source>
+        <translation>Ikasleak «Bidali» sakatu duen aldiak</translation>
+    </message>
+    <message>
+        <source>Las veces que corrigió el tablero, en todos sus envíos</source>
+        <translation>Taula zuzendu duen aldiak, bidalketa guztietan</translation>
+    </message>
+    <message>
+        <source>Primera</source>
+        <translation>Lehena</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su primera corrección</source>
+        <translation>Lehen zuzenketako asmatuen ehunekoa</translation>
+    </message>
+    <message>
+        <source>Última</source>
+        <translation>Azkena</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su última corrección</source>
+        <translation>Azken zuzenketako asmatuen ehunekoa</translation>
+    </message>
+    <message>
+        <source>Mejor %</source>
+        <translation>Onena %</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su mejor corrección</source>
+        <translation>Zuzenketa onenaren asmatuen ehunekoa</translation>
+    </message>
+    <message>
+        <source>(sin nombre: %1, %2)</source>
+        <extracomment>A record sent with no pupil&apos;s name: the machine and the time instead.</extracomment>
+        <translation>(izenik gabe: %1, %2)</translation>
     </message>
 </context>
 <context>

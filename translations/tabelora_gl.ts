@@ -223,10 +223,6 @@
         <translation>Pechar</translation>
     </message>
     <message>
-        <source>%1 de %2 registros</source>
-        <translation>%1 de %2 rexistros</translation>
-    </message>
-    <message>
         <source>Ninguno</source>
         <translation>Ningún</translation>
     </message>
@@ -265,6 +261,27 @@
     <message>
         <source>Hojas de cálculo CSV (*.csv)</source>
         <translation>Follas de cálculo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Una por alumno</source>
+        <translation>Unha por alumno</translation>
+    </message>
+    <message>
+        <source>Una por envío</source>
+        <translation>Unha por envío</translation>
+    </message>
+    <message>
+        <source>%1 alumnos; %2 de %3 registros</source>
+        <translation>%1 alumnos; %2 de %3 rexistros</translation>
+    </message>
+    <message>
+        <source>F&amp;ilas:</source>
+        <translation>F&amp;ilas:</translation>
+    </message>
+    <message>
+        <source>%1 registros repetidos (el mismo fichero en dos sitios) se cuentan una vez.</source>
+        <extracomment>Records found twice in the folder (the same file copied into two places).</extracomment>
+        <translation>%1 rexistros repetidos (o mesmo ficheiro en dous sitios) cóntanse unha vez.</translation>
     </message>
 </context>
 <context>
@@ -1476,10 +1493,6 @@ Opcións:
         <translation>Porcentaxe</translation>
     </message>
     <message>
-        <source>El porcentaje de toda la sesión, como en el informe</source>
-        <translation>A porcentaxe de toda a sesión, como no informe</translation>
-    </message>
-    <message>
         <source>No se puede escribir «%1»: %2.</source>
         <translation>Non se pode escribir «%1»: %2.</translation>
     </message>
@@ -1526,6 +1539,51 @@ Opcións:
     <message>
         <source>Los más fallados: %1</source>
         <translation>Os máis fallados: %1</translation>
+    </message>
+    <message>
+        <source>Los aciertos sobre las casillas de las correcciones de este envío</source>
+        <translation>Os acertos sobre as casas das correccións deste envío</translation>
+    </message>
+    <message>
+        <source>Envíos</source>
+        <translation>Envíos</translation>
+    </message>
+    <message>
+        <source>Las veces que el alumno pulsó «Enviar»</source>
+        <translation>As veces que o alumno premeu «Enviar»</translation>
+    </message>
+    <message>
+        <source>Las veces que corrigió el tablero, en todos sus envíos</source>
+        <translation>As veces que corrixiu o taboleiro, en todos os seus envíos</translation>
+    </message>
+    <message>
+        <source>Primera</source>
+        <translation>Primeira</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su primera corrección</source>
+        <translation>A porcentaxe de acertos da súa primeira corrección</translation>
+    </message>
+    <message>
+        <source>Última</source>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su última corrección</source>
+        <translation>A porcentaxe de acertos da súa última corrección</translation>
+    </message>
+    <message>
+        <source>Mejor %</source>
+        <translation>Mellor %</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su mejor corrección</source>
+        <translation>A porcentaxe de acertos da súa mellor corrección</translation>
+    </message>
+    <message>
+        <source>(sin nombre: %1, %2)</source>
+        <extracomment>A record sent with no pupil&apos;s name: the machine and the time instead.</extracomment>
+        <translation>(sen nome: %1, %2)</translation>
     </message>
 </context>
 <context>

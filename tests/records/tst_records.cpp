@@ -301,7 +301,7 @@ carpeta = "\\\\servidor\\clase 3, B")");
         };
         QCOMPARE(row(0), std::tuple(QString("Ana"), 2, 115, 117, 118, 98));
         QCOMPARE(row(1), std::tuple(QString("Ben"), 1, 112, 112, 114, 98));
-        QCOMPARE(row(2), std::tuple(QString("Eva"), 0, 0, 0, 0, 0));
+        QCOMPARE(row(2), std::tuple(QString("Eva"), 0, 0, 0, 0, -1));
         QCOMPARE(s.largestTable, 118);
         const ElementSummary &hydrogen = s.elements.at(1);
         QCOMPARE(std::tuple(hydrogen.pupils, hydrogen.right, hydrogen.percentRight()),
@@ -323,6 +323,52 @@ carpeta = "\\\\servidor\\clase 3, B")");
                  118);
         QVERIFY(readFolder(dir.filePath("nowhere"), &error).records.empty() &&
                 error.contains("does not exist"));
+    }
+
+    // Three sends of one pupil, written three ways, and a perfect pupil: two pupils, and
+    // hydrogen right for one of them, by each one's last correction. A copy of a record counts
+    // once; records with no name are pupils of their own; a record's percentage is its own.
+    void eachPupilCountsOnceByTheirLastCorrection()
+    {
+        const auto sent = [](const char *pupil, const char *group, const char *time,
+                             std::vector<Correction> corrections) {
+            Record r = record(pupil, time, std::move(corrections));
+            r.group = group;
+            return r;
+        };
+        const Correction heliumCell = correction("2026-12-07T10:00:00+01:00", 114, {{1, 2}});
+        Record later = sent("ana  RUIZ", "3ºb", "2026-12-07T10:30:00+01:00",
+                            {correction("2026-12-07T10:20:00+01:00", 114, {{1, 2}, {3, 4}})});
+        // The run's totals cover a pupil before her on the machine: 36 of 228.
+        later.hitTotal = 36;
+        later.cellsCounted = 228;
+        const std::vector<Loaded> loaded{
+            {"a", sent("Ana Ruiz", "3º B", "2026-12-07T10:05:00+01:00", {heliumCell})},
+            {"b", sent("ANA RUIZ", "3° B", "2026-12-07T10:10:00+01:00", {heliumCell})},
+            {"c", later},
+            {"d", sent("Eva", "3º B", "2026-12-07T10:40:00+01:00",
+                       {correction("2026-12-07T10:35:00+01:00", 114)})},
+            {"copia/d", sent("Eva", "3º B", "2026-12-07T10:40:00+01:00",
+                             {correction("2026-12-07T10:35:00+01:00", 114)})},
+            {"e", sent("", "3º B", "2026-12-07T10:50:00+01:00", {})},
+            {"f", sent(" ", "3º B", "2026-12-07T10:55:00+01:00", {})},
+        };
+        const Summary s = summarize(loaded);
+        QCOMPARE(s.duplicates, 1);
+        QCOMPARE(s.rows.size(), size_t(6));
+        QCOMPARE(s.rows.at(2).percent, 98); // 112 of 114, not 36 of 228
+        const ElementSummary &hydrogen = s.elements.at(1);
+        QCOMPARE(std::tuple(hydrogen.pupils, hydrogen.right, hydrogen.percentRight()),
+                 std::tuple(2, 1, 50));
+        QCOMPARE(s.elements.at(3).putInstead, (std::map<int, int>{{4, 1}}));
+        QCOMPARE(s.pupils.size(), size_t(4));
+        const PupilRow &ana = s.pupils.at(0);
+        QCOMPARE(std::tuple(ana.pupil, ana.sends, ana.corrections, ana.firstPercent,
+                            ana.lastPercent, ana.bestPercent),
+                 std::tuple(QString("ana  RUIZ"), 3, 3, 99, 98, 99));
+        QCOMPARE(std::tuple(s.pupils.at(2).sends, s.pupils.at(2).bestPercent), std::tuple(1, -1));
+        QCOMPARE(groupKey("3º B"), groupKey("3°b"));
+        QVERIFY(groupKey("3º B") != groupKey("3º C"));
     }
 
     void csvQuotesAndDefusesFields()

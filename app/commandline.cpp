@@ -75,6 +75,7 @@ struct FlagOption
 constexpr FlagOption kFlagOptions[] = {
     {"marcas", &Options::marks},
     {"proyector", &Options::projector},
+    {"comprobar", &Options::check},
 };
 
 // Options that Qt's application object reads and takes away before the program sees its
@@ -295,7 +296,7 @@ QString reason(const Options &options)
 QString helpText(const QString &programName)
 {
     //: The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen,
-    //: --csv, --pdf, --help, --version), the codes es, ca, ca-valencia, gl and eu, the
+    //: --csv, --pdf, --comprobar, --help, --version), the codes es, ca, ca-valencia, gl and eu, the
     //: locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables' names
     //: clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA,
     //: FICHERO) and the button's name «Enviar» are translated.
@@ -303,6 +304,7 @@ QString helpText(const QString &programName)
                "Uso: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]\n"
                "         [--informes CARPETA] [--marcas] [--proyector]\n"
                "     %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]\n"
+               "     %1 --comprobar\n"
                "\n"
                "Tabelora, ejercicio para aprender la tabla periódica.\n"
                "\n"
@@ -333,6 +335,8 @@ QString helpText(const QString &programName)
                "                      fichero CSV y termina, sin abrir ninguna ventana.\n"
                "  --pdf FICHERO       con --resumen: escribe el resumen en un fichero PDF y\n"
                "                      termina, sin abrir ninguna ventana.\n"
+               "  --comprobar         comprueba la configuración del aula de este equipo y la\n"
+               "                      carpeta de resultados, sin abrir ninguna ventana.\n"
                "  -h, --help          muestra esta ayuda.\n"
                "      --version       muestra la versión del programa.\n")
         .arg(QFileInfo(programName).fileName());

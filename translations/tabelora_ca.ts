@@ -742,6 +742,7 @@
         <source>Uso: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
          [--informes CARPETA] [--marcas] [--proyector]
      %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
+     %1 --comprobar
 
 Tabelora, ejercicio para aprender la tabla periódica.
 
@@ -772,13 +773,16 @@ Opciones:
                       fichero CSV y termina, sin abrir ninguna ventana.
   --pdf FICHERO       con --resumen: escribe el resumen en un fichero PDF y
                       termina, sin abrir ninguna ventana.
+  --comprobar         comprueba la configuración del aula de este equipo y la
+                      carpeta de resultados, sin abrir ninguna ventana.
   -h, --help          muestra esta ayuda.
       --version       muestra la versión del programa.
 </source>
-        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version), the codes es, ca, ca-valencia, gl and eu, the locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --comprobar, --help, --version), the codes es, ca, ca-valencia, gl and eu, the locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
         <translation>Ús: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
         [--informes CARPETA] [--marcas] [--proyector]
     %1 --resumen CARPETA [--csv FITXER] [--pdf FITXER]
+    %1 --comprobar
 
 Tabelora, exercici per a aprendre la taula periòdica.
 
@@ -809,6 +813,8 @@ Opcions:
                       CSV i acaba, sense obrir cap finestra.
   --pdf FITXER        amb --resumen: escriu el resum en un fitxer PDF i acaba,
                       sense obrir cap finestra.
+  --comprobar         comprova la configuració de l&apos;aula d&apos;aquest ordinador i la
+                      carpeta de resultats, sense obrir cap finestra.
   -h, --help          mostra aquesta ajuda.
       --version       mostra la versió del programa.
 </translation>
@@ -1417,6 +1423,34 @@ Opcions:
         <extracomment>The results folder is never made by the program: it is the teacher&apos;s.</extracomment>
         <translation>La carpeta «%1» no existeix.</translation>
     </message>
+    <message>
+        <source>no se puede leer: %1</source>
+        <translation>no es pot llegir: %1</translation>
+    </message>
+    <message>
+        <source>no está en UTF-8: se ha leído como Windows-1252</source>
+        <translation>no està en UTF-8: s&apos;ha llegit com a Windows-1252</translation>
+    </message>
+    <message>
+        <source>sección desconocida [%1]</source>
+        <translation>secció desconeguda [%1]</translation>
+    </message>
+    <message>
+        <source>sección desconocida [%1]; ¿quería decir [%2]?</source>
+        <translation>secció desconeguda [%1]; volia dir [%2]?</translation>
+    </message>
+    <message>
+        <source>no es ni «[sección]» ni «clave = valor»: %1</source>
+        <translation>no és ni «[secció]» ni «clau = valor»: %1</translation>
+    </message>
+    <message>
+        <source>clave desconocida «%1» en [%2]</source>
+        <translation>clau desconeguda «%1» a [%2]</translation>
+    </message>
+    <message>
+        <source>clave desconocida «%1» en [%2]; ¿quería decir «%3»?</source>
+        <translation>clau desconeguda «%1» a [%2]; volia dir «%3»?</translation>
+    </message>
 </context>
 <context>
     <name>sending</name>
@@ -1428,6 +1462,93 @@ Opcions:
     <message>
         <source>Los resultados no llegaron a la carpeta «%1». %2</source>
         <translation>Els resultats no han arribat a la carpeta «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>setupcheck</name>
+    <message>
+        <source>solo su propietario puede dejar registros: los alumnos de otras cuentas no podrán enviar.</source>
+        <translation>només el seu propietari hi pot deixar registres: els alumnes d&apos;altres comptes no podran enviar.</translation>
+    </message>
+    <message>
+        <source>los alumnos pueden dejar registros, pero no borrar ni cambiar los de otros</source>
+        <translation>els alumnes hi poden deixar registres, però no esborrar ni canviar els d&apos;altres</translation>
+    </message>
+    <message>
+        <source>los alumnos pueden borrar o cambiar los registros de otros (falta el bit «t»: chmod 1733)</source>
+        <translation>els alumnes poden esborrar o canviar els registres d&apos;altres (hi falta el bit «t»: chmod 1733)</translation>
+    </message>
+    <message>
+        <source>, y leerlos.</source>
+        <translation>, i llegir-los.</translation>
+    </message>
+    <message>
+        <source>, ni leerlos.</source>
+        <translation>, ni llegir-los.</translation>
+    </message>
+    <message>
+        <source>Configuración del aula:</source>
+        <translation>Configuració de l&apos;aula:</translation>
+    </message>
+    <message>
+        <source>  leído:      %1</source>
+        <translation>  llegit:     %1</translation>
+    </message>
+    <message>
+        <source>  sin leer:   %1</source>
+        <translation>  sense llegir: %1</translation>
+    </message>
+    <message>
+        <source>  no existe:  %1</source>
+        <translation>  no existeix: %1</translation>
+    </message>
+    <message>
+        <source>Problemas:</source>
+        <translation>Problemes:</translation>
+    </message>
+    <message>
+        <source>Valores en vigor:</source>
+        <translation>Valors en vigor:</translation>
+    </message>
+    <message>
+        <source>  (la carpeta la da --informes)</source>
+        <translation>  (la carpeta la dona --informes)</translation>
+    </message>
+    <message>
+        <source>Sin carpeta de resultados: cada registro se guarda solo en el equipo del alumno.</source>
+        <translation>Sense carpeta de resultats: cada registre es guarda només a l&apos;ordinador de l&apos;alumne.</translation>
+    </message>
+    <message>
+        <source>Carpeta de resultados: %1</source>
+        <translation>Carpeta de resultats: %1</translation>
+    </message>
+    <message>
+        <source>  no es una carpeta.</source>
+        <translation>  no és una carpeta.</translation>
+    </message>
+    <message>
+        <source>  no existe: el programa no la crea; hágala el profesor, o monte la carpeta compartida.</source>
+        <translation>  no existeix: el programa no la crea; l&apos;ha de crear el professor, o cal muntar la carpeta compartida.</translation>
+    </message>
+    <message>
+        <source>  propietario %1, permisos %2</source>
+        <translation>  propietari %1, permisos %2</translation>
+    </message>
+    <message>
+        <source>  esta cuenta puede dejar registros en ella (se ha escrito y borrado un fichero de prueba).</source>
+        <translation>  aquest compte hi pot deixar registres (s&apos;hi ha escrit i esborrat un fitxer de prova).</translation>
+    </message>
+    <message>
+        <source>  esta cuenta no puede dejar registros en ella: %1</source>
+        <translation>  aquest compte no hi pot deixar registres: %1</translation>
+    </message>
+    <message>
+        <source>Todo en orden.</source>
+        <translation>Tot en ordre.</translation>
+    </message>
+    <message>
+        <source>Hay problemas en la configuración.</source>
+        <translation>Hi ha problemes en la configuració.</translation>
     </message>
 </context>
 <context>

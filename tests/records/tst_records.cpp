@@ -256,6 +256,30 @@ carpeta = "\\\\servidor\\clase 3, B")");
                  R"(\\servidor\clase 3, B)");
         writeFile(dir.filePath("slashes.ini"), "[informes]\r\ncarpeta = //servidor/clase\r\n");
         QCOMPARE(readLabSettings({dir.filePath("slashes.ini")}).resultsFolder, "//servidor/clase");
+        // As a Windows teacher writes them: backslashes as they are, in Notepad's code page.
+        for (const char *path : {R"(C:\Resultados\Clase3B)", R"(\\servidor\clase)", R"(C:\temp\notas)"}) {
+            writeFile(dir.filePath("win.ini"), QByteArray("[informes]\r\ncarpeta = ") + path);
+            QCOMPARE(readLabSettings({dir.filePath("win.ini")}).resultsFolder, QString(path));
+        }
+        writeFile(dir.filePath("1252.ini"), "[informes]\r\ncarpeta = C:/F\xEDsica/3\xBA" "B \x80\r\n");
+        const LabSettings notepad = readLabSettings({dir.filePath("1252.ini")});
+        QCOMPARE(notepad.resultsFolder, QString::fromUtf8("C:/Física/3ºB €"));
+        QVERIFY2(notepad.problems.size() == 1 && notepad.problems[0].contains("Windows-1252"),
+                 qPrintable(notepad.problems.join('\n')));
+        // Mistyped names are told with the name meant, and what they hold is not taken.
+        writeFile(dir.filePath("typos.ini"),
+                  "[INFORMES]\ncarpeta = /a\n[informes]\nCarpeta = /b\ncarpetas = /c\n[otro]\nx\n");
+        const LabSettings typos = readLabSettings({dir.filePath("typos.ini")});
+        QVERIFY(typos.resultsFolder.isEmpty());
+        const QString at = QDir::toNativeSeparators(dir.filePath("typos.ini"));
+        QCOMPARE(typos.problems,
+                 QStringList({at + ":1: sección desconocida [INFORMES]; ¿quería decir [informes]?",
+                              at + ":4: clave desconocida «Carpeta» en [informes]; ¿quería decir "
+                                   "«carpeta»?",
+                              at + ":5: clave desconocida «carpetas» en [informes]; ¿quería decir "
+                                   "«carpeta»?",
+                              at + ":6: sección desconocida [otro]",
+                              at + ":7: no es ni «[sección]» ni «clave = valor»: x"}));
 #if !defined(Q_OS_WIN)
         qputenv("XDG_CONFIG_HOME", "/home/ana/.config");
         qputenv("XDG_CONFIG_DIRS", "/etc/aula:/etc/xdg");

@@ -3,6 +3,7 @@
 #include "app/blankcell.h"
 #include "app/captionlabel.h"
 #include "app/drawnlayer.h"
+#include "app/elementchart.h"
 #include "app/gauge.h"
 #include "app/language.h"
 #include "game/board.h"
@@ -258,10 +259,15 @@ private:
     int number() const { return static_cast<const BlankCell *>(widget())->cell(); }
 };
 
-// The element chart's text: one row per element, its atomic number, symbol and name.
+// The element chart's text: one row per element, its atomic number, symbol and name; and
+// for each element one cell more, the row's three texts in one, which takes the focus as the
+// keyboard moves through the chart.
 class ChartCell : public QAccessibleInterface, public QAccessibleTableCellInterface
 {
 public:
+    static constexpr int kTexts = 3;         // the columns: atomic number, symbol, name
+    static constexpr int kWholeRow = kTexts; // the column of the focusable cell of all three
+
     ChartCell(QAccessibleInterface *chart, board::Table table, int row, int column)
         : chart_(chart), table_(table), row_(row), column_(column)
     {}
@@ -285,32 +291,49 @@ public:
             return QString();
         const int n = row_ + 1;
         const std::string_view symbol = elements::element(n, table_).symbol;
-        switch (column_) {
-        case 0:
-            return QString::number(n);
-        case 1:
-            return QString::fromUtf8(symbol.data(), qsizetype(symbol.size()));
-        default:
-            return language::elementName(n, table_);
-        }
+        const QString texts[kTexts] = {QString::number(n),
+                                       QString::fromUtf8(symbol.data(), qsizetype(symbol.size())),
+                                       language::elementName(n, table_)};
+        if (column_ == kWholeRow)
+            return QStringList(std::begin(texts), std::end(texts)).join(QStringLiteral(", "));
+        return texts[column_];
     }
     void setText(QAccessible::Text, const QString &) override {}
-    QRect rect() const override { return chart_->rect(); }
+    // Where the element's name and symbol are drawn; the whole chart for one it doesn't print.
+    QRect rect() const override
+    {
+        const QRect drawn = ElementChart::elementRect(table_, row_ + 1);
+        if (drawn.isEmpty())
+            return chart_->rect();
+        const auto *picture = static_cast<const QWidget *>(chart_->object());
+        return drawn.translated(picture->mapToGlobal(QPoint(0, 0)));
+    }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override
     {
         QAccessible::State s;
         s.readOnly = true;
+        if (column_ == kWholeRow) {
+            const auto *picture = static_cast<const ElementChart *>(chart_->object());
+            s.focusable = true;
+            s.focused = picture->hasFocus() && picture->current() == row_ + 1;
+        }
         return s;
     }
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return column_; }
+    int columnIndex() const override { return column_ == kWholeRow ? 0 : column_; }
     int rowIndex() const override { return row_; }
-    int columnExtent() const override { return 1; }
+    int columnExtent() const override { return column_ == kWholeRow ? kTexts : 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface *table() const override { return chart_; }
+    // The cell's place among the table's children: the texts row by row, then the elements'
+    // focusable cells in order.
+    int index(int rows) const
+    {
+        return column_ == kWholeRow ? rows * kTexts + row_ : row_ * kTexts + column_;
+    }
 
 private:
     QAccessibleInterface *chart_;
@@ -334,48 +357,60 @@ public:
             return static_cast<QAccessibleTableInterface *>(this);
         return QAccessibleWidget::interface_cast(t);
     }
-    int childCount() const override { return rowCount() * columnCount(); }
+    int childCount() const override { return rowCount() * (ChartCell::kTexts + 1); }
     QAccessibleInterface *child(int index) const override
     {
         if (index < 0 || index >= childCount())
             return nullptr;
         if (cellIds_.isEmpty()) {
             auto *self = const_cast<ChartInterface *>(this);
-            for (int i = 0; i < childCount(); ++i)
+            const int rows = rowCount();
+            for (int i = 0; i < rows * ChartCell::kTexts; ++i)
+                self->cellIds_ << QAccessible::registerAccessibleInterface(new ChartCell(
+                    self, shownTable(), i / ChartCell::kTexts, i % ChartCell::kTexts));
+            for (int row = 0; row < rows; ++row)
                 self->cellIds_ << QAccessible::registerAccessibleInterface(
-                    new ChartCell(self, shownTable(), i / kChartColumns, i % kChartColumns));
+                    new ChartCell(self, shownTable(), row, ChartCell::kWholeRow));
         }
         return QAccessible::accessibleInterface(cellIds_.at(index));
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
         const auto *cell = dynamic_cast<const ChartCell *>(child);
-        return cell ? cell->rowIndex() * kChartColumns + cell->columnIndex() : -1;
+        return cell && cell->table() == this ? cell->index(rowCount()) : -1;
     }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    // The current element's cell while the chart has the keyboard focus.
+    QAccessibleInterface *focusChild() const override
+    {
+        return widget()->hasFocus() ? elementCell(chart()->current()) : nullptr;
+    }
+    QAccessibleInterface *elementCell(int n) const
+    {
+        return child(rowCount() * ChartCell::kTexts + n - 1);
+    }
     QAccessibleInterface *cellAt(int row, int column) const override
     {
-        return column < 0 || column >= kChartColumns ? nullptr : child(row * kChartColumns + column);
+        return column < 0 || column >= ChartCell::kTexts || row < 0 || row >= rowCount()
+                   ? nullptr
+                   : child(row * ChartCell::kTexts + column);
     }
     QString columnDescription(int column) const override
     {
         constexpr const char *kHeadings[] = {QT_TRANSLATE_NOOP("accessible", "Número atómico"),
                                              QT_TRANSLATE_NOOP("accessible", "Símbolo"),
                                              QT_TRANSLATE_NOOP("accessible", "Nombre")};
-        return column < 0 || column >= kChartColumns
+        return column < 0 || column >= ChartCell::kTexts
                    ? QString()
                    : QCoreApplication::translate("accessible", kHeadings[column]);
     }
     QString rowDescription(int) const override { return QString(); }
-    int columnCount() const override { return kChartColumns; }
+    int columnCount() const override { return ChartCell::kTexts; }
     int rowCount() const override { return board::elementCount(shownTable()); }
 
 private:
-    static constexpr int kChartColumns = 3;
-    board::Table shownTable() const
-    {
-        return static_cast<const ElementChart *>(widget())->table();
-    }
+    const ElementChart *chart() const { return static_cast<const ElementChart *>(widget()); }
+    board::Table shownTable() const { return chart()->table(); }
     QList<QAccessible::Id> cellIds_;
 };
 
@@ -487,6 +522,18 @@ void descriptionChanged(QWidget *control)
 void selected(QWidget *control)
 {
     changed(control, QAccessible::SelectionAdd);
+}
+
+void chartCellFocused(ElementChart *chart)
+{
+    if (!QAccessible::isActive())
+        return;
+    const auto *table =
+        dynamic_cast<ChartInterface *>(QAccessible::queryAccessibleInterface(chart));
+    if (QAccessibleInterface *cell = table ? table->elementCell(chart->current()) : nullptr) {
+        QAccessibleEvent event(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 } // namespace accessible

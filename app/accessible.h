@@ -1,11 +1,10 @@
 #pragma once
 
-#include "game/board.h"
-
-#include <QLabel>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+
+class ElementChart;
 
 // What a screen reader is given beyond Qt's own widgets. The program's drawn controls are
 // plain widgets to Qt; here they get the roles, texts, values and states a reader asks for.
@@ -37,6 +36,8 @@ void nameChanged(QWidget *control);
 void descriptionChanged(QWidget *control);
 // Tells a reader that a control became selected.
 void selected(QWidget *control);
+// Tells a reader that the chart's current element is the focused cell of its table.
+void chartCellFocused(ElementChart *chart);
 
 } // namespace accessible
 
@@ -62,18 +63,4 @@ private:
 
     QStringList pending_;
     QString told_;
-};
-
-// The picture of the element chart; a screen reader reads it as a table of every element's
-// atomic number, symbol and name, in the table the chart shows.
-class ElementChart : public QLabel
-{
-    Q_OBJECT
-
-public:
-    explicit ElementChart(board::Table table = board::Table::Classic) : table_(table) {}
-    board::Table table() const { return table_; }
-
-private:
-    board::Table table_;
 };

@@ -77,6 +77,7 @@ struct FlagOption
 constexpr FlagOption kFlagOptions[] = {
     {"marcas", &Options::marks},
     {"proyector", &Options::projector},
+    {"comprobar", &Options::check},
 };
 
 // Options that Qt's application object reads and takes away before the program sees its
@@ -297,7 +298,7 @@ QString reason(const Options &options)
 QString helpText(const QString &programName)
 {
     //: The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen,
-    //: --csv, --pdf, --help, --version), the codes es, ca, ca-valencia, gl and eu, the
+    //: --csv, --pdf, --comprobar, --help, --version), the codes es, ca, ca-valencia, gl and eu, the
     //: locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables' names
     //: clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA,
     //: FICHERO) and the button's name «Enviar» are translated.
@@ -305,6 +306,7 @@ QString helpText(const QString &programName)
                "Uso: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]\n"
                "         [--informes CARPETA] [--marcas] [--proyector]\n"
                "     %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]\n"
+               "     %1 --comprobar\n"
                "\n"
                "Tabelora, ejercicio para aprender la tabla periódica.\n"
                "\n"
@@ -335,6 +337,8 @@ QString helpText(const QString &programName)
                "                      fichero CSV y termina, sin abrir ninguna ventana.\n"
                "  --pdf FICHERO       con --resumen: escribe el resumen en un fichero PDF y\n"
                "                      termina, sin abrir ninguna ventana.\n"
+               "  --comprobar         comprueba la configuración del aula de este equipo y la\n"
+               "                      carpeta de resultados, sin abrir ninguna ventana.\n"
                "  -h, --help          muestra esta ayuda.\n"
                "      --version       muestra la versión del programa.\n")
         .arg(QFileInfo(programName).fileName());

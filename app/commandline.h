@@ -47,6 +47,7 @@ struct Options
     QString ignoredLanguage;
     bool marks = false;     // --marcas, or marcas=true in the lab's settings
     bool projector = false; // --proyector
+    bool check = false;     // --comprobar: the lab's set-up checked, with no window
     // The lab's settings gave marcas a value that is neither true nor false; it was left out.
     QString ignoredMarks;
     // The lab's settings named a table that is neither of the two; it was left out.

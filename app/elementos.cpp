@@ -2,9 +2,11 @@
 
 #include "app/accessible.h"
 #include "app/colours.h"
+#include "app/elementchart.h"
 #include "app/language.h"
 #include "app/platform.h"
 #include "app/resources.h"
+#include "game/chartlayout.h"
 
 #include <QImageReader>
 #include <QKeyEvent>
@@ -16,6 +18,9 @@
 #include <algorithm>
 
 namespace {
+// Pixels kept in sight round the current element: the header's height, so that the first
+// row comes with the header above it.
+constexpr int kScrollMargin = chart::kChartBodyTop;
 constexpr const char *kCharts[] = {":/assets/elementos-chart.png",
                                    ":/assets/elementos-chart-actual.png"};
 } // namespace
@@ -50,6 +55,16 @@ TElementos::TElementos(QWidget *parent, board::Table table) : QDialog(parent)
     scrollArea_->setWidgetResizable(false);
     scrollArea_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     scrollArea_->setWidget(image111_);
+    // The chart is the window's one stop for the keyboard, and has it when the window opens;
+    // the area scrolls to keep the chart's current element in sight.
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
+    image111_->setFocus();
+    connect(image111_, &ElementChart::currentMoved, this, [this](const QRect &where) {
+        if (!where.isEmpty())
+            scrollArea_->ensureVisible(where.center().x(), where.center().y(),
+                                       where.width() / 2 + kScrollMargin,
+                                       where.height() / 2 + kScrollMargin);
+    });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

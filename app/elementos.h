@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class QLabel;
+class ElementChart;
 class QScrollArea;
 
 // The element-chart window: one picture of the elements' names, in the program's language,
@@ -12,7 +12,8 @@ class QScrollArea;
 // and shown modally with exec(); closing it only hides it, so it keeps the size and place the
 // pupil gave it. It opens no taller or wider than the screen's free area: the chart scrolls
 // instead. The picture (1.2 MB as pixels) is decoded when the window is first shown, so a
-// pupil who never opens it doesn't pay for it.
+// pupil who never opens it doesn't pay for it. The chart has the keyboard when the window
+// opens: the arrows move through the elements, and a reader hears each one.
 class TElementos : public QDialog
 {
     Q_OBJECT
@@ -20,7 +21,7 @@ class TElementos : public QDialog
 public:
     explicit TElementos(QWidget *parent = nullptr, board::Table table = board::Table::Classic);
 
-    QLabel *Image111() const { return image111_; }
+    ElementChart *Image111() const { return image111_; }
     QScrollArea *scrollArea() const { return scrollArea_; }
 
     static constexpr QSize kOuterSize{516, 635};  // pixels, frame and title bar included
@@ -42,7 +43,7 @@ private:
     void place();
 
     QScrollArea *scrollArea_ = nullptr;
-    QLabel *image111_ = nullptr;
+    ElementChart *image111_ = nullptr;
     QString chartPath_; // the chart's picture in the program's language
     QSize outerSize_ = kOuterSize;
     bool shownBefore_ = false;

@@ -6,8 +6,11 @@
 #include "app/report.h"
 #include "game/game.h"
 #include "game/scoring.h"
+#include "records/pending.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSysInfo>
 
 namespace sending {
@@ -64,26 +67,61 @@ QStringList send(Game &game, Report &report, const QString &resultsFolder)
     }
     const records::Record record =
         recordOf(game, PupilName, PupilGroup, language::code(language::current()));
-    bool kept = false;
-    QString error;
+    const QString own = records::ownFolder();
+    records::PendingRecords pending(own);
+    // What the results folder did not receive before goes first, as it was made first.
+    if (!resultsFolder.isEmpty())
+        for (const QString &reason : pending.deliver())
+            qWarning("tabelora: a record owed to the results folder is still owed: %s",
+                     qUtf8Printable(reason));
     // The pupil's own copy: a failure there is noted for whoever runs the program, not put
     // in front of the pupil, whose screen stays as it always was.
-    if (!records::write(record, records::ownFolder(), &error).isEmpty())
-        kept = true;
-    else
+    QString error;
+    QDir().mkpath(own);
+    const QString ownCopy = records::write(record, own, &error);
+    if (ownCopy.isEmpty())
         qWarning("tabelora: the record of this send was not kept in %s: %s",
-                 qUtf8Printable(QDir::toNativeSeparators(records::ownFolder())),
-                 qUtf8Printable(error));
-    // The teacher's copy: a failure is told as a report's is.
+                 qUtf8Printable(QDir::toNativeSeparators(own)), qUtf8Printable(error));
+    bool delivered = false;
+    // The teacher's copy, under the same name as the pupil's, so that a folder gathered from
+    // both holds it once. A failure is told as a report's is; with the pupil's copy kept, it
+    // is owed to the folder and sent again at the next send or start.
     if (!resultsFolder.isEmpty()) {
-        if (!records::write(record, resultsFolder, &error).isEmpty())
-            kept = true;
-        else
-            failures << errorbox::cannotCreateFile(resultsFolder, error);
+        const QString name = ownCopy.isEmpty() ? records::fileName(record)
+                                               : QFileInfo(ownCopy).fileName();
+        delivered = records::deliver(records::toJson(record), resultsFolder, name, &error);
+        if (!delivered) {
+            QString owedError;
+            const bool owed = !ownCopy.isEmpty() && pending.add(name, resultsFolder, &owedError);
+            failures << notDelivered(resultsFolder, error, owed);
+        }
     }
-    if (kept)
+    if (!ownCopy.isEmpty() || delivered)
         game.markCorrectionsSent();
     return failures;
+}
+
+void deliverOwed(const QString &resultsFolder)
+{
+    if (resultsFolder.isEmpty())
+        return;
+    for (const QString &reason : records::PendingRecords(records::ownFolder()).deliver())
+        qWarning("tabelora: a record owed to the results folder is still owed: %s",
+                 qUtf8Printable(reason));
+}
+
+QString notDelivered(const QString &resultsFolder, const QString &reason, bool owed)
+{
+    const QString shown = QDir::toNativeSeparators(resultsFolder);
+    if (owed)
+        //: A send the results folder did not receive: the folder, the system's reason.
+        return QCoreApplication::translate("sending",
+                                           "Los resultados no llegaron a la carpeta «%1». %2 "
+                                           "Se ha guardado una copia en este equipo, que se "
+                                           "enviará de nuevo.")
+            .arg(shown, reason);
+    return QCoreApplication::translate("sending", "Los resultados no llegaron a la carpeta «%1». %2")
+        .arg(shown, reason);
 }
 
 } // namespace sending

@@ -5,6 +5,8 @@
 #include "app/layout.h"
 #include "app/platform.h"
 #include "app/resources.h"
+#include "app/sending.h"
+#include "app/setupcheck.h"
 #include "app/summaryexport.h"
 #include "app/summarywindow.h"
 #include "records/filesystem.h"
@@ -13,7 +15,9 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 
+#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -22,12 +26,42 @@ namespace startup {
 namespace {
 // The language and the results folder the command line leaves open, from the lab's settings,
 // read once the application object exists; the language then becomes the program's.
+//
+// What is wrong with the lab's set-up goes to standard error, never in front of a pupil:
+// --comprobar shows it to the teacher.
 void settle(commandline::Options &options)
 {
-    commandline::completeFromSettings(options, records::readLabSettings());
+    records::LabSettings lab = records::readLabSettings();
+    commandline::completeFromSettings(options, lab);
     language::use(options.language);
-    if (const QString note = commandline::settingsNote(options); !note.isEmpty())
-        commandline::tell(note, true);
+    // Read again, to tell what is wrong in the language the settings chose.
+    if (!lab.problems.isEmpty())
+        lab = records::readLabSettings();
+    QString note = commandline::settingsNote(options);
+    for (const QString &problem : lab.problems)
+        note += QStringLiteral("tabelora: ") + problem + QLatin1Char('\n');
+    if (!note.isEmpty()) {
+        std::fputs(note.toLocal8Bit().constData(), stderr);
+        std::fflush(stderr);
+    }
+}
+
+// --comprobar: the set-up as the teacher needs to see it; 0 when it is sound, 2 otherwise.
+int checkAlone(int &argc, char **argv, commandline::Options options)
+{
+    QCoreApplication app(argc, argv);
+    const bool fromCommandLine = !options.resultsFolder.isEmpty();
+    const QStringList files = records::labSettingsFiles();
+    records::LabSettings lab = records::readLabSettings(files);
+    commandline::completeFromSettings(options, lab);
+    language::use(options.language);
+    lab = records::readLabSettings(files); // what is wrong, in the language chosen
+    for (QString line : commandline::settingsNote(options).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        lab.problems << line.remove(QStringLiteral("tabelora: "));
+    const setupcheck::Report report = setupcheck::check(files, lab, options, fromCommandLine);
+    std::fputs(report.text.toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+    return report.sound ? 0 : 2;
 }
 
 // Help, version or a refusal, told in the language of --idioma or else of the settings or the
@@ -147,6 +181,8 @@ int run(int &argc, char **argv)
         commandline::parse(arguments, language::forSystem());
     if (options.answeredAlone())
         return answerAlone(argc, argv, options, arguments.value(0));
+    if (options.check)
+        return checkAlone(argc, argv, options);
     if (options.writesFilesAlone())
         return writeFilesAlone(argc, argv, options);
 
@@ -177,6 +213,10 @@ int run(int &argc, char **argv)
     windows.Form1.setResultsFolder(options.resultsFolder);
     windows.Form1.setMarks(options.marks);
     windows.Form1.show();
+    // Once the windows are up: what an earlier run could not send to the results folder.
+    QTimer::singleShot(0, &windows.Form1, [folder = options.resultsFolder] {
+        sending::deliverOwed(folder);
+    });
     return app.exec();
 }
 

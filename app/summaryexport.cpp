@@ -56,9 +56,44 @@ constexpr ColumnEntry kColumns[kColumnCount] = {
     {QT_TRANSLATE_NOOP("summaryexport", "Mejor"),
      QT_TRANSLATE_NOOP("summaryexport", "Aciertos de la mejor corrección"), true, 8},
     {QT_TRANSLATE_NOOP("summaryexport", "Porcentaje"),
-     QT_TRANSLATE_NOOP("summaryexport", "El porcentaje de toda la sesión, como en el informe"),
+     QT_TRANSLATE_NOOP("summaryexport",
+                       "Los aciertos sobre las casillas de las correcciones de este envío"),
      true, 12},
 };
+
+// In the order of PupilColumn: headings and explanations.
+constexpr std::pair<const char *, const char *> kPupilColumns[kPupilColumnCount] = {
+    {QT_TRANSLATE_NOOP("summaryexport", "Alumno"),
+     QT_TRANSLATE_NOOP("summaryexport", "El nombre que escribió el alumno")},
+    {QT_TRANSLATE_NOOP("summaryexport", "Grupo"),
+     QT_TRANSLATE_NOOP("summaryexport", "El grupo que escribió el alumno")},
+    {QT_TRANSLATE_NOOP("summaryexport", "Envíos"),
+     QT_TRANSLATE_NOOP("summaryexport", "Las veces que el alumno pulsó «Enviar»")},
+    {QT_TRANSLATE_NOOP("summaryexport", "Correcciones"),
+     QT_TRANSLATE_NOOP("summaryexport", "Las veces que corrigió el tablero, en todos sus envíos")},
+    {QT_TRANSLATE_NOOP("summaryexport", "Primera"),
+     QT_TRANSLATE_NOOP("summaryexport", "El porcentaje de aciertos de su primera corrección")},
+    {QT_TRANSLATE_NOOP("summaryexport", "Última"),
+     QT_TRANSLATE_NOOP("summaryexport", "El porcentaje de aciertos de su última corrección")},
+    {QT_TRANSLATE_NOOP("summaryexport", "Mejor %"),
+     QT_TRANSLATE_NOOP("summaryexport", "El porcentaje de aciertos de su mejor corrección")},
+};
+
+// A name as the tables show it: a record with none is its own pupil, told by where and when
+// it was sent.
+QString shownName(const QString &pupil, const QString &machine, const QDateTime &sent)
+{
+    if (!pupil.isEmpty())
+        return pupil;
+    //: A record sent with no pupil's name: the machine and the time instead.
+    return Texts::tr("(sin nombre: %1, %2)")
+        .arg(machine, sent.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+}
+
+QString percentOrNothing(int percent)
+{
+    return percent < 0 ? QString() : ClassTable::percentText(percent);
+}
 
 const ColumnEntry &entry(Column column)
 {
@@ -331,11 +366,57 @@ bool isNumber(Column column)
     return entry(column).number;
 }
 
+QString heading(PupilColumn column)
+{
+    return QCoreApplication::translate("summaryexport", kPupilColumns[int(column)].first);
+}
+
+QString explanation(PupilColumn column)
+{
+    return QCoreApplication::translate("summaryexport", kPupilColumns[int(column)].second);
+}
+
+QString text(const records::PupilRow &row, PupilColumn column)
+{
+    switch (column) {
+    case PupilColumn::Pupil:
+        return shownName(row.pupil, row.machine, row.lastSent);
+    case PupilColumn::Group:
+        return row.group;
+    case PupilColumn::FirstPercent:
+        return percentOrNothing(row.firstPercent);
+    case PupilColumn::LastPercent:
+        return percentOrNothing(row.lastPercent);
+    case PupilColumn::BestPercent:
+        return percentOrNothing(row.bestPercent);
+    default:
+        return sortKey(row, column).toString();
+    }
+}
+
+QVariant sortKey(const records::PupilRow &row, PupilColumn column)
+{
+    switch (column) {
+    case PupilColumn::Sends:
+        return row.sends;
+    case PupilColumn::Corrections:
+        return row.corrections;
+    case PupilColumn::FirstPercent:
+        return row.firstPercent;
+    case PupilColumn::LastPercent:
+        return row.lastPercent;
+    case PupilColumn::BestPercent:
+        return row.bestPercent;
+    default:
+        return text(row, column);
+    }
+}
+
 QString text(const records::SummaryRow &row, Column column)
 {
     switch (column) {
     case Column::Pupil:
-        return row.pupil;
+        return shownName(row.pupil, row.machine, row.sent);
     case Column::Group:
         return row.group;
     case Column::Machine:
@@ -344,7 +425,7 @@ QString text(const records::SummaryRow &row, Column column)
         // As the pupil's machine showed it, in the record's own offset, as in the CSV.
         return row.sent.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     case Column::Percent:
-        return ClassTable::percentText(row.percent);
+        return percentOrNothing(row.percent);
     default:
         return sortKey(row, column).toString();
     }

@@ -13,7 +13,7 @@
 // files are written whole or not at all: under a temporary name, renamed when complete.
 namespace summaryexport {
 
-// The pupils' table: one row per record, in these columns.
+// The pupils' table with one row per record, in these columns.
 enum class Column
 {
     Pupil,
@@ -27,12 +27,29 @@ enum class Column
 };
 inline constexpr int kColumnCount = 8;
 
+// The pupils' table with one row per pupil, in these columns.
+enum class PupilColumn
+{
+    Pupil,
+    Group,
+    Sends,
+    Corrections,
+    FirstPercent,
+    LastPercent,
+    BestPercent,
+};
+inline constexpr int kPupilColumnCount = 7;
+
 // The column's heading, and a longer explanation of it, in the program's language.
 QString heading(Column column);
 QString explanation(Column column);
+QString heading(PupilColumn column);
+QString explanation(PupilColumn column);
 // What the cell shows, and the value it sorts by: numbers for counts, the time for the date.
 QString text(const records::SummaryRow &row, Column column);
 QVariant sortKey(const records::SummaryRow &row, Column column);
+QString text(const records::PupilRow &row, PupilColumn column);
+QVariant sortKey(const records::PupilRow &row, PupilColumn column);
 bool isNumber(Column column);
 
 // The elements most often misplaced that the summary names, and how one of them is listed:

@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 
 namespace {
@@ -90,6 +91,13 @@ SummaryWindow::SummaryWindow(const QString &folder, records::FolderRecords found
     filter_->setSortLocaleAware(true);
     filter_->setSortCaseSensitivity(Qt::CaseInsensitive);
 
+    pupilModel_ = new QStandardItemModel(this);
+    pupilRows_ = new QSortFilterProxyModel(this);
+    pupilRows_->setSourceModel(pupilModel_);
+    pupilRows_->setSortRole(kSortRole);
+    pupilRows_->setSortLocaleAware(true);
+    pupilRows_->setSortCaseSensitivity(Qt::CaseInsensitive);
+
     table_ = new QTableView;
     table_->setAccessibleName(tr("Registros de los alumnos"));
     table_->setModel(filter_);
@@ -117,6 +125,11 @@ SummaryWindow::SummaryWindow(const QString &folder, records::FolderRecords found
     layout->addWidget(makeButtons());
 
     fillRows();
+    if (duplicates_ > 0)
+        //: Records found twice in the folder (the same file copied into two places).
+        layout->insertWidget(1, new QLabel(tr("%1 registros repetidos (el mismo fichero en dos "
+                                              "sitios) se cuentan una vez.")
+                                               .arg(duplicates_)));
     table_->sortByColumn(int(Column::Sent), Qt::AscendingOrder);
     refilter();
 
@@ -132,8 +145,11 @@ QWidget *SummaryWindow::makeFilters()
     groupChoice_ = new QComboBox;
     groupChoice_->setAccessibleName(tr("Grupo"));
     groupChoice_->addItem(tr("Todos los grupos"));
-    for (const QString &group : records::groupsOf(records_))
-        groupChoice_->addItem(group.isEmpty() ? tr("(sin grupo)") : group, group);
+    // One entry per group as a teacher reads groups ("3º B" and "3ºb" are one), shown as its
+    // first record writes it.
+    for (const records::GroupName &group : records::groupsOf(records_))
+        groupChoice_->addItem(group.written.isEmpty() ? tr("(sin grupo)") : group.written,
+                              group.key);
 
     QDate first = QDate::currentDate(), last = first;
     if (!records_.empty()) {
@@ -173,12 +189,17 @@ QWidget *SummaryWindow::makeFilters()
     addLabelled(tr("&Grupo:"), groupChoice_);
     addLabelled(tr("&Desde:"), fromDate_);
     addLabelled(tr("&Hasta:"), toDate_);
+    rowsChoice_ = new QComboBox;
+    rowsChoice_->addItem(tr("Una por alumno"));
+    rowsChoice_->addItem(tr("Una por envío"));
+    addLabelled(tr("F&ilas:"), rowsChoice_);
     row->addStretch(1);
     row->addWidget(count_);
 
     connect(groupChoice_, &QComboBox::currentIndexChanged, this, &SummaryWindow::refilter);
     connect(fromDate_, &QDateEdit::dateChanged, this, &SummaryWindow::refilter);
     connect(toDate_, &QDateEdit::dateChanged, this, &SummaryWindow::refilter);
+    connect(rowsChoice_, &QComboBox::currentIndexChanged, this, &SummaryWindow::refilter);
     return filters;
 }
 
@@ -271,7 +292,9 @@ void SummaryWindow::fillRows()
     QHash<QString, int> indexOf;
     for (size_t i = 0; i < records_.size(); ++i)
         indexOf.insert(records_[i].path, int(i));
-    for (const records::SummaryRow &row : records::summarize(records_).rows) {
+    const records::Summary all = records::summarize(records_);
+    duplicates_ = all.duplicates; // copies of a record get no row of their own
+    for (const records::SummaryRow &row : all.rows) {
         QList<QStandardItem *> items;
         for (int c = 0; c < summaryexport::kColumnCount; ++c) {
             auto *item = new QStandardItem(summaryexport::text(row, Column(c)));
@@ -281,7 +304,7 @@ void SummaryWindow::fillRows()
             items << item;
         }
         items[0]->setData(indexOf.value(row.path), kRecordRole);
-        items[0]->setData(row.group, kGroupRole);
+        items[0]->setData(records::groupKey(row.group), kGroupRole);
         items[0]->setData(row.sent.date(), kDateRole);
         model_->appendRow(items);
     }
@@ -298,7 +321,20 @@ void SummaryWindow::refilter()
     for (int r = 0; r < filter_->rowCount(); ++r)
         kept.push_back(records_[size_t(filter_->index(r, 0).data(kRecordRole).toInt())]);
     shown_ = records::summarize(kept);
-    count_->setText(tr("%1 de %2 registros").arg(kept.size()).arg(records_.size()));
+    QString count = tr("%1 alumnos; %2 de %3 registros")
+                        .arg(shown_.pupils.size())
+                        .arg(kept.size())
+                        .arg(records_.size() - size_t(duplicates_));
+    count_->setText(count);
+    fillPupils();
+    QSortFilterProxyModel *rows = rowsChoice_->currentIndex() == 0 ? pupilRows_ : filter_;
+    if (table_->model() != rows) {
+        table_->setModel(rows);
+        // The names, first in both, take the room the other columns leave.
+        table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        table_->sortByColumn(rows == filter_ ? int(Column::Sent) : 0, Qt::AscendingOrder);
+    }
     classTable_->setSummary(shown_);
 
     mostMissed_->clear();
@@ -308,6 +344,30 @@ void SummaryWindow::refilter()
     }
     if (mostMissed_->count() == 0)
         new QListWidgetItem(tr("Ninguno"), mostMissed_);
+}
+
+void SummaryWindow::fillPupils()
+{
+    pupilModel_->clear();
+    pupilModel_->setColumnCount(summaryexport::kPupilColumnCount);
+    for (int c = 0; c < summaryexport::kPupilColumnCount; ++c) {
+        const auto column = summaryexport::PupilColumn(c);
+        pupilModel_->setHeaderData(c, Qt::Horizontal, summaryexport::heading(column));
+        pupilModel_->setHeaderData(c, Qt::Horizontal, summaryexport::explanation(column),
+                                   Qt::ToolTipRole);
+    }
+    for (const records::PupilRow &pupil : shown_.pupils) {
+        QList<QStandardItem *> items;
+        for (int c = 0; c < summaryexport::kPupilColumnCount; ++c) {
+            const auto column = summaryexport::PupilColumn(c);
+            auto *item = new QStandardItem(summaryexport::text(pupil, column));
+            item->setData(summaryexport::sortKey(pupil, column), kSortRole);
+            if (c >= int(summaryexport::PupilColumn::Sends))
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            items << item;
+        }
+        pupilModel_->appendRow(items);
+    }
 }
 
 void SummaryWindow::showDetails(int n)

@@ -16,8 +16,8 @@ class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTableView;
 
-// The teacher's summary of a folder of records: a table of the pupils, one row per record,
-// sortable by any column and filtered by group and by date; the class's periodic table of the
+// The teacher's summary of a folder of records: a table of the pupils, one row per pupil or
+// per record, sortable by any column and filtered by group and by date; the class's periodic table of the
 // records the filters keep, with where each element was put instead and the elements most
 // often misplaced; and the CSV and PDF files of what it shows. The records are read by whoever
 // makes the window: making it reads no file.
@@ -31,6 +31,7 @@ public:
     QTableView *table() const { return table_; }
     QSortFilterProxyModel *rows() const { return filter_; }
     QComboBox *groupChoice() const { return groupChoice_; }
+    QComboBox *rowsChoice() const { return rowsChoice_; }
     QDateEdit *fromDate() const { return fromDate_; }
     QDateEdit *toDate() const { return toDate_; }
     ClassTable *classTable() const { return classTable_; }
@@ -52,6 +53,7 @@ private:
     QWidget *makeClassPanel();
     QWidget *makeButtons();
     void fillRows();
+    void fillPupils();
     void refilter();
     void showDetails(int n);
     void askAndExport(bool pdf);
@@ -59,10 +61,14 @@ private:
     QString folder_;
     std::vector<records::Loaded> records_;
     records::Summary shown_;
+    int duplicates_ = 0; // records of the folder left out as copies of another
     QStandardItemModel *model_ = nullptr;
     QSortFilterProxyModel *filter_ = nullptr;
     QTableView *table_ = nullptr;
     QComboBox *groupChoice_ = nullptr;
+    QComboBox *rowsChoice_ = nullptr; // one row per pupil, or per record
+    QStandardItemModel *pupilModel_ = nullptr;
+    QSortFilterProxyModel *pupilRows_ = nullptr;
     QDateEdit *fromDate_ = nullptr;
     QDateEdit *toDate_ = nullptr;
     QLabel *count_ = nullptr;

@@ -22,6 +22,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
@@ -131,6 +132,7 @@ int fill(const Folder &made, const QString &folder)
 {
     if (made.records > 0 && holdsRecords(folder))
         return -1;
+    QDir().mkpath(folder); // records are written only into a folder that is there
     QRandomGenerator random(2026);
     QElapsedTimer writing;
     writing.start();
@@ -142,7 +144,6 @@ int fill(const Folder &made, const QString &folder)
             std::exit(2);
         }
     }
-    QDir().mkpath(folder);
     for (int i = 0; i < made.sparseFiles; ++i) {
         QFile file(QDir(folder).filePath(QStringLiteral("hueco-%1.json").arg(i)));
         if (!file.open(QIODevice::WriteOnly) || !file.resize(16 * 1024 * 1024)) {

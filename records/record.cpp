@@ -14,6 +14,14 @@
 #include <climits>
 #include <cmath>
 
+#if defined(Q_OS_WIN)
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace records {
 
 namespace {
@@ -290,55 +298,140 @@ QString fileName(const Record &record)
            QStringLiteral("%1").arg(random, 16, 16, QLatin1Char('0')) + QStringLiteral(".json");
 }
 
+namespace {
+
+void setReason(QString *error, const QString &reason)
+{
+    if (error)
+        *error = reason;
+}
+
+// Waits until the file's bytes are on the disk, so a machine switched off right after a send
+// keeps the whole record rather than an empty file.
+bool syncFile(QFileDevice &file)
+{
+#if defined(Q_OS_WIN)
+    return FlushFileBuffers(HANDLE(_get_osfhandle(file.handle())));
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
+// The same for the folder's own list of names, which holds the rename. Windows keeps it with
+// the file.
+void syncFolder(const QString &folder)
+{
+#if !defined(Q_OS_WIN)
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(folder);
+#endif
+}
+
+enum class Outcome
+{
+    Written,
+    NameTaken, // a file of that name is there already: nothing was written
+    Failed,
+};
+
+// Writes the bytes as the new file `name` in an existing folder: first under a temporary name
+// in the same folder, synced, then renamed to its own name, never over another file, so that a
+// reader of the folder sees whole records only, and a record survives the power going off.
+Outcome writeNew(const QByteArray &bytes, const QString &folder, const QString &name,
+                 QString *error)
+{
+    const QString shownFolder = QDir::toNativeSeparators(folder);
+    if (!QFileInfo(folder).isDir()) {
+        //: The results folder is never made by the program: it is the teacher's.
+        setReason(error, QCoreApplication::translate("records", "La carpeta «%1» no existe.")
+                             .arg(shownFolder));
+        return Outcome::Failed;
+    }
+    const QDir dir(folder);
+    // The temporary name ends in ".tmp", so a reader looking for "*.json" never takes a
+    // record still being written for a whole one; its leading dot hides it from a listing too.
+    // (Where the system can, Qt gives the file no name at all until it is renamed.)
+    QTemporaryFile temporary(dir.filePath(QStringLiteral(".tabelora-XXXXXX.tmp")));
+    const auto cannotWrite = [&] {
+        setReason(error, QCoreApplication::translate("records", "Cannot write in the folder \"%1\": %2")
+                             .arg(shownFolder, temporary.errorString()));
+        return Outcome::Failed;
+    };
+    if (!temporary.open())
+        return cannotWrite();
+    // A temporary file is its owner's alone; a record is read by the teacher's account too,
+    // so it is made readable by all, as an ordinary new file is.
+    temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                             QFileDevice::ReadUser | QFileDevice::WriteUser |
+                             QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    if (temporary.write(bytes) != bytes.size() || !temporary.flush() || !syncFile(temporary))
+        return cannotWrite();
+    // The rename never replaces a file. QTemporaryFile's rename, unlike QFile's, never falls
+    // back to copying the file over the new name. Where a file system can't rename without
+    // replacing, the 64 random bits of the name alone keep two sends apart. Until it is
+    // renamed, the temporary file goes on any way out.
+    const QString path = dir.filePath(name);
+    if (temporary.rename(path)) {
+        temporary.setAutoRemove(false);
+        syncFolder(folder);
+        return Outcome::Written;
+    }
+    if (QFileInfo::exists(path))
+        return Outcome::NameTaken;
+    setReason(error, QCoreApplication::translate("records", "Cannot save the record \"%1\": %2")
+                         .arg(QDir::toNativeSeparators(path), temporary.errorString()));
+    return Outcome::Failed;
+}
+
+} // namespace
+
 QString write(const Record &record, const QString &folder, QString *error)
 {
-    const auto fail = [error](const QString &reason) {
-        if (error)
-            *error = reason;
-        return QString();
-    };
-    const QString shownFolder = QDir::toNativeSeparators(folder);
-    if (!QDir().mkpath(folder))
-        return fail(QCoreApplication::translate("records", "Cannot make the folder \"%1\"")
-                        .arg(shownFolder));
-    const auto cannotWrite = [&](const QTemporaryFile &temporary) {
-        return fail(QCoreApplication::translate("records", "Cannot write in the folder \"%1\": %2")
-                        .arg(shownFolder, temporary.errorString()));
-    };
-    const QDir dir(folder);
     const QByteArray bytes = toJson(record);
-
-    QString reason;
     for (int attempt = 0; attempt < kNameTries; ++attempt) {
-        // The temporary name ends in ".tmp", so a reader looking for "*.json" never takes a
-        // record still being written for a whole one; its leading dot hides it from a listing
-        // too. (Where the system can, Qt gives the file no name at all until it is renamed.)
-        QTemporaryFile temporary(dir.filePath(QStringLiteral(".tabelora-XXXXXX.tmp")));
-        if (!temporary.open())
-            return cannotWrite(temporary);
-        // A temporary file is its owner's alone; a record is read by the teacher's account
-        // too, so it is made readable by all, as an ordinary new file is.
-        temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                 QFileDevice::ReadUser | QFileDevice::WriteUser |
-                                 QFileDevice::ReadGroup | QFileDevice::ReadOther);
-        if (temporary.write(bytes) != bytes.size() || !temporary.flush())
-            return cannotWrite(temporary);
-        // The rename never replaces a file: should another send have taken the name
-        // meanwhile, the record is written again under another random part. QTemporaryFile's
-        // rename, unlike QFile's, never falls back to copying the file over the new name.
-        // Where a file system can't rename without replacing, the 64 random bits alone keep
-        // two sends apart. Until it is renamed, the temporary file goes on any way out.
-        const QString path = dir.filePath(fileName(record));
-        if (temporary.rename(path)) {
-            temporary.setAutoRemove(false);
-            return path;
+        // Should another send have taken the name meanwhile, the record is written again
+        // under another random part.
+        const QString name = fileName(record);
+        switch (writeNew(bytes, folder, name, error)) {
+        case Outcome::Written:
+            return QDir(folder).filePath(name);
+        case Outcome::NameTaken:
+            continue;
+        case Outcome::Failed:
+            return QString();
         }
-        reason = QCoreApplication::translate("records", "Cannot save the record \"%1\": %2")
-                     .arg(QDir::toNativeSeparators(path), temporary.errorString());
-        if (!QFileInfo::exists(path))
-            break;
     }
-    return fail(reason);
+    setReason(error, QCoreApplication::translate("records", "Cannot save the record \"%1\": %2")
+                         .arg(QDir::toNativeSeparators(QDir(folder).filePath(fileName(record))),
+                              QStringLiteral("File exists")));
+    return QString();
+}
+
+bool deliver(const QByteArray &bytes, const QString &folder, const QString &name, QString *error)
+{
+    switch (writeNew(bytes, folder, name, error)) {
+    case Outcome::Written:
+        return true;
+    case Outcome::NameTaken: {
+        // Delivered by an earlier try whose answer was lost: the same bytes are there.
+        QFile there(QDir(folder).filePath(name));
+        if (there.open(QIODevice::ReadOnly) && there.size() == bytes.size() &&
+            there.readAll() == bytes)
+            return true;
+        setReason(error, QCoreApplication::translate("records", "Cannot save the record \"%1\": %2")
+                             .arg(QDir::toNativeSeparators(there.fileName()),
+                                  QStringLiteral("File exists")));
+        return false;
+    }
+    case Outcome::Failed:
+        return false;
+    }
+    return false;
 }
 
 QString ownFolder()

@@ -53,11 +53,16 @@ std::optional<Record> fromJson(const QByteArray &bytes, QString *why = nullptr);
 // random part; ends in ".json".
 QString fileName(const Record &record);
 
-// Writes the record as a new file in the folder (made if missing): first under a temporary
-// name in the same folder, then renamed to its own name, never over another file, so that a
-// reader of the folder sees whole records only. The new file's path; an empty path and the
-// reason in `error` when it can't be written.
+// Writes the record as a new file of a name no other has (fileName) in an existing folder:
+// first under a temporary name in the same folder, synced to the disk, then renamed to its own
+// name, never over another file, so that a reader of the folder sees whole records only. The
+// folder is never made. The new file's path; an empty path and the reason in `error` when it
+// can't be written.
 QString write(const Record &record, const QString &folder, QString *error);
+// Writes a record's bytes as the file `name` in an existing folder, as write() does. A file of
+// that name with the same bytes is one delivered before: true, and nothing is written. False
+// with the reason in `error` when the bytes are not there.
+bool deliver(const QByteArray &bytes, const QString &folder, const QString &name, QString *error);
 
 // The folder of the pupil's own copies: the program's data folder of the user account.
 QString ownFolder();

@@ -3,11 +3,11 @@
 #include <QCollator>
 #include <QCoreApplication>
 #include <QDir>
-#include <QSet>
 
 #include <algorithm>
 #include <atomic>
 #include <optional>
+#include <set>
 #include <thread>
 #include <tuple>
 
@@ -199,25 +199,74 @@ FolderRecords readFolder(const QString &folder, QString *error)
     return found;
 }
 
-QStringList groupsOf(const std::vector<Loaded> &records)
+namespace {
+
+// Names as a teacher reads them alike: composed, case folded, one space between words.
+QString comparable(const QString &text)
 {
-    QSet<QString> seen;
+    return text.normalized(QString::NormalizationForm_C).toCaseFolded().simplified();
+}
+
+// Hits over cells, 0..100, halves rounded up; -1 for no cells.
+int percentOf(qint64 hits, qint64 cells)
+{
+    return cells > 0 ? int((200 * hits + cells) / (2 * cells)) : -1;
+}
+
+int percentOf(const Correction &c)
+{
+    return percentOf(c.hits, c.judged);
+}
+
+// Everything a record holds, to tell a copy of it from another record.
+auto contentOf(const Record &r)
+{
+    std::vector<std::tuple<qint64, int, int, int, int, std::vector<int>>> corrections;
+    for (const Correction &c : r.corrections)
+        corrections.emplace_back(c.time.toMSecsSinceEpoch(), c.time.offsetFromUtc(), c.game,
+                                 c.hits, c.judged, c.cellOf);
+    return std::tuple(r.sent.toMSecsSinceEpoch(), r.sent.offsetFromUtc(), r.machine, r.account,
+                      r.pupil, r.group, r.language, r.table, r.hitTotal, r.cellsCounted,
+                      r.percent, std::move(corrections));
+}
+
+} // namespace
+
+QString groupKey(const QString &group)
+{
+    QString key = comparable(group);
+    key.remove(QLatin1Char(' '));
+    key.replace(QChar(0x00B0), QChar(0x00BA)); // the degree sign typed for the ordinal one
+    return key;
+}
+
+QString pupilKey(const SummaryRow &row)
+{
+    const QString name = comparable(row.pupil);
+    if (name.isEmpty())
+        return QStringLiteral("\n") + row.path; // no name: nobody else's
+    return groupKey(row.group) + QLatin1Char('\n') + name;
+}
+
+std::vector<GroupName> groupsOf(const std::vector<Loaded> &records)
+{
+    std::map<QString, QString> written; // by key: as the first record writes it
     for (const Loaded &loaded : records)
-        seen.insert(loaded.record.group);
+        written.try_emplace(groupKey(loaded.record.group), loaded.record.group);
     // Each group's collation key made once: a year of records may name thousands of groups.
     const QCollator collator;
-    std::vector<std::pair<QCollatorSortKey, QString>> keyed;
-    keyed.reserve(size_t(seen.size()));
-    for (const QString &group : seen)
-        keyed.emplace_back(collator.sortKey(group), group);
+    std::vector<std::pair<QCollatorSortKey, GroupName>> keyed;
+    keyed.reserve(written.size());
+    for (auto &[key, group] : written)
+        keyed.emplace_back(collator.sortKey(group), GroupName{key, group});
     std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
         const int order = a.first.compare(b.first);
-        return order != 0 ? order < 0 : a.second < b.second;
+        return order != 0 ? order < 0 : a.second.key < b.second.key;
     });
-    QStringList groups;
-    groups.reserve(qsizetype(keyed.size()));
-    for (auto &[key, group] : keyed)
-        groups << std::move(group);
+    std::vector<GroupName> groups;
+    groups.reserve(keyed.size());
+    for (auto &[sortKey, group] : keyed)
+        groups.push_back(std::move(group));
     return groups;
 }
 
@@ -226,34 +275,52 @@ Summary summarize(const std::vector<Loaded> &records)
     Summary summary;
     for (int n = 1; n <= kMostElements; ++n)
         summary.elements[n];
+    std::set<decltype(contentOf(Record()))> seen;
+    // Each pupil's last correction: its time, and its cells.
+    std::map<QString, std::pair<QDateTime, const Correction *>> lastOf;
     for (const Loaded &loaded : records) {
         const Record &record = loaded.record;
+        if (!seen.insert(contentOf(record)).second) {
+            ++summary.duplicates;
+            continue;
+        }
         SummaryRow row{loaded.path, record.pupil, record.group, record.machine, record.sent};
         row.corrections = int(record.corrections.size());
-        row.percent = record.percent;
         if (record.table == QLatin1String("actual"))
             summary.largestTable = kMostElements;
+        qint64 hits = 0, cells = 0;
         for (const Correction &c : record.corrections) {
             row.bestHits = std::max(row.bestHits, c.hits);
+            hits += c.hits;
+            cells += c.judged;
             if (c.judged >= kMostElements)
                 summary.largestTable = kMostElements;
         }
+        row.percent = percentOf(hits, cells);
         if (!record.corrections.empty()) {
             const Correction &last = record.corrections.back();
             row.lastHits = last.hits;
             row.lastJudged = last.judged;
-            const int count = std::min<int>(int(last.cellOf.size()), kMostElements);
-            for (int n = 1; n <= count; ++n) {
-                ElementSummary &element = summary.elements[n];
-                const int cell = last.cellOf[size_t(n - 1)];
-                ++element.pupils;
-                if (cell == n)
-                    ++element.right;
-                else
-                    ++element.putInstead[cell];
+            auto &[time, correction] = lastOf[pupilKey(row)];
+            if (!correction || time <= last.time) {
+                time = last.time;
+                correction = &last;
             }
         }
         summary.rows.push_back(std::move(row));
+    }
+    for (const auto &[key, last] : lastOf) {
+        const Correction &c = *last.second;
+        const int count = std::min<int>(int(c.cellOf.size()), kMostElements);
+        for (int n = 1; n <= count; ++n) {
+            ElementSummary &element = summary.elements[n];
+            const int cell = c.cellOf[size_t(n - 1)];
+            ++element.pupils;
+            if (cell == n)
+                ++element.right;
+            else
+                ++element.putInstead[cell];
+        }
     }
     std::sort(summary.rows.begin(), summary.rows.end(),
               [](const SummaryRow &a, const SummaryRow &b) {
@@ -261,6 +328,40 @@ Summary summarize(const std::vector<Loaded> &records)
                       return a.sent < b.sent;
                   return a.path < b.path;
               });
+    // The pupils, from their records in the order sent.
+    std::map<QString, size_t> pupilAt;
+    for (size_t i = 0; i < summary.rows.size(); ++i) {
+        const SummaryRow &row = summary.rows[i];
+        const auto [at, added] = pupilAt.try_emplace(pupilKey(row), summary.pupils.size());
+        if (added)
+            summary.pupils.emplace_back();
+        PupilRow &pupil = summary.pupils[at->second];
+        pupil.pupil = row.pupil;
+        pupil.group = row.group;
+        pupil.machine = row.machine;
+        pupil.lastSent = row.sent;
+        ++pupil.sends;
+        pupil.corrections += row.corrections;
+    }
+    // Each pupil's corrections in the order they were made, across the records.
+    std::map<QString, std::vector<const Correction *>> made;
+    for (const Loaded &loaded : records)
+        for (const Correction &c : loaded.record.corrections)
+            made[pupilKey({loaded.path, loaded.record.pupil, loaded.record.group})].push_back(&c);
+    for (auto &[key, corrections] : made) {
+        const auto found = pupilAt.find(key);
+        if (found == pupilAt.end())
+            continue;
+        std::stable_sort(corrections.begin(), corrections.end(),
+                         [](const Correction *a, const Correction *b) { return a->time < b->time; });
+        PupilRow &pupil = summary.pupils[found->second];
+        pupil.firstPercent = percentOf(*corrections.front());
+        pupil.lastPercent = percentOf(*corrections.back());
+        for (const Correction *c : corrections)
+            pupil.bestPercent = std::max(pupil.bestPercent, percentOf(*c));
+    }
+    std::stable_sort(summary.pupils.begin(), summary.pupils.end(),
+                     [](const PupilRow &a, const PupilRow &b) { return a.lastSent < b.lastSent; });
     return summary;
 }
 
@@ -274,7 +375,7 @@ QByteArray csv(const std::vector<SummaryRow> &rows)
         bytes += csvField(row.pupil) + ';' + csvField(row.group) + ';' + csvField(row.machine) +
                  ';' + date.toLatin1() + ';' + QByteArray::number(row.corrections) + ';' +
                  QByteArray::number(row.lastHits) + ';' + QByteArray::number(row.bestHits) + ';' +
-                 QByteArray::number(row.percent) + "\r\n";
+                 (row.percent < 0 ? QByteArray() : QByteArray::number(row.percent)) + "\r\n";
     }
     return bytes;
 }

@@ -23,14 +23,31 @@ struct SummaryRow
     int corrections = 0;
     int lastHits = 0;  // hits of the last correction; 0 without corrections
     int bestHits = 0;  // of the best one
-    int percent = 0;   // the run's percentage as the report states it
+    // This record's own corrections: their hits over the cells they judged, 0..100, rounded;
+    // -1 without corrections. (The run's totals a record keeps may cover another pupil who
+    // used the machine earlier in the run.)
+    int percent = -1;
     int lastJudged = 0;
 };
 
-// Per element (by atomic number), over the pupils' last corrections.
+// One pupil: every record of the same group and name, as compared by pupilKey.
+struct PupilRow
+{
+    QString pupil, group; // as the pupil's last record writes them
+    QString machine;      // of the last record
+    QDateTime lastSent;
+    int sends = 0;
+    int corrections = 0;
+    // Each correction's hits over its cells, 0..100, rounded; -1 without corrections.
+    int firstPercent = -1;
+    int lastPercent = -1;
+    int bestPercent = -1;
+};
+
+// Per element (by atomic number), over each pupil's last correction.
 struct ElementSummary
 {
-    int pupils = 0;  // records whose last correction judged this element
+    int pupils = 0;  // pupils whose last correction judged this element
     int right = 0;   // of those, with its tile on its own cell
     // Where its tile was put instead: cell -> pupils; cell 0 is "not on the board".
     std::map<int, int> putInstead;
@@ -40,13 +57,22 @@ struct ElementSummary
 
 struct Summary
 {
-    std::vector<SummaryRow> rows;           // sorted by time sent, oldest first
+    std::vector<SummaryRow> rows;           // one per record, sorted by time sent, oldest first
+    std::vector<PupilRow> pupils;           // one per pupil, in the order of their last send
     std::map<int, ElementSummary> elements; // by atomic number, 1..118
     int largestTable = 114;                 // 118 when a record of today's table is among them
+    int duplicates = 0; // records left out as copies of another (the same file twice)
     // Elements most often misplaced, worst first (the lowest share right, then the most
     // pupils, then the atomic number): up to n, leaving out elements every pupil got right.
     std::vector<int> mostMissed(int n) const;
 };
+
+// Who a record is about: its group and its pupil's name, each in Unicode's composed form,
+// case folded, with runs of spaces made one; the group also without any space, and with the
+// degree sign read as the ordinal "º" ("3ºB", "3º B" and "3°b" are one group). A record with
+// no name is a pupil of its own, never merged with another: its key is its path.
+QString pupilKey(const SummaryRow &row);
+QString groupKey(const QString &group);
 
 // A record file read back.
 struct Loaded
@@ -71,11 +97,20 @@ struct FolderRecords
 // pathFromNative spells it.
 FolderRecords readFolder(const QString &folder, QString *error = nullptr);
 
-// The groups the records name, each once, in the alphabetical order of the program's
-// language.
-QStringList groupsOf(const std::vector<Loaded> &records);
+// A group of the filter: its groupKey, and the group as the first record naming it writes it.
+struct GroupName
+{
+    QString key;
+    QString written;
+};
+
+// The groups the records name, each once as groupKey compares them, in the alphabetical order
+// of the program's language.
+std::vector<GroupName> groupsOf(const std::vector<Loaded> &records);
 
 // What the records say together; the window calls it again on the records a filter keeps.
+// Copies of one record count once; each pupil counts once per element, by their last
+// correction.
 Summary summarize(const std::vector<Loaded> &records);
 
 // The CSV a spreadsheet opens as columns: UTF-8 with a byte-order mark, ";" between fields,

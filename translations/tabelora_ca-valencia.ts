@@ -223,10 +223,6 @@
         <translation>Tanca</translation>
     </message>
     <message>
-        <source>%1 de %2 registros</source>
-        <translation>%1 de %2 registres</translation>
-    </message>
-    <message>
         <source>Ninguno</source>
         <translation>Cap</translation>
     </message>
@@ -265,6 +261,27 @@
     <message>
         <source>Hojas de cálculo CSV (*.csv)</source>
         <translation>Fulls de càlcul CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Una por alumno</source>
+        <translation>Una per alumne</translation>
+    </message>
+    <message>
+        <source>Una por envío</source>
+        <translation>Una per enviament</translation>
+    </message>
+    <message>
+        <source>%1 alumnos; %2 de %3 registros</source>
+        <translation>%1 alumnes; %2 de %3 registres</translation>
+    </message>
+    <message>
+        <source>F&amp;ilas:</source>
+        <translation>F&amp;iles:</translation>
+    </message>
+    <message>
+        <source>%1 registros repetidos (el mismo fichero en dos sitios) se cuentan una vez.</source>
+        <extracomment>Records found twice in the folder (the same file copied into two places).</extracomment>
+        <translation>%1 registres repetits (el mateix fitxer en dos llocs) es compten una volta.</translation>
     </message>
 </context>
 <context>
@@ -725,6 +742,7 @@
         <source>Uso: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
          [--informes CARPETA] [--marcas] [--proyector]
      %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
+     %1 --comprobar
 
 Tabelora, ejercicio para aprender la tabla periódica.
 
@@ -755,13 +773,16 @@ Opciones:
                       fichero CSV y termina, sin abrir ninguna ventana.
   --pdf FICHERO       con --resumen: escribe el resumen en un fichero PDF y
                       termina, sin abrir ninguna ventana.
+  --comprobar         comprueba la configuración del aula de este equipo y la
+                      carpeta de resultados, sin abrir ninguna ventana.
   -h, --help          muestra esta ayuda.
       --version       muestra la versión del programa.
 </source>
-        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version), the codes es, ca, ca-valencia, gl and eu, the locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --comprobar, --help, --version), the codes es, ca, ca-valencia, gl and eu, the locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
         <translation>Ús: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
         [--informes CARPETA] [--marcas] [--proyector]
     %1 --resumen CARPETA [--csv FITXER] [--pdf FITXER]
+    %1 --comprobar
 
 Tabelora, exercici per a aprendre la taula periòdica.
 
@@ -792,6 +813,8 @@ Opcions:
                       CSV i acaba, sense obrir cap finestra.
   --pdf FITXER        amb --resumen: escriu el resum en un fitxer PDF i acaba,
                       sense obrir cap finestra.
+  --comprobar         comprova la configuració de l&apos;aula d&apos;este ordinador i la
+                      carpeta de resultats, sense obrir cap finestra.
   -h, --help          mostra esta ajuda.
       --version       mostra la versió del programa.
 </translation>
@@ -1388,16 +1411,45 @@ Opcions:
 <context>
     <name>records</name>
     <message>
-        <source>Cannot make the folder &quot;%1&quot;</source>
-        <translation>No es pot crear la carpeta &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>Cannot write in the folder &quot;%1&quot;: %2</source>
         <translation>No es pot escriure a la carpeta &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Cannot save the record &quot;%1&quot;: %2</source>
         <translation>No es pot guardar el registre &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>La carpeta «%1» no existe.</source>
+        <extracomment>The results folder is never made by the program: it is the teacher&apos;s.</extracomment>
+        <translation>La carpeta «%1» no existix.</translation>
+    </message>
+    <message>
+        <source>no se puede leer: %1</source>
+        <translation>no es pot llegir: %1</translation>
+    </message>
+    <message>
+        <source>no está en UTF-8: se ha leído como Windows-1252</source>
+        <translation>no està en UTF-8: s&apos;ha llegit com a Windows-1252</translation>
+    </message>
+    <message>
+        <source>sección desconocida [%1]</source>
+        <translation>secció desconeguda [%1]</translation>
+    </message>
+    <message>
+        <source>sección desconocida [%1]; ¿quería decir [%2]?</source>
+        <translation>secció desconeguda [%1]; volia dir [%2]?</translation>
+    </message>
+    <message>
+        <source>no es ni «[sección]» ni «clave = valor»: %1</source>
+        <translation>no és ni «[secció]» ni «clau = valor»: %1</translation>
+    </message>
+    <message>
+        <source>clave desconocida «%1» en [%2]</source>
+        <translation>clau desconeguda «%1» a [%2]</translation>
+    </message>
+    <message>
+        <source>clave desconocida «%1» en [%2]; ¿quería decir «%3»?</source>
+        <translation>clau desconeguda «%1» a [%2]; volia dir «%3»?</translation>
     </message>
     <message>
         <source>No se puede leer la carpeta: %1</source>
@@ -1435,6 +1487,105 @@ Opcions:
     <message>
         <source>Es un enlace que, de enlace en enlace, vuelve a sí mismo</source>
         <translation>És un enllaç que, d&apos;enllaç en enllaç, torna a si mateix</translation>
+    </message>
+</context>
+<context>
+    <name>sending</name>
+    <message>
+        <source>Los resultados no llegaron a la carpeta «%1». %2 Se ha guardado una copia en este equipo, que se enviará de nuevo.</source>
+        <extracomment>A send the results folder did not receive: the folder, the system&apos;s reason.</extracomment>
+        <translation>Els resultats no han arribat a la carpeta «%1». %2 S&apos;ha guardat una còpia en este ordinador, que s&apos;enviarà de nou.</translation>
+    </message>
+    <message>
+        <source>Los resultados no llegaron a la carpeta «%1». %2</source>
+        <translation>Els resultats no han arribat a la carpeta «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>setupcheck</name>
+    <message>
+        <source>solo su propietario puede dejar registros: los alumnos de otras cuentas no podrán enviar.</source>
+        <translation>només el seu propietari hi pot deixar registres: els alumnes d&apos;altres comptes no podran enviar.</translation>
+    </message>
+    <message>
+        <source>los alumnos pueden dejar registros, pero no borrar ni cambiar los de otros</source>
+        <translation>els alumnes hi poden deixar registres, però no esborrar ni canviar els d&apos;altres</translation>
+    </message>
+    <message>
+        <source>los alumnos pueden borrar o cambiar los registros de otros (falta el bit «t»: chmod 1733)</source>
+        <translation>els alumnes poden esborrar o canviar els registres d&apos;altres (hi falta el bit «t»: chmod 1733)</translation>
+    </message>
+    <message>
+        <source>, y leerlos.</source>
+        <translation>, i llegir-los.</translation>
+    </message>
+    <message>
+        <source>, ni leerlos.</source>
+        <translation>, ni llegir-los.</translation>
+    </message>
+    <message>
+        <source>Configuración del aula:</source>
+        <translation>Configuració de l&apos;aula:</translation>
+    </message>
+    <message>
+        <source>  leído:      %1</source>
+        <translation>  llegit:     %1</translation>
+    </message>
+    <message>
+        <source>  sin leer:   %1</source>
+        <translation>  sense llegir: %1</translation>
+    </message>
+    <message>
+        <source>  no existe:  %1</source>
+        <translation>  no existeix: %1</translation>
+    </message>
+    <message>
+        <source>Problemas:</source>
+        <translation>Problemes:</translation>
+    </message>
+    <message>
+        <source>Valores en vigor:</source>
+        <translation>Valors en vigor:</translation>
+    </message>
+    <message>
+        <source>  (la carpeta la da --informes)</source>
+        <translation>  (la carpeta la dona --informes)</translation>
+    </message>
+    <message>
+        <source>Sin carpeta de resultados: cada registro se guarda solo en el equipo del alumno.</source>
+        <translation>Sense carpeta de resultats: cada registre es guarda només a l&apos;ordinador de l&apos;alumne.</translation>
+    </message>
+    <message>
+        <source>Carpeta de resultados: %1</source>
+        <translation>Carpeta de resultats: %1</translation>
+    </message>
+    <message>
+        <source>  no es una carpeta.</source>
+        <translation>  no és una carpeta.</translation>
+    </message>
+    <message>
+        <source>  no existe: el programa no la crea; hágala el profesor, o monte la carpeta compartida.</source>
+        <translation>  no existeix: el programa no la crea; l&apos;ha de crear el professor, o cal muntar la carpeta compartida.</translation>
+    </message>
+    <message>
+        <source>  propietario %1, permisos %2</source>
+        <translation>  propietari %1, permisos %2</translation>
+    </message>
+    <message>
+        <source>  esta cuenta puede dejar registros en ella (se ha escrito y borrado un fichero de prueba).</source>
+        <translation>  este compte hi pot deixar registres (s&apos;hi ha escrit i esborrat un fitxer de prova).</translation>
+    </message>
+    <message>
+        <source>  esta cuenta no puede dejar registros en ella: %1</source>
+        <translation>  este compte no hi pot deixar registres: %1</translation>
+    </message>
+    <message>
+        <source>Todo en orden.</source>
+        <translation>Tot en ordre.</translation>
+    </message>
+    <message>
+        <source>Hay problemas en la configuración.</source>
+        <translation>Hi ha problemes en la configuració.</translation>
     </message>
 </context>
 <context>
@@ -1500,10 +1651,6 @@ Opcions:
         <translation>Percentatge</translation>
     </message>
     <message>
-        <source>El porcentaje de toda la sesión, como en el informe</source>
-        <translation>El percentatge de tota la sessió, com a l&apos;informe</translation>
-    </message>
-    <message>
         <source>No se puede escribir «%1»: %2.</source>
         <translation>No es pot escriure «%1»: %2.</translation>
     </message>
@@ -1550,6 +1697,51 @@ Opcions:
     <message>
         <source>Los más fallados: %1</source>
         <translation>Amb més errors: %1</translation>
+    </message>
+    <message>
+        <source>Los aciertos sobre las casillas de las correcciones de este envío</source>
+        <translation>Els encerts sobre les caselles de les correccions d&apos;aquest enviament</translation>
+    </message>
+    <message>
+        <source>Envíos</source>
+        <translation>Enviaments</translation>
+    </message>
+    <message>
+        <source>Las veces que el alumno pulsó «Enviar»</source>
+        <translation>Les vegades que l&apos;alumne va prémer «Enviar»</translation>
+    </message>
+    <message>
+        <source>Las veces que corrigió el tablero, en todos sus envíos</source>
+        <translation>Les vegades que va corregir el tauler, en tots els seus enviaments</translation>
+    </message>
+    <message>
+        <source>Primera</source>
+        <translation>Primera</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su primera corrección</source>
+        <translation>El percentatge d&apos;encerts de la seua primera correcció</translation>
+    </message>
+    <message>
+        <source>Última</source>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su última corrección</source>
+        <translation>El percentatge d&apos;encerts de la seua última correcció</translation>
+    </message>
+    <message>
+        <source>Mejor %</source>
+        <translation>Millor %</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su mejor corrección</source>
+        <translation>El percentatge d&apos;encerts de la seua millor correcció</translation>
+    </message>
+    <message>
+        <source>(sin nombre: %1, %2)</source>
+        <extracomment>A record sent with no pupil&apos;s name: the machine and the time instead.</extracomment>
+        <translation>(sense nom: %1, %2)</translation>
     </message>
     <message>
         <source>No es un fichero normal</source>

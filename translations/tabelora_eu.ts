@@ -223,10 +223,6 @@
         <translation>Itxi</translation>
     </message>
     <message>
-        <source>%1 de %2 registros</source>
-        <translation>%1/%2 erregistro</translation>
-    </message>
-    <message>
         <source>Ninguno</source>
         <translation>Bat ere ez</translation>
     </message>
@@ -265,6 +261,27 @@
     <message>
         <source>Hojas de cálculo CSV (*.csv)</source>
         <translation>CSV kalkulu-orriak (*.csv)</translation>
+    </message>
+    <message>
+        <source>Una por alumno</source>
+        <translation>Bat ikasleko</translation>
+    </message>
+    <message>
+        <source>Una por envío</source>
+        <translation>Bat bidalketako</translation>
+    </message>
+    <message>
+        <source>%1 alumnos; %2 de %3 registros</source>
+        <translation>%1 ikasle; %2 / %3 erregistro</translation>
+    </message>
+    <message>
+        <source>F&amp;ilas:</source>
+        <translation>Lerr&amp;oak:</translation>
+    </message>
+    <message>
+        <source>%1 registros repetidos (el mismo fichero en dos sitios) se cuentan una vez.</source>
+        <extracomment>Records found twice in the folder (the same file copied into two places).</extracomment>
+        <translation>%1 erregistro errepikatu (fitxategi bera bi tokitan) behin zenbatzen dira.</translation>
     </message>
 </context>
 <context>
@@ -725,6 +742,7 @@
         <source>Uso: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
          [--informes CARPETA] [--marcas] [--proyector]
      %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
+     %1 --comprobar
 
 Tabelora, ejercicio para aprender la tabla periódica.
 
@@ -755,13 +773,16 @@ Opciones:
                       fichero CSV y termina, sin abrir ninguna ventana.
   --pdf FICHERO       con --resumen: escribe el resumen en un fichero PDF y
                       termina, sin abrir ninguna ventana.
+  --comprobar         comprueba la configuración del aula de este equipo y la
+                      carpeta de resultados, sin abrir ninguna ventana.
   -h, --help          muestra esta ayuda.
       --version       muestra la versión del programa.
 </source>
-        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version), the codes es, ca, ca-valencia, gl and eu, the locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --comprobar, --help, --version), the codes es, ca, ca-valencia, gl and eu, the locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
         <translation>Erabilera: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
                [--informes KARPETA] [--marcas] [--proyector]
            %1 --resumen KARPETA [--csv FITXATEGIA] [--pdf FITXATEGIA]
+           %1 --comprobar
 
 Tabelora, taula periodikoa ikasteko ariketa.
 
@@ -795,6 +816,8 @@ Aukerak:
                       gabe.
   --pdf FITXATEGIA    --resumen aukerarekin: laburpena PDF fitxategi batean
                       idazten du eta amaitu egiten da, leihorik ireki gabe.
+  --comprobar         ordenagailu honetako gelaren konfigurazioa eta emaitzen
+                      karpeta egiaztatzen ditu, leihorik ireki gabe.
   -h, --help          laguntza hau erakusten du.
       --version       programaren bertsioa erakusten du.
 </translation>
@@ -1391,16 +1414,45 @@ Aukerak:
 <context>
     <name>records</name>
     <message>
-        <source>Cannot make the folder &quot;%1&quot;</source>
-        <translation>Ezin da &quot;%1&quot; karpeta sortu</translation>
-    </message>
-    <message>
         <source>Cannot write in the folder &quot;%1&quot;: %2</source>
         <translation>Ezin da &quot;%1&quot; karpetan idatzi: %2</translation>
     </message>
     <message>
         <source>Cannot save the record &quot;%1&quot;: %2</source>
         <translation>Ezin da &quot;%1&quot; erregistroa gorde: %2</translation>
+    </message>
+    <message>
+        <source>La carpeta «%1» no existe.</source>
+        <extracomment>The results folder is never made by the program: it is the teacher&apos;s.</extracomment>
+        <translation>«%1» karpeta ez dago.</translation>
+    </message>
+    <message>
+        <source>no se puede leer: %1</source>
+        <translation>ezin da irakurri: %1</translation>
+    </message>
+    <message>
+        <source>no está en UTF-8: se ha leído como Windows-1252</source>
+        <translation>ez dago UTF-8 kodeketan: Windows-1252 gisa irakurri da</translation>
+    </message>
+    <message>
+        <source>sección desconocida [%1]</source>
+        <translation>atal ezezaguna: [%1]</translation>
+    </message>
+    <message>
+        <source>sección desconocida [%1]; ¿quería decir [%2]?</source>
+        <translation>atal ezezaguna: [%1]; [%2] esan nahi zenuen?</translation>
+    </message>
+    <message>
+        <source>no es ni «[sección]» ni «clave = valor»: %1</source>
+        <translation>ez da «[atala]» ez «gakoa = balioa»: %1</translation>
+    </message>
+    <message>
+        <source>clave desconocida «%1» en [%2]</source>
+        <translation>gako ezezaguna [%2] atalean: «%1»</translation>
+    </message>
+    <message>
+        <source>clave desconocida «%1» en [%2]; ¿quería decir «%3»?</source>
+        <translation>gako ezezaguna [%2] atalean: «%1»; «%3» esan nahi zenuen?</translation>
     </message>
     <message>
         <source>No se puede leer la carpeta: %1</source>
@@ -1438,6 +1490,105 @@ Aukerak:
     <message>
         <source>Es un enlace que, de enlace en enlace, vuelve a sí mismo</source>
         <translation>Estekaz esteka, bere buruarengana itzultzen den esteka da</translation>
+    </message>
+</context>
+<context>
+    <name>sending</name>
+    <message>
+        <source>Los resultados no llegaron a la carpeta «%1». %2 Se ha guardado una copia en este equipo, que se enviará de nuevo.</source>
+        <extracomment>A send the results folder did not receive: the folder, the system&apos;s reason.</extracomment>
+        <translation>Emaitzak ez dira «%1» karpetara iritsi. %2 Kopia bat gorde da ordenagailu honetan, eta berriro bidaliko da.</translation>
+    </message>
+    <message>
+        <source>Los resultados no llegaron a la carpeta «%1». %2</source>
+        <translation>Emaitzak ez dira «%1» karpetara iritsi. %2</translation>
+    </message>
+</context>
+<context>
+    <name>setupcheck</name>
+    <message>
+        <source>solo su propietario puede dejar registros: los alumnos de otras cuentas no podrán enviar.</source>
+        <translation>jabeak bakarrik utz ditzake erregistroak: beste kontuetako ikasleek ezin izango dute bidali.</translation>
+    </message>
+    <message>
+        <source>los alumnos pueden dejar registros, pero no borrar ni cambiar los de otros</source>
+        <translation>ikasleek erregistroak utz ditzakete, baina ezin dituzte besteenak ezabatu edo aldatu</translation>
+    </message>
+    <message>
+        <source>los alumnos pueden borrar o cambiar los registros de otros (falta el bit «t»: chmod 1733)</source>
+        <translation>ikasleek besteen erregistroak ezaba edo alda ditzakete («t» bita falta da: chmod 1733)</translation>
+    </message>
+    <message>
+        <source>, y leerlos.</source>
+        <translation>, eta irakur ditzakete.</translation>
+    </message>
+    <message>
+        <source>, ni leerlos.</source>
+        <translation>, ezta irakurri ere.</translation>
+    </message>
+    <message>
+        <source>Configuración del aula:</source>
+        <translation>Gelaren konfigurazioa:</translation>
+    </message>
+    <message>
+        <source>  leído:      %1</source>
+        <translation>  irakurria:   %1</translation>
+    </message>
+    <message>
+        <source>  sin leer:   %1</source>
+        <translation>  irakurri gabe: %1</translation>
+    </message>
+    <message>
+        <source>  no existe:  %1</source>
+        <translation>  ez dago:     %1</translation>
+    </message>
+    <message>
+        <source>Problemas:</source>
+        <translation>Arazoak:</translation>
+    </message>
+    <message>
+        <source>Valores en vigor:</source>
+        <translation>Indarrean dauden balioak:</translation>
+    </message>
+    <message>
+        <source>  (la carpeta la da --informes)</source>
+        <translation>  (karpeta --informes aukerak ematen du)</translation>
+    </message>
+    <message>
+        <source>Sin carpeta de resultados: cada registro se guarda solo en el equipo del alumno.</source>
+        <translation>Emaitzen karpetarik ez: erregistro bakoitza ikaslearen ordenagailuan bakarrik gordetzen da.</translation>
+    </message>
+    <message>
+        <source>Carpeta de resultados: %1</source>
+        <translation>Emaitzen karpeta: %1</translation>
+    </message>
+    <message>
+        <source>  no es una carpeta.</source>
+        <translation>  ez da karpeta bat.</translation>
+    </message>
+    <message>
+        <source>  no existe: el programa no la crea; hágala el profesor, o monte la carpeta compartida.</source>
+        <translation>  ez dago: programak ez du sortzen; irakasleak sortu behar du, edo karpeta partekatua muntatu.</translation>
+    </message>
+    <message>
+        <source>  propietario %1, permisos %2</source>
+        <translation>  jabea %1, baimenak %2</translation>
+    </message>
+    <message>
+        <source>  esta cuenta puede dejar registros en ella (se ha escrito y borrado un fichero de prueba).</source>
+        <translation>  kontu honek erregistroak utz ditzake bertan (proba-fitxategi bat idatzi eta ezabatu da).</translation>
+    </message>
+    <message>
+        <source>  esta cuenta no puede dejar registros en ella: %1</source>
+        <translation>  kontu honek ezin du erregistrorik utzi bertan: %1</translation>
+    </message>
+    <message>
+        <source>Todo en orden.</source>
+        <translation>Dena ondo.</translation>
+    </message>
+    <message>
+        <source>Hay problemas en la configuración.</source>
+        <translation>Konfigurazioan arazoak daude.</translation>
     </message>
 </context>
 <context>
@@ -1503,10 +1654,6 @@ Aukerak:
         <translation>Ehunekoa</translation>
     </message>
     <message>
-        <source>El porcentaje de toda la sesión, como en el informe</source>
-        <translation>Saio osoaren ehunekoa, txostenean bezala</translation>
-    </message>
-    <message>
         <source>No se puede escribir «%1»: %2.</source>
         <translation>Ezin da «%1» idatzi: %2.</translation>
     </message>
@@ -1553,6 +1700,51 @@ Aukerak:
     <message>
         <source>Los más fallados: %1</source>
         <translation>Huts gehien dituztenak: %1</translation>
+    </message>
+    <message>
+        <source>Los aciertos sobre las casillas de las correcciones de este envío</source>
+        <translation>Bidalketa honetako zuzenketen asmatuak, gelaxken gainean</translation>
+    </message>
+    <message>
+        <source>Envíos</source>
+        <translation>Bidalketak</translation>
+    </message>
+    <message>
+        <source>Las veces que el alumno pulsó «Enviar»</source>
+        <translation>Ikasleak «Bidali» sakatu duen aldiak</translation>
+    </message>
+    <message>
+        <source>Las veces que corrigió el tablero, en todos sus envíos</source>
+        <translation>Taula zuzendu duen aldiak, bidalketa guztietan</translation>
+    </message>
+    <message>
+        <source>Primera</source>
+        <translation>Lehena</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su primera corrección</source>
+        <translation>Lehen zuzenketako asmatuen ehunekoa</translation>
+    </message>
+    <message>
+        <source>Última</source>
+        <translation>Azkena</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su última corrección</source>
+        <translation>Azken zuzenketako asmatuen ehunekoa</translation>
+    </message>
+    <message>
+        <source>Mejor %</source>
+        <translation>Onena %</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su mejor corrección</source>
+        <translation>Zuzenketa onenaren asmatuen ehunekoa</translation>
+    </message>
+    <message>
+        <source>(sin nombre: %1, %2)</source>
+        <extracomment>A record sent with no pupil&apos;s name: the machine and the time instead.</extracomment>
+        <translation>(izenik gabe: %1, %2)</translation>
     </message>
     <message>
         <source>No es un fichero normal</source>

@@ -223,10 +223,6 @@
         <translation>Pechar</translation>
     </message>
     <message>
-        <source>%1 de %2 registros</source>
-        <translation>%1 de %2 rexistros</translation>
-    </message>
-    <message>
         <source>Ninguno</source>
         <translation>Ningún</translation>
     </message>
@@ -265,6 +261,27 @@
     <message>
         <source>Hojas de cálculo CSV (*.csv)</source>
         <translation>Follas de cálculo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Una por alumno</source>
+        <translation>Unha por alumno</translation>
+    </message>
+    <message>
+        <source>Una por envío</source>
+        <translation>Unha por envío</translation>
+    </message>
+    <message>
+        <source>%1 alumnos; %2 de %3 registros</source>
+        <translation>%1 alumnos; %2 de %3 rexistros</translation>
+    </message>
+    <message>
+        <source>F&amp;ilas:</source>
+        <translation>F&amp;ilas:</translation>
+    </message>
+    <message>
+        <source>%1 registros repetidos (el mismo fichero en dos sitios) se cuentan una vez.</source>
+        <extracomment>Records found twice in the folder (the same file copied into two places).</extracomment>
+        <translation>%1 rexistros repetidos (o mesmo ficheiro en dous sitios) cóntanse unha vez.</translation>
     </message>
 </context>
 <context>
@@ -725,6 +742,7 @@
         <source>Uso: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
          [--informes CARPETA] [--marcas] [--proyector]
      %1 --resumen CARPETA [--csv FICHERO] [--pdf FICHERO]
+     %1 --comprobar
 
 Tabelora, ejercicio para aprender la tabla periódica.
 
@@ -755,13 +773,16 @@ Opciones:
                       fichero CSV y termina, sin abrir ninguna ventana.
   --pdf FICHERO       con --resumen: escribe el resumen en un fichero PDF y
                       termina, sin abrir ninguna ventana.
+  --comprobar         comprueba la configuración del aula de este equipo y la
+                      carpeta de resultados, sin abrir ninguna ventana.
   -h, --help          muestra esta ayuda.
       --version       muestra la versión del programa.
 </source>
-        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --help, --version), the codes es, ca, ca-valencia, gl and eu, the locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
+        <extracomment>The option names (--idioma, --tabla, --informes, --marcas, --proyector, --resumen, --csv, --pdf, --comprobar, --help, --version), the codes es, ca, ca-valencia, gl and eu, the locale patterns (ca_*, ca_*@valencia, gl_*, eu_*) and the tables&apos; names clasica and actual stay as they are; the names of the values (IDIOMA, CARPETA, FICHERO) and the button&apos;s name «Enviar» are translated.</extracomment>
         <translation>Uso: %1 [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]
          [--informes CARTAFOL] [--marcas] [--proyector]
      %1 --resumen CARTAFOL [--csv FICHEIRO] [--pdf FICHEIRO]
+     %1 --comprobar
 
 Tabelora, exercicio para aprender a táboa periódica.
 
@@ -792,6 +813,8 @@ Opcións:
                        CSV e remata, sen abrir ningunha xanela.
   --pdf FICHEIRO       con --resumen: escribe o resumo nun ficheiro PDF e
                        remata, sen abrir ningunha xanela.
+  --comprobar         comproba a configuración da aula deste ordenador e o
+                      cartafol de resultados, sen abrir ningunha xanela.
   -h, --help           mostra esta axuda.
       --version        mostra a versión do programa.
 </translation>
@@ -1388,16 +1411,45 @@ Opcións:
 <context>
     <name>records</name>
     <message>
-        <source>Cannot make the folder &quot;%1&quot;</source>
-        <translation>Non se pode crear o cartafol &quot;%1&quot;</translation>
-    </message>
-    <message>
         <source>Cannot write in the folder &quot;%1&quot;: %2</source>
         <translation>Non se pode escribir no cartafol &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Cannot save the record &quot;%1&quot;: %2</source>
         <translation>Non se pode gardar o rexistro &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>La carpeta «%1» no existe.</source>
+        <extracomment>The results folder is never made by the program: it is the teacher&apos;s.</extracomment>
+        <translation>O cartafol «%1» non existe.</translation>
+    </message>
+    <message>
+        <source>no se puede leer: %1</source>
+        <translation>non se pode ler: %1</translation>
+    </message>
+    <message>
+        <source>no está en UTF-8: se ha leído como Windows-1252</source>
+        <translation>non está en UTF-8: leuse como Windows-1252</translation>
+    </message>
+    <message>
+        <source>sección desconocida [%1]</source>
+        <translation>sección descoñecida [%1]</translation>
+    </message>
+    <message>
+        <source>sección desconocida [%1]; ¿quería decir [%2]?</source>
+        <translation>sección descoñecida [%1]; quería dicir [%2]?</translation>
+    </message>
+    <message>
+        <source>no es ni «[sección]» ni «clave = valor»: %1</source>
+        <translation>non é nin «[sección]» nin «clave = valor»: %1</translation>
+    </message>
+    <message>
+        <source>clave desconocida «%1» en [%2]</source>
+        <translation>clave descoñecida «%1» en [%2]</translation>
+    </message>
+    <message>
+        <source>clave desconocida «%1» en [%2]; ¿quería decir «%3»?</source>
+        <translation>clave descoñecida «%1» en [%2]; quería dicir «%3»?</translation>
     </message>
     <message>
         <source>No se puede leer la carpeta: %1</source>
@@ -1435,6 +1487,105 @@ Opcións:
     <message>
         <source>Es un enlace que, de enlace en enlace, vuelve a sí mismo</source>
         <translation>É unha ligazón que, de ligazón en ligazón, volve a si mesma</translation>
+    </message>
+</context>
+<context>
+    <name>sending</name>
+    <message>
+        <source>Los resultados no llegaron a la carpeta «%1». %2 Se ha guardado una copia en este equipo, que se enviará de nuevo.</source>
+        <extracomment>A send the results folder did not receive: the folder, the system&apos;s reason.</extracomment>
+        <translation>Os resultados non chegaron ao cartafol «%1». %2 Gardouse unha copia neste ordenador, que se enviará de novo.</translation>
+    </message>
+    <message>
+        <source>Los resultados no llegaron a la carpeta «%1». %2</source>
+        <translation>Os resultados non chegaron ao cartafol «%1». %2</translation>
+    </message>
+</context>
+<context>
+    <name>setupcheck</name>
+    <message>
+        <source>solo su propietario puede dejar registros: los alumnos de otras cuentas no podrán enviar.</source>
+        <translation>só o seu propietario pode deixar rexistros: os alumnos doutras contas non poderán enviar.</translation>
+    </message>
+    <message>
+        <source>los alumnos pueden dejar registros, pero no borrar ni cambiar los de otros</source>
+        <translation>os alumnos poden deixar rexistros, pero non borrar nin cambiar os doutros</translation>
+    </message>
+    <message>
+        <source>los alumnos pueden borrar o cambiar los registros de otros (falta el bit «t»: chmod 1733)</source>
+        <translation>os alumnos poden borrar ou cambiar os rexistros doutros (falta o bit «t»: chmod 1733)</translation>
+    </message>
+    <message>
+        <source>, y leerlos.</source>
+        <translation>, e lelos.</translation>
+    </message>
+    <message>
+        <source>, ni leerlos.</source>
+        <translation>, nin lelos.</translation>
+    </message>
+    <message>
+        <source>Configuración del aula:</source>
+        <translation>Configuración da aula:</translation>
+    </message>
+    <message>
+        <source>  leído:      %1</source>
+        <translation>  lido:       %1</translation>
+    </message>
+    <message>
+        <source>  sin leer:   %1</source>
+        <translation>  sen ler:    %1</translation>
+    </message>
+    <message>
+        <source>  no existe:  %1</source>
+        <translation>  non existe: %1</translation>
+    </message>
+    <message>
+        <source>Problemas:</source>
+        <translation>Problemas:</translation>
+    </message>
+    <message>
+        <source>Valores en vigor:</source>
+        <translation>Valores en vigor:</translation>
+    </message>
+    <message>
+        <source>  (la carpeta la da --informes)</source>
+        <translation>  (o cartafol dáo --informes)</translation>
+    </message>
+    <message>
+        <source>Sin carpeta de resultados: cada registro se guarda solo en el equipo del alumno.</source>
+        <translation>Sen cartafol de resultados: cada rexistro gárdase só no ordenador do alumno.</translation>
+    </message>
+    <message>
+        <source>Carpeta de resultados: %1</source>
+        <translation>Cartafol de resultados: %1</translation>
+    </message>
+    <message>
+        <source>  no es una carpeta.</source>
+        <translation>  non é un cartafol.</translation>
+    </message>
+    <message>
+        <source>  no existe: el programa no la crea; hágala el profesor, o monte la carpeta compartida.</source>
+        <translation>  non existe: o programa non o crea; debe crealo o profesor, ou montar o cartafol compartido.</translation>
+    </message>
+    <message>
+        <source>  propietario %1, permisos %2</source>
+        <translation>  propietario %1, permisos %2</translation>
+    </message>
+    <message>
+        <source>  esta cuenta puede dejar registros en ella (se ha escrito y borrado un fichero de prueba).</source>
+        <translation>  esta conta pode deixar rexistros nel (escribiuse e borrouse un ficheiro de proba).</translation>
+    </message>
+    <message>
+        <source>  esta cuenta no puede dejar registros en ella: %1</source>
+        <translation>  esta conta non pode deixar rexistros nel: %1</translation>
+    </message>
+    <message>
+        <source>Todo en orden.</source>
+        <translation>Todo en orde.</translation>
+    </message>
+    <message>
+        <source>Hay problemas en la configuración.</source>
+        <translation>Hai problemas na configuración.</translation>
     </message>
 </context>
 <context>
@@ -1500,10 +1651,6 @@ Opcións:
         <translation>Porcentaxe</translation>
     </message>
     <message>
-        <source>El porcentaje de toda la sesión, como en el informe</source>
-        <translation>A porcentaxe de toda a sesión, como no informe</translation>
-    </message>
-    <message>
         <source>No se puede escribir «%1»: %2.</source>
         <translation>Non se pode escribir «%1»: %2.</translation>
     </message>
@@ -1550,6 +1697,51 @@ Opcións:
     <message>
         <source>Los más fallados: %1</source>
         <translation>Os máis fallados: %1</translation>
+    </message>
+    <message>
+        <source>Los aciertos sobre las casillas de las correcciones de este envío</source>
+        <translation>Os acertos sobre as casas das correccións deste envío</translation>
+    </message>
+    <message>
+        <source>Envíos</source>
+        <translation>Envíos</translation>
+    </message>
+    <message>
+        <source>Las veces que el alumno pulsó «Enviar»</source>
+        <translation>As veces que o alumno premeu «Enviar»</translation>
+    </message>
+    <message>
+        <source>Las veces que corrigió el tablero, en todos sus envíos</source>
+        <translation>As veces que corrixiu o taboleiro, en todos os seus envíos</translation>
+    </message>
+    <message>
+        <source>Primera</source>
+        <translation>Primeira</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su primera corrección</source>
+        <translation>A porcentaxe de acertos da súa primeira corrección</translation>
+    </message>
+    <message>
+        <source>Última</source>
+        <translation>Última</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su última corrección</source>
+        <translation>A porcentaxe de acertos da súa última corrección</translation>
+    </message>
+    <message>
+        <source>Mejor %</source>
+        <translation>Mellor %</translation>
+    </message>
+    <message>
+        <source>El porcentaje de aciertos de su mejor corrección</source>
+        <translation>A porcentaxe de acertos da súa mellor corrección</translation>
+    </message>
+    <message>
+        <source>(sin nombre: %1, %2)</source>
+        <extracomment>A record sent with no pupil&apos;s name: the machine and the time instead.</extracomment>
+        <translation>(sen nome: %1, %2)</translation>
     </message>
     <message>
         <source>No es un fichero normal</source>

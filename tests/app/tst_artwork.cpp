@@ -1,4 +1,4 @@
-#include "tools/artwork/charttable.h"
+#include "game/chartlayout.h"
 #include "tools/artwork/elements.h"
 #include "tools/artwork/languages.h"
 
@@ -12,6 +12,7 @@
 #include <climits>
 
 using namespace artwork;
+using namespace chart;
 
 namespace {
 
@@ -819,6 +820,17 @@ private slots:
                          qPrintable(QStringLiteral("row %1 column %2").arg(r + 1).arg(c)));
             }
         QCOMPARE(cyanCells, 2 * 28);
+
+        // The layout the chart's window rings the current element by meets the drawn lines.
+        for (int r = 0; r < chartRowCount(table); ++r)
+            for (int pair = 0; pair < kChartColumns; ++pair) {
+                const ChartBox box = pairBox(table, r, pair);
+                QCOMPARE(QRect(box.left - 1, box.top - 1, box.width + 2, box.height + 2),
+                         QRect(QPoint(columnLines[2 * pair], rowLines[r + 1]),
+                               QPoint(columnLines[2 * pair + 2], rowLines[r + 2])));
+                const ChartPlace place = placeOf(table, chartNumber(table, r, pair));
+                QVERIFY(chartNumber(table, r, pair) == 0 || (place.row == r && place.pair == pair));
+            }
 
         // Header texts: blue names, red symbols; the body in black.
         for (int c = 0; c < 2 * kChartColumns; ++c) {

@@ -13,6 +13,8 @@
 
 #include <cstdio>
 
+#include <sys/stat.h>
+
 using commandline::Refusal;
 using language::Language;
 
@@ -423,7 +425,8 @@ private slots:
         const QString valencian =
             "Ús: tabelora [--idioma es|ca|ca-valencia|gl|eu] [--tabla clasica|actual]\n"
             "        [--informes CARPETA] [--marcas] [--proyector]\n"
-            "    tabelora --resumen CARPETA [--csv FITXER] [--pdf FITXER]\n\n"
+            "    tabelora --resumen CARPETA [--csv FITXER] [--pdf FITXER]\n"
+            "    tabelora --comprobar\n\n"
             "Tabelora, exercici per a aprendre la taula periòdica.\n\n"
             "Opcions:\n"
             "  --idioma IDIOMA     idioma del programa: es (castellà), ca (català),\n"
@@ -530,6 +533,39 @@ private slots:
         const QString error = errorsOf(program);
         QVERIFY2((exitCode == 0 ? out : error).startsWith(output), qPrintable(out + error));
         QVERIFY2((exitCode == 0 ? error : out).isEmpty(), qPrintable(out + error));
+    }
+
+    // --comprobar, with no display: a sound set-up with a drop-box folder (mode 1733), and one
+    // with a mistyped key and a folder not there, in the teacher's language.
+    void checkTellsTheSetUpAsItStands()
+    {
+        QTemporaryDir results;
+        QVERIFY(::chmod(QFile::encodeName(results.path()).constData(), 01733) == 0);
+        QProcess sound;
+        runProgram(sound, QStringLiteral("es_ES.UTF-8"), {QStringLiteral("--comprobar")},
+                   "[informes]\ncarpeta = " + QFile::encodeName(results.path()) + "\n");
+        QString out = QString::fromUtf8(sound.readAllStandardOutput());
+        QCOMPARE(sound.exitCode(), 0);
+        QVERIFY2(out.contains(QStringLiteral("permisos 1733\n  los alumnos pueden dejar "
+                                             "registros, pero no borrar ni cambiar los de otros, "
+                                             "ni leerlos.")) &&
+                     out.endsWith(QStringLiteral("Todo en orden.\n")),
+                 qPrintable(out));
+        QCOMPARE(QDir(results.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+
+        QProcess broken;
+        runProgram(broken, QStringLiteral("gl_ES.UTF-8"), {QStringLiteral("--comprobar")},
+                   "[informes]\nCarpeta = /a\ncarpeta = " + QFile::encodeName(results.path()) +
+                       "/non\n");
+        out = QString::fromUtf8(broken.readAllStandardOutput());
+        QCOMPARE(broken.exitCode(), 2);
+        QVERIFY2(out.contains(QStringLiteral(":2: clave descoñecida «Carpeta» en [informes]; "
+                                             "quería dicir «carpeta»?")) &&
+                     out.contains(QStringLiteral("  non existe: o programa non o crea")) &&
+                     out.endsWith(QStringLiteral("Hai problemas na configuración.\n")),
+                 qPrintable(out));
+        QVERIFY(!QFileInfo::exists(results.filePath(QStringLiteral("non"))));
     }
 };
 

@@ -2,6 +2,7 @@
 #include "app/marks.h"
 #include "app/pupildata.h"
 #include "app/report.h"
+#include "app/sending.h"
 #include "records/summary.h"
 #include "support/child.h"
 #include "support/mainwindow.h"
@@ -11,6 +12,7 @@
 #include <QAccessibleValueInterface>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -443,14 +445,32 @@ void TestMainWindow::everySendIsKeptAsARecordOfItsPupil()
     QCOMPARE(stefan.cellsCounted, 342);
     QCOMPARE(records::readFolder(records::ownFolder()).records.size(), ownBefore + 2);
 
-    const QString notAFolder = results.filePath(QStringLiteral("nota.txt"));
-    QFile(notAFolder).open(QIODevice::WriteOnly);
-    form->setResultsFolder(notAFolder);
+    // A results folder not there (a share not mounted): the program never makes it, and what
+    // it did not receive is owed to it, sent once it is there, once however often retried,
+    // under the pupil's copy's own name.
+    const QString later = results.filePath(QStringLiteral("más tarde"));
+    form->setResultsFolder(later);
     send(QStringLiteral("Eva"));
-    QCOMPARE(errors.size(), 1);
-    QVERIFY2(errors.first().startsWith(QStringLiteral("Cannot create file \"")),
+    send(QStringLiteral("Eva"));
+    QCOMPARE(errors.size(), 2);
+    QVERIFY2(errors.first().startsWith(QStringLiteral("Los resultados no llegaron a la carpeta «")) &&
+                 errors.first().endsWith(QStringLiteral("que se enviará de nuevo.")),
              qPrintable(errors.first()));
-    QCOMPARE(records::readFolder(records::ownFolder()).records.size(), ownBefore + 3);
+    QVERIFY(!QFileInfo::exists(later));
+    QCOMPARE(records::readFolder(records::ownFolder()).records.size(), ownBefore + 4);
+    QVERIFY(QDir().mkdir(later));
+    sending::deliverOwed(later); // as the next start does
+    sending::deliverOwed(later);
+    const QStringList delivered = QDir(later).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(delivered.size(), 2);
+    for (const QString &name : delivered) {
+        QFile there(QDir(later).filePath(name)), own(QDir(records::ownFolder()).filePath(name));
+        QVERIFY(there.open(QIODevice::ReadOnly) && own.open(QIODevice::ReadOnly));
+        QCOMPARE(there.readAll(), own.readAll());
+    }
+    send(QStringLiteral("Eva"));
+    QCOMPARE(QDir(later).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    QCOMPARE(errors.size(), 2);
 
     QVERIFY(fx.makeWindows());
     form = fx.form;
@@ -459,7 +479,7 @@ void TestMainWindow::everySendIsKeptAsARecordOfItsPupil()
     QFile report(form->report().path());
     QVERIFY(report.open(QIODevice::ReadOnly));
     QCOMPARE(report.readAll().count("\r\n"), 5);
-    QCOMPARE(records::readFolder(records::ownFolder()).records.size(), ownBefore + 4);
+    QCOMPARE(records::readFolder(records::ownFolder()).records.size(), ownBefore + 6);
     PupilName.clear();
 }
 

@@ -210,6 +210,8 @@ private slots:
     void columnsSortNumbersAsNumbers()
     {
         QTableView *table = window_->table();
+        QCOMPARE(table->model()->rowCount(), 3); // a row per pupil at first
+        window_->rowsChoice()->setCurrentIndex(1); // then one per record
         table->sortByColumn(int(summaryexport::Column::LastHits), Qt::AscendingOrder);
         QCOMPARE(window_->rows()->index(0, 0).data().toString(), QStringLiteral("Carlos"));
         table->sortByColumn(int(summaryexport::Column::BestHits), Qt::DescendingOrder);
@@ -270,6 +272,7 @@ private slots:
         QCOMPARE(ClassTable::tableOf(before), board::Table::Classic);
 
         records::Record today = classic;
+        today.pupil = QStringLiteral("Bea");
         today.table = QStringLiteral("actual");
         for (records::Correction &made : today.corrections) {
             made.judged = 118;

@@ -166,6 +166,55 @@ def game():
     await_heard('label', 'Intentos: 2', since)
 
 
+focused = []  # (role, name) of each object of the program that takes the focus, in order
+
+
+def hear_focus(event):
+    try:
+        source = event.source
+        if source.getApplication().name == 'tabelora':
+            entry = (source.getRole(), source.name)
+    except Exception:  # an object gone before it was asked
+        return
+    with lock:
+        focused.append(entry)
+
+
+def await_focus(role, pattern, since, seconds=15):
+    """The first object of `role` whose name matches, focused from `since` on."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        with lock:
+            for got_role, name in focused[since:]:
+                if got_role == role and re.fullmatch(pattern, name):
+                    return name
+        time.sleep(0.05)
+    with lock:
+        got = '\n  '.join('%s: %s' % entry for entry in focused[since:])
+    raise AssertionError('never focused %s /%s/; focused:\n  %s' % (role, pattern, got))
+
+
+def focus_step(keys, role, pattern):
+    with lock:
+        since = len(focused)
+    key(*keys)
+    return await_focus(role, pattern, since)
+
+
+def element_chart():
+    """The element chart by keyboard: Tab to its button, the chart's first cell read as the
+    window opens, the next element on the right arrow; the window's close box ends it."""
+    focus_step(['F6'], pyatspi.ROLE_PUSH_BUTTON, 'Corregir vistas')
+    for _ in range(8):
+        if focus_step(['Tab'], pyatspi.ROLE_PUSH_BUTTON, '.*') == 'Elementos':
+            break
+    else:
+        raise AssertionError('Tab never reached Elementos')
+    focus_step(['space'], pyatspi.ROLE_TABLE_CELL, '1, H, Hidrógeno')
+    focus_step(['Right'], pyatspi.ROLE_TABLE_CELL, '2, He, Helio')
+    focus_step(['alt+F4'], pyatspi.ROLE_PUSH_BUTTON, 'Elementos')
+
+
 def start_openbox(seconds=30):
     """openbox, once it manages the display: without a window manager the program's window is
     never activated, and no focus reaches a reader. Started again if it could not connect."""
@@ -203,12 +252,14 @@ def main():
                  'object:property-change:accessible-value']:
         # A reader listens to descriptions too, which keeps the texts it holds up to date.
         pyatspi.Registry.registerEventListener(hear, kind)
+    pyatspi.Registry.registerEventListener(hear_focus, 'focus:')
     program = subprocess.Popen([PROGRAM, '--idioma', 'es'], env=environment)
     failure = []
 
     def play():
         try:
             game()
+            element_chart()
         except Exception as error:
             failure.append(error)
         finally:

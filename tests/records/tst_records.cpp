@@ -71,6 +71,12 @@ QByteArray changed(const QString &key, const QJsonValue &value)
     return QJsonDocument(object).toJson();
 }
 
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -249,6 +255,10 @@ private slots:
         const QString folder = dir.filePath("registros/nuevo");
         const Record r = record("Ana", "2026-12-07T10:15:30+01:00");
         QString error;
+        // The folder is made by whoever owns it, never by a write.
+        QVERIFY(write(r, folder, &error).isEmpty());
+        QVERIFY2(error.contains("registros/nuevo") && !QFileInfo::exists(folder), qPrintable(error));
+        QVERIFY(QDir().mkpath(folder));
         const QString first = write(r, folder, &error);
         const QString second = write(r, folder, &error);
         QVERIFY2(!first.isEmpty() && !second.isEmpty() && first != second, qPrintable(error));
@@ -260,9 +270,13 @@ private slots:
         writeFile(folder + "/.tabelora-AbCdEf.tmp", toJson(r).left(40));
         const FolderRecords read = readFolder(folder);
         QVERIFY(read.records.size() == 2 && read.skipped.isEmpty());
-        // A folder can't be made under a file.
-        QVERIFY(write(r, first + "/sub", &error).isEmpty());
-        QVERIFY2(error.contains("sub"), qPrintable(error));
+        // Delivered again under the same name: the same bytes are there already, so nothing
+        // is written; other bytes under that name are not replaced.
+        const QString name = QFileInfo(first).fileName();
+        QVERIFY(deliver(toJson(r), folder, name, &error));
+        QVERIFY(!deliver(toJson(r) + ' ', folder, name, &error));
+        QCOMPARE(QDir(folder).entryList(everything).size(), 3);
+        QCOMPARE(readFile(first), toJson(r));
     }
 
     // Each name in a folder of traps, and what the summary says of it; an empty reason for a
@@ -421,6 +435,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString made = dir.filePath("clase");
+        QVERIFY(QDir().mkpath(made));
         QVERIFY(!write(record("Ana", "2026-12-07T10:15:30+01:00"), made, nullptr).isEmpty());
         QFile::rename(QDir(made).entryList({"*.json"}).value(0).prepend(made + '/'),
                       made + "/ana.json");
@@ -438,18 +453,25 @@ private slots:
     }
 #endif
 
+    // Each group once as groupKey reads groups alike, written as its first record writes it.
     void groupsAreListedOnceInAlphabeticalOrder()
     {
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         std::vector<Loaded> loaded;
-        for (const char *group : {"3º B", "Ñu", "3º A", "", "árbol", "3º B", "Zeta", "nube"}) {
+        for (const char *group :
+             {"3º B", "Ñu", "3º A", "", "árbol", "3ºb", "Zeta", "nube", "3° A", "ÁRBOL"}) {
             Record r = record("Ana", "2026-12-07T10:15:30+01:00");
             r.group = QString::fromUtf8(group);
             loaded.push_back({"", r});
         }
-        QCOMPARE(groupsOf(loaded),
-                 QStringList({"", "3º A", "3º B", "árbol", "nube", "Ñu", "Zeta"}));
-        QCOMPARE(groupsOf({}), QStringList());
+        QStringList written, keys;
+        for (const GroupName &group : groupsOf(loaded)) {
+            written << group.written;
+            keys << group.key;
+        }
+        QCOMPARE(written, QStringList({"", "3º A", "3º B", "árbol", "nube", "Ñu", "Zeta"}));
+        QCOMPARE(keys[2], groupKey("3ºb"));
+        QVERIFY(groupsOf({}).empty());
         QLocale::setDefault(QLocale::c());
     }
 
@@ -461,7 +483,8 @@ private slots:
         QTemporaryDir dir(qEnvironmentVariable("TABELORA_SHARED_FOLDER", QDir::tempPath()) +
                           "/tst_records-XXXXXX");
         QVERIFY(dir.isValid());
-        const QString folder = dir.filePath("red/clase"); // every writer makes it
+        const QString folder = dir.filePath("red/clase");
+        QVERIFY(QDir().mkpath(folder));
         const QString go = dir.filePath("go");
         std::vector<std::unique_ptr<QProcess>> writers;
         for (int i = 0; i < kWriters; ++i) {
@@ -504,6 +527,30 @@ carpeta = "\\\\servidor\\clase 3, B")");
                  R"(\\servidor\clase 3, B)");
         writeFile(dir.filePath("slashes.ini"), "[informes]\r\ncarpeta = //servidor/clase\r\n");
         QCOMPARE(readLabSettings({dir.filePath("slashes.ini")}).resultsFolder, "//servidor/clase");
+        // As a Windows teacher writes them: backslashes as they are, in Notepad's code page.
+        for (const char *path : {R"(C:\Resultados\Clase3B)", R"(\\servidor\clase)", R"(C:\temp\notas)"}) {
+            writeFile(dir.filePath("win.ini"), QByteArray("[informes]\r\ncarpeta = ") + path);
+            QCOMPARE(readLabSettings({dir.filePath("win.ini")}).resultsFolder, QString(path));
+        }
+        writeFile(dir.filePath("1252.ini"), "[informes]\r\ncarpeta = C:/F\xEDsica/3\xBA" "B \x80\r\n");
+        const LabSettings notepad = readLabSettings({dir.filePath("1252.ini")});
+        QCOMPARE(notepad.resultsFolder, QString::fromUtf8("C:/Física/3ºB €"));
+        QVERIFY2(notepad.problems.size() == 1 && notepad.problems[0].contains("Windows-1252"),
+                 qPrintable(notepad.problems.join('\n')));
+        // Mistyped names are told with the name meant, and what they hold is not taken.
+        writeFile(dir.filePath("typos.ini"),
+                  "[INFORMES]\ncarpeta = /a\n[informes]\nCarpeta = /b\ncarpetas = /c\n[otro]\nx\n");
+        const LabSettings typos = readLabSettings({dir.filePath("typos.ini")});
+        QVERIFY(typos.resultsFolder.isEmpty());
+        const QString at = QDir::toNativeSeparators(dir.filePath("typos.ini"));
+        QCOMPARE(typos.problems,
+                 QStringList({at + ":1: sección desconocida [INFORMES]; ¿quería decir [informes]?",
+                              at + ":4: clave desconocida «Carpeta» en [informes]; ¿quería decir "
+                                   "«carpeta»?",
+                              at + ":5: clave desconocida «carpetas» en [informes]; ¿quería decir "
+                                   "«carpeta»?",
+                              at + ":6: sección desconocida [otro]",
+                              at + ":7: no es ni «[sección]» ni «clave = valor»: x"}));
 #if !defined(Q_OS_WIN)
         qputenv("XDG_CONFIG_HOME", "/home/ana/.config");
         qputenv("XDG_CONFIG_DIRS", "/etc/aula:/etc/xdg");
@@ -525,6 +572,7 @@ carpeta = "\\\\servidor\\clase 3, B")");
         // Ben sent after Ana, from a machine on UTC whose clock showed an earlier hour.
         const Record ben = record("Ben", "2026-12-07T09:25:00Z",
                                   {correction("2026-12-07T09:20:00Z", 114, {{1, 2}, {3, 0}})});
+        QVERIFY(QDir().mkpath(dir.filePath("3B/lunes")));
         QVERIFY(!write(ana, dir.filePath("3B"), nullptr).isEmpty());
         QVERIFY(!write(ben, dir.path(), nullptr).isEmpty());
         QVERIFY(
@@ -548,7 +596,7 @@ carpeta = "\\\\servidor\\clase 3, B")");
         };
         QCOMPARE(row(0), std::tuple(QString("Ana"), 2, 115, 117, 118, 98));
         QCOMPARE(row(1), std::tuple(QString("Ben"), 1, 112, 112, 114, 98));
-        QCOMPARE(row(2), std::tuple(QString("Eva"), 0, 0, 0, 0, 0));
+        QCOMPARE(row(2), std::tuple(QString("Eva"), 0, 0, 0, 0, -1));
         QCOMPARE(s.largestTable, 118);
         const ElementSummary &hydrogen = s.elements.at(1);
         QCOMPARE(std::tuple(hydrogen.pupils, hydrogen.right, hydrogen.percentRight()),
@@ -570,6 +618,52 @@ carpeta = "\\\\servidor\\clase 3, B")");
                  118);
         QVERIFY(readFolder(dir.filePath("nowhere"), &error).records.empty() &&
                 error.contains("does not exist"));
+    }
+
+    // Three sends of one pupil, written three ways, and a perfect pupil: two pupils, and
+    // hydrogen right for one of them, by each one's last correction. A copy of a record counts
+    // once; records with no name are pupils of their own; a record's percentage is its own.
+    void eachPupilCountsOnceByTheirLastCorrection()
+    {
+        const auto sent = [](const char *pupil, const char *group, const char *time,
+                             std::vector<Correction> corrections) {
+            Record r = record(pupil, time, std::move(corrections));
+            r.group = group;
+            return r;
+        };
+        const Correction heliumCell = correction("2026-12-07T10:00:00+01:00", 114, {{1, 2}});
+        Record later = sent("ana  RUIZ", "3ºb", "2026-12-07T10:30:00+01:00",
+                            {correction("2026-12-07T10:20:00+01:00", 114, {{1, 2}, {3, 4}})});
+        // The run's totals cover a pupil before her on the machine: 36 of 228.
+        later.hitTotal = 36;
+        later.cellsCounted = 228;
+        const std::vector<Loaded> loaded{
+            {"a", sent("Ana Ruiz", "3º B", "2026-12-07T10:05:00+01:00", {heliumCell})},
+            {"b", sent("ANA RUIZ", "3° B", "2026-12-07T10:10:00+01:00", {heliumCell})},
+            {"c", later},
+            {"d", sent("Eva", "3º B", "2026-12-07T10:40:00+01:00",
+                       {correction("2026-12-07T10:35:00+01:00", 114)})},
+            {"copia/d", sent("Eva", "3º B", "2026-12-07T10:40:00+01:00",
+                             {correction("2026-12-07T10:35:00+01:00", 114)})},
+            {"e", sent("", "3º B", "2026-12-07T10:50:00+01:00", {})},
+            {"f", sent(" ", "3º B", "2026-12-07T10:55:00+01:00", {})},
+        };
+        const Summary s = summarize(loaded);
+        QCOMPARE(s.duplicates, 1);
+        QCOMPARE(s.rows.size(), size_t(6));
+        QCOMPARE(s.rows.at(2).percent, 98); // 112 of 114, not 36 of 228
+        const ElementSummary &hydrogen = s.elements.at(1);
+        QCOMPARE(std::tuple(hydrogen.pupils, hydrogen.right, hydrogen.percentRight()),
+                 std::tuple(2, 1, 50));
+        QCOMPARE(s.elements.at(3).putInstead, (std::map<int, int>{{4, 1}}));
+        QCOMPARE(s.pupils.size(), size_t(4));
+        const PupilRow &ana = s.pupils.at(0);
+        QCOMPARE(std::tuple(ana.pupil, ana.sends, ana.corrections, ana.firstPercent,
+                            ana.lastPercent, ana.bestPercent),
+                 std::tuple(QString("ana  RUIZ"), 3, 3, 99, 98, 99));
+        QCOMPARE(std::tuple(s.pupils.at(2).sends, s.pupils.at(2).bestPercent), std::tuple(1, -1));
+        QCOMPARE(groupKey("3º B"), groupKey("3°b"));
+        QVERIFY(groupKey("3º B") != groupKey("3º C"));
     }
 
     void csvQuotesAndDefusesFields()

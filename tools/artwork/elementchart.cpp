@@ -1,6 +1,6 @@
 #include "tools/artwork/elementchart.h"
 
-#include "tools/artwork/charttable.h"
+#include "game/chartlayout.h"
 #include "tools/artwork/languages.h"
 #include "tools/artwork/pixelart.h"
 
@@ -12,31 +12,9 @@ namespace artwork {
 
 namespace {
 
-constexpr int kWidth = 508;
-constexpr int kClassicHeight = 600;
-constexpr int kMargin = 1;        // pale margin at the top and the sides
-constexpr int kHeaderHeight = 24; // inside its lines
-constexpr int kBodyTop = kMargin + 1 + kHeaderHeight + 1;
 constexpr int kTextPixelSize = 13;
 constexpr int kNamePadding = 3;   // names start this far right of their column's line
 constexpr int kCapitalHeight = 9; // of the chart's face at kTextPixelSize
-
-// Widths inside the lines, left to right: the name column of each pair is as wide as its
-// longest name needs.
-using ColumnWidths = std::array<int, 2 * kChartColumns>;
-constexpr ColumnWidths kColumnWidths = {80, 50, 72, 50, 68, 50, 76, 51};
-// Today's chart writes Rutherfordio in the third pair, where the classic one has Dubnio, and
-// no longer in the first, whose longest name becomes Darmstadtio: the first name column gives
-// the third seven pixels, and the chart keeps its width.
-constexpr ColumnWidths kTodayColumnWidths = {73, 50, 72, 50, 75, 50, 76, 51};
-
-// The top of body row i, or the foot of the chart for i the row count: the rows keep the
-// classic chart's pitch, its 28 rows sharing the height below the header as evenly as whole
-// pixels allow, and a chart of more rows grows by as much.
-constexpr int bodyRowTop(int i)
-{
-    return kBodyTop + i * (kClassicHeight - kBodyTop) / kChartRowCount;
-}
 
 constexpr QRgb kMarginColour = qRgb(242, 226, 246);
 constexpr QRgb kColumnLine = qRgb(112, 112, 80);
@@ -63,11 +41,8 @@ struct Row
 QList<Column> columns(Table table)
 {
     QList<Column> result;
-    int x = kMargin + 1;
-    for (int width : table == Table::Today ? kTodayColumnWidths : kColumnWidths) {
-        result.append({x, width});
-        x += width + 1;
-    }
+    for (int c = 0; c < 2 * chart::kChartColumns; ++c)
+        result.append({chart::columnLeft(table, c), chart::columnWidths(table)[c]});
     return result;
 }
 
@@ -75,9 +50,9 @@ QList<Column> columns(Table table)
 QList<Row> rows(int bodyRows)
 {
     QList<Row> result;
-    result.append({kMargin + 1, kHeaderHeight});
+    result.append({chart::kChartMargin + 1, chart::kChartHeaderHeight});
     for (int i = 0; i < bodyRows; ++i)
-        result.append({bodyRowTop(i), bodyRowTop(i + 1) - bodyRowTop(i) - 1});
+        result.append({chart::bodyRowTop(i), chart::bodyRowTop(i + 1) - chart::bodyRowTop(i) - 1});
     return result;
 }
 
@@ -116,9 +91,9 @@ void drawCellText(QImage &image, const Column &column, const Row &row, std::stri
 
 QImage drawElementChart(const PictureLanguage &language, Table table)
 {
-    const int bodyRows = chartRowCount(table);
-    const int height = bodyRowTop(bodyRows);
-    QImage image(kWidth, height, QImage::Format_RGB32);
+    const int bodyRows = chart::chartRowCount(table);
+    const int height = chart::bodyRowTop(bodyRows);
+    QImage image(chart::kChartWidth, height, QImage::Format_RGB32);
     image.fill(kMarginColour);
     const QList<Column> cols = columns(table);
     const QList<Row> rws = rows(bodyRows);
@@ -127,12 +102,12 @@ QImage drawElementChart(const PictureLanguage &language, Table table)
     const int tableBottom = height - 1;
     for (int i = 0; i <= cols.size(); ++i) {
         const int x = i < cols.size() ? cols[i].left - 1 : cols.last().left + cols.last().width;
-        for (int y = kMargin; y <= tableBottom; ++y)
+        for (int y = chart::kChartMargin; y <= tableBottom; ++y)
             image.setPixel(x, y, kColumnLine);
     }
     for (int i = 0; i <= rws.size(); ++i) {
         const int y = i < rws.size() ? rws[i].top - 1 : tableBottom;
-        for (int x = kMargin; x < kWidth - kMargin; ++x)
+        for (int x = chart::kChartMargin; x < chart::kChartWidth - chart::kChartMargin; ++x)
             image.setPixel(x, y, kRowLine);
     }
 
@@ -144,9 +119,9 @@ QImage drawElementChart(const PictureLanguage &language, Table table)
                      nameColumn ? kNameHeader : kSymbolHeader, !nameColumn);
     }
     for (int r = 0; r < bodyRows; ++r) {
-        for (int pair = 0; pair < kChartColumns; ++pair) {
+        for (int pair = 0; pair < chart::kChartColumns; ++pair) {
             const PrintedCell cell = printedCell(language, table, r, pair);
-            const bool cyan = hasCyanCells(cell.atomicNumber);
+            const bool cyan = chart::hasCyanCells(cell.atomicNumber);
             const Column &nameColumn = cols[2 * pair];
             const Column &symbolColumn = cols[2 * pair + 1];
             const Row &row = rws[r + 1];

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/artwork/charttable.h"
+#include "game/chartlayout.h"
 #include "tools/artwork/elements.h"
 
 #include <array>
@@ -102,7 +102,7 @@ constexpr const char *stateWord(const PictureLanguage &language, State state)
 }
 
 // The name a classic chart cell prints in the language; "-" for an empty cell.
-constexpr std::string_view chartName(const PictureLanguage &language, const ChartCell &cell)
+constexpr std::string_view chartName(const PictureLanguage &language, const chart::ChartCell &cell)
 {
     if (cell.atomicNumber == 0 || language.chartNames[0].empty())
         return cell.name;
@@ -121,18 +121,19 @@ struct PrintedCell
 // the game's names in Spanish, with the asterisks the classic chart gives lanthanum and actinium.
 inline PrintedCell printedCell(const PictureLanguage &language, Table table, int row, int pair)
 {
-    const int n = chartNumber(table, row, pair);
+    const int n = chart::chartNumber(table, row, pair);
     if (n == 0)
         return {"-", "-", 0};
     if (table == Table::Classic) {
-        const ChartCell &cell = kChartRows[row][pair];
+        const chart::ChartCell &cell = chart::kChartRows[row][pair];
         return {std::string(chartName(language, cell)), std::string(cell.symbol), n};
     }
     const Element &today = element(n, table);
-    const ChartCell classic = classicCell(n);
-    const std::string symbol = std::string(today.symbol) + std::string(chartMark(classic.symbol));
+    const chart::ChartCell classic = chart::classicCell(n);
+    const std::string symbol =
+        std::string(today.symbol) + std::string(chart::chartMark(classic.symbol));
     if (language.chartNames[0].empty())
-        return {std::string(today.name) + std::string(chartMark(classic.name)), symbol, n};
+        return {std::string(today.name) + std::string(chart::chartMark(classic.name)), symbol, n};
     return {std::string(n >= kFirstTodayName ? language.todayNames[n - kFirstTodayName]
                                              : language.chartNames[n - 1]),
             symbol, n};

@@ -6,11 +6,12 @@
 #include <iterator>
 #include <string_view>
 
-// The texts of the element chart, row by row, as the chart prints them: four name and
-// symbol pairs per row, each row four consecutive atomic numbers in the chart's own order.
-// The classic chart still uses the older names of elements 104 to 109 and has no 110 to 114;
-// today's chart keeps its order and finishes period 7.
-namespace artwork {
+// The element chart's layout, which the artwork tool draws by and the chart's window puts its
+// keyboard ring by: the texts row by row, as the chart prints them, four name and symbol
+// pairs per row, each row four consecutive atomic numbers in the chart's own order; and where
+// its cells lie in the picture. The classic chart still uses the older names of elements 104
+// to 109 and has no 110 to 114; today's chart keeps its order and finishes period 7.
+namespace chart {
 
 struct ChartCell
 {
@@ -81,6 +82,74 @@ constexpr int chartNumber(board::Table table, int row, int pair)
                : kChartRows[row][pair].atomicNumber;
 }
 
+// Where the cells lie in the picture, in pixels. A one-pixel line runs round every cell, and
+// a pale margin round the whole table.
+inline constexpr int kChartWidth = 508;
+inline constexpr int kChartClassicHeight = 600;
+inline constexpr int kChartMargin = 1;        // at the top and the sides
+inline constexpr int kChartHeaderHeight = 24; // inside its lines
+inline constexpr int kChartBodyTop = kChartMargin + 1 + kChartHeaderHeight + 1;
+
+// Widths inside the lines, left to right: the name column of each pair is as wide as its
+// longest name needs.
+using ColumnWidths = std::array<int, 2 * kChartColumns>;
+inline constexpr ColumnWidths kColumnWidths = {80, 50, 72, 50, 68, 50, 76, 51};
+// Today's chart writes Rutherfordio in the third pair, where the classic one has Dubnio, and
+// no longer in the first, whose longest name becomes Darmstadtio: the first name column gives
+// the third seven pixels, and the chart keeps its width.
+inline constexpr ColumnWidths kTodayColumnWidths = {73, 50, 72, 50, 75, 50, 76, 51};
+
+constexpr const ColumnWidths &columnWidths(board::Table table)
+{
+    return table == board::Table::Today ? kTodayColumnWidths : kColumnWidths;
+}
+
+// The first pixel inside the lines of column c, or one past the last line for c the count.
+constexpr int columnLeft(board::Table table, int c)
+{
+    int x = kChartMargin + 1;
+    for (int i = 0; i < c; ++i)
+        x += columnWidths(table)[i] + 1;
+    return x;
+}
+
+// The top of body row i, or the foot of the chart for i the row count: the rows keep the
+// classic chart's pitch, its 28 rows sharing the height below the header as evenly as whole
+// pixels allow, and a chart of more rows grows by as much.
+constexpr int bodyRowTop(int i)
+{
+    return kChartBodyTop + i * (kChartClassicHeight - kChartBodyTop) / kChartRowCount;
+}
+
+// A rectangle of the picture, inside the lines round it.
+struct ChartBox
+{
+    int left, top, width, height;
+};
+
+// The pair of cells in a body row that holds one element's name and symbol, with the line
+// between them.
+constexpr ChartBox pairBox(board::Table table, int row, int pair)
+{
+    const int left = columnLeft(table, 2 * pair);
+    const int top = bodyRowTop(row);
+    return {left, top, columnLeft(table, 2 * pair + 2) - 1 - left, bodyRowTop(row + 1) - 1 - top};
+}
+
+// The body row and pair of element n in the table's chart; row -1 when the chart lacks it.
+struct ChartPlace
+{
+    int row, pair;
+};
+constexpr ChartPlace placeOf(board::Table table, int n)
+{
+    for (int row = 0; row < chartRowCount(table); ++row)
+        for (int pair = 0; pair < kChartColumns; ++pair)
+            if (n != 0 && chartNumber(table, row, pair) == n)
+                return {row, pair};
+    return {-1, -1};
+}
+
 // The cell of element n in the classic chart; one with no texts for the elements it lacks.
 constexpr ChartCell classicCell(int n)
 {
@@ -105,4 +174,4 @@ constexpr bool hasCyanCells(int atomicNumber)
            (atomicNumber >= 90 && atomicNumber <= 103);
 }
 
-} // namespace artwork
+} // namespace chart

@@ -10,8 +10,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
+
+#if defined(Q_OS_UNIX)
+#include <pwd.h>
+#include <unistd.h>
+#endif
 
 namespace sending {
 
@@ -23,10 +29,19 @@ QDateTime localTime(qint64 msecsSinceEpoch)
     return local.toOffsetFromUtc(local.offsetFromUtc());
 }
 
+// The user account: USER (USERNAME on Windows), else the user database's name for this
+// process's user, as a lab's session started by a display manager may leave both unset.
 QString account()
 {
-    const QString user = qEnvironmentVariable("USER");
-    return user.isEmpty() ? qEnvironmentVariable("USERNAME") : user;
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("USERNAME");
+#if defined(Q_OS_UNIX)
+    if (user.isEmpty())
+        if (const passwd *entry = ::getpwuid(::getuid()))
+            user = QFile::decodeName(entry->pw_name);
+#endif
+    return user;
 }
 } // namespace
 

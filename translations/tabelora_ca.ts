@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>Ver cuáles…</source>
-        <translation>Mostra&apos;ls…</translation>
+        <translation>Detalls…</translation>
     </message>
     <message>
         <source>Los ficheros que no se han podido leer, y por qué:</source>
@@ -212,15 +212,15 @@
     </message>
     <message>
         <source>Exportar &amp;CSV…</source>
-        <translation>Exporta en &amp;CSV…</translation>
+        <translation>Exportar en &amp;CSV…</translation>
     </message>
     <message>
         <source>Exportar &amp;PDF…</source>
-        <translation>Exporta en &amp;PDF…</translation>
+        <translation>Exportar en &amp;PDF…</translation>
     </message>
     <message>
         <source>Cerrar</source>
-        <translation>Tanca</translation>
+        <translation>Tancar</translation>
     </message>
     <message>
         <source>Ninguno</source>
@@ -248,11 +248,11 @@
     </message>
     <message>
         <source>Exportar PDF</source>
-        <translation>Exporta en PDF</translation>
+        <translation>Exportar en PDF</translation>
     </message>
     <message>
         <source>Exportar CSV</source>
-        <translation>Exporta en CSV</translation>
+        <translation>Exportar en CSV</translation>
     </message>
     <message>
         <source>Documentos PDF (*.pdf)</source>
@@ -735,7 +735,7 @@
         <source>tabelora: el idioma «%1» de la configuración del aula no es ninguno de es, ca, ca-valencia, gl y eu; no se tiene en cuenta.
 </source>
         <extracomment>The codes es, ca, ca-valencia, gl and eu stay as they are.</extracomment>
-        <translation>tabelora: l&apos;idioma «%1» de la configuració de l&apos;aula no és cap de es, ca, ca-valencia, gl i eu; no es té en compte.
+        <translation>tabelora: l&apos;idioma «%1» de la configuració de l&apos;aula no és cap d&apos;aquests: es, ca, ca-valencia, gl i eu; no es té en compte.
 </translation>
     </message>
     <message>

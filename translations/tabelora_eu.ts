@@ -188,7 +188,7 @@
     </message>
     <message>
         <source>Ver cuáles…</source>
-        <translation>Ikusi zein…</translation>
+        <translation>Ikusi zeintzuk…</translation>
     </message>
     <message>
         <source>Los ficheros que no se han podido leer, y por qué:</source>
@@ -464,7 +464,7 @@
     <message>
         <source>Corrección: %1 de %2 bien colocados. Total aciertos %3, %4 %. Intento %5.</source>
         <extracomment>What a screen reader says after a correction: this correction&apos;s hits out of the cells, the running total and its percentage, and the attempt.</extracomment>
-        <translation>Zuzenketa: %2 elementutatik %1 ondo jarrita. Asmatutakoak guztira %3, % %4. %5. saiakera.</translation>
+        <translation>Zuzenketa: %2 elementutatik %1 ondo jarrita. Asmatutakoak guztira %3, %%4. %5. saiakera.</translation>
     </message>
     <message>
         <source>Si no has hecho trampa, ¡eres un genio!</source>
@@ -507,7 +507,7 @@
     </message>
     <message>
         <source>%1, ocupada por %2</source>
-        <translation>%1, hemen dagoela: %2</translation>
+        <translation>%1; bertan: %2</translation>
     </message>
     <message>
         <source>Yendo a la %1</source>
@@ -523,7 +523,7 @@
     </message>
     <message>
         <source>En la %1: %2</source>
-        <translation>Kokapena: %1: %2</translation>
+        <translation>Kokapena: %1 (%2)</translation>
     </message>
     <message>
         <source>En la bandeja</source>
@@ -801,7 +801,8 @@ Aukerak:
                       edo, halakorik ez badago, klasikoa.
   --informes KARPETA  saio honetako emaitzen karpeta: «Bidali» sakatzen den
                       bakoitzean, erregistro bat gordetzen da bertan. Aukera
-                      hau gabe, ikasgelaren konfigurazioko karpeta.
+                      hau gabe, ikasgelaren konfigurazioko karpeta erabiltzen
+                      da.
   --marcas            zuzentzean, fitxa bakoitza ikur batez markatzen du,
                       koloreaz gain: ✓ ondo jarria, ✗ gaizki jarria; legendak
                       ere trama bat erakusten du egoera bakoitzeko.
@@ -1408,7 +1409,7 @@ Aukerak:
     <message>
         <source>%1 %</source>
         <extracomment>The share of memory in use; a language that writes the sign first moves it.</extracomment>
-        <translation>% %1</translation>
+        <translation>%%1</translation>
     </message>
 </context>
 <context>
@@ -1611,7 +1612,7 @@ Aukerak:
     </message>
     <message>
         <source>Equipo</source>
-        <translation>Ordenagailua</translation>
+        <translation>Ekipoa</translation>
     </message>
     <message>
         <source>El ordenador desde el que se envió</source>
@@ -1635,7 +1636,7 @@ Aukerak:
     </message>
     <message>
         <source>Aciertos</source>
-        <translation>Asmatutakoak</translation>
+        <translation>Asmatuak</translation>
     </message>
     <message>
         <source>Aciertos de la última corrección</source>

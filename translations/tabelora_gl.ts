@@ -5,7 +5,7 @@
     <name>ClassTable</name>
     <message>
         <source>Alumnos que lo pusieron en su casilla en su última corrección</source>
-        <translation>Alumnos que o puxeron na súa casa na súa última corrección</translation>
+        <translation>Alumnos que o puxeron no seu sitio na súa última corrección</translation>
     </message>
     <message>
         <source>Sin datos</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>En su casilla: %1 de %2 (%3)</source>
-        <translation>Na súa casa: %1 de %2 (%3)</translation>
+        <translation>No seu sitio: %1 de %2 (%3)</translation>
     </message>
     <message>
         <source>%1 fuera del tablero: 1 alumno</source>
@@ -735,7 +735,7 @@
         <source>tabelora: el idioma «%1» de la configuración del aula no es ninguno de es, ca, ca-valencia, gl y eu; no se tiene en cuenta.
 </source>
         <extracomment>The codes es, ca, ca-valencia, gl and eu stay as they are.</extracomment>
-        <translation>tabelora: o idioma «%1» da configuración da aula non é ningún de es, ca, ca-valencia, gl e eu; non se ten en conta.
+        <translation>tabelora: o idioma «%1» da configuración da aula non é ningún destes: es, ca, ca-valencia, gl e eu; non se ten en conta.
 </translation>
     </message>
     <message>
@@ -1620,7 +1620,7 @@ Opcións:
     </message>
     <message>
         <source>Cuándo se envió, en la hora del ordenador del alumno</source>
-        <translation>Cando se enviou, na hora do ordenador do alumno</translation>
+        <translation>Cando se enviou, segundo a hora do ordenador do alumno</translation>
     </message>
     <message>
         <source>Correcciones</source>

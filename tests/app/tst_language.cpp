@@ -513,7 +513,7 @@ private slots:
             << QByteArray("[general]\nidioma = eu\n");
         QTest::newRow("no such language in the lab's settings")
             << "ca_ES.UTF-8" << "--nada" << 2
-            << "tabelora: l'idioma «fr» de la configuració de l'aula no és cap de es, ca, "
+            << "tabelora: l'idioma «fr» de la configuració de l'aula no és cap d'aquests: es, ca, "
                "ca-valencia, gl i eu; no es té en compte.\nOpció desconeguda: --nada"
             << QByteArray("[general]\nidioma = fr\n");
     }

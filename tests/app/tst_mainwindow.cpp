@@ -17,6 +17,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <pwd.h>
+#include <unistd.h>
+
 using board::kElementCount;
 using layout::Command;
 
@@ -419,7 +422,13 @@ void TestMainWindow::everySendIsKeptAsARecordOfItsPupil()
     fx.tile(6)->setLeft(board::cellCorner(6).x);
     fx.tile(6)->setTop(board::cellCorner(6).y);
     form->CorrectClick();
+    // A session that sets neither USER nor USERNAME: the account comes from the user database.
+    const QByteArray user = qgetenv("USER"), userName = qgetenv("USERNAME");
+    qunsetenv("USER");
+    qunsetenv("USERNAME");
     send(QStringLiteral("Ana"));
+    qputenv("USER", user);
+    qputenv("USERNAME", userName);
     for (int game = 2; game <= 3; ++game) {
         form->BitBtn2Click();
         form->CorrectClick();
@@ -430,6 +439,7 @@ void TestMainWindow::everySendIsKeptAsARecordOfItsPupil()
     auto kept = recordsIn(results.path());
     QCOMPARE(kept.size(), std::size_t(2));
     const records::Record &ana = kept.at(QStringLiteral("Ana"));
+    QCOMPARE(ana.account, QFile::decodeName(::getpwuid(::getuid())->pw_name));
     QCOMPARE(ana.corrections.size(), std::size_t(1));
     QCOMPARE(ana.corrections[0].hits, 1);
     QCOMPARE(ana.corrections[0].cellOf[5], 6);

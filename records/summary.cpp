@@ -8,6 +8,7 @@
 #include <atomic>
 #include <optional>
 #include <set>
+#include <system_error>
 #include <thread>
 #include <tuple>
 
@@ -179,8 +180,12 @@ FolderRecords readFolder(const QString &folder, QString *error)
             : std::min<size_t>({std::max(std::thread::hardware_concurrency(), 1u) - 1, kMostHelpers,
                                 candidates.size() / kFilesPerHelper});
     std::vector<std::thread> threads;
-    for (size_t t = 0; t < helpers; ++t)
-        threads.emplace_back(work);
+    try {
+        for (size_t t = 0; t < helpers; ++t)
+            threads.emplace_back(work);
+    } catch (const std::system_error &) {
+        // No more threads to be had: those started, and this one, read everything.
+    }
     work();
     for (std::thread &thread : threads)
         thread.join();

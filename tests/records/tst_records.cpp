@@ -430,29 +430,6 @@ private slots:
             QCOMPARE(path, QString::fromUtf8(native));
     }
 
-#if defined(Q_OS_UNIX)
-    void aFolderWhoseNameIsNotUtf8IsRead()
-    {
-        QTemporaryDir dir;
-        const QString made = dir.filePath("clase");
-        QVERIFY(QDir().mkpath(made));
-        QVERIFY(!write(record("Ana", "2026-12-07T10:15:30+01:00"), made, nullptr).isEmpty());
-        QFile::rename(QDir(made).entryList({"*.json"}).value(0).prepend(made + '/'),
-                      made + "/ana.json");
-        const QByteArray native = QFile::encodeName(dir.path()) + "/clase-\xe9";
-        QVERIFY(::rename(QFile::encodeName(made), native) == 0);
-        QVERIFY(::rename(native + "/ana.json", native + "/ana-\xf1.json") == 0);
-        QString error;
-        const FolderRecords read = readFolder(pathFromNative(native), &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(read.records.size(), size_t(1));
-        QCOMPARE(nativePath(read.records[0].path), native + "/ana-\xf1.json");
-        // Named in UTF-8 again, for QTemporaryDir to remove.
-        QVERIFY(::rename(native + "/ana-\xf1.json", native + "/ana.json") == 0);
-        QVERIFY(::rename(native, QFile::encodeName(made)) == 0);
-    }
-#endif
-
     // Each group once as groupKey reads groups alike, written as its first record writes it.
     void groupsAreListedOnceInAlphabeticalOrder()
     {

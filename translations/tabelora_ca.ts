@@ -481,6 +481,10 @@ Do you want to replace it?</source>
         <extracomment>Records found twice in the folder (the same file copied into two places).</extracomment>
         <translation>%1 registres repetits (el mateix fitxer en dos llocs) es compten una vegada.</translation>
     </message>
+    <message>
+        <source>clase</source>
+        <translation>classe</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>

@@ -482,6 +482,10 @@ Ordeztu nahi duzu?</translation>
         <extracomment>Records found twice in the folder (the same file copied into two places).</extracomment>
         <translation>%1 erregistro errepikatu (fitxategi bera bi tokitan) behin zenbatzen dira.</translation>
     </message>
+    <message>
+        <source>clase</source>
+        <translation>klasea</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>

@@ -481,6 +481,10 @@ Do you want to replace it?</source>
         <extracomment>Records found twice in the folder (the same file copied into two places).</extracomment>
         <translation>%1 rexistros repetidos (o mesmo ficheiro en dous sitios) cóntanse unha vez.</translation>
     </message>
+    <message>
+        <source>clase</source>
+        <translation>clase</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>

@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -156,6 +157,12 @@ std::optional<QByteArray> projectorScale(board::Table table)
 // the program.
 int showSummary(const QString &folder)
 {
+    // The teacher's window in Spanish has Qt's own dialogs (saving a file, a message's
+    // details) in Spanish too; the pupil's keeps Qt's texts as it always has.
+    QTranslator qtSpanish;
+    if (language::current() == language::Language::Spanish &&
+        qtSpanish.load(QLatin1String(language::kTranslations) + QStringLiteral("/qtbase_es")))
+        QCoreApplication::installTranslator(&qtSpanish);
     QString error;
     auto found = summaryexport::readRecords(folder, &error);
     if (!found) {

@@ -401,12 +401,19 @@ bool SummaryWindow::exportPdf(const QString &path, QString *error) const
     return summaryexport::writePdf(shown_, folder_, filterText(), path, error);
 }
 
+QString SummaryWindow::exportName(const QString &folder)
+{
+    // "C:\\clase\\" and "/srv/clase/" are the folder "clase", not one with no name.
+    const QString name = QFileInfo(QDir::cleanPath(QDir::fromNativeSeparators(folder))).fileName();
+    return name.isEmpty() ? tr("clase") : name;
+}
+
 void SummaryWindow::askAndExport(bool pdf)
 {
     const QString suffix = pdf ? QStringLiteral(".pdf") : QStringLiteral(".csv");
     const QString suggested =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(tr("resumen") + QLatin1Char('-') + QFileInfo(folder_).fileName() + suffix);
+            .filePath(tr("resumen") + QLatin1Char('-') + exportName(folder_) + suffix);
     const QString path = QFileDialog::getSaveFileName(
         this, pdf ? tr("Exportar PDF") : tr("Exportar CSV"), suggested,
         pdf ? tr("Documentos PDF (*.pdf)") : tr("Hojas de cálculo CSV (*.csv)"));

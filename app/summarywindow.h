@@ -44,6 +44,9 @@ public:
     // The filters in words, for the printed summary; empty when they keep every record.
     QString filterText() const;
 
+    // The name a folder's exports are suggested under: the folder's own, however written.
+    static QString exportName(const QString &folder);
+
     bool exportCsv(const QString &path, QString *error) const;
     bool exportPdf(const QString &path, QString *error) const;
 

@@ -65,6 +65,178 @@
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Look in:</source>
+        <translation>Begiratu hemen:</translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>Fitxategiaren &amp;izena:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Fitxategi mota:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Gorde</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Gorde honela</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atzera</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Aurrera</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>Karpeta gurasoa</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>Sortu karpeta berria</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Zerrenda ikuspegia</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>Xehetasun ikuspegia</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Joan atzera</translation>
+    </message>
+    <message>
+        <source>Go forward</source>
+        <translation>Joan aurrera</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Joan karpeta gurasora</translation>
+    </message>
+    <message>
+        <source>Create a New Folder</source>
+        <translation>Sortu karpeta berri bat</translation>
+    </message>
+    <message>
+        <source>Change to list view mode</source>
+        <translation>Aldatu zerrenda ikuspegira</translation>
+    </message>
+    <message>
+        <source>Change to detail view mode</source>
+        <translation>Aldatu xehetasun ikuspegira</translation>
+    </message>
+    <message>
+        <source>Sidebar</source>
+        <translation>Alboko barra</translation>
+    </message>
+    <message>
+        <source>List of places and bookmarks</source>
+        <translation>Lekuen eta laster-marken zerrenda</translation>
+    </message>
+    <message>
+        <source>Recent Places</source>
+        <translation>Azken lekuak</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>Nire ordenagailua</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Karpeta berria</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>Karpeta &amp;berria</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Aldatu izena</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Ezabatu</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>Erakutsi fitxategi &amp;ezkutuak</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Karpeta:</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Fitxategi guztiak (*)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 badago lehendik.
+Ordeztu nahi duzu?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Ziur zaude «%1» ezabatu nahi duzula?</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Izena</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaina</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Mota</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Mota</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Aldatze-data</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>Nire ordenagailua</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordenagailua</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -96,10 +268,37 @@
     </message>
 </context>
 <context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Erakutsi xehetasunak...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Ezkutatu xehetasunak...</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
         <translation>Ados</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Gorde</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Utzi</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Bai</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ez</translation>
     </message>
 </context>
 <context>
@@ -282,6 +481,10 @@
         <source>%1 registros repetidos (el mismo fichero en dos sitios) se cuentan una vez.</source>
         <extracomment>Records found twice in the folder (the same file copied into two places).</extracomment>
         <translation>%1 erregistro errepikatu (fitxategi bera bi tokitan) behin zenbatzen dira.</translation>
+    </message>
+    <message>
+        <source>clase</source>
+        <translation>klasea</translation>
     </message>
 </context>
 <context>

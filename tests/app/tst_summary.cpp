@@ -289,6 +289,13 @@ private slots:
             QStringLiteral("Oganesón (Og)\nEn su casilla: 0 de 1")));
     }
 
+    void exportsAreNamedAfterTheFolder()
+    {
+        QCOMPARE(SummaryWindow::exportName(QStringLiteral("/srv/3B/")), QStringLiteral("3B"));
+        QCOMPARE(SummaryWindow::exportName(QStringLiteral("/srv/3B")), QStringLiteral("3B"));
+        QCOMPARE(SummaryWindow::exportName(QStringLiteral("/")), QStringLiteral("clase"));
+    }
+
     void unreadableRecordsAreNoted()
     {
         QTemporaryDir other;

@@ -12,6 +12,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -359,6 +360,22 @@ private slots:
                          qPrintable(language::code(language) + QStringLiteral(": ") + text));
             QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
             QVERIFY(box.button(QMessageBox::Ok)->text() != QLatin1String("OK"));
+            // The teacher's summary: a message's details, and Qt's own save dialog.
+            box.setDetailedText(QStringLiteral("x"));
+            QFileDialog save;
+            save.setOption(QFileDialog::DontUseNativeDialog);
+            save.setAcceptMode(QFileDialog::AcceptSave);
+            QStringList shown;
+            for (const QAbstractButton *button : box.findChildren<QAbstractButton *>())
+                shown << button->text();
+            for (const QLabel *label : save.findChildren<QLabel *>())
+                shown << label->text();
+            for (const QAbstractButton *button : save.findChildren<QAbstractButton *>())
+                shown << button->text();
+            for (const char *qt : {"Show Details...", "Look in:", "File &name:", "Files of type:",
+                                   "&Save", "Cancel"})
+                QVERIFY2(!shown.contains(QLatin1String(qt)),
+                         qPrintable(language::code(language) + QStringLiteral(": ") + qt));
         }
         QVERIFY(language::use(Language::Valencian));
         QVERIFY(contextMenuTexts(Language::Valencian).contains(QStringLiteral("Suprimix")));

@@ -3,14 +3,15 @@
 #include <QCollator>
 #include <QCoreApplication>
 #include <QDir>
+#include <QHash>
 
 #include <algorithm>
 #include <atomic>
 #include <optional>
-#include <set>
 #include <system_error>
 #include <thread>
 #include <tuple>
+#include <unordered_map>
 
 namespace records {
 
@@ -223,16 +224,33 @@ int percentOf(const Correction &c)
     return percentOf(c.hits, c.judged);
 }
 
-// Everything a record holds, to tell a copy of it from another record.
-auto contentOf(const Record &r)
+// Everything a record holds, hashed, to find copies of it quickly; two records with the same
+// hash are then compared whole.
+size_t contentHash(const Record &r)
 {
-    std::vector<std::tuple<qint64, int, int, int, int, std::vector<int>>> corrections;
+    size_t hash = qHashMulti(0, r.sent.toMSecsSinceEpoch(), r.machine, r.account, r.pupil,
+                             r.group, r.hitTotal, r.cellsCounted, r.corrections.size());
     for (const Correction &c : r.corrections)
-        corrections.emplace_back(c.time.toMSecsSinceEpoch(), c.time.offsetFromUtc(), c.game,
-                                 c.hits, c.judged, c.cellOf);
-    return std::tuple(r.sent.toMSecsSinceEpoch(), r.sent.offsetFromUtc(), r.machine, r.account,
-                      r.pupil, r.group, r.language, r.table, r.hitTotal, r.cellsCounted,
-                      r.percent, std::move(corrections));
+        hash = qHashMulti(hash, c.time.toMSecsSinceEpoch(), c.game, c.hits,
+                          qHashRange(c.cellOf.begin(), c.cellOf.end()));
+    return hash;
+}
+
+bool sameContent(const Record &a, const Record &b)
+{
+    const auto fields = [](const Record &r) {
+        return std::tie(r.machine, r.account, r.pupil, r.group, r.language, r.table, r.hitTotal,
+                        r.cellsCounted, r.percent);
+    };
+    const auto same = [](const Correction &x, const Correction &y) {
+        return x.time == y.time && x.time.offsetFromUtc() == y.time.offsetFromUtc() &&
+               x.game == y.game && x.hits == y.hits && x.judged == y.judged &&
+               x.cellOf == y.cellOf;
+    };
+    return a.sent == b.sent && a.sent.offsetFromUtc() == b.sent.offsetFromUtc() &&
+           fields(a) == fields(b) &&
+           std::equal(a.corrections.begin(), a.corrections.end(), b.corrections.begin(),
+                      b.corrections.end(), same);
 }
 
 } // namespace
@@ -280,64 +298,64 @@ Summary summarize(const std::vector<Loaded> &records)
     Summary summary;
     for (int n = 1; n <= kMostElements; ++n)
         summary.elements[n];
-    std::set<decltype(contentOf(Record()))> seen;
-    // Each pupil's last correction: its time, and its cells.
-    std::map<QString, std::pair<QDateTime, const Correction *>> lastOf;
+    // The records kept, copies left out, each with its pupil's key.
+    std::unordered_multimap<size_t, size_t> byContent;
+    std::vector<std::pair<const Loaded *, QString>> kept;
+    kept.reserve(records.size());
     for (const Loaded &loaded : records) {
-        const Record &record = loaded.record;
-        if (!seen.insert(contentOf(record)).second) {
+        const size_t hash = contentHash(loaded.record);
+        const auto [first, last] = byContent.equal_range(hash);
+        if (std::any_of(first, last, [&](const auto &entry) {
+                return sameContent(kept[entry.second].first->record, loaded.record);
+            })) {
             ++summary.duplicates;
             continue;
         }
-        SummaryRow row{loaded.path, record.pupil, record.group, record.machine, record.sent};
+        byContent.emplace(hash, kept.size());
+        kept.emplace_back(&loaded, pupilKey(SummaryRow{loaded.path, loaded.record.pupil,
+                                                       loaded.record.group, {}, {}}));
+    }
+
+    // Per pupil: the last correction, and every correction in the order made.
+    std::map<QString, std::vector<const Correction *>> made;
+    std::vector<size_t> order(kept.size());
+    for (size_t i = 0; i < kept.size(); ++i) {
+        order[i] = i;
+        const Record &record = kept[i].first->record;
+        SummaryRow row{kept[i].first->path, record.pupil, record.group, record.machine,
+                       record.sent};
         row.corrections = int(record.corrections.size());
         if (record.table == QLatin1String("actual"))
             summary.largestTable = kMostElements;
         qint64 hits = 0, cells = 0;
+        std::vector<const Correction *> &ofPupil = made[kept[i].second];
         for (const Correction &c : record.corrections) {
             row.bestHits = std::max(row.bestHits, c.hits);
             hits += c.hits;
             cells += c.judged;
             if (c.judged >= kMostElements)
                 summary.largestTable = kMostElements;
+            ofPupil.push_back(&c);
         }
         row.percent = percentOf(hits, cells);
         if (!record.corrections.empty()) {
-            const Correction &last = record.corrections.back();
-            row.lastHits = last.hits;
-            row.lastJudged = last.judged;
-            auto &[time, correction] = lastOf[pupilKey(row)];
-            if (!correction || time <= last.time) {
-                time = last.time;
-                correction = &last;
-            }
+            row.lastHits = record.corrections.back().hits;
+            row.lastJudged = record.corrections.back().judged;
         }
         summary.rows.push_back(std::move(row));
     }
-    for (const auto &[key, last] : lastOf) {
-        const Correction &c = *last.second;
-        const int count = std::min<int>(int(c.cellOf.size()), kMostElements);
-        for (int n = 1; n <= count; ++n) {
-            ElementSummary &element = summary.elements[n];
-            const int cell = c.cellOf[size_t(n - 1)];
-            ++element.pupils;
-            if (cell == n)
-                ++element.right;
-            else
-                ++element.putInstead[cell];
-        }
-    }
-    std::sort(summary.rows.begin(), summary.rows.end(),
-              [](const SummaryRow &a, const SummaryRow &b) {
-                  if (a.sent != b.sent)
-                      return a.sent < b.sent;
-                  return a.path < b.path;
-              });
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        const SummaryRow &x = summary.rows[a], &y = summary.rows[b];
+        return x.sent != y.sent ? x.sent < y.sent : x.path < y.path;
+    });
+
     // The pupils, from their records in the order sent.
     std::map<QString, size_t> pupilAt;
-    for (size_t i = 0; i < summary.rows.size(); ++i) {
+    std::vector<SummaryRow> sorted;
+    sorted.reserve(order.size());
+    for (size_t i : order) {
         const SummaryRow &row = summary.rows[i];
-        const auto [at, added] = pupilAt.try_emplace(pupilKey(row), summary.pupils.size());
+        const auto [at, added] = pupilAt.try_emplace(kept[i].second, summary.pupils.size());
         if (added)
             summary.pupils.emplace_back();
         PupilRow &pupil = summary.pupils[at->second];
@@ -347,23 +365,31 @@ Summary summarize(const std::vector<Loaded> &records)
         pupil.lastSent = row.sent;
         ++pupil.sends;
         pupil.corrections += row.corrections;
+        sorted.push_back(std::move(summary.rows[i]));
     }
-    // Each pupil's corrections in the order they were made, across the records.
-    std::map<QString, std::vector<const Correction *>> made;
-    for (const Loaded &loaded : records)
-        for (const Correction &c : loaded.record.corrections)
-            made[pupilKey({loaded.path, loaded.record.pupil, loaded.record.group})].push_back(&c);
+    summary.rows = std::move(sorted);
     for (auto &[key, corrections] : made) {
-        const auto found = pupilAt.find(key);
-        if (found == pupilAt.end())
+        if (corrections.empty())
             continue;
         std::stable_sort(corrections.begin(), corrections.end(),
                          [](const Correction *a, const Correction *b) { return a->time < b->time; });
-        PupilRow &pupil = summary.pupils[found->second];
+        PupilRow &pupil = summary.pupils[pupilAt.at(key)];
         pupil.firstPercent = percentOf(*corrections.front());
         pupil.lastPercent = percentOf(*corrections.back());
         for (const Correction *c : corrections)
             pupil.bestPercent = std::max(pupil.bestPercent, percentOf(*c));
+        // Each pupil counts once per element, by the last correction they made.
+        const Correction &last = *corrections.back();
+        const int count = std::min<int>(int(last.cellOf.size()), kMostElements);
+        for (int n = 1; n <= count; ++n) {
+            ElementSummary &element = summary.elements[n];
+            const int cell = last.cellOf[size_t(n - 1)];
+            ++element.pupils;
+            if (cell == n)
+                ++element.right;
+            else
+                ++element.putInstead[cell];
+        }
     }
     std::stable_sort(summary.pupils.begin(), summary.pupils.end(),
                      [](const PupilRow &a, const PupilRow &b) { return a.lastSent < b.lastSent; });

@@ -512,7 +512,11 @@ QString skippedCount(qsizetype count)
 
 bool writeCsv(const std::vector<records::SummaryRow> &rows, const QString &path, QString *error)
 {
-    return writeWhole(path, records::csv(rows), error);
+    // The headings are the window's own columns, in the program's language.
+    QStringList headings;
+    for (int c = 0; c < kColumnCount; ++c)
+        headings << heading(Column(c));
+    return writeWhole(path, records::csv(rows, headings), error);
 }
 
 bool writePdf(const records::Summary &summary, const QString &folder, const QString &filter,

@@ -396,10 +396,12 @@ Summary summarize(const std::vector<Loaded> &records)
     return summary;
 }
 
-QByteArray csv(const std::vector<SummaryRow> &rows)
+QByteArray csv(const std::vector<SummaryRow> &rows, const QStringList &headings)
 {
-    QByteArray bytes("\xEF\xBB\xBF"
-                     "Alumno;Grupo;Equipo;Fecha;Correcciones;Aciertos;Mejor;Porcentaje\r\n");
+    QByteArray bytes("\xEF\xBB\xBF");
+    for (qsizetype i = 0; i < headings.size(); ++i)
+        bytes += (i ? ";" : "") + csvField(headings[i]);
+    bytes += "\r\n";
     for (const SummaryRow &row : rows) {
         // The date and time as the pupil's machine showed them, in the record's own offset.
         const QString date = row.sent.toString(QStringLiteral("yyyy-MM-dd HH:mm"));

@@ -114,8 +114,9 @@ std::vector<GroupName> groupsOf(const std::vector<Loaded> &records);
 Summary summarize(const std::vector<Loaded> &records);
 
 // The CSV a spreadsheet opens as columns: UTF-8 with a byte-order mark, ";" between fields,
-// CR LF, the header "Alumno;Grupo;Equipo;Fecha;Correcciones;Aciertos;Mejor;Porcentaje", the
-// date as "AAAA-MM-DD HH:MM" in the record's own offset, fields quoted where needed.
-QByteArray csv(const std::vector<SummaryRow> &rows);
+// CR LF, the headings given (the pupil, the group, the machine, the date, the corrections, the
+// hits, the best, the percentage), the date as "AAAA-MM-DD HH:MM" in the record's own offset,
+// the percentage empty for a record with no correction, fields quoted where needed.
+QByteArray csv(const std::vector<SummaryRow> &rows, const QStringList &headings);
 
 } // namespace records

@@ -1,4 +1,5 @@
 #include "app/classtable.h"
+#include "app/language.h"
 #include "app/resources.h"
 #include "app/summaryexport.h"
 #include "app/summarywindow.h"
@@ -12,6 +13,7 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <cmath>
@@ -294,6 +296,15 @@ private slots:
         QCOMPARE(SummaryWindow::exportName(QStringLiteral("/srv/3B/")), QStringLiteral("3B"));
         QCOMPARE(SummaryWindow::exportName(QStringLiteral("/srv/3B")), QStringLiteral("3B"));
         QCOMPARE(SummaryWindow::exportName(QStringLiteral("/")), QStringLiteral("clase"));
+        // The CSV's headings are the window's columns, in the program's language.
+        QVERIFY(language::use(language::Language::Catalan));
+        const auto back = qScopeGuard([] { language::use(language::Language::Spanish); });
+        const QString path = QDir(folder_.path()).filePath(QStringLiteral("ca.csv.out"));
+        QString error;
+        QVERIFY2(window_->exportCsv(path, &error), qPrintable(error));
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readLine().startsWith("\xEF\xBB\xBF" "Alumne;Grup;"));
     }
 
     void unreadableRecordsAreNoted()

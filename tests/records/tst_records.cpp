@@ -651,9 +651,11 @@ carpeta = "\\\\servidor\\clase 3, B")");
             {}, R"(Ana "la"; Pi)", "=1+1", "-pc", at("2026-12-07T23:59:59-05:00"), 0, 0, 0, 0, 0};
         const SummaryRow more{{}, "a\r\nb", "@x", "+pc", at("2026-12-07T10:15:30Z"),
                               1,  0,        0,    0,     114};
-        QCOMPARE(csv({plain, awkward, more}),
+        const QStringList headings{"Alumno", "Grupo", "Equipo", "Fecha", "Correcciones",
+                                   "Aciertos", "Mejor", "Porcentaje; %"};
+        QCOMPARE(csv({plain, awkward, more}, headings),
                  QByteArray("\xEF\xBB\xBF"
-                            "Alumno;Grupo;Equipo;Fecha;Correcciones;Aciertos;Mejor;Porcentaje\r\n"
+                            "Alumno;Grupo;Equipo;Fecha;Correcciones;Aciertos;Mejor;\"Porcentaje; %\"\r\n"
                             "Ștefan;3º B;pc07;2026-12-07 10:15;2;57;60;25\r\n"
                             R"("Ana ""la""; Pi";"'=1+1";"'-pc";2026-12-07 23:59;0;0;0;0)"
                             "\r\n"

@@ -26,6 +26,12 @@ namespace records {
 
 namespace {
 
+// Why a record can't be read or written, in the program's language.
+QString said(const char *text)
+{
+    return QCoreApplication::translate("records", text);
+}
+
 // The most elements a table has: today's, with 118.
 constexpr int kMostElements = 118;
 // How many random names a write tries before it gives up on a folder full of namesakes.
@@ -80,7 +86,7 @@ public:
     {
         const QJsonValue value = object_.value(key);
         if (value.isUndefined())
-            fail(QStringLiteral("\"%1\" is missing").arg(key));
+            fail(said(QT_TRANSLATE_NOOP("records", "falta «%1»")).arg(key));
         return value;
     }
 
@@ -88,7 +94,7 @@ public:
     {
         const QJsonValue value = field(key);
         if (!value.isUndefined() && !value.isString())
-            fail(QStringLiteral("\"%1\" is not a string").arg(key));
+            fail(said(QT_TRANSLATE_NOOP("records", "«%1» no es un texto")).arg(key));
         return value.toString();
     }
 
@@ -100,13 +106,13 @@ public:
         const double number = value.toDouble(NAN);
         if (!value.isDouble() || number != std::trunc(number) || number < INT_MIN ||
             number > INT_MAX) {
-            fail(QStringLiteral("\"%1\" is not a whole number").arg(key));
+            fail(said(QT_TRANSLATE_NOOP("records", "«%1» no es un número entero")).arg(key));
             return 0;
         }
         if (number < least || number > most) {
             fail(most == INT_MAX
-                     ? QStringLiteral("\"%1\" is %2, less than %3").arg(key).arg(number).arg(least)
-                     : QStringLiteral("\"%1\" is %2, out of %3..%4")
+                     ? said(QT_TRANSLATE_NOOP("records", "«%1» es %2, menos de %3")).arg(key).arg(number).arg(least)
+                     : said(QT_TRANSLATE_NOOP("records", "«%1» es %2, fuera de %3..%4"))
                            .arg(key)
                            .arg(number)
                            .arg(least)
@@ -125,7 +131,7 @@ public:
             return {};
         const QDateTime time = QDateTime::fromString(written, Qt::ISODate);
         if (!time.isValid() || time.timeSpec() == Qt::LocalTime)
-            fail(QStringLiteral("\"%1\" is not a time with its UTC offset: \"%2\"")
+            fail(said(QT_TRANSLATE_NOOP("records", "«%1» no es una hora con su diferencia con UTC: «%2»"))
                      .arg(key, written));
         return time;
     }
@@ -134,7 +140,7 @@ public:
     {
         const QJsonValue value = field(key);
         if (!value.isUndefined() && !value.isArray())
-            fail(QStringLiteral("\"%1\" is not an array").arg(key));
+            fail(said(QT_TRANSLATE_NOOP("records", "«%1» no es una lista")).arg(key));
         return value.toArray();
     }
 
@@ -142,7 +148,7 @@ public:
     {
         const QJsonValue value = field(key);
         if (!value.isUndefined() && !value.isObject())
-            fail(QStringLiteral("\"%1\" is not an object").arg(key));
+            fail(said(QT_TRANSLATE_NOOP("records", "«%1» no es un objeto")).arg(key));
         return value.toObject();
     }
 
@@ -154,9 +160,9 @@ private:
 
 Correction readCorrection(const QJsonValue &value, int index, QString *why)
 {
-    const QString where = QStringLiteral("correction %1: ").arg(index + 1);
+    const QString where = said(QT_TRANSLATE_NOOP("records", "corrección %1: ")).arg(index + 1);
     if (!value.isObject()) {
-        *why = where + QStringLiteral("not an object");
+        *why = where + said(QT_TRANSLATE_NOOP("records", "no es un objeto"));
         return {};
     }
     Fields fields(value.toObject(), where, why);
@@ -170,14 +176,14 @@ Correction readCorrection(const QJsonValue &value, int index, QString *why)
         return {};
     if (positions.size() != c.judged) {
         fields.fail(
-            QStringLiteral("%1 positions for %2 cells").arg(positions.size()).arg(c.judged));
+            said(QT_TRANSLATE_NOOP("records", "%1 posiciones para %2 casillas")).arg(positions.size()).arg(c.judged));
         return {};
     }
     c.cellOf.reserve(positions.size());
     for (const QJsonValue &position : positions) {
         const double cell = position.toDouble(NAN);
         if (!position.isDouble() || cell != std::trunc(cell) || cell < 0 || cell > kMostElements) {
-            fields.fail(QStringLiteral("position %1 is not a cell 0..%2")
+            fields.fail(said(QT_TRANSLATE_NOOP("records", "la posición %1 no es una casilla 0..%2"))
                             .arg(c.cellOf.size() + 1)
                             .arg(kMostElements));
             return {};
@@ -239,25 +245,25 @@ std::optional<Record> fromJson(const QByteArray &bytes, QString *why)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return refuse(QStringLiteral("not JSON: %1 at byte %2")
+        return refuse(said(QT_TRANSLATE_NOOP("records", "no es JSON: %1 en el byte %2"))
                           .arg(parseError.errorString())
                           .arg(parseError.offset));
     if (!document.isObject())
-        return refuse(QStringLiteral("not a JSON object"));
+        return refuse(said(QT_TRANSLATE_NOOP("records", "no es un objeto JSON")));
     const QJsonObject object = document.object();
 
     const QJsonValue format = object.value(QStringLiteral("formato"));
     if (format.toString() != QLatin1String(kFormat))
         return refuse(
             format.isUndefined()
-                ? QStringLiteral("not a Tabelora record: \"formato\" is missing")
-                : QStringLiteral("another format: \"%1\"").arg(format.toVariant().toString()));
+                ? said(QT_TRANSLATE_NOOP("records", "no es un registro de Tabelora: falta «formato»"))
+                : said(QT_TRANSLATE_NOOP("records", "otro formato: «%1»")).arg(format.toVariant().toString()));
     Fields fields(object, QString(), &reason);
     const int version = fields.integer(QStringLiteral("version"), 1);
     if (!fields.ok())
         return refuse(reason);
     if (version > kVersion)
-        return refuse(QStringLiteral("version %1, later than this program reads (%2)")
+        return refuse(said(QT_TRANSLATE_NOOP("records", "versión %1, posterior a la que lee este programa (%2)"))
                           .arg(version)
                           .arg(kVersion));
 
@@ -358,7 +364,7 @@ Outcome writeNew(const QByteArray &bytes, const QString &folder, const QString &
     // (Where the system can, Qt gives the file no name at all until it is renamed.)
     QTemporaryFile temporary(dir.filePath(QStringLiteral(".tabelora-XXXXXX.tmp")));
     const auto cannotWrite = [&] {
-        setReason(error, QCoreApplication::translate("records", "Cannot write in the folder \"%1\": %2")
+        setReason(error, said(QT_TRANSLATE_NOOP("records", "No se puede escribir en la carpeta «%1»: %2"))
                              .arg(shownFolder, temporary.errorString()));
         return Outcome::Failed;
     };
@@ -383,7 +389,7 @@ Outcome writeNew(const QByteArray &bytes, const QString &folder, const QString &
     }
     if (QFileInfo::exists(path))
         return Outcome::NameTaken;
-    setReason(error, QCoreApplication::translate("records", "Cannot save the record \"%1\": %2")
+    setReason(error, said(QT_TRANSLATE_NOOP("records", "No se puede guardar el registro «%1»: %2"))
                          .arg(QDir::toNativeSeparators(path), temporary.errorString()));
     return Outcome::Failed;
 }
@@ -406,7 +412,7 @@ QString write(const Record &record, const QString &folder, QString *error)
             return QString();
         }
     }
-    setReason(error, QCoreApplication::translate("records", "Cannot save the record \"%1\": %2")
+    setReason(error, said(QT_TRANSLATE_NOOP("records", "No se puede guardar el registro «%1»: %2"))
                          .arg(QDir::toNativeSeparators(QDir(folder).filePath(fileName(record))),
                               QStringLiteral("File exists")));
     return QString();
@@ -423,7 +429,7 @@ bool deliver(const QByteArray &bytes, const QString &folder, const QString &name
         if (there.open(QIODevice::ReadOnly) && there.size() == bytes.size() &&
             there.readAll() == bytes)
             return true;
-        setReason(error, QCoreApplication::translate("records", "Cannot save the record \"%1\": %2")
+        setReason(error, said(QT_TRANSLATE_NOOP("records", "No se puede guardar el registro «%1»: %2"))
                              .arg(QDir::toNativeSeparators(there.fileName()),
                                   QStringLiteral("File exists")));
         return false;

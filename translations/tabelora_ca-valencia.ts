@@ -1613,14 +1613,6 @@ Opcions:
 <context>
     <name>records</name>
     <message>
-        <source>Cannot write in the folder &quot;%1&quot;: %2</source>
-        <translation>No es pot escriure a la carpeta &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
-        <source>Cannot save the record &quot;%1&quot;: %2</source>
-        <translation>No es pot guardar el registre &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>La carpeta «%1» no existe.</source>
         <extracomment>The results folder is never made by the program: it is the teacher&apos;s.</extracomment>
         <translation>La carpeta «%1» no existix.</translation>
@@ -1689,6 +1681,82 @@ Opcions:
     <message>
         <source>Es un enlace que, de enlace en enlace, vuelve a sí mismo</source>
         <translation>És un enllaç que, d&apos;enllaç en enllaç, torna a si mateix</translation>
+    </message>
+    <message>
+        <source>falta «%1»</source>
+        <translation>falta «%1»</translation>
+    </message>
+    <message>
+        <source>«%1» no es un texto</source>
+        <translation>«%1» no és un text</translation>
+    </message>
+    <message>
+        <source>«%1» no es un número entero</source>
+        <translation>«%1» no és un nombre enter</translation>
+    </message>
+    <message>
+        <source>«%1» es %2, menos de %3</source>
+        <translation>«%1» és %2, menys de %3</translation>
+    </message>
+    <message>
+        <source>«%1» es %2, fuera de %3..%4</source>
+        <translation>«%1» és %2, fora de %3..%4</translation>
+    </message>
+    <message>
+        <source>«%1» no es una hora con su diferencia con UTC: «%2»</source>
+        <translation>«%1» no és una hora amb la seua diferència amb UTC: «%2»</translation>
+    </message>
+    <message>
+        <source>«%1» no es una lista</source>
+        <translation>«%1» no és una llista</translation>
+    </message>
+    <message>
+        <source>«%1» no es un objeto</source>
+        <translation>«%1» no és un objecte</translation>
+    </message>
+    <message>
+        <source>corrección %1: </source>
+        <translation>correcció %1: </translation>
+    </message>
+    <message>
+        <source>no es un objeto</source>
+        <translation>no és un objecte</translation>
+    </message>
+    <message>
+        <source>%1 posiciones para %2 casillas</source>
+        <translation>%1 posicions per a %2 caselles</translation>
+    </message>
+    <message>
+        <source>la posición %1 no es una casilla 0..%2</source>
+        <translation>la posició %1 no és una casella 0..%2</translation>
+    </message>
+    <message>
+        <source>no es JSON: %1 en el byte %2</source>
+        <translation>no és JSON: %1 al byte %2</translation>
+    </message>
+    <message>
+        <source>no es un objeto JSON</source>
+        <translation>no és un objecte JSON</translation>
+    </message>
+    <message>
+        <source>no es un registro de Tabelora: falta «formato»</source>
+        <translation>no és un registre de Tabelora: falta «formato»</translation>
+    </message>
+    <message>
+        <source>otro formato: «%1»</source>
+        <translation>un altre format: «%1»</translation>
+    </message>
+    <message>
+        <source>versión %1, posterior a la que lee este programa (%2)</source>
+        <translation>versió %1, posterior a la que llegeix este programa (%2)</translation>
+    </message>
+    <message>
+        <source>No se puede escribir en la carpeta «%1»: %2</source>
+        <translation>No es pot escriure a la carpeta «%1»: %2</translation>
+    </message>
+    <message>
+        <source>No se puede guardar el registro «%1»: %2</source>
+        <translation>No es pot guardar el registre «%1»: %2</translation>
     </message>
 </context>
 <context>

@@ -1618,14 +1618,6 @@ Aukerak:
 <context>
     <name>records</name>
     <message>
-        <source>Cannot write in the folder &quot;%1&quot;: %2</source>
-        <translation>Ezin da &quot;%1&quot; karpetan idatzi: %2</translation>
-    </message>
-    <message>
-        <source>Cannot save the record &quot;%1&quot;: %2</source>
-        <translation>Ezin da &quot;%1&quot; erregistroa gorde: %2</translation>
-    </message>
-    <message>
         <source>La carpeta «%1» no existe.</source>
         <extracomment>The results folder is never made by the program: it is the teacher&apos;s.</extracomment>
         <translation>«%1» karpeta ez dago.</translation>
@@ -1694,6 +1686,82 @@ Aukerak:
     <message>
         <source>Es un enlace que, de enlace en enlace, vuelve a sí mismo</source>
         <translation>Estekaz esteka, bere buruarengana itzultzen den esteka da</translation>
+    </message>
+    <message>
+        <source>falta «%1»</source>
+        <translation>«%1» falta da</translation>
+    </message>
+    <message>
+        <source>«%1» no es un texto</source>
+        <translation>«%1» ez da testu bat</translation>
+    </message>
+    <message>
+        <source>«%1» no es un número entero</source>
+        <translation>«%1» ez da zenbaki oso bat</translation>
+    </message>
+    <message>
+        <source>«%1» es %2, menos de %3</source>
+        <translation>«%1» %2 da, %3 baino gutxiago</translation>
+    </message>
+    <message>
+        <source>«%1» es %2, fuera de %3..%4</source>
+        <translation>«%1» %2 da, %3..%4 tartetik kanpo</translation>
+    </message>
+    <message>
+        <source>«%1» no es una hora con su diferencia con UTC: «%2»</source>
+        <translation>«%1» ez da UTC-rekiko aldea duen ordu bat: «%2»</translation>
+    </message>
+    <message>
+        <source>«%1» no es una lista</source>
+        <translation>«%1» ez da zerrenda bat</translation>
+    </message>
+    <message>
+        <source>«%1» no es un objeto</source>
+        <translation>«%1» ez da objektu bat</translation>
+    </message>
+    <message>
+        <source>corrección %1: </source>
+        <translation>%1. zuzenketa: </translation>
+    </message>
+    <message>
+        <source>no es un objeto</source>
+        <translation>ez da objektu bat</translation>
+    </message>
+    <message>
+        <source>%1 posiciones para %2 casillas</source>
+        <translation>%1 posizio %2 gelaxkarentzat</translation>
+    </message>
+    <message>
+        <source>la posición %1 no es una casilla 0..%2</source>
+        <translation>%1. posizioa ez da 0..%2 arteko gelaxka bat</translation>
+    </message>
+    <message>
+        <source>no es JSON: %1 en el byte %2</source>
+        <translation>ez da JSON: %1, %2. bytean</translation>
+    </message>
+    <message>
+        <source>no es un objeto JSON</source>
+        <translation>ez da JSON objektu bat</translation>
+    </message>
+    <message>
+        <source>no es un registro de Tabelora: falta «formato»</source>
+        <translation>ez da Tabeloraren erregistro bat: «formato» falta da</translation>
+    </message>
+    <message>
+        <source>otro formato: «%1»</source>
+        <translation>beste formatu bat: «%1»</translation>
+    </message>
+    <message>
+        <source>versión %1, posterior a la que lee este programa (%2)</source>
+        <translation>%1 bertsioa, programa honek irakurtzen duena baino berriagoa (%2)</translation>
+    </message>
+    <message>
+        <source>No se puede escribir en la carpeta «%1»: %2</source>
+        <translation>Ezin da «%1» karpetan idatzi: %2</translation>
+    </message>
+    <message>
+        <source>No se puede guardar el registro «%1»: %2</source>
+        <translation>Ezin da «%1» erregistroa gorde: %2</translation>
     </message>
 </context>
 <context>

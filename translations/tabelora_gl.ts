@@ -1613,14 +1613,6 @@ Opcións:
 <context>
     <name>records</name>
     <message>
-        <source>Cannot write in the folder &quot;%1&quot;: %2</source>
-        <translation>Non se pode escribir no cartafol &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
-        <source>Cannot save the record &quot;%1&quot;: %2</source>
-        <translation>Non se pode gardar o rexistro &quot;%1&quot;: %2</translation>
-    </message>
-    <message>
         <source>La carpeta «%1» no existe.</source>
         <extracomment>The results folder is never made by the program: it is the teacher&apos;s.</extracomment>
         <translation>O cartafol «%1» non existe.</translation>
@@ -1689,6 +1681,82 @@ Opcións:
     <message>
         <source>Es un enlace que, de enlace en enlace, vuelve a sí mismo</source>
         <translation>É unha ligazón que, de ligazón en ligazón, volve a si mesma</translation>
+    </message>
+    <message>
+        <source>falta «%1»</source>
+        <translation>falta «%1»</translation>
+    </message>
+    <message>
+        <source>«%1» no es un texto</source>
+        <translation>«%1» non é un texto</translation>
+    </message>
+    <message>
+        <source>«%1» no es un número entero</source>
+        <translation>«%1» non é un número enteiro</translation>
+    </message>
+    <message>
+        <source>«%1» es %2, menos de %3</source>
+        <translation>«%1» é %2, menos de %3</translation>
+    </message>
+    <message>
+        <source>«%1» es %2, fuera de %3..%4</source>
+        <translation>«%1» é %2, fóra de %3..%4</translation>
+    </message>
+    <message>
+        <source>«%1» no es una hora con su diferencia con UTC: «%2»</source>
+        <translation>«%1» non é unha hora coa súa diferenza con UTC: «%2»</translation>
+    </message>
+    <message>
+        <source>«%1» no es una lista</source>
+        <translation>«%1» non é unha lista</translation>
+    </message>
+    <message>
+        <source>«%1» no es un objeto</source>
+        <translation>«%1» non é un obxecto</translation>
+    </message>
+    <message>
+        <source>corrección %1: </source>
+        <translation>corrección %1: </translation>
+    </message>
+    <message>
+        <source>no es un objeto</source>
+        <translation>non é un obxecto</translation>
+    </message>
+    <message>
+        <source>%1 posiciones para %2 casillas</source>
+        <translation>%1 posicións para %2 casas</translation>
+    </message>
+    <message>
+        <source>la posición %1 no es una casilla 0..%2</source>
+        <translation>a posición %1 non é unha casa 0..%2</translation>
+    </message>
+    <message>
+        <source>no es JSON: %1 en el byte %2</source>
+        <translation>non é JSON: %1 no byte %2</translation>
+    </message>
+    <message>
+        <source>no es un objeto JSON</source>
+        <translation>non é un obxecto JSON</translation>
+    </message>
+    <message>
+        <source>no es un registro de Tabelora: falta «formato»</source>
+        <translation>non é un rexistro de Tabelora: falta «formato»</translation>
+    </message>
+    <message>
+        <source>otro formato: «%1»</source>
+        <translation>outro formato: «%1»</translation>
+    </message>
+    <message>
+        <source>versión %1, posterior a la que lee este programa (%2)</source>
+        <translation>versión %1, posterior á que le este programa (%2)</translation>
+    </message>
+    <message>
+        <source>No se puede escribir en la carpeta «%1»: %2</source>
+        <translation>Non se pode escribir no cartafol «%1»: %2</translation>
+    </message>
+    <message>
+        <source>No se puede guardar el registro «%1»: %2</source>
+        <translation>Non se pode gardar o rexistro «%1»: %2</translation>
     </message>
 </context>
 <context>

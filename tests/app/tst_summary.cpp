@@ -378,9 +378,9 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         const QList<QByteArray> lines = run.errors.split('\n');
         QCOMPARE(lines.size(), 4); // the count, two files and the end of the last line
-        QCOMPARE(lines[1], QByteArray("  class/color.json: another format: "
-                                      "\"\\x1b]0;hola\\x07\\u009b31m\\u202e\\r\""));
-        QVERIFY2(lines[2].startsWith("  class/x.json\\n  ok.json: bien\\x1b[2J.json: not JSON"),
+        QCOMPARE(lines[1], QByteArray("  class/color.json: otro formato: "
+                                      "\xC2\xAB\\x1b]0;hola\\x07\\u009b31m\\u202e\\r\xC2\xBB"));
+        QVERIFY2(lines[2].startsWith("  class/x.json\\n  ok.json: bien\\x1b[2J.json: no es JSON"),
                  lines[2].constData());
         for (const char c : run.errors)
             QVERIFY2(uchar(c) >= 0x20 || c == '\n', run.errors.constData());
@@ -501,7 +501,7 @@ private slots:
         QVERIFY2(run.exitCode == 0, run.errors.constData());
         QVERIFY(written);
         // Shown by its bytes on standard error.
-        QVERIFY2(run.errors.contains("\n  clase-\\xe9/cortado-\\xf1.json: not JSON"),
+        QVERIFY2(run.errors.contains("\n  clase-\\xe9/cortado-\\xf1.json: no es JSON"),
                  run.errors.constData());
         QFile csv(work.filePath(QStringLiteral("resumen.csv")));
         QVERIFY(csv.open(QIODevice::ReadOnly));

@@ -205,28 +205,28 @@ private slots:
                 positions.append(n == index ? value : n);
             return changed("correcciones/posiciones", positions);
         };
-        QTest::newRow("not JSON") << QByteArray("Aciertos: 57 de 114") << "not JSON";
-        QTest::newRow("cut short") << changed("x", none).chopped(30) << "not JSON";
-        QTest::newRow("an array") << QByteArray("[]") << "not a JSON object";
+        QTest::newRow("not JSON") << QByteArray("Aciertos: 57 de 114") << "no es JSON";
+        QTest::newRow("cut short") << changed("x", none).chopped(30) << "no es JSON";
+        QTest::newRow("an array") << QByteArray("[]") << "no es un objeto JSON";
         QTest::newRow("another format")
-            << changed("formato", "tabelora-informe") << "another format";
-        QTest::newRow("version 2") << changed("version", 2) << "version 2, later";
-        QTest::newRow("no version") << changed("version", none) << R"("version" is missing)";
-        QTest::newRow("no pupil") << changed("alumno", none) << R"("alumno" is missing)";
+            << changed("formato", "tabelora-informe") << "otro formato";
+        QTest::newRow("version 2") << changed("version", 2) << "versión 2, posterior";
+        QTest::newRow("no version") << changed("version", none) << "falta «version»";
+        QTest::newRow("no pupil") << changed("alumno", none) << "falta «alumno»";
         QTest::newRow("time without offset")
-            << changed("enviado", "2026-12-07T10:15:30") << "UTC offset";
+            << changed("enviado", "2026-12-07T10:15:30") << "diferencia con UTC";
         QTest::newRow("hits above cells")
-            << changed("correcciones/aciertos", 115) << "115, out of 0..114";
+            << changed("correcciones/aciertos", 115) << "115, fuera de 0..114";
         QTest::newRow("game a fraction")
-            << changed("correcciones/partida", 2.5) << "not a whole number";
+            << changed("correcciones/partida", 2.5) << "no es un número entero";
         QTest::newRow("positions short")
-            << changed("correcciones/posiciones", QJsonArray{1, 2}) << "2 positions for 114 cells";
-        QTest::newRow("position 119") << positionsWith(114, 119) << "position 114 is not a cell";
-        QTest::newRow("position as text") << positionsWith(6, "6") << "position 6 is not a cell";
+            << changed("correcciones/posiciones", QJsonArray{1, 2}) << "2 posiciones para 114 casillas";
+        QTest::newRow("position 119") << positionsWith(114, 119) << "la posición 114 no es una casilla";
+        QTest::newRow("position as text") << positionsWith(6, "6") << "la posición 6 no es una casilla";
         QTest::newRow("total hits above cells")
             << changed("totales",
                        QJsonObject{{"aciertos", 115}, {"casillas", 114}, {"porcentaje", 100}})
-            << R"(totales: "aciertos" is 115)";
+            << "totales: «aciertos» es 115";
     }
     void refusesWhatIsNoRecord()
     {
@@ -371,7 +371,7 @@ private slots:
         QCOMPARE(read.records.front().record.pupil, "0");
         QCOMPARE(read.skipped.size(), broken.size());
         for (qsizetype i = 0; i < broken.size(); ++i)
-            QVERIFY2(read.skipped.filter(broken[i] + ": not JSON").size() == 1,
+            QVERIFY2(read.skipped.filter(broken[i] + ": no es JSON").size() == 1,
                      qPrintable(broken[i]));
     }
 
@@ -562,8 +562,8 @@ carpeta = "\\\\servidor\\clase 3, B")");
         const FolderRecords read = readFolder(dir.path(), &error);
         QVERIFY(error.isEmpty() && read.records.size() == 3);
         QCOMPARE(read.skipped.size(), 2);
-        QVERIFY(read.skipped[0].startsWith(dir.filePath("3B/roto.json: not JSON")));
-        QVERIFY(read.skipped[1].startsWith(dir.filePath("otro.json: another format")));
+        QVERIFY(read.skipped[0].startsWith(dir.filePath("3B/roto.json: no es JSON")));
+        QVERIFY(read.skipped[1].startsWith(dir.filePath("otro.json: otro formato")));
 
         const Summary s = summarize(read.records);
         const auto row = [&s](size_t i) {

@@ -1,6 +1,7 @@
 #include "app/summarywindow.h"
 
 #include "app/classtable.h"
+#include "app/commandline.h"
 #include "app/summaryexport.h"
 
 #include <QComboBox>
@@ -81,7 +82,8 @@ QLabel *heading(const QString &text, QWidget *buddy)
 SummaryWindow::SummaryWindow(const QString &folder, records::FolderRecords found, QWidget *parent)
     : QWidget(parent), folder_(folder), records_(std::move(found.records))
 {
-    setWindowTitle(tr("Resumen de la clase: %1").arg(QDir::toNativeSeparators(folder)));
+    setWindowTitle(
+        tr("Resumen de la clase: %1").arg(commandline::printable(QDir::toNativeSeparators(folder))));
     setAccessibleName(windowTitle());
 
     model_ = new QStandardItemModel(0, summaryexport::kColumnCount, this);
@@ -206,14 +208,19 @@ QWidget *SummaryWindow::makeFilters()
 QWidget *SummaryWindow::makeSkippedNote(const QStringList &skipped)
 {
     skippedNote_ = new QLabel(summaryexport::skippedCount(skipped.size()));
-    skippedNote_->setToolTip(skipped.join(QLatin1Char('\n')));
-    skippedNote_->setAccessibleDescription(skipped.join(QLatin1Char('\n')));
+    // A name may hold a new line or a control character: one line each, escaped.
+    QStringList lines;
+    for (const QString &line : skipped)
+        lines << commandline::printable(line);
+    const QString listed = lines.join(QLatin1Char('\n'));
+    skippedNote_->setToolTip(listed);
+    skippedNote_->setAccessibleDescription(listed);
     auto *which = new QPushButton(tr("Ver cuáles…"));
-    connect(which, &QPushButton::clicked, this, [this, skipped] {
+    connect(which, &QPushButton::clicked, this, [this, listed] {
         QMessageBox box(QMessageBox::Warning, windowTitle(), skippedNote_->text(), QMessageBox::Ok,
                         this);
         box.setInformativeText(tr("Los ficheros que no se han podido leer, y por qué:"));
-        box.setDetailedText(skipped.join(QLatin1Char('\n')));
+        box.setDetailedText(listed);
         box.exec();
     });
     auto *note = new QWidget;

@@ -18,7 +18,6 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -41,10 +40,8 @@ void settle(commandline::Options &options)
     QString note = commandline::settingsNote(options);
     for (const QString &problem : lab.problems)
         note += QStringLiteral("tabelora: ") + problem + QLatin1Char('\n');
-    if (!note.isEmpty()) {
-        std::fputs(note.toLocal8Bit().constData(), stderr);
-        std::fflush(stderr);
-    }
+    if (!note.isEmpty())
+        commandline::print(note, true);
 }
 
 // --comprobar: the set-up as the teacher needs to see it; 0 when it is sound, 2 otherwise.
@@ -60,14 +57,13 @@ int checkAlone(int &argc, char **argv, commandline::Options options)
     for (QString line : commandline::settingsNote(options).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         lab.problems << line.remove(QStringLiteral("tabelora: "));
     const setupcheck::Report report = setupcheck::check(files, lab, options, fromCommandLine);
-    std::fputs(report.text.toLocal8Bit().constData(), stdout);
-    std::fflush(stdout);
+    commandline::print(report.text, false);
     return report.sound ? 0 : 2;
 }
 
 // Help, version or a refusal, told in the language of --idioma or else of the settings or the
-// system locale. Only Windows, whose windowed program tells through a message box, opens the
-// window system.
+// system locale. Only Windows opens the window system: started from the desktop, with no
+// console to print to, the answer comes in a message box.
 int answerAlone(int &argc, char **argv, commandline::Options options, const QString &programName)
 {
 #ifdef Q_OS_WIN
@@ -107,9 +103,10 @@ int writeFilesAlone(int &argc, char **argv, commandline::Options options)
     if (!options.pdfFile.isEmpty())
         resources::load();
 
-    // What a pupil may have put in a name or a record reaches the terminal escaped.
+    // What a pupil may have put in a name or a record reaches the terminal escaped. Nothing is
+    // shown in a window, on any system: a script waits for no one, and the status tells.
     const auto failed = [](const QString &why) {
-        commandline::tell(commandline::printable(why) + QLatin1Char('\n'), true);
+        commandline::print(commandline::printable(why) + QLatin1Char('\n'), true);
         return 2;
     };
     if (const QString clash = commandline::sameExportFile(options); !clash.isEmpty())
@@ -122,7 +119,7 @@ int writeFilesAlone(int &argc, char **argv, commandline::Options options)
         QString lines = summaryexport::skippedCount(found->skipped.size()) + QLatin1Char(':');
         for (const QString &skipped : found->skipped)
             lines += QStringLiteral("\n  ") + commandline::printable(skipped);
-        commandline::tell(lines + QLatin1Char('\n'), true);
+        commandline::print(lines + QLatin1Char('\n'), true);
     }
     const records::Summary summary = records::summarize(found->records);
     if (!options.csvFile.isEmpty() &&
@@ -166,7 +163,7 @@ int showSummary(const QString &folder)
     QString error;
     auto found = summaryexport::readRecords(folder, &error);
     if (!found) {
-        commandline::tell(commandline::printable(error) + QLatin1Char('\n'), true);
+        commandline::print(commandline::printable(error) + QLatin1Char('\n'), true);
         QMessageBox::critical(nullptr, QStringLiteral("Tabelora"), error);
         return 2;
     }
@@ -201,7 +198,8 @@ int run(int &argc, char **argv)
                           : std::nullopt;
     if (scale)
         qputenv("QT_SCALE_FACTOR", *scale);
-    QApplication app(argc, argv);
+    if (!options.summaryFolder.isEmpty())
+        QApplication app(argc, argv);
     // Read by now: the programs the windows start (a browser) keep their own scale.
     if (scale)
         qunsetenv("QT_SCALE_FACTOR");

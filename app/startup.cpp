@@ -44,6 +44,19 @@ void settle(commandline::Options &options)
         commandline::print(note, true);
 }
 
+// The teacher's summary writes PDFs, which embed each face of the bundled fonts they use.
+// Windows' own font engine (GDI) knows a face by its full name, which Wine gives alike to a
+// family's regular and bold faces: the PDF then embeds one face for both, and all its text
+// comes out bold. Qt's FreeType engine knows each face by the file it came from. Before the
+// application object, which reads the choice; a platform the user chose wins.
+void useFacesByFile()
+{
+#ifdef Q_OS_WIN
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+#endif
+}
+
 // --comprobar: the set-up as the teacher needs to see it; 0 when it is sound, 2 otherwise.
 int checkAlone(int &argc, char **argv, commandline::Options options)
 {
@@ -89,6 +102,7 @@ int writeFilesAlone(int &argc, char **argv, commandline::Options options)
 {
     std::unique_ptr<QCoreApplication> app;
 #ifdef Q_OS_WIN
+    useFacesByFile();
     app = std::make_unique<QApplication>(argc, argv);
 #else
     if (options.pdfFile.isEmpty()) {
@@ -199,7 +213,8 @@ int run(int &argc, char **argv)
     if (scale)
         qputenv("QT_SCALE_FACTOR", *scale);
     if (!options.summaryFolder.isEmpty())
-        QApplication app(argc, argv);
+        useFacesByFile();
+    QApplication app(argc, argv);
     // Read by now: the programs the windows start (a browser) keep their own scale.
     if (scale)
         qunsetenv("QT_SCALE_FACTOR");

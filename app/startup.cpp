@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/colours.h"
 #include "app/commandline.h"
 #include "app/language.h"
 #include "app/layout.h"
@@ -16,6 +17,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
+#include <QToolTip>
 #include <QTranslator>
 
 #include <memory>
@@ -225,6 +227,7 @@ int run(int &argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("tabelora"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tabelora.Tabelora"));
     app.setWindowIcon(resources::programIcon());
+    QToolTip::setPalette(colours::withReadableToolTips(QToolTip::palette()));
     if (!options.summaryFolder.isEmpty())
         return showSummary(options.summaryFolder);
     app.setQuitOnLastWindowClosed(false); // closing the main window alone ends the program

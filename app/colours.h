@@ -90,4 +90,9 @@ inline QPalette withReadableToolTips(QPalette palette)
     return palette;
 }
 
+// Gives every tooltip the application shows from now on readable colours (withReadableToolTips).
+// Qt gives tooltips the desktop's colours afresh each time the desktop's theme changes, so they
+// are checked as each one is shown.
+void keepToolTipsReadable(QObject *application);
+
 } // namespace colours

@@ -17,7 +17,6 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
-#include <QToolTip>
 #include <QTranslator>
 
 #include <memory>
@@ -227,7 +226,7 @@ int run(int &argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("tabelora"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tabelora.Tabelora"));
     app.setWindowIcon(resources::programIcon());
-    QToolTip::setPalette(colours::withReadableToolTips(QToolTip::palette()));
+    colours::keepToolTipsReadable(&app);
     if (!options.summaryFolder.isEmpty())
         return showSummary(options.summaryFolder);
     app.setQuitOnLastWindowClosed(false); // closing the main window alone ends the program

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QScopeGuard>
 #include <QTest>
+#include <QToolTip>
 
 #include <cmath>
 #include <utility>
@@ -409,6 +410,28 @@ private slots:
             QCOMPARE(shownText == text && shownGround == ground, kept);
         }
         QCOMPARE(readable.color(QPalette::Window), desktop.color(QPalette::Window));
+    }
+
+    // A tooltip shown after the desktop's theme gave Qt unreadable colours is readable all the
+    // same.
+    void toolTipsShownAreReadable()
+    {
+        colours::keepToolTipsReadable(qApp);
+        QPalette pale = QToolTip::palette();
+        pale.setColor(QPalette::ToolTipText, QColor(0xc0c0c0));
+        pale.setColor(QPalette::ToolTipBase, Qt::white);
+        QToolTip::setPalette(pale);
+        QToolTip::showText(window_->mapToGlobal(QPoint(10, 10)), QStringLiteral("3º B"), window_.get());
+        QWidget *tip = nullptr;
+        QTRY_VERIFY((tip = [] {
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (widget->windowType() == Qt::ToolTip && widget->isVisible())
+                    return widget;
+            return static_cast<QWidget *>(nullptr);
+        }()));
+        QVERIFY(colours::contrast(tip->palette().color(QPalette::ToolTipText),
+                                  tip->palette().color(QPalette::ToolTipBase)) >= 4.5);
+        QToolTip::hideText();
     }
 
     // A clock set centuries back is the pupil's record all the same: the window shows it, as

@@ -6,6 +6,9 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 // The windows' colours, written as the program stores them: 24-bit values with red in the low
 // byte (board::StoredColour). Every colour a window shows is one of these or a board colour,
 // and reaches Qt through toQColor alone.
@@ -54,5 +57,42 @@ inline QPalette paletteForDarkTexts(const QPalette &desktop)
         return desktop;
     return QPalette(toQColor(clClassicFace));
 }
+
+// How far two colours stand apart, as the web's accessibility guidelines measure it: from 1
+// (the same lightness) to 21 (black on white).
+inline double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The palette with tooltips that can be read: the desktop's own tooltip colours where their
+// text stands out from their ground as the guidelines ask of text (4.5:1), otherwise black on
+// the pale yellow of a classic desktop's tooltips. Some desktops (Wine's) give pale grey on
+// white.
+inline QPalette withReadableToolTips(QPalette palette)
+{
+    constexpr double kReadable = 4.5;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        if (contrast(palette.color(group, QPalette::ToolTipText),
+                     palette.color(group, QPalette::ToolTipBase)) >= kReadable)
+            continue;
+        palette.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 225));
+        palette.setColor(group, QPalette::ToolTipText, Qt::black);
+    }
+    return palette;
+}
+
+// Gives every tooltip the application shows from now on readable colours (withReadableToolTips).
+// Qt gives tooltips the desktop's colours afresh each time the desktop's theme changes, so they
+// are checked as each one is shown.
+void keepToolTipsReadable(QObject *application);
 
 } // namespace colours

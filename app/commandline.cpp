@@ -8,10 +8,12 @@
 
 #include <optional>
 
+#include <cstdio>
+
 #ifdef Q_OS_WIN
 #include <QMessageBox>
-#else
-#include <cstdio>
+
+#include <windows.h>
 #endif
 
 namespace commandline {
@@ -349,17 +351,66 @@ QString versionText()
     return QStringLiteral("tabelora %1\n").arg(QLatin1String(TABELORA_VERSION));
 }
 
+#ifdef Q_OS_WIN
+namespace {
+// The handle of the standard output or error: the one the program was given, or else that of
+// the parent's console, attached once. Null when there is neither.
+HANDLE standardHandle(DWORD which)
+{
+    const auto usable = [](HANDLE handle) { return handle && handle != INVALID_HANDLE_VALUE; };
+    if (HANDLE given = GetStdHandle(which); usable(given))
+        return given;
+    static const bool attached = AttachConsole(ATTACH_PARENT_PROCESS);
+    if (!attached)
+        return nullptr;
+    if (HANDLE console = GetStdHandle(which); usable(console))
+        return console;
+    // Older systems attach the console without setting the standard handles.
+    static const HANDLE output = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                             OPEN_EXISTING, 0, nullptr);
+    return usable(output) ? output : nullptr;
+}
+} // namespace
+
+bool print(const QString &text, bool error)
+{
+    HANDLE handle = standardHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    if (!handle)
+        return false;
+    // A console takes the text as UTF-16, whatever its code page; a file or a pipe gets UTF-8.
+    // A console shows a new line only with its carriage return.
+    DWORD mode = 0;
+    if (GetConsoleMode(handle, &mode)) {
+        const QString lines = QString(text).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+        DWORD written = 0;
+        return WriteConsoleW(handle, lines.utf16(), DWORD(lines.size()), &written, nullptr);
+    }
+    const QByteArray bytes = text.toUtf8();
+    DWORD written = 0;
+    return WriteFile(handle, bytes.constData(), DWORD(bytes.size()), &written, nullptr);
+}
+
 void tell(const QString &text, bool error)
 {
-#ifdef Q_OS_WIN
+    if (print(text, error))
+        return;
     QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Information,
                     QCoreApplication::applicationName(), text, QMessageBox::Ok);
     box.exec();
-#else
-    std::fputs(qPrintable(text), error ? stderr : stdout);
-    std::fflush(error ? stderr : stdout);
-#endif
 }
+#else
+bool print(const QString &text, bool error)
+{
+    std::fputs(qPrintable(text), error ? stderr : stdout);
+    return std::fflush(error ? stderr : stdout) == 0;
+}
+
+void tell(const QString &text, bool error)
+{
+    print(text, error);
+}
+#endif
 
 QString printable(const QString &text)
 {

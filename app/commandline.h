@@ -86,8 +86,16 @@ QString helpText(const QString &programName);
 // "tabelora" and the version number.
 QString versionText();
 
-// Prints the text: to standard output, or to standard error for an error; in a message box
-// on Windows, where a windowed program has neither.
+// Prints the text to standard output, or to standard error for an error. A windowed program
+// on Windows has neither of its own: it writes where its standard handles lead when whoever
+// started it gave it some (a redirection), or else to the console of the program that started
+// it (a command prompt). False when there is nowhere to write: started from the desktop, with
+// no console.
+bool print(const QString &text, bool error);
+
+// Prints the text, or when there is nowhere to print it (Windows, started from the desktop),
+// shows it in a message box that waits for OK. For the answers a teacher asks for (help,
+// version, a refused option), never for the exports, which show nothing.
 void tell(const QString &text, bool error);
 
 // A text from outside the program (a file name, what a record holds) made safe to print on a

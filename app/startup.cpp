@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/colours.h"
 #include "app/commandline.h"
 #include "app/language.h"
 #include "app/layout.h"
@@ -18,7 +19,6 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -41,10 +41,21 @@ void settle(commandline::Options &options)
     QString note = commandline::settingsNote(options);
     for (const QString &problem : lab.problems)
         note += QStringLiteral("tabelora: ") + problem + QLatin1Char('\n');
-    if (!note.isEmpty()) {
-        std::fputs(note.toLocal8Bit().constData(), stderr);
-        std::fflush(stderr);
-    }
+    if (!note.isEmpty())
+        commandline::print(note, true);
+}
+
+// The teacher's summary writes PDFs, which embed each face of the bundled fonts they use.
+// Windows' own font engine (GDI) knows a face by its full name, which Wine gives alike to a
+// family's regular and bold faces: the PDF then embeds one face for both, and all its text
+// comes out bold. Qt's FreeType engine knows each face by the file it came from. Before the
+// application object, which reads the choice; a platform the user chose wins.
+void useFacesByFile()
+{
+#ifdef Q_OS_WIN
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+#endif
 }
 
 // --comprobar: the set-up as the teacher needs to see it; 0 when it is sound, 2 otherwise.
@@ -60,14 +71,13 @@ int checkAlone(int &argc, char **argv, commandline::Options options)
     for (QString line : commandline::settingsNote(options).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         lab.problems << line.remove(QStringLiteral("tabelora: "));
     const setupcheck::Report report = setupcheck::check(files, lab, options, fromCommandLine);
-    std::fputs(report.text.toLocal8Bit().constData(), stdout);
-    std::fflush(stdout);
+    commandline::print(report.text, false);
     return report.sound ? 0 : 2;
 }
 
 // Help, version or a refusal, told in the language of --idioma or else of the settings or the
-// system locale. Only Windows, whose windowed program tells through a message box, opens the
-// window system.
+// system locale. Only Windows opens the window system: started from the desktop, with no
+// console to print to, the answer comes in a message box.
 int answerAlone(int &argc, char **argv, commandline::Options options, const QString &programName)
 {
 #ifdef Q_OS_WIN
@@ -93,6 +103,7 @@ int writeFilesAlone(int &argc, char **argv, commandline::Options options)
 {
     std::unique_ptr<QCoreApplication> app;
 #ifdef Q_OS_WIN
+    useFacesByFile();
     app = std::make_unique<QApplication>(argc, argv);
 #else
     if (options.pdfFile.isEmpty()) {
@@ -107,9 +118,10 @@ int writeFilesAlone(int &argc, char **argv, commandline::Options options)
     if (!options.pdfFile.isEmpty())
         resources::load();
 
-    // What a pupil may have put in a name or a record reaches the terminal escaped.
+    // What a pupil may have put in a name or a record reaches the terminal escaped. Nothing is
+    // shown in a window, on any system: a script waits for no one, and the status tells.
     const auto failed = [](const QString &why) {
-        commandline::tell(commandline::printable(why) + QLatin1Char('\n'), true);
+        commandline::print(commandline::printable(why) + QLatin1Char('\n'), true);
         return 2;
     };
     if (const QString clash = commandline::sameExportFile(options); !clash.isEmpty())
@@ -122,7 +134,7 @@ int writeFilesAlone(int &argc, char **argv, commandline::Options options)
         QString lines = summaryexport::skippedCount(found->skipped.size()) + QLatin1Char(':');
         for (const QString &skipped : found->skipped)
             lines += QStringLiteral("\n  ") + commandline::printable(skipped);
-        commandline::tell(lines + QLatin1Char('\n'), true);
+        commandline::print(lines + QLatin1Char('\n'), true);
     }
     const records::Summary summary = records::summarize(found->records);
     if (!options.csvFile.isEmpty() &&
@@ -166,7 +178,7 @@ int showSummary(const QString &folder)
     QString error;
     auto found = summaryexport::readRecords(folder, &error);
     if (!found) {
-        commandline::tell(commandline::printable(error) + QLatin1Char('\n'), true);
+        commandline::print(commandline::printable(error) + QLatin1Char('\n'), true);
         QMessageBox::critical(nullptr, QStringLiteral("Tabelora"), error);
         return 2;
     }
@@ -201,6 +213,8 @@ int run(int &argc, char **argv)
                           : std::nullopt;
     if (scale)
         qputenv("QT_SCALE_FACTOR", *scale);
+    if (!options.summaryFolder.isEmpty())
+        useFacesByFile();
     QApplication app(argc, argv);
     // Read by now: the programs the windows start (a browser) keep their own scale.
     if (scale)
@@ -212,6 +226,7 @@ int run(int &argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("tabelora"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tabelora.Tabelora"));
     app.setWindowIcon(resources::programIcon());
+    colours::keepToolTipsReadable(&app);
     if (!options.summaryFolder.isEmpty())
         return showSummary(options.summaryFolder);
     app.setQuitOnLastWindowClosed(false); // closing the main window alone ends the program

@@ -22,6 +22,8 @@
 #include <QSplitter>
 #include <QStandardItemModel>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -32,6 +34,37 @@
 namespace {
 
 using summaryexport::Column;
+
+// A date box wide enough for any date of its format with the calendar's button beside it. Qt
+// measures a date box by the dates that end its range and a spin box's buttons, but draws it,
+// with a calendar, as an editable combo box: where the style's drop-down button is the wider
+// of the two (Windows), the box cut the last digit off.
+class DateBox : public QDateEdit
+{
+public:
+    QSize sizeHint() const override
+    {
+        QSize hint = QDateEdit::sizeHint();
+        const QFontMetrics metrics = fontMetrics();
+        int widestDigit = 0;
+        for (char digit = '0'; digit <= '9'; ++digit)
+            widestDigit = std::max(widestDigit, metrics.horizontalAdvance(QLatin1Char(digit)));
+        // The format is all numbers: each letter stands for a digit, the rest is written as is.
+        int text = 0;
+        for (const QChar c : displayFormat())
+            text += c.isLetter() ? widestDigit : metrics.horizontalAdvance(c);
+        // The edit's margins and the cursor, as Qt allows for them.
+        text += metrics.horizontalAdvance(QLatin1Char(' ')) + 2;
+        QStyleOptionComboBox option;
+        option.initFrom(this);
+        option.editable = true;
+        const QSize outer = style()->sizeFromContents(QStyle::CT_ComboBox, &option,
+                                                      QSize(text, hint.height()), this);
+        hint.setWidth(std::max(hint.width(), outer.width()));
+        return hint;
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
 
 // Roles of the first item of a row.
 constexpr int kSortRole = Qt::UserRole;
@@ -166,7 +199,7 @@ QWidget *SummaryWindow::makeFilters()
     // The range first: an edit made with a date clamps it to its default range, which starts
     // in 1752, and would hide the records of a clock set earlier.
     const auto makeDate = [first, last](const QString &name, QDate date) {
-        auto *edit = new QDateEdit;
+        auto *edit = new DateBox;
         edit->setDateRange(first, last);
         edit->setDate(date);
         edit->setAccessibleName(name);

@@ -1,4 +1,5 @@
 #include "app/classtable.h"
+#include "app/colours.h"
 #include "app/language.h"
 #include "app/resources.h"
 #include "app/summaryexport.h"
@@ -9,12 +10,14 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QScopeGuard>
 #include <QTest>
+#include <QToolTip>
 
 #include <cmath>
 #include <utility>
@@ -334,6 +337,101 @@ private slots:
         QCOMPARE(ClassTable::colourOf(-1).hsvSaturation(), 0);
         for (int percent = 0; percent <= 100; ++percent)
             QVERIFY(ClassTable::colourOf(percent).hsvSaturation() > 60);
+    }
+
+    // A date box shows the whole of any date it can hold, its widest digits included, beside
+    // the calendar's button, at every size of its font.
+    void dateBoxesShowTheirWholeDate_data()
+    {
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("the window's own font") << 0;
+        QTest::newRow("small") << 9;
+        QTest::newRow("large, as on a projector") << 40;
+    }
+    void dateBoxesShowTheirWholeDate()
+    {
+        QFETCH(int, pixels);
+        for (QDateEdit *box : {window_->fromDate(), window_->toDate()}) {
+            if (pixels > 0) {
+                QFont font = box->font();
+                font.setPixelSize(pixels);
+                box->setFont(font);
+            }
+            box->resize(box->sizeHint());
+            const auto *edit = box->findChild<QLineEdit *>();
+            QVERIFY(edit);
+            const QFontMetrics metrics(edit->font());
+            QLatin1Char widestDigit('0');
+            for (char digit = '1'; digit <= '9'; ++digit)
+                if (metrics.horizontalAdvance(QLatin1Char(digit)) >
+                    metrics.horizontalAdvance(widestDigit))
+                    widestDigit = QLatin1Char(digit);
+            QString widest = edit->text();
+            for (QChar &c : widest)
+                if (c.isDigit())
+                    c = widestDigit;
+            // The edit keeps two pixels of margin each side, and one for the cursor.
+            const int room = edit->contentsRect().width() - 5;
+            QVERIFY2(room >= metrics.horizontalAdvance(widest),
+                     qPrintable(QStringLiteral("%1 wide for «%2», %3 pixels")
+                                    .arg(room)
+                                    .arg(widest)
+                                    .arg(metrics.horizontalAdvance(widest))));
+        }
+    }
+
+    // Tooltips keep the desktop's colours when their text can be read on their ground, and
+    // turn black on pale yellow otherwise, in every group a window is drawn in.
+    void toolTipsCanBeRead_data()
+    {
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("ground");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("pale grey on white, as Wine gives") << QColor(0xc0c0c0) << QColor(Qt::white) << false;
+        QTest::newRow("black on black") << QColor(Qt::black) << QColor(Qt::black) << false;
+        QTest::newRow("just under the guidelines' 4.5:1") << QColor(0x787878) << QColor(Qt::white) << false;
+        QTest::newRow("just over it") << QColor(0x757575) << QColor(Qt::white) << true;
+        QTest::newRow("black on a classic yellow") << QColor(Qt::black) << QColor(0xffffe1) << true;
+        QTest::newRow("white on a dark desktop's grey") << QColor(Qt::white) << QColor(0x303030) << true;
+    }
+    void toolTipsCanBeRead()
+    {
+        QFETCH(QColor, text);
+        QFETCH(QColor, ground);
+        QFETCH(bool, kept);
+        QPalette desktop;
+        desktop.setColor(QPalette::ToolTipText, text);
+        desktop.setColor(QPalette::ToolTipBase, ground);
+        const QPalette readable = colours::withReadableToolTips(desktop);
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            const QColor shownText = readable.color(group, QPalette::ToolTipText);
+            const QColor shownGround = readable.color(group, QPalette::ToolTipBase);
+            QVERIFY(colours::contrast(shownText, shownGround) >= 4.5);
+            QCOMPARE(shownText == text && shownGround == ground, kept);
+        }
+        QCOMPARE(readable.color(QPalette::Window), desktop.color(QPalette::Window));
+    }
+
+    // A tooltip shown after the desktop's theme gave Qt unreadable colours is readable all the
+    // same.
+    void toolTipsShownAreReadable()
+    {
+        colours::keepToolTipsReadable(qApp);
+        QPalette pale = QToolTip::palette();
+        pale.setColor(QPalette::ToolTipText, QColor(0xc0c0c0));
+        pale.setColor(QPalette::ToolTipBase, Qt::white);
+        QToolTip::setPalette(pale);
+        QToolTip::showText(window_->mapToGlobal(QPoint(10, 10)), QStringLiteral("3º B"), window_.get());
+        QWidget *tip = nullptr;
+        QTRY_VERIFY((tip = [] {
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (widget->windowType() == Qt::ToolTip && widget->isVisible())
+                    return widget;
+            return static_cast<QWidget *>(nullptr);
+        }()));
+        QVERIFY(colours::contrast(tip->palette().color(QPalette::ToolTipText),
+                                  tip->palette().color(QPalette::ToolTipBase)) >= 4.5);
+        QToolTip::hideText();
     }
 
     // A clock set centuries back is the pupil's record all the same: the window shows it, as

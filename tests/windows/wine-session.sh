@@ -151,6 +151,63 @@ load_plausible() {
 check "total physical memory, grouped by threes" total_matches
 check "memory load in per cent" load_plausible
 
+# The teacher's exports with no window, run from a command prompt: whatever they have to say
+# goes to the console, the status tells the rest, and no window waits for a click.
+windows_during() { # the names of the visible windows while the command runs, one a line
+    "$@" &
+    local pid=$!
+    while kill -0 "$pid" 2>/dev/null; do
+        xdotool search --onlyvisible --name '.+' getwindowname %@ 2>/dev/null || true
+        sleep 0.2
+    done | sort -u
+    wait "$pid"
+}
+export_exe="$(winepath -w "$exe")"
+exports_run() { # status file, output file, then the arguments after the program
+    local status="$1" output="$2"
+    shift 2
+    local start=$SECONDS code=0
+    timeout 60 wine cmd /c "$export_exe" "$@" >"$output" 2>&1 || code=$?
+    echo "$code $((SECONDS - start))" >"$status"
+}
+missing_folder_told() {
+    local windows
+    windows="$(windows_during exports_run "$out/export-status" "$out/export-output" \
+        --resumen 'C:\noexiste' --csv 'C:\clase.csv')"
+    local status seconds
+    read -r status seconds <"$out/export-status"
+    echo "A folder that is not there: status $status after $seconds s, printed: $(cat "$out/export-output")"
+    [ -n "$windows" ] && echo "windows shown: $windows"
+    [ "$status" -eq 2 ] && [ "$seconds" -le 20 ] && [ -z "$windows" ] &&
+        grep -q 'C:\\noexiste' "$out/export-output" && grep -q 'no existe' "$out/export-output"
+}
+check "an export from a folder that is not there: the reason printed, status 2, no window" \
+    missing_folder_told
+wineserver -k 2>/dev/null || true
+
+# One pupil's record and one file that holds none: the CSV is written all the same, and the file
+# left out is named on the console.
+skipped_record_written() {
+    local class="$WINEPREFIX/drive_c/clase"
+    rm -rf "$class" "$WINEPREFIX/drive_c/clase.csv"
+    mkdir -p "$class"
+    printf '{"alumno":"Ana Ruiz","correcciones":[{"aciertos":114,"casillas":114,"hora":"2026-12-07T10:14:02+01:00","partida":1,"posiciones":[%s]}],"enviado":"2026-12-07T10:15:30+01:00","equipo":"aula1-pc07","formato":"tabelora-registro","grupo":"3B","idioma":"es","tabla":"clasica","totales":{"aciertos":114,"casillas":114,"porcentaje":100},"usuario":"ana","version":1}' \
+        "$(seq -s, 1 114)" >"$class/ana.json"
+    printf '{"alumno":' >"$class/roto.json"
+    local windows
+    windows="$(windows_during exports_run "$out/export-status" "$out/export-output" \
+        --resumen 'C:\clase' --csv 'C:\clase.csv')"
+    local status seconds
+    read -r status seconds <"$out/export-status"
+    echo "A record left out: status $status after $seconds s, printed: $(cat "$out/export-output")"
+    [ -n "$windows" ] && echo "windows shown: $windows"
+    [ "$status" -eq 0 ] && [ -z "$windows" ] && grep -q 'roto.json' "$out/export-output" &&
+        grep -q '^Ana Ruiz;3B;aula1-pc07;' "$WINEPREFIX/drive_c/clase.csv"
+}
+check "an export with a record left out: the CSV written, the file named, no window" \
+    skipped_record_written
+wineserver -k 2>/dev/null || true
+
 echo "Screenshots: $shots"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

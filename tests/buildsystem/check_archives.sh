@@ -83,7 +83,7 @@ deb mirror+file:/etc/apt/mirrors/debian.list bookworm main
 deb cdrom:[Debian GNU/Linux 12.0.0 _Bookworm_ - Official amd64 DVD Binary-1]/ bookworm main
 # deb http://192.0.2.9/debian bookworm main
 deb-src http://192.0.2.8/debian bookworm main
-  deb [arch=amd64 signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://192.0.2.3/debian bookworm main # the lab's
+  deb [ arch=amd64 signed-by=/etc/apt/lab.gpg ] http://192.0.2.3/debian bookworm main # the lab's
 deb http://192.0.2.3/debian-security bookworm/updates main
 EOF
 expect http://192.0.2.3/debian http://192.0.2.3/debian-security
@@ -96,8 +96,8 @@ expect file:/srv/debian http://192.0.2.4/security
 
 # Another release's entries are not this one's.
 machine debian trixie
-printf 'deb http://192.0.2.4/debian bookworm main\ndeb http://192.0.2.4/security bookworm-security main\n' \
-    >"$apt/sources.list"
+printf 'deb http://192.0.2.4/debian bookworm main\n%s\n' \
+    'deb http://192.0.2.4/security bookworm-security main' >"$apt/sources.list"
 expect fails TABELORA_DEBIAN_MIRROR
 
 # No security archive: it has to be named.
@@ -111,8 +111,8 @@ TABELORA_DEBIAN_SECURITY_MIRROR=http://192.0.2.5/security expect http://192.0.2.
 machine ubuntu bookworm
 echo 'deb http://192.0.2.4/ubuntu bookworm main' >"$apt/sources.list"
 expect fails TABELORA_DEBIAN_MIRROR
-TABELORA_DEBIAN_MIRROR=http://192.0.2.5/debian TABELORA_DEBIAN_SECURITY_MIRROR=http://192.0.2.5/sec \
-    expect http://192.0.2.5/debian http://192.0.2.5/sec
+TABELORA_DEBIAN_MIRROR=http://192.0.2.5/debian TABELORA_DEBIAN_SECURITY_MIRROR=http://192.0.2.5/s \
+    expect http://192.0.2.5/debian http://192.0.2.5/s
 
 [ "$failures" -eq 0 ] || exit 1
 echo "the Debian 13 system takes this machine's Debian archives, or the variables'"

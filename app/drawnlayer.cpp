@@ -22,7 +22,20 @@ void DrawnLayer::paintEvent(QPaintEvent *event)
 // moves over the bare window.
 void DrawnLayer::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPoint pos = event->position().toPoint();
+    movedTo(event->position().toPoint());
+}
+
+// Qt for Windows turns the first move of a pointer that comes back into the window into this
+// event alone, with no move event (under X11 the move comes too): it is a move here all the
+// same, or a tile let go outside the window would wait for a second move to drift home.
+void DrawnLayer::enterEvent(QEnterEvent *event)
+{
+    QWidget::enterEvent(event);
+    movedTo(event->position().toPoint());
+}
+
+void DrawnLayer::movedTo(QPoint pos)
+{
     if (childAt(pos) == nullptr)
         emit bareMouseMoved(pos.x(), pos.y());
 }

@@ -14,7 +14,8 @@ public:
     DrawnLayer(const QColor &background, QWidget *parent);
 
 signals:
-    // Pointer moves over the bare surface only, not over any control on it.
+    // Pointer moves over the bare surface only, not over any control on it; a pointer that
+    // comes onto the bare surface from elsewhere has moved there.
     void bareMouseMoved(int x, int y);
     // A press on the surface or on a drawn control, anywhere but on a tile.
     void pressed();
@@ -27,10 +28,13 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void movedTo(QPoint pos);
+
     QColor background_;
 };

@@ -40,6 +40,8 @@ private slots:
     void dragOntoItsCellPlacesAndUncoversTheTile();
     void fastLastMoveIsJudgedWhereTheTileIsLetGo();
     void strayTileDriftsBackWhenThePointerCrossesTheBareWindow();
+    void strayTileDriftsBackWhenThePointerComesInOverTheBareWindow_data();
+    void strayTileDriftsBackWhenThePointerComesInOverTheBareWindow();
     void movesOverLabelsAreNotBareWindowMoves();
     void correctionFramesTheBoardAndFillsTheScore();
     void newGameAfterCorrectionRestoresTheBoard();
@@ -200,6 +202,32 @@ void TestMainWindow::strayTileDriftsBackWhenThePointerCrossesTheBareWindow()
     QVERIFY(fx.tile(10)->timerActive());
     QCOMPARE(fx.tile(10)->Interval(), 10);
     QTRY_COMPARE_WITH_TIMEOUT(fx.tile(10)->pos(), QPoint(slot.x, slot.y), 20000);
+}
+
+void TestMainWindow::strayTileDriftsBackWhenThePointerComesInOverTheBareWindow_data()
+{
+    QTest::addColumn<bool>("drifts");
+    QTest::newRow("the bare window") << true;
+    QTest::newRow("a label") << false;
+    QTest::newRow("a tile in the tray") << false;
+}
+
+// Qt for Windows tells a pointer that comes into the window from outside by an Enter alone,
+// with no move: over the bare surface that is a move there.
+void TestMainWindow::strayTileDriftsBackWhenThePointerComesInOverTheBareWindow()
+{
+    QFETCH(bool, drifts);
+    const QString over = QTest::currentDataTag();
+    const QPoint at = over == u"a label"              ? centreOf(fx.label("Label3"))
+                      : over == u"a tile in the tray" ? tileCentre(3)
+                                                      : QPoint(470, 100);
+    form->BitBtn2Click();
+    dragTile(10, QPoint(440, 41), false);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, QPoint(459, 60));
+    QVERIFY(!fx.tile(10)->timerActive());
+    QEnterEvent enter(at, at, form->mapToGlobal(at));
+    QApplication::sendEvent(fx.surface(), &enter);
+    QCOMPARE(fx.tile(10)->timerActive(), drifts);
 }
 
 void TestMainWindow::movesOverLabelsAreNotBareWindowMoves()

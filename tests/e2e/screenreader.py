@@ -22,8 +22,13 @@ from gi.repository import GLib
 PROGRAM = sys.argv[1]
 LOG = sys.argv[2] if len(sys.argv) > 2 else None
 TILE = r'[A-Z][a-z]{0,2}, [^,]+, (?:sólido|líquido|gas|sintético)'
+# What is heard as an object takes the focus, with its role's constant: the role's English
+# name differs between releases of the accessibility library ("push button", "button").
+FOCUS_BUTTON = ('focus', pyatspi.ROLE_PUSH_BUTTON)
+FOCUS_LIST_ITEM = ('focus', pyatspi.ROLE_LIST_ITEM)
+FOCUS_TABLE_CELL = ('focus', pyatspi.ROLE_TABLE_CELL)
 
-heard = []  # (kind, text), in the order a reader gets them
+heard = []  # (kind, text), in the order a reader gets them; a focus's kind is ('focus', role)
 lock = threading.Lock()
 
 
@@ -34,10 +39,9 @@ def hear(event):
             return
         role = source.getRole()
         if event.type.startswith('focus'):
-            kind, text = 'focus', source.name
+            kind, text = ('focus', role), source.name
             if source.description:
                 text += ' | ' + source.description
-            kind += ' ' + source.getRoleName()
         elif event.type == 'object:state-changed:showing':
             if role != pyatspi.ROLE_NOTIFICATION or not event.detail1:
                 return
@@ -64,20 +68,25 @@ def key(*names):
     subprocess.run(['xdotool', 'key', '--delay', '60'] + list(names), check=True)
 
 
+def named(kind):
+    """A kind as the log writes it: a focus with its role's constant (ROLE_PUSH_BUTTON)."""
+    return kind if isinstance(kind, str) else '%s %s' % (kind[0], pyatspi.Role(kind[1]))
+
+
 def await_heard(kind, pattern, since, seconds=15):
     """The first match of what is heard from `since` on, as a re.Match."""
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         with lock:
             for k, text in heard[since:]:
-                if k.startswith(kind):
+                if k == kind:
                     found = re.fullmatch(pattern, text)
                     if found:
                         return found
         time.sleep(0.05)
     with lock:
-        got = '\n  '.join('%s: %s' % entry for entry in heard[since:])
-    raise AssertionError('never heard %s /%s/; heard:\n  %s' % (kind, pattern, got))
+        got = '\n  '.join('%s: %s' % (named(k), text) for k, text in heard[since:])
+    raise AssertionError('never heard %s /%s/; heard:\n  %s' % (named(kind), pattern, got))
 
 
 def mark():
@@ -109,37 +118,37 @@ def game():
     program_on_the_bus()
     # The information window, heard unless it took the focus before the program was known.
     try:
-        await_heard('focus push button', 'OK', 0, 10)
+        await_heard(FOCUS_BUTTON, 'OK', 0, 10)
     except AssertionError:
         pass
-    step(['Escape'], 'focus push button', 'Corregir vistas')
-    first = step(['F6'], 'focus list item', '(%s) \\| En la bandeja' % TILE).group(1)
+    step(['Escape'], FOCUS_BUTTON, 'Corregir vistas')
+    first = step(['F6'], FOCUS_LIST_ITEM, '(%s) \\| En la bandeja' % TILE).group(1)
     # A letter that starts no symbol is said so.
     step(['j'], 'said', 'Ningún símbolo empieza por J\\.')
     # The pick-up is confirmed, and the target names the tile carried.
     since = mark()
     key('Return')
     await_heard('said', re.escape(first) + ', cogida\\.', since)
-    await_heard('focus table cell', 'Casilla 1, periodo 1, grupo 1\\. Llevas ' + re.escape(first),
+    await_heard(FOCUS_TABLE_CELL, 'Casilla 1, periodo 1, grupo 1\\. Llevas ' + re.escape(first),
                 since)
     await_heard('selected', re.escape(first), since)
     step(['Up'], 'said', 'No hay más casillas arriba\\.')
     # A cell's number, End and Home take the target there.
-    step(['2'], 'focus table cell', 'Casilla 2, periodo 1, grupo 18\\. Llevas .*')
-    step(['End'], 'focus table cell', 'Casilla 114, periodo 7, .*\\. Llevas .*')
-    step(['Home'], 'focus table cell', 'Casilla 1, periodo 1, grupo 1\\. Llevas .*')
+    step(['2'], FOCUS_TABLE_CELL, 'Casilla 2, periodo 1, grupo 18\\. Llevas .*')
+    step(['End'], FOCUS_TABLE_CELL, 'Casilla 114, periodo 7, .*\\. Llevas .*')
+    step(['Home'], FOCUS_TABLE_CELL, 'Casilla 1, periodo 1, grupo 1\\. Llevas .*')
     # A drop on an empty cell, told whole; the tile that comes next is heard once, as the
     # focus reaches it.
     since = mark()
     key('Return')
     await_heard('said', '%s en la Casilla 1, periodo 1, grupo 1\\.' % re.escape(first), since)
-    second = await_heard('focus list item', '(%s) \\| En la bandeja' % TILE, since).group(1)
+    second = await_heard(FOCUS_LIST_ITEM, '(%s) \\| En la bandeja' % TILE, since).group(1)
     time.sleep(0.5)
     with lock:
         repeated = [text for kind, text in heard[since:] if kind == 'said' and second in text]
     assert not repeated, repeated
     # The cell now says who holds it; a drop there is told so, and both tiles stand on it.
-    step(['Return'], 'focus table cell', 'Casilla 1, periodo 1, grupo 1, ocupada por %s\\. '
+    step(['Return'], FOCUS_TABLE_CELL, 'Casilla 1, periodo 1, grupo 1, ocupada por %s\\. '
          'Llevas %s' % (re.escape(first), re.escape(second)))
     step(['Return'], 'said', '%s en la Casilla 1, periodo 1, grupo 1, que ya ocupaba %s\\.'
          % (re.escape(second), re.escape(first)))
@@ -160,7 +169,7 @@ def game():
     wrong = step(['F7'], 'said', '(?:Mal colocadas, (\\d+): .*, en la casilla 1|'
                  'Ninguna ficha mal colocada)\\. (\\d+) casillas vacías\\.')
     assert int(wrong.group(1) or 0) == 2 - hits and wrong.group(2) == '113', wrong.group(0)
-    step(['Home'], 'focus list item',
+    step(['Home'], FOCUS_LIST_ITEM,
          '%s \\| (?:En|Yendo a) la Casilla \\d+, periodo \\d, .*' % TILE)
     step(['alt+n'], 'said', 'Nuevo tablero: intento 2\\.')
     await_heard('label', 'Intentos: 2', since)
@@ -269,7 +278,7 @@ def main():
     pyatspi.Registry.start()
     program.terminate()
     openbox.terminate()
-    said = '\n'.join('%s: %s' % entry for entry in heard if entry[0] != 'gone')
+    said = '\n'.join('%s: %s' % (named(kind), text) for kind, text in heard if kind != 'gone')
     if LOG:
         with open(LOG, 'w') as log:
             log.write(said + '\n')

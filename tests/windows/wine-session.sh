@@ -19,7 +19,8 @@ shots="$out/wine-shots"
 export WINEPREFIX="$out/wine-prefix" WINEARCH=win64 WINEDEBUG=-all
 # No Mono or Gecko installer dialogs: the program needs neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-# English number formats, so the thousands separator is a comma.
+# English system messages (the reason in the error box below). The program writes its numbers
+# in its own language, Spanish here: the thousands separator is a dot.
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 # Wine opens files with the rights of the user who runs it, and root writes through a file's
@@ -119,12 +120,18 @@ wineserver -k 2>/dev/null || true
 
 # The figures beside "Memoria física disponible:" (x 403, y 121) and "Memoria usada:"
 # (x 404, y 143), read by OCR from the screenshot enlarged four times (OCR may drop the
-# space before "KB" and "%").
+# space before "KB" and "%"). Tesseract's line mode loses a lone digit ("8 %" read as "%"),
+# which its word mode reads: that is asked only where the line mode read no digit.
 read_figure() { # y
     convert "$shots/information.png" -crop "150x17+398+$(($1 - 2))" +repage -resize 400% \
         -colorspace Gray "$shots/figure-$1.png"
-    tesseract "$shots/figure-$1.png" - --psm 7 -c tessedit_char_whitelist='0123456789,.% KB' \
-        2>/dev/null | tr -d '\n'
+    local psm text
+    for psm in 7 8; do
+        text="$(tesseract "$shots/figure-$1.png" - --psm $psm \
+            -c tessedit_char_whitelist='0123456789,.% KB' 2>/dev/null | tr -d '\n')"
+        [[ "$text" =~ [0-9] ]] && break
+    done
+    echo "$text"
 }
 expected_kb="$(awk '/^MemTotal:/ {print $2}' /proc/meminfo)"
 physmem=""
@@ -135,7 +142,7 @@ if [ -f "$shots/information.png" ]; then
 fi
 echo "Information window: total \"$physmem\" (the system says $expected_kb kB), load \"$load\""
 total_matches() {
-    [[ "$physmem" =~ ^[0-9]{1,3}(,[0-9]{3})*\ ?KB$ ]] || return 1
+    [[ "$physmem" =~ ^[0-9]{1,3}(\.[0-9]{3})*\ ?KB$ ]] || return 1
     local shown="${physmem//[^0-9]/}"
     # Wine counts whole pages of 4 KB.
     [ $((shown > expected_kb ? shown - expected_kb : expected_kb - shown)) -le 4 ]

@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/language.h"
 #include "game/elements.h"
+#include "support/tool.h"
 #include "tools/artwork/languages.h"
 
 #include <QDir>
@@ -68,14 +69,9 @@ QString translationFile(const QString &code)
 } // namespace
 
 namespace {
-// The program's standard error without the notice Qt 6.8 and later give where the locale is
-// not UTF-8 (a locale that is not installed, or "C"): that is Qt's, not the program's.
 QString errorsOf(QProcess &program)
 {
-    static const QRegularExpression qtLocaleNotice(
-        QStringLiteral("^Detected locale \".*?for more information\\.\\n"),
-        QRegularExpression::MultilineOption | QRegularExpression::DotMatchesEverythingOption);
-    return QString::fromUtf8(program.readAllStandardError()).remove(qtLocaleNotice);
+    return QString::fromUtf8(withoutQtLocaleNotice(program.readAllStandardError()));
 }
 } // namespace
 

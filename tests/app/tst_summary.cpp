@@ -5,6 +5,7 @@
 #include "app/summaryexport.h"
 #include "app/summarywindow.h"
 #include "records/record.h"
+#include "support/tool.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -143,7 +144,8 @@ Run runProgram(const QString &work, const QStringList &arguments, const QString 
         return run;
     }
     run.exitCode = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
-    run.errors = program.readAllStandardError();
+    // Bytes as they came, but for Qt's notice where the locale is missing (a fresh system).
+    run.errors = withoutQtLocaleNotice(program.readAllStandardError());
     run.output = program.readAllStandardOutput();
     return run;
 }

@@ -1,10 +1,28 @@
 #pragma once
 
+#include <QByteArray>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
 #include <QString>
 #include <QStringList>
+
+// A program's standard error without the notice Qt 6.8 and later give where the locale is not
+// UTF-8 (a locale that is not installed, or "C"): that is Qt's, not the program's. The other
+// bytes are kept as they are.
+inline QByteArray withoutQtLocaleNotice(QByteArray errors)
+{
+    for (qsizetype at = 0; (at = errors.indexOf("Detected locale \"", at)) >= 0;) {
+        const QByteArray end("for more information.\n");
+        const qsizetype last = errors.indexOf(end, at);
+        if ((at > 0 && errors[at - 1] != '\n') || last < 0) {
+            ++at;
+            continue;
+        }
+        errors.remove(at, last + end.size() - at);
+    }
+    return errors;
+}
 
 // Runs a command-line tool (xdotool, xwininfo, xprop) and gives its standard output, trimmed;
 // nothing when it did not finish in time.

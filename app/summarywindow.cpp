@@ -145,6 +145,10 @@ SummaryWindow::SummaryWindow(const QString &folder, records::FolderRecords found
     // The names take the room the other columns leave.
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(int(Column::Pupil), QHeaderView::Stretch);
+    // Long names and groups are shortened in their cells, whole in the tooltip and the files.
+    table_->horizontalHeader()->setMaximumSectionSize(
+        table_->fontMetrics().averageCharWidth() * kShownCharacters);
+    table_->setTextElideMode(Qt::ElideRight);
 
     auto *splitter = new QSplitter(Qt::Vertical);
     splitter->addWidget(table_);
@@ -182,9 +186,14 @@ QWidget *SummaryWindow::makeFilters()
     groupChoice_->addItem(tr("Todos los grupos"));
     // One entry per group as a teacher reads groups ("3º B" and "3ºb" are one), shown as its
     // first record writes it.
-    for (const records::GroupName &group : records::groupsOf(records_))
+    for (const records::GroupName &group : records::groupsOf(records_)) {
         groupChoice_->addItem(group.written.isEmpty() ? tr("(sin grupo)") : group.written,
                               group.key);
+        groupChoice_->setItemData(groupChoice_->count() - 1, group.written, Qt::ToolTipRole);
+    }
+    // However long a group a pupil typed, the box keeps a reasonable width and shortens it.
+    groupChoice_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    groupChoice_->setMinimumContentsLength(kShownCharacters / 2);
 
     QDate first = QDate::currentDate(), last = first;
     if (!records_.empty()) {
@@ -338,6 +347,7 @@ void SummaryWindow::fillRows()
         QList<QStandardItem *> items;
         for (int c = 0; c < summaryexport::kColumnCount; ++c) {
             auto *item = new QStandardItem(summaryexport::text(row, Column(c)));
+            item->setToolTip(item->text());
             item->setData(summaryexport::sortKey(row, Column(c)), kSortRole);
             if (summaryexport::isNumber(Column(c)))
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -401,6 +411,7 @@ void SummaryWindow::fillPupils()
         for (int c = 0; c < summaryexport::kPupilColumnCount; ++c) {
             const auto column = summaryexport::PupilColumn(c);
             auto *item = new QStandardItem(summaryexport::text(pupil, column));
+            item->setToolTip(item->text());
             item->setData(summaryexport::sortKey(pupil, column), kSortRole);
             if (c >= int(summaryexport::PupilColumn::Sends))
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -44,6 +44,9 @@ public:
     // The filters in words, for the printed summary; empty when they keep every record.
     QString filterText() const;
 
+    // Characters of a name or a group shown before it is shortened.
+    static constexpr int kShownCharacters = 30;
+
     // The name a folder's exports are suggested under: the folder's own, however written.
     static QString exportName(const QString &folder);
 

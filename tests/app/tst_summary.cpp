@@ -296,6 +296,23 @@ private slots:
             QStringLiteral("Oganesón (Og)\nEn su casilla: 0 de 1")));
     }
 
+    // A 243-character group and a long name typed in "Datos": shortened where shown, whole in
+    // the tooltip, and the window still fits a small screen.
+    void longNamesAndGroupsKeepTheWindowSmall()
+    {
+        const QString group(243, QLatin1Char('G')), name = QString(120, QLatin1Char('N'));
+        records::FolderRecords found;
+        found.records.push_back(
+            {QStringLiteral("a.json"), record(name, group, "2026-12-07T10:15:30+01:00", {""})});
+        SummaryWindow window(folder_.path(), std::move(found));
+        QVERIFY2(window.minimumSizeHint().width() <= 1024,
+                 qPrintable(QString::number(window.minimumSizeHint().width())));
+        window.rowsChoice()->setCurrentIndex(1);
+        const QModelIndex cell = window.rows()->index(0, int(summaryexport::Column::Group));
+        QCOMPARE(cell.data(Qt::ToolTipRole).toString(), group);
+        QVERIFY(window.table()->columnWidth(int(summaryexport::Column::Group)) < 400);
+    }
+
     void exportsAreNamedAfterTheFolder()
     {
         QCOMPARE(SummaryWindow::exportName(QStringLiteral("/srv/3B/")), QStringLiteral("3B"));

@@ -226,9 +226,12 @@ int run(int &argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("tabelora"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tabelora.Tabelora"));
     app.setWindowIcon(resources::programIcon());
-    colours::keepToolTipsReadable(&app);
-    if (!options.summaryFolder.isEmpty())
+    if (!options.summaryFolder.isEmpty()) {
+        // The teacher's window, full of tooltips; the pupil's program sees no filter on its
+        // every event.
+        colours::keepToolTipsReadable(&app);
         return showSummary(options.summaryFolder);
+    }
     app.setQuitOnLastWindowClosed(false); // closing the main window alone ends the program
 
     Windows windows(Windows::First::InformationWindow, options.table);

@@ -26,12 +26,13 @@ void DrawnLayer::mouseMoveEvent(QMouseEvent *event)
 }
 
 // Qt for Windows turns the first move of a pointer that comes back into the window into this
-// event alone, with no move event (under X11 the move comes too): it is a move here all the
-// same, or a tile let go outside the window would wait for a second move to drift home.
+// event alone, with no move event (under X11 the move comes too), so it is told apart.
 void DrawnLayer::enterEvent(QEnterEvent *event)
 {
     QWidget::enterEvent(event);
-    movedTo(event->position().toPoint());
+    const QPoint pos = event->position().toPoint();
+    if (childAt(pos) == nullptr)
+        emit bareMouseEntered(pos.x(), pos.y());
 }
 
 void DrawnLayer::movedTo(QPoint pos)

@@ -14,9 +14,11 @@ public:
     DrawnLayer(const QColor &background, QWidget *parent);
 
 signals:
-    // Pointer moves over the bare surface only, not over any control on it; a pointer that
-    // comes onto the bare surface from elsewhere has moved there.
+    // Pointer moves over the bare surface only, not over any control on it.
     void bareMouseMoved(int x, int y);
+    // The pointer came onto the bare surface from elsewhere, told with no move (Qt for
+    // Windows tells a pointer coming back into the window so).
+    void bareMouseEntered(int x, int y);
     // A press on the surface or on a drawn control, anywhere but on a tile.
     void pressed();
     // A key while the surface has the keyboard focus. The event comes ignored: a receiver

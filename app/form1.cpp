@@ -133,6 +133,8 @@ void TForm1::buildLayout()
     layer_->setGeometry(rect());
     connect(layer_, &DrawnLayer::bareMouseMoved, this,
             [this](int x, int y) { errorbox::guarded([&] { placement_.FormMouseMove(x, y); }); });
+    connect(layer_, &DrawnLayer::bareMouseEntered, this,
+            [this](int x, int y) { errorbox::guarded([&] { placement_.FormMouseEnter(x, y); }); });
     connect(layer_, &DrawnLayer::pressed, this,
             [this] { errorbox::guarded([&] { pickup_.putBack(); }); });
     connect(layer_, &DrawnLayer::keyPressed, this, &TForm1::boardKey);

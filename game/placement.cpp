@@ -81,6 +81,17 @@ void Placement::FormMouseMove(std::int32_t x, std::int32_t y)
     }
 }
 
+void Placement::FormMouseEnter(std::int32_t x, std::int32_t y)
+{
+    for (int i = 1; i <= count_; ++i) {
+        const TileView &tile = view_.tile(i);
+        if (!tile.Accepted() && (tile.Left() != tile.DestinyX() || tile.Top() != tile.DestinyY())) {
+            FormMouseMove(x, y);
+            return;
+        }
+    }
+}
+
 void Placement::Panel1Click(int cell)
 {
     view_.setPanelVisible(cell, !view_.panelVisible(cell));

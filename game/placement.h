@@ -27,6 +27,10 @@ public:
     void almovermouse(TileView &sender) override;
     void alSoltarmouse(TileView &sender) override;
     void FormMouseMove(std::int32_t x, std::int32_t y);
+    // The pointer came onto the bare window with no move told (as Qt for Windows tells one
+    // that comes back into the window): a move there when a tile strays from where it is
+    // going, so it drifts home; otherwise nothing, and the tiles at rest keep their pace.
+    void FormMouseEnter(std::int32_t x, std::int32_t y);
     void Panel1Click(int cell);
 
 private:

@@ -284,6 +284,17 @@ void TestPlacement::bareWindowMoveSendsEveryUnacceptedTileDrifting()
     QCOMPARE(f.placement.TileCentreX(), 400);
     for (int i = 1; i <= kElementCount; ++i)
         QCOMPARE(f.tile(i).interval, i == 2 ? 0 : 10);
+
+    // A pointer that comes in with no move sends tiles on their way only when one strays:
+    // tiles resting where they go keep their pace.
+    Fixture resting;
+    resting.hover(1);
+    resting.placement.FormMouseEnter(400, 30);
+    QCOMPARE(resting.tile(7).interval, 0);
+    resting.tile(7).moveTo(board::cellCorner(40));
+    resting.placement.FormMouseEnter(400, 30);
+    QCOMPARE(resting.tile(7).interval, 10);
+    QCOMPARE(resting.tile(8).interval, 10);
 }
 
 void TestPlacement::afterCorrectionHoverChangesNothing()

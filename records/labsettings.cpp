@@ -131,10 +131,10 @@ void readFile(const QString &file, LabSettings &lab)
                 lab.problems << problem(file, number,
                                         hint.isEmpty()
                                             ? QCoreApplication::translate(
-                                                  "records", "sección desconocida [%1]")
+                                                  "records", "encabezado desconocido [%1]")
                                                   .arg(section)
                                             : QCoreApplication::translate(
-                                                  "records", "sección desconocida [%1]; "
+                                                  "records", "encabezado desconocido [%1]; "
                                                              "¿quería decir [%2]?")
                                                   .arg(section, hint));
             }
@@ -144,7 +144,7 @@ void readFile(const QString &file, LabSettings &lab)
         if (equals < 0) {
             lab.problems << problem(file, number,
                                     QCoreApplication::translate(
-                                        "records", "no es ni «[sección]» ni «clave = valor»: %1")
+                                        "records", "no es ni «[encabezado]» ni «clave = valor»: %1")
                                         .arg(line));
             continue;
         }

@@ -1626,16 +1626,16 @@ Opcions:
         <translation>no està en UTF-8: s&apos;ha llegit com a Windows-1252</translation>
     </message>
     <message>
-        <source>sección desconocida [%1]</source>
-        <translation>secció desconeguda [%1]</translation>
+        <source>encabezado desconocido [%1]</source>
+        <translation>capçalera desconeguda [%1]</translation>
     </message>
     <message>
-        <source>sección desconocida [%1]; ¿quería decir [%2]?</source>
-        <translation>secció desconeguda [%1]; volia dir [%2]?</translation>
+        <source>encabezado desconocido [%1]; ¿quería decir [%2]?</source>
+        <translation>capçalera desconeguda [%1]; volia dir [%2]?</translation>
     </message>
     <message>
-        <source>no es ni «[sección]» ni «clave = valor»: %1</source>
-        <translation>no és ni «[secció]» ni «clau = valor»: %1</translation>
+        <source>no es ni «[encabezado]» ni «clave = valor»: %1</source>
+        <translation>no és ni «[capçalera]» ni «clau = valor»: %1</translation>
     </message>
     <message>
         <source>clave desconocida «%1» en [%2]</source>

@@ -1631,16 +1631,16 @@ Aukerak:
         <translation>ez dago UTF-8 kodeketan: Windows-1252 gisa irakurri da</translation>
     </message>
     <message>
-        <source>sección desconocida [%1]</source>
-        <translation>atal ezezaguna: [%1]</translation>
+        <source>encabezado desconocido [%1]</source>
+        <translation>goiburu ezezaguna: [%1]</translation>
     </message>
     <message>
-        <source>sección desconocida [%1]; ¿quería decir [%2]?</source>
-        <translation>atal ezezaguna: [%1]; [%2] esan nahi zenuen?</translation>
+        <source>encabezado desconocido [%1]; ¿quería decir [%2]?</source>
+        <translation>goiburu ezezaguna: [%1]; [%2] esan nahi zenuen?</translation>
     </message>
     <message>
-        <source>no es ni «[sección]» ni «clave = valor»: %1</source>
-        <translation>ez da «[atala]» ez «gakoa = balioa»: %1</translation>
+        <source>no es ni «[encabezado]» ni «clave = valor»: %1</source>
+        <translation>ez da «[goiburua]» ez «gakoa = balioa»: %1</translation>
     </message>
     <message>
         <source>clave desconocida «%1» en [%2]</source>

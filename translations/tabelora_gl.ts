@@ -1626,16 +1626,16 @@ Opcións:
         <translation>non está en UTF-8: leuse como Windows-1252</translation>
     </message>
     <message>
-        <source>sección desconocida [%1]</source>
-        <translation>sección descoñecida [%1]</translation>
+        <source>encabezado desconocido [%1]</source>
+        <translation>cabeceira descoñecida [%1]</translation>
     </message>
     <message>
-        <source>sección desconocida [%1]; ¿quería decir [%2]?</source>
-        <translation>sección descoñecida [%1]; quería dicir [%2]?</translation>
+        <source>encabezado desconocido [%1]; ¿quería decir [%2]?</source>
+        <translation>cabeceira descoñecida [%1]; quería dicir [%2]?</translation>
     </message>
     <message>
-        <source>no es ni «[sección]» ni «clave = valor»: %1</source>
-        <translation>non é nin «[sección]» nin «clave = valor»: %1</translation>
+        <source>no es ni «[encabezado]» ni «clave = valor»: %1</source>
+        <translation>non é nin «[cabeceira]» nin «clave = valor»: %1</translation>
     </message>
     <message>
         <source>clave desconocida «%1» en [%2]</source>

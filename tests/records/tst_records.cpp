@@ -521,13 +521,13 @@ carpeta = "\\\\servidor\\clase 3, B")");
         QVERIFY(typos.resultsFolder.isEmpty());
         const QString at = QDir::toNativeSeparators(dir.filePath("typos.ini"));
         QCOMPARE(typos.problems,
-                 QStringList({at + ":1: sección desconocida [INFORMES]; ¿quería decir [informes]?",
+                 QStringList({at + ":1: encabezado desconocido [INFORMES]; ¿quería decir [informes]?",
                               at + ":4: clave desconocida «Carpeta» en [informes]; ¿quería decir "
                                    "«carpeta»?",
                               at + ":5: clave desconocida «carpetas» en [informes]; ¿quería decir "
                                    "«carpeta»?",
-                              at + ":6: sección desconocida [otro]",
-                              at + ":7: no es ni «[sección]» ni «clave = valor»: x"}));
+                              at + ":6: encabezado desconocido [otro]",
+                              at + ":7: no es ni «[encabezado]» ni «clave = valor»: x"}));
 #if !defined(Q_OS_WIN)
         qputenv("XDG_CONFIG_HOME", "/home/ana/.config");
         qputenv("XDG_CONFIG_DIRS", "/etc/aula:/etc/xdg");

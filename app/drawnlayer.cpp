@@ -22,7 +22,9 @@ void DrawnLayer::paintEvent(QPaintEvent *event)
 // moves over the bare window.
 void DrawnLayer::mouseMoveEvent(QMouseEvent *event)
 {
-    movedTo(event->position().toPoint());
+    const QPoint pos = event->position().toPoint();
+    if (childAt(pos) == nullptr)
+        emit bareMouseMoved(pos.x(), pos.y());
 }
 
 // Qt for Windows turns the first move of a pointer that comes back into the window into this
@@ -35,11 +37,6 @@ void DrawnLayer::enterEvent(QEnterEvent *event)
         emit bareMouseEntered(pos.x(), pos.y());
 }
 
-void DrawnLayer::movedTo(QPoint pos)
-{
-    if (childAt(pos) == nullptr)
-        emit bareMouseMoved(pos.x(), pos.y());
-}
 
 void DrawnLayer::mousePressEvent(QMouseEvent *event)
 {

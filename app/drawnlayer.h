@@ -36,7 +36,5 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void movedTo(QPoint pos);
-
     QColor background_;
 };

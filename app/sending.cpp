@@ -83,12 +83,8 @@ QStringList send(Game &game, Report &report, const QString &resultsFolder)
     const records::Record record =
         recordOf(game, PupilName, PupilGroup, language::code(language::current()));
     const QString own = records::ownFolder();
-    records::PendingRecords pending(own);
     // What the results folder did not receive before goes first, as it was made first.
-    if (!resultsFolder.isEmpty())
-        for (const QString &reason : pending.deliver())
-            qWarning("tabelora: a record owed to the results folder is still owed: %s",
-                     qUtf8Printable(reason));
+    deliverOwed(resultsFolder);
     // The pupil's own copy: a failure there is noted for whoever runs the program, not put
     // in front of the pupil, whose screen stays as it always was.
     QString error;
@@ -107,7 +103,8 @@ QStringList send(Game &game, Report &report, const QString &resultsFolder)
         delivered = records::deliver(records::toJson(record), resultsFolder, name, &error);
         if (!delivered) {
             QString owedError;
-            const bool owed = !ownCopy.isEmpty() && pending.add(name, resultsFolder, &owedError);
+            const bool owed = !ownCopy.isEmpty() &&
+                              records::PendingRecords(own).add(name, resultsFolder, &owedError);
             failures << notDelivered(resultsFolder, error, owed);
         }
     }

@@ -338,6 +338,12 @@ void syncFolder(const QString &folder)
 #endif
 }
 
+void cannotSave(QString *error, const QString &path, const QString &why)
+{
+    setReason(error, said(QT_TRANSLATE_NOOP("records", "No se puede guardar el registro «%1»: %2"))
+                         .arg(QDir::toNativeSeparators(path), why));
+}
+
 enum class Outcome
 {
     Written,
@@ -389,8 +395,7 @@ Outcome writeNew(const QByteArray &bytes, const QString &folder, const QString &
     }
     if (QFileInfo::exists(path))
         return Outcome::NameTaken;
-    setReason(error, said(QT_TRANSLATE_NOOP("records", "No se puede guardar el registro «%1»: %2"))
-                         .arg(QDir::toNativeSeparators(path), temporary.errorString()));
+    cannotSave(error, path, temporary.errorString());
     return Outcome::Failed;
 }
 
@@ -399,10 +404,11 @@ Outcome writeNew(const QByteArray &bytes, const QString &folder, const QString &
 QString write(const Record &record, const QString &folder, QString *error)
 {
     const QByteArray bytes = toJson(record);
+    QString name;
     for (int attempt = 0; attempt < kNameTries; ++attempt) {
         // Should another send have taken the name meanwhile, the record is written again
         // under another random part.
-        const QString name = fileName(record);
+        name = fileName(record);
         switch (writeNew(bytes, folder, name, error)) {
         case Outcome::Written:
             return QDir(folder).filePath(name);
@@ -412,9 +418,7 @@ QString write(const Record &record, const QString &folder, QString *error)
             return QString();
         }
     }
-    setReason(error, said(QT_TRANSLATE_NOOP("records", "No se puede guardar el registro «%1»: %2"))
-                         .arg(QDir::toNativeSeparators(QDir(folder).filePath(fileName(record))),
-                              QStringLiteral("File exists")));
+    cannotSave(error, QDir(folder).filePath(name), QStringLiteral("File exists"));
     return QString();
 }
 
@@ -429,9 +433,7 @@ bool deliver(const QByteArray &bytes, const QString &folder, const QString &name
         if (there.open(QIODevice::ReadOnly) && there.size() == bytes.size() &&
             there.readAll() == bytes)
             return true;
-        setReason(error, said(QT_TRANSLATE_NOOP("records", "No se puede guardar el registro «%1»: %2"))
-                             .arg(QDir::toNativeSeparators(there.fileName()),
-                                  QStringLiteral("File exists")));
+        cannotSave(error, there.fileName(), QStringLiteral("File exists"));
         return false;
     }
     case Outcome::Failed:
